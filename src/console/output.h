@@ -1,0 +1,48 @@
+// The sink that every console line of the system goes through.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace hurricane::console {
+
+// Receives finished lines. Implementations may buffer; flush() makes everything
+// written so far reach its destination (called before every read and at exit).
+class Output {
+ public:
+  virtual ~Output() = default;
+  // Writes `text` followed by a line break.
+  void line(std::string_view text);
+  // Writes `count` lines with no characters at all.
+  void empty_lines(int count);
+  // Writes raw bytes; `line` and `empty_lines` are built on it.
+  virtual void put(std::string_view bytes) = 0;
+  virtual void flush() = 0;
+};
+
+// Buffers in memory and hands the bytes to a stream in large pieces.
+class StreamOutput final : public Output {
+ public:
+  explicit StreamOutput(std::ostream& stream) : stream_(stream) {}
+  ~StreamOutput() override;
+  void put(std::string_view bytes) override;
+  void flush() override;
+
+ private:
+  std::ostream& stream_;
+  std::string pending_;
+};
+
+// Keeps everything written, for tests.
+class StringOutput final : public Output {
+ public:
+  void put(std::string_view bytes) override { text_ += bytes; }
+  void flush() override {}
+  const std::string& text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
+}  // namespace hurricane::console
