@@ -11,7 +11,9 @@ void Output::empty_lines(int count) {
   for (int i = 0; i < count; ++i) put("\n");
 }
 
-StreamOutput::~StreamOutput() { flush(); }
+StreamOutput::~StreamOutput() {
+  flush();
+}
 
 void StreamOutput::put(std::string_view bytes) {
   pending_ += bytes;

@@ -1,0 +1,66 @@
+#include "dialogue/driver.h"
+
+#include "console/output.h"
+#include "dialogue/prompted_input.h"
+#include "dialogue/round_loop.h"
+#include "dialogue/terminal.h"
+#include "geometry/truncate.h"
+
+namespace hurricane::dialogue {
+namespace {
+
+constexpr const char* kBanner[] = {
+    R"( ~~~~~~~~ Escape from hurricane (="HUR")~~~~~~~<v3>~~~)",
+    "",
+    " The calculation assumes, that the hurricane moves at ",
+    " velocity V in a certain direction(track). Since that",
+    " velocity may change, an uncertainty U=V/2 is assumed,",
+    " so that the vector U is added at random to vector V.",
+    " The escape-direction then is chosen such that a ",
+    " minimal distance from the hurricane is guaranteed,",
+    " even under the uncertainty U in hurricane-velocity. -",
+    " Three different areas relative to hurricane-center",
+    " are discriminated: ",
+    "   INNER, EXTERNAL, and DISTANT area,",
+    " with different escape-procedures being recommended.",
+    " [Warning:  Not safe for navigation, use with care!]",
+    "",
+    R"( if ship is NORTH of equator,  enter  "1")",
+    R"( if ship is SOUTH of equator,  enter  "2")",
+};
+
+// 0.1 in single precision: lifts an answer like 1.9 to the southern hemisphere.
+constexpr double kHemisphereLift = 0.10000000149011612;
+
+}  // namespace
+
+int run_advisor(std::istream& in, std::ostream& out, std::ostream& errors) {
+  console::StreamOutput output(out);
+  LineInput input(in);
+  Terminal terminal{input, output};
+
+  double rnosu = 1.0;  // the hemisphere answer
+  double dist0 = 1000.0;
+  double bear0 = 275.0;
+  double track0 = 91.0;
+  double speed0 = 11.0;
+  double cpa0 = 150.0;
+  double vship0 = 7.0;
+  try {
+    for (const char* line : kBanner) output.line(line);
+    readit(rnosu, terminal);
+    int nosu = geometry::truncate_to_int(rnosu + kHemisphereLift);  // above 1: south
+    hurrica(nosu, dist0, bear0, cpa0, speed0, track0, vship0, terminal);
+  } catch (const InputFailure& failure) {
+    output.flush();
+    errors << "hurricane-escape: " << failure.what() << '\n';
+    errors.flush();
+    return 1;
+  }
+  output.line(" ~~~~~~~~~~~~~~~~~~~END of Program~~~~~~~~~~~~~~~~~~~~");
+  output.empty_lines(1);
+  output.flush();
+  return 0;
+}
+
+}  // namespace hurricane::dialogue
