@@ -1,0 +1,33 @@
+#include "geometry/rotation.h"
+
+#include <cmath>
+
+#include "geometry/bearing.h"
+#include "geometry/constants.h"
+
+namespace hurricane::geometry {
+
+void rotw1(double& w0, double& w1, double& w2, double& zw1, double& zw2) {
+  norma(w0);
+  norma(w1);
+  norma(w2);
+  zw1 = w1 - w0;
+  zw2 = w2 - w0;
+  norma(zw1);
+  norma(zw2);
+}
+
+void rotx1(double& w0, double x0, double y0, double xx, double yy, double& zxx, double& zyy) {
+  norma(w0);
+  const double ang = w0 * rotx1_factor;
+  const double cc = std::cos(ang);
+  const double ss = std::sin(ang);
+  const double x1 = xx - x0;
+  const double y1 = yy - y0;
+  zxx = cc * x1 + ss * y1;
+  zyy = -(ss * x1) + cc * y1;
+  zxx = zxx + x0;
+  zyy = zyy + y0;
+}
+
+}  // namespace hurricane::geometry
