@@ -3,15 +3,10 @@
 
 #include <array>
 
+#include "analysis/point.h"
 #include "console/output.h"
 
 namespace hurricane::analysis {
-
-// A point of the plane centred on the hurricane: x north, y east.
-struct Point {
-  double x = 0.0;
-  double y = 0.0;
-};
 
 // The round's working copies of the six answers (all made non-negative by the dialogue).
 struct RoundValues {
