@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace hurricane::geometry {
 namespace {
@@ -13,43 +14,30 @@ int zone(double w1, double w2, double ww) {
   return iwx;
 }
 
-TEST(Wcheck, NarrowSectorZonesAndTheirBoundaries) {
-  EXPECT_EQ(zone(30, 60, 30), 0);
-  EXPECT_EQ(zone(30, 60, 45), 0);
-  EXPECT_EQ(zone(30, 60, 60), 1);
-  EXPECT_EQ(zone(30, 60, 149.999), 1);
-  EXPECT_EQ(zone(30, 60, 150), 2);
-  EXPECT_EQ(zone(30, 60, 299.999), 2);
-  EXPECT_EQ(zone(30, 60, 300), -1);
-  EXPECT_EQ(zone(30, 60, 0), -1);
-  EXPECT_EQ(zone(30, 60, 29.999), -1);
-}
+// Bearings that fall in one zone of one sector (clockwise from w1 to w2).
+struct Row {
+  double w1, w2;
+  int iwx;
+  std::vector<double> ww;
+};
 
-TEST(Wcheck, SectorThroughNorth) {
-  EXPECT_EQ(zone(350, 20, 355), 0);
-  EXPECT_EQ(zone(350, 20, 5), 0);
-  EXPECT_EQ(zone(350, 20, 350), 0);
-  EXPECT_EQ(zone(350, 20, 20), 1);
-  EXPECT_EQ(zone(350, 20, 109), 1);
-  EXPECT_EQ(zone(350, 20, 110), 2);
-  EXPECT_EQ(zone(350, 20, 259), 2);
-  EXPECT_EQ(zone(350, 20, 260), -1);
-  EXPECT_EQ(zone(350, 20, 349), -1);
-}
-
-TEST(Wcheck, ZeroWidthAndWideSectors) {
-  for (double ww : {100.0, 150.0}) EXPECT_EQ(zone(100, 100, ww), 1) << ww;
-  for (double ww : {190.0, 280.0}) EXPECT_EQ(zone(100, 100, ww), 2) << ww;
-  for (double ww : {10.0, 99.0}) EXPECT_EQ(zone(100, 100, ww), -1) << ww;
-  for (double ww : {90.0, 180.0, 269.0}) EXPECT_EQ(zone(90, 270, ww), 0) << ww;
-  for (double ww : {270.0, 359.0}) EXPECT_EQ(zone(90, 270, ww), 1) << ww;
-  for (double ww : {0.0, 89.0}) EXPECT_EQ(zone(90, 270, ww), -1) << ww;
-  for (double ww : {0.0, 199.0}) EXPECT_EQ(zone(0, 200, ww), 0) << ww;
-  for (double ww : {200.0, 269.0}) EXPECT_EQ(zone(0, 200, ww), 1) << ww;
-  for (double ww : {270.0, 359.0}) EXPECT_EQ(zone(0, 200, ww), -1) << ww;
-  for (double ww : {0.0, 29.0}) EXPECT_EQ(zone(0, 300, ww), 0) << ww;
-  for (double ww : {30.0, 100.0, 269.0}) EXPECT_EQ(zone(0, 300, ww), 2) << ww;
-  for (double ww : {270.0, 300.0, 359.0}) EXPECT_EQ(zone(0, 300, ww), -1) << ww;
+// On shared boundaries the later zone wins: w2 is zone 1, w2 + 90 zone 2, w1 - 90 zone -1.
+// Sectors of 180 degrees or more lose the far zone, then it eats the start of the sector.
+TEST(Wcheck, ZonesAndBoundaries) {
+  const Row rows[] = {
+      {30, 60, 0, {30, 45}},          {30, 60, 1, {60, 149.999}},    {30, 60, 2, {150, 299.999}},
+      {30, 60, -1, {300, 0, 29.999}}, {350, 20, 0, {355, 5, 350}},   {350, 20, 1, {20, 109}},
+      {350, 20, 2, {110, 259}},       {350, 20, -1, {260, 349}},     {100, 100, 1, {100, 150}},
+      {100, 100, 2, {190, 280}},      {100, 100, -1, {10, 99}},      {90, 270, 0, {90, 180, 269}},
+      {90, 270, 1, {270, 359}},       {90, 270, -1, {0, 89}},        {0, 200, 0, {0, 199}},
+      {0, 200, 1, {200, 269}},        {0, 200, -1, {270, 359}},      {0, 300, 0, {0, 29}},
+      {0, 300, 2, {30, 100, 269}},    {0, 300, -1, {270, 300, 359}},
+  };
+  for (const Row& r : rows) {
+    for (double ww : r.ww) {
+      EXPECT_EQ(zone(r.w1, r.w2, ww), r.iwx) << r.w1 << ".." << r.w2 << " at " << ww;
+    }
+  }
 }
 
 TEST(Wcheck, WritesBackReducedBearingsAndGivesZeroForNan) {
