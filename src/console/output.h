@@ -19,6 +19,9 @@ class Output {
   // Writes raw bytes; `line` and `empty_lines` are built on it.
   virtual void put(std::string_view bytes) = 0;
   virtual void flush() = 0;
+  // False once some output could not be written (a full disk, a closed
+  // descriptor): what the navigator sees is then incomplete.
+  virtual bool intact() const { return true; }
 };
 
 // Buffers in memory and hands the bytes to a stream in large pieces.
@@ -28,6 +31,7 @@ class StreamOutput final : public Output {
   ~StreamOutput() override;
   void put(std::string_view bytes) override;
   void flush() override;
+  bool intact() const override { return !stream_.fail(); }
 
  private:
   std::ostream& stream_;

@@ -51,15 +51,17 @@ int run_advisor(std::istream& in, std::ostream& out, std::ostream& errors) {
     readit(rnosu, terminal);
     int nosu = geometry::truncate_to_int(rnosu + kHemisphereLift);  // above 1: south
     hurrica(nosu, dist0, bear0, cpa0, speed0, track0, vship0, terminal);
-  } catch (const InputFailure& failure) {
+    output.line(" ~~~~~~~~~~~~~~~~~~~END of Program~~~~~~~~~~~~~~~~~~~~");
+    output.empty_lines(1);
+    output.flush();
+    // Status 0 says the navigator was shown everything: not so if any of it was lost.
+    if (!output.intact()) throw OutputFailure("cannot write to standard output");
+  } catch (const SessionFailure& failure) {
     output.flush();
     errors << "hurricane-escape: " << failure.what() << '\n';
     errors.flush();
     return 1;
   }
-  output.line(" ~~~~~~~~~~~~~~~~~~~END of Program~~~~~~~~~~~~~~~~~~~~");
-  output.empty_lines(1);
-  output.flush();
   return 0;
 }
 

@@ -13,7 +13,7 @@ inline constexpr double kAnswerBound = 999999.0;
 // readit: prints the prompt line with `xxx` as default, reads an answer, echoes
 // it, and sets `xxx` to the number read, bounded to +-999999; a blank answer
 // keeps `xxx` unbounded as it came. Throws InputFailure on an unreadable answer
-// or at the end of the input.
+// or at the end of the input, OutputFailure when the output cannot be written.
 void readit(double& xxx, Terminal& terminal);
 
 }  // namespace hurricane::dialogue

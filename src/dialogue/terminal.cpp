@@ -4,6 +4,7 @@ namespace hurricane::dialogue {
 
 std::optional<std::string> Terminal::read_line_or_end(std::size_t keep) {
   output.flush();
+  if (!output.intact()) throw OutputFailure("cannot write to standard output");
   return input.read_line(keep);
 }
 

@@ -11,10 +11,22 @@
 
 namespace hurricane::dialogue {
 
-// The input has ended or an answer cannot be read: the session cannot go on.
-class InputFailure : public std::runtime_error {
+// The session cannot go on; what() says why.
+class SessionFailure : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+// The input has ended or an answer cannot be read.
+class InputFailure : public SessionFailure {
+ public:
+  using SessionFailure::SessionFailure;
+};
+
+// The output could not be written: asking on would be asking blind.
+class OutputFailure : public SessionFailure {
+ public:
+  using SessionFailure::SessionFailure;
 };
 
 struct Terminal {
@@ -22,10 +34,12 @@ struct Terminal {
   console::Output& output;
 
   // Makes everything written so far reach the console, then reads one line and
-  // keeps its first `keep` characters. Throws InputFailure at the end of input;
-  // `waiting_for` says what the line was asked for.
+  // keeps its first `keep` characters. Throws OutputFailure when the output
+  // could not be written, InputFailure at the end of input; `waiting_for` says
+  // what the line was asked for.
   std::string read_line(std::size_t keep, const char* waiting_for);
   // The same, but an empty optional at the end of the input.
+  // Throws OutputFailure when the output could not be written.
   std::optional<std::string> read_line_or_end(std::size_t keep);
 };
 
