@@ -1,5 +1,5 @@
-// Answers no navigator means to type: control bytes, binary garbage, CR LF
-// line endings, and values at the edges of what a double and the bound allow.
+// Answers no navigator means to type: NUL bytes, binary garbage, and CR LF
+// line endings through a whole session.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -16,7 +16,7 @@ std::vector<std::string> one_round() {
   return {"", "", "", "", "", "", "", "", "0"};
 }
 
-// Index of the answer line that prompt `p` reads (0 hemisphere, 1..6 the round).
+// Answer line p answers prompt p: 0 the hemisphere, 1 to 6 the round's values.
 constexpr int kPrompts = 7;
 
 TEST(HostileAnswers, NulBytesAreCharactersOfTheAnswer) {
@@ -87,7 +87,7 @@ TEST(HostileAnswers, CrLfThroughAWholeSession) {
   EXPECT_EQ(crlf.status, 0) << crlf.err;
   EXPECT_EQ(crlf.out, lf.out);
 
-  // The last line without its break, and with a lone CR in its place.
+  // The last line ended by a lone CR, then by nothing at all.
   std::string no_break = typed(answers, "\r\n");
   no_break.pop_back();
   EXPECT_EQ(run_session(no_break).out, lf.out);
