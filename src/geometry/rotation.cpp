@@ -30,4 +30,10 @@ void rotx1(double& w0, double x0, double y0, double xx, double yy, double& zxx, 
   zyy = zyy + y0;
 }
 
+TurnedFrame turned_frame(double w0) {
+  norma(w0);
+  const double ang = w0 * rotx1_factor;
+  return TurnedFrame{w0, std::cos(ang), std::sin(ang)};
+}
+
 }  // namespace hurricane::geometry

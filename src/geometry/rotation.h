@@ -12,4 +12,27 @@ void rotw1(double& w0, double& w1, double& w2, double& zw1, double& zw2);
 // component to the right (clockwise side) of w0.
 void rotx1(double& w0, double x0, double y0, double xx, double yy, double& zxx, double& zyy);
 
+// The frame of rotx1 for one reference bearing: the bearing reduced into [0, 360) and the
+// cosine and sine rotx1 takes of it. Many points turned by one bearing need them only once.
+struct TurnedFrame {
+  double w0 = 0.0;  // the reference bearing, reduced
+  double cc = 1.0;  // cos(w0 * rotx1_factor)
+  double ss = 0.0;  // sin(w0 * rotx1_factor)
+};
+
+// The frame of bearing w0, computed exactly as rotx1 computes it.
+TurnedFrame turned_frame(double w0);
+
+// rotx1 in a frame made by turned_frame(w0): bit for bit the zxx and zyy of
+// rotx1(w0, x0, y0, xx, yy, zxx, zyy), by the same operations in the same order.
+inline void rotx1(const TurnedFrame& frame, double x0, double y0, double xx, double yy, double& zxx,
+                  double& zyy) {
+  const double x1 = xx - x0;
+  const double y1 = yy - y0;
+  zxx = frame.cc * x1 + frame.ss * y1;
+  zyy = -(frame.ss * x1) + frame.cc * y1;
+  zxx = zxx + x0;
+  zyy = zyy + y0;
+}
+
 }  // namespace hurricane::geometry

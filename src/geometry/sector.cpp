@@ -27,4 +27,21 @@ void wcheck(double& w1, double& w2, double& ww, int& iwx) {
   if (wwx <= 360.0 && w1y <= wwx) iwx = -1;
 }
 
+Sector sector(double w1, double w2) {
+  Sector s;
+  norma(w1);
+  norma(w2);
+  s.w1 = w1;
+  s.w2 = w2;
+  s.w1x = w1 - w1;
+  s.w2x = w2 - w1;
+  norma(s.w1x);
+  norma(s.w2x);
+  s.w1y = s.w1x - 90.0;
+  s.w2y = s.w2x + 90.0;
+  norma(s.w1y);
+  norma(s.w2y);
+  return s;
+}
+
 }  // namespace hurricane::geometry
