@@ -21,11 +21,15 @@ void StreamOutput::put(std::string_view bytes) {
   if (pending_.size() >= 1 << 16) flush();
 }
 
-void StreamOutput::flush() {
+void StreamOutput::pass_on() {
   if (!pending_.empty()) {
     stream_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
     pending_.clear();
   }
+}
+
+void StreamOutput::flush() {
+  pass_on();
   stream_.flush();
 }
 

@@ -8,7 +8,8 @@
 namespace hurricane::console {
 
 // Receives finished lines. Implementations may buffer; flush() makes everything
-// written so far reach its destination (called before every read and at exit).
+// written so far reach its destination (called before every read that may wait
+// for the navigator, and at exit); pass_on() is called before the other reads.
 class Output {
  public:
   virtual ~Output() = default;
@@ -19,6 +20,10 @@ class Output {
   // Writes raw bytes; `line` and `empty_lines` are built on it.
   virtual void put(std::string_view bytes) = 0;
   virtual void flush() = 0;
+  // Hands everything written so far on to the destination's own buffering without forcing it
+  // out, before a read that will not wait: enough for a failing destination to show in
+  // intact(), and cheap where the destination buffers. By default the same as flush().
+  virtual void pass_on() { flush(); }
   // False once some output could not be written (a full disk, a closed
   // descriptor): what the navigator sees is then incomplete.
   virtual bool intact() const { return true; }
@@ -31,6 +36,7 @@ class StreamOutput final : public Output {
   ~StreamOutput() override;
   void put(std::string_view bytes) override;
   void flush() override;
+  void pass_on() override;
   bool intact() const override { return !stream_.fail(); }
 
  private:

@@ -33,4 +33,9 @@ std::optional<std::string> LineInput::read_line(std::size_t keep) {
   return kept;
 }
 
+bool LineInput::ready() const {
+  std::streambuf* buffer = stream_.rdbuf();
+  return buffer != nullptr && stream_.good() && buffer->in_avail() > 0;
+}
+
 }  // namespace hurricane::dialogue

@@ -19,6 +19,10 @@ class LineInput {
   // when the input has ended before the line began.
   std::optional<std::string> read_line(std::size_t keep);
 
+  // Whether characters of the next line are already at hand, so that reading it cannot wait
+  // for the navigator: typed ahead, or piped in. False when unknown.
+  bool ready() const;
+
  private:
   std::istream& stream_;
 };

@@ -3,7 +3,14 @@
 namespace hurricane::dialogue {
 
 std::optional<std::string> Terminal::read_line_or_end(std::size_t keep) {
-  output.flush();
+  // The navigator must see everything before a read that waits for an answer. A line already
+  // at hand (typed ahead or piped in) is read at once: the output then only passes on to the
+  // stream, which sends it in pieces as large as its buffer.
+  if (input.ready()) {
+    output.pass_on();
+  } else {
+    output.flush();
+  }
   if (!output.intact()) throw OutputFailure("cannot write to standard output");
   return input.read_line(keep);
 }

@@ -33,7 +33,8 @@ struct Terminal {
   LineInput& input;
   console::Output& output;
 
-  // Makes everything written so far reach the console, then reads one line and
+  // Makes everything written so far reach the console (or, when the line is
+  // already at hand, passes it on to the stream), then reads one line and
   // keeps its first `keep` characters. Throws OutputFailure when the output
   // could not be written, InputFailure at the end of input; `waiting_for` says
   // what the line was asked for.
