@@ -66,7 +66,7 @@ TEST(LargeInput, TenThousandRoundsRunFastInBoundedMemory) {
   EXPECT_TRUE(run.out.ends_with(kClosing));
   std::printf("10,000 rounds: %.2f s of CPU, peak memory %ld KiB, %zu bytes of output\n",
               run.cpu_seconds, run.peak_rss_kib, run.out.size());
-  // Unsanitized it takes 0.4 to 1 s on the CI machine, busy or not; five
+  // Unsanitized it takes 0.2 to 1 s on the CI machine, busy or not; five
   // seconds still catches a round or an output path gone several times slower.
   EXPECT_LT(run.cpu_seconds, kSanitized ? 30.0 : 5.0);
   if (!kSanitized) {
