@@ -32,8 +32,11 @@ void scan_courses(const RoundAnalysis& m, double vship, double dspeed, CourseArr
   // The passes are independent, so each step of the test goes through all of them in one
   // stretch: the arithmetic of many passes then overlaps instead of waiting on each other.
   // Pass i adds the ship's velocity reversed along i, which is steering course i + 180.
-  std::array<Point, kPasses> point;   // the relative-velocity points, snapped
-  std::array<Point, kPasses> offset;  // their offsets in the centre's frame
+  // (Plain arrays: every entry is written before it is read.)
+  std::array<double, kPasses> xx;  // the relative-velocity points, snapped
+  std::array<double, kPasses> yy;
+  std::array<double, kPasses> zxh;  // their offsets from the apex in the centre's frame
+  std::array<double, kPasses> zyh;
   std::array<int, kPasses> bands;     // their band flags
   std::array<double, kPasses> bexy;   // their bearings from the apex
   std::array<double, kPasses> zbexy;  // ... relative to the centre bearing
@@ -42,14 +45,15 @@ void scan_courses(const RoundAnalysis& m, double vship, double dspeed, CourseArr
     double x = m.ph1.x + vship * directions[i].x;
     double y = m.ph1.y + vship * directions[i].y;
     snap_to_apex(cone, x, y);
-    point[i] = Point{x, y};
+    xx[i] = x;
+    yy[i] = y;
     bands[i] = band_flags(cone, x, y);
-    offset[i] = centre_offset(cone, x, y);
+    const Point offset = centre_offset(cone, x, y);
+    zxh[i] = offset.x;
+    zyh[i] = offset.y;
   }
-  for (std::size_t i = 0; i < kPasses; ++i) bexy[i] = apex_bearing(cone, point[i].x, point[i].y);
-  for (std::size_t i = 0; i < kPasses; ++i) {
-    geometry::xpobe(offset[i].x, offset[i].y, zbexy[i], zra[i]);
-  }
+  for (std::size_t i = 0; i < kPasses; ++i) bexy[i] = apex_bearing(cone, xx[i], yy[i]);
+  for (std::size_t i = 0; i < kPasses; ++i) geometry::xpobe(zxh[i], zyh[i], zbexy[i], zra[i]);
 
   // Passes 0 and 360 both judge course 180 and the later one stands.
   for (std::size_t i = 0; i < kPasses; ++i) {
