@@ -11,8 +11,12 @@ namespace hurricane::console {
 // a negative value that rounds to zero loses its minus sign. A value that does
 // not fit, and a value that is not finite, fills the field with asterisks.
 std::string real_field(double value, int width, int decimals);
+// The same, appended to `out`.
+void append_real_field(std::string& out, double value, int width, int decimals);
 
 // `value` right-aligned in `width` characters; asterisks when it does not fit.
 std::string integer_field(long long value, int width);
+// The same, appended to `out`.
+void append_integer_field(std::string& out, long long value, int width);
 
 }  // namespace hurricane::console

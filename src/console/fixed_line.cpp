@@ -10,12 +10,12 @@ FixedLine& FixedLine::text(std::string_view item) {
 }
 
 FixedLine& FixedLine::integer(long long value, int width) {
-  text_ += integer_field(value, width);
+  append_integer_field(text_, value, width);
   return *this;
 }
 
 FixedLine& FixedLine::real(double value, int width, int decimals) {
-  text_ += real_field(value, width, decimals);
+  append_real_field(text_, value, width, decimals);
   return *this;
 }
 

@@ -1,5 +1,7 @@
 #include "console/output.h"
 
+#include <algorithm>
+
 namespace hurricane::console {
 
 void Output::line(std::string_view text) {
@@ -8,7 +10,14 @@ void Output::line(std::string_view text) {
 }
 
 void Output::empty_lines(int count) {
-  for (int i = 0; i < count; ++i) put("\n");
+  // A round clears the screen with 90 of them: a few pieces instead of one put per line.
+  constexpr std::string_view kBreaks =
+      "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n";
+  while (count > 0) {
+    const std::size_t piece = std::min(static_cast<std::size_t>(count), kBreaks.size());
+    put(kBreaks.substr(0, piece));
+    count -= static_cast<int>(piece);
+  }
 }
 
 StreamOutput::~StreamOutput() {
