@@ -13,12 +13,12 @@ namespace {
 constexpr int kMaxWidth = 64;
 constexpr int kMaxDecimals = 30;
 
-void append_stars(std::string& out, int width) {
+void append_stars(LineText& out, int width) {
   out.append(static_cast<std::size_t>(std::max(width, 0)), '*');
 }
 
 // `digits` right-aligned in `width` characters, or asterisks when it does not fit.
-void append_fitted(std::string& out, std::string_view digits, int width) {
+void append_fitted(LineText& out, std::string_view digits, int width) {
   const auto size = static_cast<int>(digits.size());
   if (size > width) return append_stars(out, width);
   out.append(static_cast<std::size_t>(width - size), ' ');
@@ -27,7 +27,7 @@ void append_fitted(std::string& out, std::string_view digits, int width) {
 
 }  // namespace
 
-void append_real_field(std::string& out, double value, int width, int decimals) {
+void append_real_field(LineText& out, double value, int width, int decimals) {
   decimals = std::clamp(decimals, 0, kMaxDecimals);
   // Anything of 1e60 or more needs more than 60 digits: it cannot fit, and
   // checking first keeps the conversion's buffer small and bounded.
@@ -61,7 +61,7 @@ void append_real_field(std::string& out, double value, int width, int decimals) 
   append_fitted(out, std::string_view(first, static_cast<std::size_t>(last - first)), width);
 }
 
-void append_integer_field(std::string& out, long long value, int width) {
+void append_integer_field(LineText& out, long long value, int width) {
   char buffer[24];  // the longest long long has 20 characters
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
   if (error != std::errc{}) return append_stars(out, width);
@@ -69,15 +69,15 @@ void append_integer_field(std::string& out, long long value, int width) {
 }
 
 std::string real_field(double value, int width, int decimals) {
-  std::string field;
+  LineText field;
   append_real_field(field, value, width, decimals);
-  return field;
+  return std::string(field.view());
 }
 
 std::string integer_field(long long value, int width) {
-  std::string field;
+  LineText field;
   append_integer_field(field, value, width);
-  return field;
+  return std::string(field.view());
 }
 
 }  // namespace hurricane::console

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "console/line_text.h"
+
 namespace hurricane::console {
 
 // `value` rounded to `decimals` as "%#.*f" rounds it (the decimal point is kept
@@ -12,11 +14,11 @@ namespace hurricane::console {
 // not fit, and a value that is not finite, fills the field with asterisks.
 std::string real_field(double value, int width, int decimals);
 // The same, appended to `out`.
-void append_real_field(std::string& out, double value, int width, int decimals);
+void append_real_field(LineText& out, double value, int width, int decimals);
 
 // `value` right-aligned in `width` characters; asterisks when it does not fit.
 std::string integer_field(long long value, int width);
 // The same, appended to `out`.
-void append_integer_field(std::string& out, long long value, int width);
+void append_integer_field(LineText& out, long long value, int width);
 
 }  // namespace hurricane::console

@@ -5,7 +5,7 @@
 namespace hurricane::console {
 
 FixedLine& FixedLine::text(std::string_view item) {
-  text_ += item;
+  text_.append(item);
   return *this;
 }
 

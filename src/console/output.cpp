@@ -3,6 +3,12 @@
 #include <algorithm>
 
 namespace hurricane::console {
+namespace {
+
+// Large pieces, but a bounded buffer: a long session never holds all its output.
+constexpr std::size_t kPiece = 1 << 16;
+
+}  // namespace
 
 void Output::line(std::string_view text) {
   put(text);
@@ -24,10 +30,15 @@ StreamOutput::~StreamOutput() {
   flush();
 }
 
+void StreamOutput::line(std::string_view text) {
+  pending_ += text;
+  pending_ += '\n';
+  if (pending_.size() >= kPiece) flush();
+}
+
 void StreamOutput::put(std::string_view bytes) {
   pending_ += bytes;
-  // Large pieces, but a bounded buffer: a long session never holds all its output.
-  if (pending_.size() >= 1 << 16) flush();
+  if (pending_.size() >= kPiece) flush();
 }
 
 void StreamOutput::pass_on() {

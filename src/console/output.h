@@ -14,10 +14,10 @@ class Output {
  public:
   virtual ~Output() = default;
   // Writes `text` followed by a line break.
-  void line(std::string_view text);
+  virtual void line(std::string_view text);
   // Writes `count` lines with no characters at all.
   void empty_lines(int count);
-  // Writes raw bytes; `line` and `empty_lines` are built on it.
+  // Writes raw bytes; `empty_lines`, and `line` unless overridden, are built on it.
   virtual void put(std::string_view bytes) = 0;
   virtual void flush() = 0;
   // Hands everything written so far on to the destination's own buffering without forcing it
@@ -34,6 +34,7 @@ class StreamOutput final : public Output {
  public:
   explicit StreamOutput(std::ostream& stream) : stream_(stream) {}
   ~StreamOutput() override;
+  void line(std::string_view text) override;
   void put(std::string_view bytes) override;
   void flush() override;
   void pass_on() override;
