@@ -5,9 +5,7 @@
 namespace hurricane::analysis {
 
 Transitions find_transitions(CourseArray& icrs) {
-  for (int c = 1; c <= nc; ++c) {
-    if (icrs[c] != 0) icrs[c] = 1;
-  }
+  for (int c = 1; c <= nc; ++c) icrs[c] = icrs[c] != 0 ? 1 : 0;  // (branch-free: vectorises)
   Transitions tr;
   int kcomp = icrs[nc];  // kcomp: verdict of the previous course
   for (int c = 1; c <= nc; ++c) {
