@@ -1,7 +1,8 @@
-// BM_ArithmeticFloor: the transcendental work one round cannot avoid. Every admissibility
-// test needs the bearings of its point seen from the apex, directly and in the frame of the
-// cone's centre, each an exact square root and arcsine; the round adds the sines and cosines
-// of the cone's three bearings. Everything else a round does is measured against this.
+// BM_ArithmeticFloor: the transcendental work one round cannot avoid. Each of its 362
+// admissibility tests needs the bearing of its point seen from the apex, directly and in the
+// frame of the cone's centre: a square root, a division and an arcsine each, whose results
+// no cache can supply. The round adds the sines and cosines of the cone's three bearings.
+// Everything else a round does is measured against this.
 #include <benchmark/benchmark.h>
 
 #include <array>
