@@ -9,8 +9,14 @@ namespace hurricane::geometry {
 // unchanged, and so does a negative zero. Inline: every admissibility test reduces a handful
 // of bearings, and a call would cost more than the reduction.
 inline void norma(double& bearing) {
-  // Most bearings come reduced already; the steps below would leave them as they are.
+  // Most bearings come reduced already, or less than one turn below 0 (the difference of two
+  // reduced ones); for these the steps below come down to the following.
   if (bearing >= 0.0 && bearing < 360.0) return;
+  if (bearing < 0.0 && bearing >= -360.0) {
+    bearing += 360.0;
+    if (bearing >= 360.0) bearing -= 360.0;  // a tiny negative bearing rounds up to 360: 0
+    return;
+  }
   if (!std::isfinite(bearing)) return;
   // The stepwise loop below takes |bearing| / 360 passes. For huge magnitudes, first take the
   // exact remainder: each step of 360 is itself exact as long as the spacing of doubles at the
