@@ -33,7 +33,7 @@ TEST(HostileAnswers, NulBytesAreCharactersOfTheAnswer) {
   // Beyond the 8th character, at the restart wait and on the attribution
   // screen, NUL bytes are skipped like any other character.
   const Session skipped = run_session(
-      typed({"2" + std::string(7, ' ') + nul, "17", "9", "1961", "", "", "", nul + "x", nul, "0"}));
+      typed({std::string("2       ") + nul, "17", "9", "1961", "", "", "", nul + "x", nul, "0"}));
   EXPECT_EQ(skipped.status, 0) << skipped.err;
   EXPECT_TRUE(skipped.out.ends_with(kClosing));
 }
