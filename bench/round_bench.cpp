@@ -2,47 +2,33 @@
 #include <benchmark/benchmark.h>
 
 #include <cstddef>
-#include <string>
-#include <string_view>
 
-#include "dialogue/round_result.h"
+#include "analysis/advice.h"
+#include "report/report.h"
 #include "situations.h"
 
 namespace hurricane::bench {
 namespace {
 
-// Keeps one round's text, emptied before each round so that memory stays warm.
-class MemorySink final : public console::Output {
- public:
-  void put(std::string_view bytes) override { text_ += bytes; }
-  void flush() override {}
-  void clear() { text_.clear(); }
-  const std::string& text() const { return text_; }
-
- private:
-  std::string text_;
-};
+// One round as the dialogue prints it: the advice and its report lines, the hemisphere
+// alternating so that both verdict texts are written.
+std::size_t round(const analysis::RoundValues& values, std::size_t k) {
+  const auto hemisphere = k % 2 == 0 ? analysis::Hemisphere::kNorth : analysis::Hemisphere::kSouth;
+  const report::Lines lines = report::result_lines(analysis::advise(values, hemisphere));
+  return lines.size();
+}
 
 void BM_Round_Default(benchmark::State& state) {
   const analysis::RoundValues values = default_situation();
-  MemorySink sink;
-  for (auto _ : state) {
-    sink.clear();
-    dialogue::write_round_result(values, 1, sink);
-    benchmark::DoNotOptimize(sink.text().data());
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(round(values, 0));
 }
 BENCHMARK(BM_Round_Default)->Name("BM_Round/default");
 
 void BM_Round_Random(benchmark::State& state) {
   const auto& situations = random_situations();
-  MemorySink sink;
   std::size_t next = 0;
   for (auto _ : state) {
-    sink.clear();
-    // Both hemispheres, so that both verdict texts are written.
-    dialogue::write_round_result(situations[next], 1 + static_cast<int>(next % 2), sink);
-    benchmark::DoNotOptimize(sink.text().data());
+    benchmark::DoNotOptimize(round(situations[next], next));
     if (++next == situations.size()) next = 0;
   }
 }

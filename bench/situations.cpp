@@ -6,12 +6,10 @@
 namespace hurricane::bench {
 namespace {
 
-// The values the dialogue hands over: ship speed floored, U = half the hurricane speed.
+// The values the dialogue hands over for these answers.
 analysis::RoundValues round_values(double dist, double bear, double track, double speed, double cpa,
                                    double vship) {
-  constexpr double kLeastShipSpeed = 9.999999682655225e-20;
-  return {dist,       bear, track, speed, cpa, vship < kLeastShipSpeed ? kLeastShipSpeed : vship,
-          speed * 0.5};
+  return analysis::round_values({dist, bear, track, speed, cpa, vship});
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "analysis/round_analysis.h"
-#include "console/output.h"
 
 namespace hurricane::analysis {
 
@@ -24,12 +23,13 @@ Transitions find_transitions(CourseArray& icrs);
 
 // order_ranges: kcrs(1..numc) = the transitions in list order from the first range start on,
 // wrapping round; numc = number of transitions. A non-empty list without a range start leaves
-// kcrs untouched and writes the error line to `out`.
-void order_ranges(const Transitions& tr, CourseArray& kcrs, int& numc, console::Output& out);
+// kcrs untouched and returns true: the report then prints the range finder's error line.
+bool order_ranges(const Transitions& tr, CourseArray& kcrs, int& numc);
 
 // limits: the admissible ranges of the course field icrs (entries 1..360, 0 admissible) as
 // first and last course (1..360) in pairs in kcrs(1..numc), ordered by first course; a range
 // through north has its last course below its first. numc = 0: one verdict for all courses.
-void limits(CourseArray& icrs, CourseArray& kcrs, int& numc, console::Output& out);
+// Returns true in order_ranges' error case.
+bool limits(CourseArray& icrs, CourseArray& kcrs, int& numc);
 
 }  // namespace hurricane::analysis

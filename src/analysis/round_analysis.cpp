@@ -6,11 +6,12 @@
 
 namespace hurricane::analysis {
 
-RoundAnalysis analyse_round(const RoundValues& values, console::Output& out) {
+RoundAnalysis analyse_round(const RoundValues& values) {
   RoundAnalysis r;
   model_situation(values, r);
-  scan_courses(r, values.vship, values.dspeed, r.icrs);
-  limits(r.icrs, r.kcrs, r.numc, out);
+  scan_courses(r, values.vship, values.dspeed, r.codes);
+  r.icrs = r.codes;
+  r.limits_error = limits(r.icrs, r.kcrs, r.numc);
   return r;
 }
 

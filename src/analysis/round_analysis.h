@@ -4,26 +4,15 @@
 #include <array>
 
 #include "analysis/point.h"
-#include "console/output.h"
+#include "analysis/round_values.h"
 
 namespace hurricane::analysis {
-
-// The round's working copies of the six answers (all made non-negative by the dialogue).
-struct RoundValues {
-  double dist = 0.0;    // distance of the hurricane's centre from the ship, nm
-  double bear = 0.0;    // bearing of the hurricane seen from the ship, degrees (not reduced)
-  double track = 0.0;   // direction of the hurricane's advance, degrees (not reduced)
-  double speed = 0.0;   // hurricane speed V, kn
-  double cpa = 0.0;     // distance to keep from the hurricane's centre, nm
-  double vship = 0.0;   // maximum ship speed, kn, never below the single-precision 1e-19
-  double dspeed = 0.0;  // uncertainty U = speed / 2, kn
-};
 
 // Number of entries of the course field and range list (1-based; index 0 unused).
 inline constexpr int kCourseArraySize = 800;
 using CourseArray = std::array<int, kCourseArraySize + 1>;
 
-// Everything the report reads about one round.
+// The situation model and course scan of one round, as advise() builds on them.
 struct RoundAnalysis {
   Point ph0;            // the hurricane's centre now: the apex of the danger cone
   Point pa;             // the ship's position relative to the hurricane's centre
@@ -41,13 +30,14 @@ struct RoundAnalysis {
   int kben2 = 0;        // whole-degree escape course across edge 2, 0..359
   int kanti = 0;        // course straight away from the hurricane, 0..360
   int karea = 0;        // admissibility code of staying in place: 0 admissible
-  CourseArray icrs{};   // course field: entry c (1..360) rates course c, 0 admissible
+  CourseArray codes{};  // course field as the test rated it: entry c (1..360), 0 admissible
+  CourseArray icrs{};   // the same reduced to 0 admissible and 1 not, as limits leaves it
   CourseArray kcrs{};   // range list: first and last course of each range, in pairs
   int numc = 0;         // number of entries of kcrs: twice the number of ranges
+  bool limits_error = false;  // the range finder met a list without a range start
 };
 
-// Runs the situation model and the course scan for one round. Pure computation;
-// `out` receives only the range finder's error line, which should never appear.
-RoundAnalysis analyse_round(const RoundValues& values, console::Output& out);
+// Runs the situation model and the course scan for one round. Pure computation.
+RoundAnalysis analyse_round(const RoundValues& values);
 
 }  // namespace hurricane::analysis

@@ -3,13 +3,6 @@
 #include <algorithm>
 
 namespace hurricane::console {
-namespace {
-
-// Large pieces, but a bounded buffer: a long session never holds all its output.
-constexpr std::size_t kPiece = 1 << 16;
-
-}  // namespace
-
 void Output::line(std::string_view text) {
   put(text);
   put("\n");
@@ -31,25 +24,15 @@ StreamOutput::~StreamOutput() {
 }
 
 void StreamOutput::line(std::string_view text) {
-  pending_ += text;
-  pending_ += '\n';
-  if (pending_.size() >= kPiece) flush();
+  stream_.write(text.data(), static_cast<std::streamsize>(text.size()));
+  stream_.put('\n');
 }
 
 void StreamOutput::put(std::string_view bytes) {
-  pending_ += bytes;
-  if (pending_.size() >= kPiece) flush();
-}
-
-void StreamOutput::pass_on() {
-  if (!pending_.empty()) {
-    stream_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
-    pending_.clear();
-  }
+  stream_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 void StreamOutput::flush() {
-  pass_on();
   stream_.flush();
 }
 

@@ -4,7 +4,6 @@
 #include "dialogue/prompted_input.h"
 #include "dialogue/round_loop.h"
 #include "dialogue/terminal.h"
-#include "geometry/truncate.h"
 
 namespace hurricane::dialogue {
 namespace {
@@ -29,9 +28,6 @@ constexpr const char* kBanner[] = {
     R"( if ship is SOUTH of equator,  enter  "2")",
 };
 
-// 0.1 in single precision: lifts an answer like 1.9 to the southern hemisphere.
-constexpr double kHemisphereLift = 0.10000000149011612;
-
 }  // namespace
 
 int run_advisor(std::istream& in, std::ostream& out, std::ostream& errors) {
@@ -49,8 +45,7 @@ int run_advisor(std::istream& in, std::ostream& out, std::ostream& errors) {
   try {
     for (const char* line : kBanner) output.line(line);
     readit(rnosu, terminal);
-    int nosu = geometry::truncate_to_int(rnosu + kHemisphereLift);  // above 1: south
-    hurrica(nosu, dist0, bear0, cpa0, speed0, track0, vship0, terminal);
+    hurrica(analysis::hemisphere_of(rnosu), dist0, bear0, cpa0, speed0, track0, vship0, terminal);
     output.line(" ~~~~~~~~~~~~~~~~~~~END of Program~~~~~~~~~~~~~~~~~~~~");
     output.empty_lines(1);
     output.flush();

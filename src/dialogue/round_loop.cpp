@@ -2,58 +2,34 @@
 
 #include <cmath>
 
-#include "analysis/round_analysis.h"
-#include "console/fixed_line.h"
-#include "console/free_line.h"
+#include "analysis/advice.h"
 #include "dialogue/attribution.h"
 #include "dialogue/prompted_input.h"
-#include "dialogue/round_result.h"
+#include "report/report.h"
 
 namespace hurricane::dialogue {
 namespace {
-
-// The least ship speed the analysis works with (1e-19 in single precision).
-constexpr double kLeastShipSpeed = 9.999999682655225e-20;
 
 void ask(const char* question, double& value, Terminal& terminal) {
   terminal.output.line(question);
   readit(value, terminal);
 }
 
-void echo_situation(const analysis::RoundValues& v, console::Output& out) {
-  using console::FixedLine;
-  out.line(FixedLine()
-               .text("Distance of HUR [nm]=")
-               .real(v.dist, 5, 0)
-               .text("  Direction of HUR seen from ship [deg]=")
-               .real(v.bear, 5, 0)
-               .str());
-  out.line(FixedLine(FixedLine::Start::kDirect)
-               .text(" Track-direction of HUR [deg]=")
-               .real(v.track, 5, 0)
-               .text("  Advancement-speed of HUR [kt]=")
-               .real(v.speed, 5, 1)
-               .text("+-")
-               .real(v.dspeed, 4, 1)
-               .str());
-  out.line(FixedLine(FixedLine::Start::kDirect)
-               .text(" Radius of HUR to be avoided [nm]=")
-               .real(v.cpa, 5, 0)
-               .text("  Max-speed of SHIP[kts]=")
-               .real(v.vship, 5, 1)
-               .str());
+void print(const report::Lines& lines, console::Output& out) {
+  for (const std::string& line : lines) out.line(line);
 }
 
 }  // namespace
 
-void hurrica(int& nosu, double& dist0, double& bear0, double& cpa0, double& speed0, double& track0,
-             double& vship0, Terminal& terminal) {
+void hurrica(analysis::Hemisphere nosu, double& dist0, double& bear0, double& cpa0, double& speed0,
+             double& track0, double& vship0, Terminal& terminal) {
   console::Output& out = terminal.output;
   for (;;) {
     out.empty_lines(50);
     out.line(R"( ~~~ Escape from an approaching hurricane (="HUR") ~~~)");
-    out.line(nosu > 1 ? "  (Ship position is in SOUTHERN hemisphere of earth)"
-                      : "  (Ship position is in NORTHERN hemisphere of earth)");
+    out.line(nosu == analysis::Hemisphere::kSouth
+                 ? "  (Ship position is in SOUTHERN hemisphere of earth)"
+                 : "  (Ship position is in NORTHERN hemisphere of earth)");
     out.line("          INPUT now:");
     out.empty_lines(1);
     out.line(" Distance of hurricane from ship in nautical miles =?");
@@ -75,22 +51,16 @@ void hurrica(int& nosu, double& dist0, double& bear0, double& cpa0, double& spee
     }
     out.empty_lines(40);
 
-    analysis::RoundValues values;
-    values.dist = dist0;
-    values.bear = bear0;
-    values.cpa = cpa0;
-    values.speed = speed0;
-    values.dspeed = values.speed * 0.5;
-    values.track = track0;
-    values.vship = vship0 < kLeastShipSpeed ? kLeastShipSpeed : vship0;
+    const analysis::RoundValues values =
+        analysis::round_values({dist0, bear0, track0, speed0, cpa0, vship0});
 
     out.line(R"( ~~~ Escape from an approaching hurricane (="HUR")~~~)");
     out.empty_lines(1);
     myname(dist0, bear0, track0, terminal);
-    echo_situation(values, out);
+    print(report::echo_lines(values), out);
     out.empty_lines(1);
     out.line("          ==> Result:");
-    write_round_result(values, nosu, out);
+    print(report::result_lines(analysis::advise(values, nosu)), out);
     out.empty_lines(1);
     out.line("      <..hit RETURN to restart>");
     // Whatever is typed before RETURN is discarded. The end of the input here

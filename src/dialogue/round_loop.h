@@ -1,16 +1,17 @@
 // hurrica: the round loop of the advisor.
 #pragma once
 
+#include "analysis/round_values.h"
 #include "dialogue/terminal.h"
 
 namespace hurricane::dialogue {
 
 // hurrica: runs rounds until a distance of 0 or less is entered. Each round asks
 // the six values with the previous ones as defaults, makes them non-negative in
-// place, echoes the situation and prints the analysis and advice. `nosu` above
-// 1 means the southern hemisphere. Throws InputFailure when the input fails,
+// place, echoes the situation and prints the analysis and advice for the
+// hemisphere `nosu`. Throws InputFailure when the input fails,
 // OutputFailure when the output cannot be written.
-void hurrica(int& nosu, double& dist0, double& bear0, double& cpa0, double& speed0, double& track0,
-             double& vship0, Terminal& terminal);
+void hurrica(analysis::Hemisphere nosu, double& dist0, double& bear0, double& cpa0, double& speed0,
+             double& track0, double& vship0, Terminal& terminal);
 
 }  // namespace hurricane::dialogue

@@ -18,16 +18,9 @@ void rotw1(double& w0, double& w1, double& w2, double& zw1, double& zw2) {
 }
 
 void rotx1(double& w0, double x0, double y0, double xx, double yy, double& zxx, double& zyy) {
-  norma(w0);
-  const double ang = w0 * rotx1_factor;
-  const double cc = std::cos(ang);
-  const double ss = std::sin(ang);
-  const double x1 = xx - x0;
-  const double y1 = yy - y0;
-  zxx = cc * x1 + ss * y1;
-  zyy = -(ss * x1) + cc * y1;
-  zxx = zxx + x0;
-  zyy = zyy + y0;
+  const TurnedFrame frame = turned_frame(w0);
+  w0 = frame.w0;
+  rotx1(frame, x0, y0, xx, yy, zxx, zyy);
 }
 
 TurnedFrame turned_frame(double w0) {

@@ -20,11 +20,11 @@ struct TurnedFrame {
   double ss = 0.0;  // sin(w0 * rotx1_factor)
 };
 
-// The frame of bearing w0, computed exactly as rotx1 computes it.
+// The frame of bearing w0.
 TurnedFrame turned_frame(double w0);
 
-// rotx1 in a frame made by turned_frame(w0): bit for bit the zxx and zyy of
-// rotx1(w0, x0, y0, xx, yy, zxx, zyy), by the same operations in the same order.
+// rotx1 in a frame made by turned_frame(w0): the zxx and zyy of rotx1(w0, x0, y0, xx, yy, zxx,
+// zyy), which is this with the frame made on the spot.
 inline void rotx1(const TurnedFrame& frame, double x0, double y0, double xx, double yy, double& zxx,
                   double& zyy) {
   const double x1 = xx - x0;

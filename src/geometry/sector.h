@@ -22,12 +22,12 @@ struct Sector {
   double w2y = 0.0;  // 90 degrees beyond the end, from w1
 };
 
-// The sector from w1 clockwise to w2, computed exactly as wcheck computes it.
+// The sector from w1 clockwise to w2.
 Sector sector(double w1, double w2);
 
-// wcheck against a sector made by sector(w1, w2): bit for bit the iwx and reduced ww of
-// wcheck(w1, w2, ww, iwx), by the same operations in the same order. Inline: a course scan
-// tests two bearings per pass.
+// wcheck against a sector made by sector(w1, w2): the iwx and reduced ww of wcheck(w1, w2, ww,
+// iwx), which is this with the sector made on the spot. Inline: a course scan tests two
+// bearings per pass. On a shared boundary the later test wins.
 inline void wcheck(const Sector& sector, double& ww, int& iwx) {
   iwx = 0;
   norma(ww);

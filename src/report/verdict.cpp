@@ -1,38 +1,35 @@
-#include "report/verdict.h"
-
-#include <cmath>
-
 #include "console/fixed_line.h"
 #include "console/free_line.h"
+#include "report/report.h"
 
 namespace hurricane::report {
 
-void write_verdict(int nosu, double alfa, Area area, console::Output& out) {
-  const bool south = nosu > 1;
-  const bool ahead = std::fabs(alfa) < 90;
-  if (ahead && (south ? alfa < 0 : alfa > 0)) {
-    out.line(console::FreeLine().text("    Ship is in DANGEROUS QUARTER of hurricane").str());
-  }
-
+void verdict_lines(const analysis::Advice& advice, Lines& out) {
   using console::FixedLine;
-  switch (area) {
-    case Area::kInternal:
-      out.line(
+  const bool south = advice.hemisphere == analysis::Hemisphere::kSouth;
+  if (advice.dangerous_quarter) {
+    out.emplace_back(
+        console::FreeLine().text("    Ship is in DANGEROUS QUARTER of hurricane").str());
+  }
+  switch (advice.area) {
+    case analysis::Area::kInternal:
+      out.emplace_back(
           FixedLine().text("===> Ship now within INTERNAL AREA of IMPACT !!! of hurricane,").str());
       // The rule of seamanship is mirrored south of the equator.
-      out.line(FixedLine()
-                   .text(south ? "    keep wind from port and hope!"
-                               : "    keep wind from starbord and hope!")
-                   .str());
+      out.emplace_back(FixedLine()
+                           .text(south ? "    keep wind from port and hope!"
+                                       : "    keep wind from starbord and hope!")
+                           .str());
       break;
-    case Area::kExternal:
-      out.line(
+    case analysis::Area::kExternal:
+      out.emplace_back(
           FixedLine()
               .text("===> Ship already in EXTERNAL AREA of IMPACT ! of hurricane, escape via [B]")
               .str());
       break;
-    case Area::kDistant:
-      out.line(FixedLine().text("===> Ship still DISTANT to hurricane, escape via [A]").str());
+    case analysis::Area::kDistant:
+      out.emplace_back(
+          FixedLine().text("===> Ship still DISTANT to hurricane, escape via [A]").str());
       break;
   }
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+
 #include <random>
 #include <vector>
 
@@ -12,22 +14,22 @@ struct Ranges {
   int numc = 0;
   std::vector<int> kcrs;  // entries 1..numc
   CourseArray all{};      // the whole list, to see what stayed untouched
-  std::string out;
+  bool error = false;
 };
 
 // Limits of a field in which exactly the courses in [first, last] pairs are admissible.
 Ranges ranges_of(std::initializer_list<std::pair<int, int>> admissible, int code = 1) {
   CourseArray icrs{};
-  for (int c = 1; c <= nc; ++c) icrs[c] = code;
+  for (std::size_t c = 1; c <= nc; ++c) icrs[c] = code;
   for (auto [first, last] : admissible) {
-    for (int c = first; c <= last; ++c) icrs[c] = 0;
+    for (auto c = static_cast<std::size_t>(first); c <= static_cast<std::size_t>(last); ++c) {
+      icrs[c] = 0;
+    }
   }
   Ranges r;
   r.all.fill(7);
-  console::StringOutput out;
-  limits(icrs, r.all, r.numc, out);
-  for (int k = 1; k <= r.numc; ++k) r.kcrs.push_back(r.all[k]);
-  r.out = out.text();
+  r.error = limits(icrs, r.all, r.numc);
+  for (std::size_t k = 1; k <= static_cast<std::size_t>(r.numc); ++k) r.kcrs.push_back(r.all[k]);
   return r;
 }
 
@@ -47,7 +49,7 @@ TEST(Limits, OneVerdictForAllCoursesLeavesTheListAlone) {
   for (const Ranges& r : {ranges_of({{1, 360}}), ranges_of({})}) {
     EXPECT_EQ(r.numc, 0);
     EXPECT_EQ(r.all[1], 7);
-    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(r.error);
   }
 }
 
@@ -60,7 +62,9 @@ TEST(Limits, EveryNonEmptyTransitionListHoldsAStart) {
     for (int f = 0; f < flips; ++f) icrs[1 + gen() % nc] ^= 1;
     const Transitions tr = find_transitions(icrs);
     EXPECT_EQ(tr.numc % 2, 0);
-    for (int k = 2; k <= tr.numc; ++k) EXPECT_EQ(tr.kfeld[k], -tr.kfeld[k - 1]);
+    for (std::size_t k = 2; k <= static_cast<std::size_t>(tr.numc); ++k) {
+      EXPECT_EQ(tr.kfeld[k], -tr.kfeld[k - 1]);
+    }
   }
 }
 
@@ -74,9 +78,7 @@ TEST(Limits, ListWithoutAStartWritesTheErrorLine) {
   tr.kfeld[2] = -1;
   CourseArray kcrs{};
   int numc = -1;
-  console::StringOutput out;
-  order_ranges(tr, kcrs, numc, out);
-  EXPECT_EQ(out.text(), " # ???????? error kfeld ????????\n");
+  EXPECT_TRUE(order_ranges(tr, kcrs, numc));
   EXPECT_EQ(numc, 2);
   EXPECT_EQ(kcrs[1], 0);
 }

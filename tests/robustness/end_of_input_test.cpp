@@ -2,6 +2,7 @@
 // passes every kind of read: prompts, the attribution screen, the restart wait.
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -45,7 +46,8 @@ TEST(EndOfInput, AtEveryReadStopsWithStatusOneAndCompleteOutput) {
   ASSERT_EQ(points.size(), kAnswers.size());
 
   for (std::size_t given = 0; given < kAnswers.size(); ++given) {
-    const std::vector<std::string> answers(kAnswers.begin(), kAnswers.begin() + given);
+    const std::vector<std::string> answers(kAnswers.begin(),
+                                           kAnswers.begin() + static_cast<std::ptrdiff_t>(given));
     // The end of input at the restart wait still counts as RETURN: the next
     // round shows its screen and stops at its first prompt.
     std::size_t stop = points[given];

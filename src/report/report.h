@@ -1,0 +1,22 @@
+// The classic report: the lines the console prints for one round's advice.
+#pragma once
+
+#include "analysis/advice.h"
+#include "report/lines.h"
+
+namespace hurricane::report {
+
+// echo_lines: the three lines that echo the round's values (distance and bearing, track and
+// speed with U, distance to keep and ship speed).
+Lines echo_lines(const analysis::RoundValues& values);
+
+// result_lines: every line the round prints after "==> Result:": the range finder's error
+// line if it met one, advice [A], advice [B], the dangerous quarter and the verdict.
+Lines result_lines(const analysis::Advice& advice);
+
+// The blocks of result_lines, each appended to `out`.
+void escape_sector_lines(const analysis::Advice& advice, Lines& out);  // advice [A]
+void max_cpa_lines(const analysis::Advice& advice, Lines& out);        // advice [B]
+void verdict_lines(const analysis::Advice& advice, Lines& out);        // quarter and verdict
+
+}  // namespace hurricane::report
