@@ -27,7 +27,13 @@ Round analyse(double dist, double bear, double track, double speed, double cpa, 
 
 using V = std::vector<int>;
 
+// Derivations: the half-angle of the cone is asin(cpa / dist); an escape course is an edge
+// turned 90 degrees outward and reversed (+180), rounded half up; rn is |sin(edge - track)| * V
+// and the speed an escape needs U + rn; the ranges themselves are left to EscapePhysics,
+// which checks every listed course against plain relative motion.
 TEST(RoundAnalysis, HurricaneDueNorthComingStraightDown) {
+  // Half-angle asin(50/100) = 30 about bec 180; kben1 = 150 - 90 + 180, kben2 = 210 + 270 - 360;
+  // rn = sin 30 * 10 = 5, so both need 5 + 5; kanti = 0 + 180.
   const Round a = analyse(100, 0, 180, 10, 50, 12);
   EXPECT_EQ(a.r.bec, 180.0);
   EXPECT_NEAR(a.r.be1, 150.0, 1e-12);
@@ -67,6 +73,9 @@ TEST(RoundAnalysis, ShipInsideTheCriticalCircle) {
 }
 
 TEST(RoundAnalysis, FirstRoundDefaults) {
+  // bec = 275 - 180; half-angle asin(0.15) = 8.627; kben1 = 86.373 + 90 -> 176,
+  // kben2 = 103.627 + 270 - 360 = 13.6 -> 14; rn1k = 5.5 + sin(4.627) * 11,
+  // rn2k = 5.5 + sin(12.627) * 11.
   const Round a = analyse(1000, 275, 91, 11, 150, 7);
   EXPECT_NEAR(a.r.bec, 95.0, 1e-12);
   EXPECT_NEAR(a.r.be1, 86.373, 5e-4);

@@ -18,6 +18,9 @@ Tangents tangents(double xxa, double yya, double xxb, double yyb, double rb) {
   return t;
 }
 
+// B 10 north of A (x points north), radius 5 at distance 10: half-angle asin(0.5) = 30,
+// the tangent length sqrt(100 - 25) = 8.660, so the touching points lie at 8.660 * cos 30 = 7.5
+// ahead and 8.660 * sin 30 = 4.330 to either side.
 TEST(Tangt, TangentsAndTouchingPointsShiftedWithTheOrigin) {
   for (double a : {0.0, 1.0}) {
     const Tangents t = tangents(a, a, 10 + a, a, 5);
@@ -43,6 +46,8 @@ TEST(Tangt, HalfAngleCarriesTheRecordsPi) {
   EXPECT_EQ(touching.be2, 89.9999999999998);
 }
 
+// The 3-4-5 triangle: bec = atan2(4, 3) = 53.130102354; A on the circle gives the half-angle
+// asin(1) = 90, the tangent of length 0 touching at A itself.
 TEST(Tangt, OriginOnTheCircleWritesBackAbsoluteRadius) {
   const Tangents t = tangents(0, 0, 3, 4, -5);
   EXPECT_EQ(t.rb, 5.0);
