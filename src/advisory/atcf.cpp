@@ -1,0 +1,299 @@
+#include "advisory/atcf.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "advisory/storm_choice.h"
+
+namespace hurricane::advisory {
+namespace {
+
+// Column indices, from 0, of the fields read.
+enum Column : std::size_t {
+  kBasin = 0,
+  kNumber = 1,
+  kDateTime = 2,
+  kTechnique = 4,
+  kTau = 5,
+  kLatitude = 6,
+  kLongitude = 7,
+  kMaxWind = 8,
+  kPressure = 9,
+  kType = 10,
+  kThreshold = 11,
+  kQuadrantCode = 12,
+  kFirstRadius = 13,  // then three more
+  kGusts = 20,
+  kDirection = 25,
+  kSpeed = 26,
+  kName = 27,
+};
+constexpr std::size_t kRequiredColumns = kMaxWind + 1;
+
+struct Record {
+  std::size_t line = 1;
+  std::string basin_number;  // e.g. "AL13"
+  UtcTime time;
+  std::int64_t at = 0;  // `time` in epoch seconds, for ordering
+  std::string technique;
+  int tau = 0;
+  GeoPoint centre;
+  int max_wind_kt = 0;
+  std::optional<int> pressure_mb;
+  std::string type;
+  int threshold = 0;
+  std::optional<QuadrantRadii> radii;
+  std::optional<int> gusts_kt;
+  std::optional<int> direction_deg;
+  std::optional<int> speed_kn;
+  std::string name;
+};
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+std::vector<std::string_view> split_fields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  for (;;) {
+    const std::size_t comma = line.find(',');
+    fields.push_back(trim(line.substr(0, comma)));
+    if (comma == std::string_view::npos) return fields;
+    line.remove_prefix(comma + 1);
+  }
+}
+
+// All digits, 1 to `max_digits` of them.
+std::optional<int> digits_value(std::string_view text, std::size_t max_digits) {
+  if (text.empty() || text.size() > max_digits) return std::nullopt;
+  int value = 0;
+  for (const char c : text) {
+    if (!is_digit(c)) return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// A field that may be blank: false when it holds something other than digits.
+bool read_optional(std::string_view text, std::size_t max_digits, std::optional<int>& value) {
+  value = text.empty() ? std::nullopt : digits_value(text, max_digits);
+  return text.empty() || value.has_value();
+}
+
+// "245N" or "1793E": tenths of a degree, then the hemisphere letter.
+std::optional<double> tenths_degrees(std::string_view text, int max_tenths, char positive,
+                                     char negative) {
+  if (text.size() < 2) return std::nullopt;
+  const char hemisphere = text.back();
+  if (hemisphere != positive && hemisphere != negative) return std::nullopt;
+  const std::optional<int> tenths = digits_value(text.substr(0, text.size() - 1), 4);
+  if (!tenths || *tenths > max_tenths) return std::nullopt;
+  const double degrees = *tenths / 10.0;
+  return hemisphere == negative ? -degrees : degrees;
+}
+
+std::string upper(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return result;
+}
+
+// What is wrong with the record, or nothing.
+std::optional<std::string> read_record(std::string_view line, Record& record) {
+  const std::vector<std::string_view> f = split_fields(line);
+  if (f.size() < kRequiredColumns) {
+    return "expected an ATCF record of at least 9 comma-separated fields (basin, number, "
+           "YYYYMMDDHH, technique number, technique, tau, latitude, longitude, wind)";
+  }
+  const auto at = [&](std::size_t column) { return column < f.size() ? f[column] : ""; };
+  if (f[kBasin].size() != 2 || !is_letter(f[kBasin][0]) || !is_letter(f[kBasin][1])) {
+    return "expected a two-letter basin such as AL in field 1";
+  }
+  const std::optional<int> number = digits_value(f[kNumber], 2);
+  if (!number) return "expected a storm number of 1 or 2 digits in field 2";
+  record.basin_number = upper(f[kBasin]) + (*number < 10 ? "0" : "") + std::to_string(*number);
+
+  const std::string_view date = f[kDateTime];
+  const std::optional<int> ymd = date.size() == 10 ? digits_value(date.substr(0, 8), 8) : std::nullopt;
+  const std::optional<int> hour = date.size() == 10 ? digits_value(date.substr(8), 2) : std::nullopt;
+  if (ymd && hour) record.time = {*ymd / 10000, *ymd / 100 % 100, *ymd % 100, *hour, 0};
+  if (!ymd || !hour || !is_valid(record.time)) {
+    return "expected the time as YYYYMMDDHH, a real date and hour, in field 3";
+  }
+  record.at = epoch_seconds(record.time);
+
+  record.technique = std::string(f[kTechnique]);
+  const std::optional<int> tau = digits_value(f[kTau], 3);
+  if (record.technique.empty() || !tau) {
+    return "expected the technique (such as BEST) and the forecast hour in fields 5 and 6";
+  }
+  record.tau = *tau;
+  const std::optional<double> lat = tenths_degrees(f[kLatitude], 900, 'N', 'S');
+  const std::optional<double> lon = tenths_degrees(f[kLongitude], 1800, 'E', 'W');
+  if (!lat || !lon) {
+    return "expected latitude and longitude in tenths of a degree with N/S and E/W (such as 245N "
+           "and 662W, at most 90 and 180 degrees) in fields 7 and 8";
+  }
+  record.centre = {*lat, *lon};
+  const std::optional<int> wind = digits_value(f[kMaxWind], 3);
+  if (!wind) return "expected the maximum wind in knots in field 9";
+  record.max_wind_kt = *wind;
+  if (!read_optional(at(kPressure), 4, record.pressure_mb)) {
+    return "expected the pressure in millibars (or a blank) in field 10";
+  }
+  record.type = std::string(at(kType));
+
+  std::optional<int> threshold;
+  if (!read_optional(at(kThreshold), 3, threshold)) {
+    return "expected the wind threshold 34, 50 or 64 (or 0 or a blank) in field 12";
+  }
+  record.threshold = threshold.value_or(0);
+  if (record.threshold != 0) {
+    if (record.threshold != 34 && record.threshold != 50 && record.threshold != 64) {
+      return "expected the wind threshold 34, 50 or 64 (or 0 or a blank) in field 12";
+    }
+    const std::string_view code = at(kQuadrantCode);
+    if (code != "NEQ" && code != "AAA") return "expected the quadrant code NEQ or AAA in field 13";
+    QuadrantRadii radii;
+    for (std::size_t q = 0; q < 4; ++q) {
+      std::optional<int> nm;
+      if (!read_optional(at(kFirstRadius + q), 4, nm)) {
+        return "expected four radii in nautical miles in fields 14 to 17";
+      }
+      radii.nm[q] = nm.value_or(0);
+    }
+    if (code == "AAA") radii.nm.fill(radii.nm[0]);  // one radius all around
+    record.radii = radii;
+  }
+  if (!read_optional(at(kGusts), 3, record.gusts_kt)) {
+    return "expected the gusts in knots (or a blank) in field 21";
+  }
+  if (!read_optional(at(kDirection), 3, record.direction_deg) ||
+      !read_optional(at(kSpeed), 3, record.speed_kn) || record.direction_deg.value_or(0) > 360) {
+    return "expected the direction (degrees to 360) and speed (knots) of motion, or blanks, in "
+           "fields 26 and 27";
+  }
+  record.name = std::string(at(kName));
+  return std::nullopt;
+}
+
+// Where `technique` has records at tau 0 of the storm: the latest time and the one before.
+struct Times {
+  std::optional<std::int64_t> latest;
+  std::optional<std::int64_t> before;
+};
+
+Times times_of(const std::vector<const Record*>& records, std::string_view technique) {
+  Times times;
+  for (const Record* r : records) {
+    if (r->technique != technique || r->tau != 0) continue;
+    if (!times.latest || r->at > *times.latest) {
+      if (times.latest) times.before = times.latest;
+      times.latest = r->at;
+    } else if (r->at < *times.latest && (!times.before || r->at > *times.before)) {
+      times.before = r->at;
+    }
+  }
+  return times;
+}
+
+std::string kind_of(std::string_view type) {
+  static const std::map<std::string_view, std::string_view> kKinds = {
+      {"DB", "DISTURBANCE"},          {"TD", "TROPICAL DEPRESSION"},
+      {"TS", "TROPICAL STORM"},       {"HU", "HURRICANE"},
+      {"TY", "TYPHOON"},              {"ST", "SUPER TYPHOON"},
+      {"TC", "TROPICAL CYCLONE"},     {"SD", "SUBTROPICAL DEPRESSION"},
+      {"SS", "SUBTROPICAL STORM"},    {"EX", "EXTRATROPICAL CYCLONE"},
+      {"PT", "POST-TROPICAL CYCLONE"}, {"LO", "LOW"},
+      {"WV", "TROPICAL WAVE"},        {"IN", "INLAND"}};
+  const auto found = kKinds.find(type);
+  return std::string(found == kKinds.end() ? type : found->second);
+}
+
+// The storm from the records at its latest time (all of `technique`, tau 0).
+Result storm_at(const std::vector<const Record*>& records, std::string_view technique,
+                const Times& times, const std::string& id) {
+  Storm storm;
+  storm.form = SourceForm::kAtcf;
+  storm.id = id;
+  const Record* first = nullptr;
+  for (const Record* r : records) {
+    if (r->technique != technique || r->tau != 0) continue;
+    if (r->at == *times.latest) {
+      if (first == nullptr) {
+        first = r;
+      } else if (!(r->centre == first->centre) || r->max_wind_kt != first->max_wind_kt) {
+        return ReadError{r->line, "this record gives another centre or wind for " + id + " at " +
+                                      to_iso8601(r->time) + " than the one on line " +
+                                      std::to_string(first->line)};
+      }
+      std::optional<QuadrantRadii>* slot = r->threshold == 34   ? &storm.radii.kt34
+                                           : r->threshold == 50 ? &storm.radii.kt50
+                                           : r->threshold == 64 ? &storm.radii.kt64
+                                                                : nullptr;
+      if (slot != nullptr && !slot->has_value()) *slot = r->radii;
+    } else if (times.before && r->at == *times.before && !storm.previous) {
+      storm.previous = Fix{r->centre, r->time};
+    }
+  }
+  storm.fix = {first->centre, first->time};
+  storm.kind = kind_of(first->type);
+  storm.name = first->name;
+  storm.max_wind_kt = first->max_wind_kt;
+  storm.pressure_mb = first->pressure_mb;
+  if (first->gusts_kt.value_or(0) > 0) storm.gusts_kt = first->gusts_kt;
+  if (first->direction_deg && first->speed_kn.value_or(0) > 0) {
+    storm.motion = {Motion::Kind::kMoving, *first->direction_deg == 360 ? 0.0 : *first->direction_deg,
+                    static_cast<double>(*first->speed_kn)};
+  }
+  return storm;
+}
+
+}  // namespace
+
+bool looks_like_atcf(std::string_view line) {
+  const std::vector<std::string_view> f = split_fields(line.substr(0, 64));
+  return f.size() >= 4 && f[kBasin].size() == 2 && is_letter(f[kBasin][0]) &&
+         is_letter(f[kBasin][1]) && digits_value(f[kNumber], 2) &&
+         digits_value(f[kDateTime].substr(0, 8), 8) && f[kDateTime].size() == 10;
+}
+
+Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) {
+  std::vector<Record> records;
+  std::map<std::string, int> first_year;  // of each basin and number: the year of its id
+  for (const TextLine& line : lines) {
+    if (trim(line.text).empty()) continue;
+    Record record;
+    record.line = line.line;
+    if (const auto error = read_record(line.text, record)) return ReadError{line.line, *error};
+    const auto [entry, added] = first_year.try_emplace(record.basin_number, record.time.year);
+    if (!added && record.time.year < entry->second) entry->second = record.time.year;
+    records.push_back(std::move(record));
+  }
+  if (records.empty()) return ReadError{1, "expected ATCF records; there are none"};
+
+  std::vector<std::string> ids;
+  ids.reserve(records.size());
+  for (const Record& r : records) {
+    ids.push_back(r.basin_number + std::to_string(first_year[r.basin_number]));
+  }
+  const StormChoice choice = choose_storm(ids, storm_id, "the track file");
+  if (!choice.error.empty()) return ReadError{records.front().line, choice.error};
+
+  std::vector<const Record*> chosen;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (ids[i] == choice.id) chosen.push_back(&records[i]);
+  }
+  for (const std::string_view technique : {"BEST", "CARQ", "OFCL"}) {
+    const Times times = times_of(chosen, technique);
+    if (times.latest) return storm_at(chosen, technique, times, choice.id);
+  }
+  return ReadError{chosen.front()->line,
+                   "expected a BEST, CARQ or OFCL record at forecast hour 0 for " + choice.id};
+}
+
+}  // namespace hurricane::advisory

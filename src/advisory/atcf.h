@@ -1,0 +1,22 @@
+// Reading ATCF track records (a-deck or b-deck): comma-separated, one record per time,
+// technique, forecast hour and wind threshold.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "advisory/result.h"
+#include "advisory/text_lines.h"
+
+namespace hurricane::advisory {
+
+// Whether the line starts as an ATCF record does: "AL, 13, 2023091218,".
+bool looks_like_atcf(std::string_view line);
+
+// The storm `storm_id` names (or the only one) at its latest time of the best track (BEST), else
+// of CARQ, else of OFCL, each at forecast hour 0: centre, wind, pressure and radii, the motion
+// from the direction and speed columns when both are given and the speed is not 0, and the fix
+// of the time before. Every record must read; blank lines are skipped.
+Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id);
+
+}  // namespace hurricane::advisory

@@ -1,0 +1,27 @@
+// Reading a storm advisory: the one entry point of this area.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "advisory/result.h"
+
+namespace hurricane::advisory {
+
+// Largest input read, in bytes; an advisory is a few KiB, a season's best track some hundred.
+inline constexpr std::size_t kMaxInputBytes = std::size_t{4} << 20;
+
+struct ReadOptions {
+  // ATCF id of the storm wanted (e.g. "AL132023", letters in either case); empty takes the only
+  // storm of the input. Needed when a feed or track file holds several.
+  std::string storm_id;
+};
+
+// Reads `bytes` as whichever form they hold, judged from the content: an NHC RSS feed (starts
+// with '<'), ATCF a-deck or b-deck records (first line "AL, 13, 2023091218, ..."), or a
+// forecast/advisory as plain text, with or without the transmission lines before its title.
+// Any bytes give a storm or an error; a storm is only given when every field read parses.
+Result read_advisory(std::string_view bytes, const ReadOptions& options = {});
+
+}  // namespace hurricane::advisory

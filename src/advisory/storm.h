@@ -1,0 +1,121 @@
+// What an advisory says about one storm, as read from a forecast/advisory (TCM), the RSS feed that
+// carries one, or ATCF track records. Nothing here is computed: each field is what the text states.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "advisory/utc_time.h"
+
+namespace hurricane::advisory {
+
+// A point on the earth: latitude in degrees [-90, 90], north positive; longitude in degrees
+// [-180, 180], east positive (179.3E is 179.3, 179.8W is -179.8).
+struct GeoPoint {
+  double lat_deg = 0.0;
+  double lon_deg = 0.0;
+
+  friend bool operator==(const GeoPoint&, const GeoPoint&) = default;
+};
+
+// A storm centre at a time.
+struct Fix {
+  GeoPoint centre;
+  UtcTime time;
+};
+
+// Present movement of the centre.
+struct Motion {
+  enum class Kind {
+    kMoving,      // toward `track_deg` at `speed_kn`
+    kStationary,  // the text says STATIONARY
+    kNotGiven,    // the source states none (ATCF without direction and speed): form it from
+                  // the previous fix
+  };
+  Kind kind = Kind::kNotGiven;
+  double track_deg = 0.0;  // direction moved toward, degrees clockwise from true north, [0, 360)
+  double speed_kn = 0.0;   // knots, > 0 when moving
+};
+
+// Quadrants in the order advisories list them.
+enum class Quadrant { kNE, kSE, kSW, kNW };
+inline constexpr std::array<Quadrant, 4> kQuadrants = {Quadrant::kNE, Quadrant::kSE,
+                                                       Quadrant::kSW, Quadrant::kNW};
+// "NE", "SE", "SW" or "NW".
+const char* quadrant_name(Quadrant quadrant);
+
+// Largest extent in each quadrant, nautical miles, indexed by the quadrant (NE, SE, SW, NW).
+// 0 means the threshold is not reached in that quadrant.
+struct QuadrantRadii {
+  std::array<int, 4> nm{};
+
+  int operator[](Quadrant quadrant) const { return nm[static_cast<std::size_t>(quadrant)]; }
+  friend bool operator==(const QuadrantRadii&, const QuadrantRadii&) = default;
+};
+
+// Wind radii per threshold; a threshold the source does not list is absent.
+struct WindRadii {
+  std::optional<QuadrantRadii> kt34;
+  std::optional<QuadrantRadii> kt50;
+  std::optional<QuadrantRadii> kt64;
+};
+
+// Radii of seas of at least a wave height ("12 FT SEAS", "4 M SEAS").
+struct SeasRadii {
+  enum class Unit { kFeet, kMetres };
+  int height = 0;
+  Unit unit = Unit::kFeet;
+  QuadrantRadii radii;
+};
+
+// A forecast ("FORECAST VALID") or outlook ("OUTLOOK VALID") point. A dissipated point may
+// come without position and wind.
+struct ForecastPoint {
+  UtcTime time;
+  bool outlook = false;
+  std::optional<GeoPoint> centre;
+  std::optional<int> max_wind_kt;
+  std::optional<int> gusts_kt;
+  WindRadii radii;
+  std::string stage;  // what follows the position, e.g. "POST-TROPICAL", "DISSIPATED"; or empty
+};
+
+enum class SourceForm { kTcm, kRssFeed, kAtcf };
+
+struct Storm {
+  SourceForm form = SourceForm::kTcm;
+  std::string id;    // ATCF id: basin, number, year, e.g. "AL132023"
+  std::string kind;  // e.g. "HURRICANE", "POST-TROPICAL CYCLONE"; from ATCF the code ("HU")
+  std::string name;  // e.g. "LEE"; may be empty from ATCF
+  std::optional<int> number;  // advisory number; ATCF has none
+  bool corrected = false;     // "...CORRECTED" after the number
+  bool special = false;       // "SPECIAL FORECAST/ADVISORY"
+  std::string centre_name;    // issuing centre, e.g. "NWS NATIONAL HURRICANE CENTER MIAMI FL"
+  std::string issued_by;      // backup centre that issued it ("ISSUED BY ..."), or empty
+  std::optional<UtcTime> issued;  // issue time; ATCF has none
+
+  Fix fix;  // the present centre and its time
+  std::optional<int> accuracy_nm;
+  Motion motion;
+  std::optional<int> pressure_mb;
+  int max_wind_kt = 0;
+  std::optional<int> gusts_kt;
+  WindRadii radii;
+  std::optional<SeasRadii> seas;
+  std::optional<Fix> previous;  // the earlier fix ("CENTER WAS LOCATED NEAR", the ATCF time before)
+  std::vector<ForecastPoint> forecast;  // forecast, then outlook points, in time order as given
+};
+
+struct QuadrantRadius {
+  Quadrant quadrant = Quadrant::kNE;
+  int nm = 0;
+};
+
+// The largest 34-kt radius of the present position and its quadrant (the first in NE, SE, SW, NW
+// order on a tie); nothing when the storm has no 34-kt winds (no 34-kt line, or all zero).
+std::optional<QuadrantRadius> largest_34kt_radius(const Storm& storm);
+
+}  // namespace hurricane::advisory

@@ -1,0 +1,51 @@
+#include "advisory/storm_choice.h"
+
+#include <set>
+
+namespace hurricane::advisory {
+namespace {
+
+constexpr std::size_t kMaxListed = 10;
+
+std::string upper(std::string_view text) {
+  std::string result(text);
+  for (char& c : result) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return result;
+}
+
+// "AL132023, AL142023", in order of first appearance, cut after kMaxListed.
+std::string listing(const std::vector<std::string>& distinct) {
+  std::string text;
+  for (std::size_t i = 0; i < distinct.size() && i < kMaxListed; ++i) {
+    if (i > 0) text += ", ";
+    text += distinct[i];
+  }
+  if (distinct.size() > kMaxListed) {
+    text += " and " + std::to_string(distinct.size() - kMaxListed) + " more";
+  }
+  return text;
+}
+
+}  // namespace
+
+StormChoice choose_storm(const std::vector<std::string>& found, std::string_view wanted,
+                         std::string_view where) {
+  std::vector<std::string> distinct;
+  std::set<std::string_view> seen;
+  for (const std::string& id : found) {
+    if (seen.insert(id).second) distinct.push_back(id);
+  }
+  const std::string key = upper(wanted);
+  if (key.empty()) {
+    if (distinct.size() == 1) return {distinct.front(), {}};
+    return {{},
+            std::string(where) + " holds " + std::to_string(distinct.size()) +
+                " storms (" + listing(distinct) + "): choose one by its storm id"};
+  }
+  if (seen.contains(key)) return {key, {}};
+  return {{}, "no storm " + key + " in " + std::string(where) + ", which holds " + listing(distinct)};
+}
+
+}  // namespace hurricane::advisory
