@@ -52,8 +52,12 @@ struct Record {
   std::string name;
 };
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_letter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool is_letter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 std::vector<std::string_view> split_fields(std::string_view line) {
   std::vector<std::string_view> fields;
@@ -118,8 +122,10 @@ std::optional<std::string> read_record(std::string_view line, Record& record) {
   record.basin_number = upper(f[kBasin]) + (*number < 10 ? "0" : "") + std::to_string(*number);
 
   const std::string_view date = f[kDateTime];
-  const std::optional<int> ymd = date.size() == 10 ? digits_value(date.substr(0, 8), 8) : std::nullopt;
-  const std::optional<int> hour = date.size() == 10 ? digits_value(date.substr(8), 2) : std::nullopt;
+  const std::optional<int> ymd =
+      date.size() == 10 ? digits_value(date.substr(0, 8), 8) : std::nullopt;
+  const std::optional<int> hour =
+      date.size() == 10 ? digits_value(date.substr(8), 2) : std::nullopt;
   if (ymd && hour) record.time = {*ymd / 10000, *ymd / 100 % 100, *ymd % 100, *hour, 0};
   if (!ymd || !hour || !is_valid(record.time)) {
     return "expected the time as YYYYMMDDHH, a real date and hour, in field 3";
@@ -203,13 +209,20 @@ Times times_of(const std::vector<const Record*>& records, std::string_view techn
 
 std::string kind_of(std::string_view type) {
   static const std::map<std::string_view, std::string_view> kKinds = {
-      {"DB", "DISTURBANCE"},          {"TD", "TROPICAL DEPRESSION"},
-      {"TS", "TROPICAL STORM"},       {"HU", "HURRICANE"},
-      {"TY", "TYPHOON"},              {"ST", "SUPER TYPHOON"},
-      {"TC", "TROPICAL CYCLONE"},     {"SD", "SUBTROPICAL DEPRESSION"},
-      {"SS", "SUBTROPICAL STORM"},    {"EX", "EXTRATROPICAL CYCLONE"},
-      {"PT", "POST-TROPICAL CYCLONE"}, {"LO", "LOW"},
-      {"WV", "TROPICAL WAVE"},        {"IN", "INLAND"}};
+      {"DB", "DISTURBANCE"},
+      {"TD", "TROPICAL DEPRESSION"},
+      {"TS", "TROPICAL STORM"},
+      {"HU", "HURRICANE"},
+      {"TY", "TYPHOON"},
+      {"ST", "SUPER TYPHOON"},
+      {"TC", "TROPICAL CYCLONE"},
+      {"SD", "SUBTROPICAL DEPRESSION"},
+      {"SS", "SUBTROPICAL STORM"},
+      {"EX", "EXTRATROPICAL CYCLONE"},
+      {"PT", "POST-TROPICAL CYCLONE"},
+      {"LO", "LOW"},
+      {"WV", "TROPICAL WAVE"},
+      {"IN", "INLAND"}};
   const auto found = kKinds.find(type);
   return std::string(found == kKinds.end() ? type : found->second);
 }
@@ -247,7 +260,8 @@ Result storm_at(const std::vector<const Record*>& records, std::string_view tech
   storm.pressure_mb = first->pressure_mb;
   if (first->gusts_kt.value_or(0) > 0) storm.gusts_kt = first->gusts_kt;
   if (first->direction_deg && first->speed_kn.value_or(0) > 0) {
-    storm.motion = {Motion::Kind::kMoving, *first->direction_deg == 360 ? 0.0 : *first->direction_deg,
+    storm.motion = {Motion::Kind::kMoving,
+                    *first->direction_deg == 360 ? 0.0 : *first->direction_deg,
                     static_cast<double>(*first->speed_kn)};
   }
   return storm;

@@ -181,8 +181,9 @@ std::vector<std::vector<TextLine>> feed_descriptions(std::string_view feed) {
        open = feed.find(kOpen, open)) {
     const std::size_t begin = open + kOpen.size();
     const std::size_t close = std::min(feed.find(kClose, begin), feed.size());
-    line += static_cast<std::size_t>(std::count(feed.begin() + static_cast<std::ptrdiff_t>(counted_to),
-                                                feed.begin() + static_cast<std::ptrdiff_t>(begin), '\n'));
+    line += static_cast<std::size_t>(
+        std::count(feed.begin() + static_cast<std::ptrdiff_t>(counted_to),
+                   feed.begin() + static_cast<std::ptrdiff_t>(begin), '\n'));
     counted_to = begin;
     std::vector<std::pair<std::size_t, std::size_t>> starts;
     const std::string html = unwrap_xml(feed.substr(begin, close - begin), line, starts);

@@ -48,8 +48,9 @@ Result read_feed(std::string_view bytes, const ReadOptions& options) {
     for (TcmStart& start : find_tcms(lines)) candidates.push_back({&lines, std::move(start)});
   }
   if (candidates.empty()) {
-    return ReadError{1, "expected an item with a forecast/advisory (a title `... FORECAST/ADVISORY "
-                        "NUMBER nn`) in the feed; there is none"};
+    return ReadError{1,
+                     "expected an item with a forecast/advisory (a title `... FORECAST/ADVISORY "
+                     "NUMBER nn`) in the feed; there is none"};
   }
   return read_chosen(candidates, options, SourceForm::kRssFeed, "the feed");
 }
@@ -58,8 +59,9 @@ Result read_feed(std::string_view bytes, const ReadOptions& options) {
 
 Result read_advisory(std::string_view bytes, const ReadOptions& options) {
   if (bytes.size() > kMaxInputBytes) {
-    return ReadError{1, "the input is larger than 4 MiB; an advisory is a few KiB and a track "
-                        "file some hundred"};
+    return ReadError{1,
+                     "the input is larger than 4 MiB; an advisory is a few KiB and a track "
+                     "file some hundred"};
   }
   if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
   const std::size_t first = bytes.find_first_not_of(" \t\r\n");
@@ -74,8 +76,9 @@ Result read_advisory(std::string_view bytes, const ReadOptions& options) {
   std::vector<Candidate> candidates;
   for (TcmStart& start : find_tcms(lines)) candidates.push_back({&lines, std::move(start)});
   if (candidates.empty()) {
-    return ReadError{1, "expected a forecast/advisory (a title line `... FORECAST/ADVISORY "
-                        "NUMBER nn`), an NHC RSS feed or ATCF records"};
+    return ReadError{1,
+                     "expected a forecast/advisory (a title line `... FORECAST/ADVISORY "
+                     "NUMBER nn`), an NHC RSS feed or ATCF records"};
   }
   return read_chosen(candidates, options, SourceForm::kTcm, "the text");
 }

@@ -3,7 +3,9 @@
 namespace hurricane::advisory {
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 void skip_blanks(Cursor& cursor) {
   while (!cursor.rest.empty() && (cursor.rest.front() == ' ' || cursor.rest.front() == '\t')) {

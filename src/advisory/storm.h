@@ -42,8 +42,8 @@ struct Motion {
 
 // Quadrants in the order advisories list them.
 enum class Quadrant { kNE, kSE, kSW, kNW };
-inline constexpr std::array<Quadrant, 4> kQuadrants = {Quadrant::kNE, Quadrant::kSE,
-                                                       Quadrant::kSW, Quadrant::kNW};
+inline constexpr std::array<Quadrant, 4> kQuadrants = {Quadrant::kNE, Quadrant::kSE, Quadrant::kSW,
+                                                       Quadrant::kNW};
 // "NE", "SE", "SW" or "NW".
 const char* quadrant_name(Quadrant quadrant);
 
@@ -90,11 +90,11 @@ struct Storm {
   std::string id;    // ATCF id: basin, number, year, e.g. "AL132023"
   std::string kind;  // e.g. "HURRICANE", "POST-TROPICAL CYCLONE"; from ATCF the code ("HU")
   std::string name;  // e.g. "LEE"; may be empty from ATCF
-  std::optional<int> number;  // advisory number; ATCF has none
-  bool corrected = false;     // "...CORRECTED" after the number
-  bool special = false;       // "SPECIAL FORECAST/ADVISORY"
-  std::string centre_name;    // issuing centre, e.g. "NWS NATIONAL HURRICANE CENTER MIAMI FL"
-  std::string issued_by;      // backup centre that issued it ("ISSUED BY ..."), or empty
+  std::optional<int> number;      // advisory number; ATCF has none
+  bool corrected = false;         // "...CORRECTED" after the number
+  bool special = false;           // "SPECIAL FORECAST/ADVISORY"
+  std::string centre_name;        // issuing centre, e.g. "NWS NATIONAL HURRICANE CENTER MIAMI FL"
+  std::string issued_by;          // backup centre that issued it ("ISSUED BY ..."), or empty
   std::optional<UtcTime> issued;  // issue time; ATCF has none
 
   Fix fix;  // the present centre and its time

@@ -41,11 +41,12 @@ StormChoice choose_storm(const std::vector<std::string>& found, std::string_view
   if (key.empty()) {
     if (distinct.size() == 1) return {distinct.front(), {}};
     return {{},
-            std::string(where) + " holds " + std::to_string(distinct.size()) +
-                " storms (" + listing(distinct) + "): choose one by its storm id"};
+            std::string(where) + " holds " + std::to_string(distinct.size()) + " storms (" +
+                listing(distinct) + "): choose one by its storm id"};
   }
   if (seen.contains(key)) return {key, {}};
-  return {{}, "no storm " + key + " in " + std::string(where) + ", which holds " + listing(distinct)};
+  return {{},
+          "no storm " + key + " in " + std::string(where) + ", which holds " + listing(distinct)};
 }
 
 }  // namespace hurricane::advisory

@@ -14,8 +14,9 @@ namespace {
 // What a line reader gives: nothing when the line read in full, else what was expected.
 using LineError = std::optional<std::string>;
 
-constexpr const char* kPositionForm = "a position such as `24.7N 66.4W` (latitude to 90, longitude "
-                                      "to 180, one decimal)";
+constexpr const char* kPositionForm =
+    "a position such as `24.7N 66.4W` (latitude to 90, longitude "
+    "to 180, one decimal)";
 
 bool starts_with_digit(std::string_view text) {
   return !text.empty() && text.front() >= '0' && text.front() <= '9';
@@ -85,7 +86,8 @@ LineError read_centre(std::string_view text, const UtcTime& issued, Fix& fix) {
 }
 
 // "AT 12/1800Z CENTER WAS LOCATED NEAR 24.5N  66.2W"
-LineError read_previous(std::string_view text, const UtcTime& issued, std::optional<Fix>& previous) {
+LineError read_previous(std::string_view text, const UtcTime& issued,
+                        std::optional<Fix>& previous) {
   Cursor cursor{text};
   std::optional<DayTime> at;
   if (take_word(cursor, "AT")) at = take_day_time(cursor);
@@ -189,7 +191,8 @@ LineError read_body_line(std::string_view text, std::size_t index, Body& body) {
     Cursor cursor{text};
     if (!take_int(cursor, 2)) return std::nullopt;
     if (take_word(cursor, "KT")) {
-      return read_radii_line(text, storm.forecast.empty() ? storm.radii : storm.forecast.back().radii);
+      return read_radii_line(text,
+                             storm.forecast.empty() ? storm.radii : storm.forecast.back().radii);
     }
     if (take_word(cursor, "FT SEAS") || take_word(cursor, "M SEAS")) {
       std::optional<SeasRadii> ignored;  // seas are only kept for the present position

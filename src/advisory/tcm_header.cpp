@@ -8,8 +8,12 @@
 namespace hurricane::advisory {
 namespace {
 
-bool is_upper(char c) { return c >= 'A' && c <= 'Z'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_upper(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // 1..12 for "JAN".."DEC", else 0.
 int month_number(std::string_view word) {

@@ -5,7 +5,9 @@
 namespace hurricane::advisory {
 namespace {
 
-bool is_leap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool is_leap(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 // Days from 1970-01-01 to the civil date; the era arithmetic keeps every division on
 // non-negative numbers (years from 0 on).
@@ -44,8 +46,8 @@ std::int64_t epoch_seconds(const UtcTime& time) {
 
 std::string to_iso8601(const UtcTime& time) {
   char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:00Z", time.year, time.month,
-                time.day, time.hour, time.minute);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:00Z", time.year, time.month, time.day,
+                time.hour, time.minute);
   return text;
 }
 

@@ -1,0 +1,114 @@
+// ATCF records: the best-track sample and hand-made a-deck lines.
+#include <gtest/gtest.h>
+
+#include "samples.h"
+
+namespace hurricane::advisory {
+namespace {
+
+// The latest time, 2023091218, has three records (34, 50, 64 kt); direction and speed are 0.
+TEST(Atcf, BestTrackLatestTime) {
+  const Storm s = read_storm(sample("bal132023-at-adv30.dat"));
+  EXPECT_EQ(s.form, SourceForm::kAtcf);
+  EXPECT_EQ(s.id, "AL132023");
+  EXPECT_EQ(s.name, "LEE");
+  EXPECT_EQ(s.kind, "HURRICANE");
+  EXPECT_FALSE(s.number);
+  EXPECT_FALSE(s.issued);
+  EXPECT_EQ(s.fix.centre, (GeoPoint{24.5, -66.2}));
+  EXPECT_EQ(s.fix.time, (UtcTime{2023, 9, 12, 18, 0}));
+  EXPECT_EQ(s.max_wind_kt, 100);
+  EXPECT_EQ(s.gusts_kt, 120);
+  EXPECT_EQ(s.pressure_mb, 949);
+  EXPECT_EQ(s.radii.kt34, radii(210, 200, 150, 170));
+  EXPECT_EQ(s.radii.kt50, radii(120, 120, 90, 120));
+  EXPECT_EQ(s.radii.kt64, radii(90, 90, 60, 70));
+  EXPECT_EQ(s.motion.kind, Motion::Kind::kNotGiven);
+  ASSERT_TRUE(s.previous);
+  EXPECT_EQ(s.previous->centre, (GeoPoint{24.1, -65.7}));
+  EXPECT_EQ(s.previous->time, (UtcTime{2023, 9, 12, 12, 0}));
+  EXPECT_EQ(largest_34kt_radius(s)->nm, 210);
+}
+
+constexpr std::string_view kADeck =
+    "CP, 01, 2024090118, 03, OFCL,   0, 262N, 1797E,  35, 1007, EX, 34, NEQ, 200, 0, 0, 120\n"
+    "CP, 01, 2024090118, 03, OFCL,  12, 266N, 1788E,  35\n"
+    "CP, 01, 2024090121, 01, CARQ,   0, 263N, 1793E,  35, 1007, EX, 34, AAA, 150, 0, 0, 0, "
+    "1010, 200, 40, 45, 0, C, 0, XX, 285, 11, HONE\n"
+    "CP, 01, 2024090118, 01, CARQ,   0, 261N, 1798W,  35, 1007, EX,  0,    ,   0, 0, 0, 0\n";
+
+// Without BEST the latest CARQ at tau 0; motion from its direction and speed columns.
+TEST(Atcf, ADeckCarqWithMotion) {
+  const Storm s = read_storm(kADeck);
+  EXPECT_EQ(s.id, "CP012024");
+  EXPECT_EQ(s.name, "HONE");
+  EXPECT_EQ(s.kind, "EXTRATROPICAL CYCLONE");
+  EXPECT_EQ(s.fix.centre, (GeoPoint{26.3, 179.3}));
+  EXPECT_EQ(s.fix.time, (UtcTime{2024, 9, 1, 21, 0}));
+  EXPECT_EQ(s.radii.kt34, radii(150, 150, 150, 150));  // AAA: one radius all around
+  EXPECT_EQ(s.motion.kind, Motion::Kind::kMoving);
+  EXPECT_EQ(s.motion.track_deg, 285.0);
+  EXPECT_EQ(s.motion.speed_kn, 11.0);
+  EXPECT_EQ(s.previous->centre, (GeoPoint{26.1, -179.8}));
+}
+
+// Only OFCL: its tau 0, not the forecast hours.
+TEST(Atcf, ADeckOfclAtTauZero) {
+  const std::string ofcl(kADeck.substr(0, kADeck.find("CP, 01, 2024090121")));
+  const Storm s = read_storm(ofcl);
+  EXPECT_EQ(s.fix.centre, (GeoPoint{26.2, 179.7}));
+  EXPECT_EQ(s.radii.kt34, radii(200, 0, 0, 120));
+  EXPECT_FALSE(s.previous);
+}
+
+TEST(Atcf, SeveralStorms) {
+  const std::string two =
+      std::string(kADeck) + "AL, 13, 2023091218, 03, OFCL,   0, 245N,  662W, 100\n";
+  const ReadError none = read_error(two);
+  EXPECT_EQ(none.line, 1u);
+  EXPECT_NE(none.message.find("CP012024, AL132023"), std::string::npos) << none.message;
+  EXPECT_EQ(read_storm(two, "AL132023").fix.centre, (GeoPoint{24.5, -66.2}));
+  EXPECT_NE(read_error(two, "EP012024").message.find("no storm EP012024"), std::string::npos);
+}
+
+// Each unreadable field names its column; the line is the record's.
+TEST(Atcf, UnreadableRecords) {
+  const std::string head = "AL, 13, 2023091212, 03, BEST,   0, 241N,  657W, 100\n";
+  const auto error_on_line_2 = [&](std::string_view record, std::string_view expected) {
+    const ReadError error = read_error(head + std::string(record) + "\n");
+    EXPECT_EQ(error.line, 2u) << record;
+    EXPECT_NE(error.message.find(expected), std::string::npos) << record << ": " << error.message;
+  };
+  error_on_line_2("AL, 13, 2023091218, 03, BEST,   0, 245N", "at least 9");
+  error_on_line_2("A1, 13, 2023091218, 03, BEST,   0, 245N,  662W, 100", "basin");
+  error_on_line_2("AL, 1x, 2023091218, 03, BEST,   0, 245N,  662W, 100", "storm number");
+  error_on_line_2("AL, 13, 2023023118, 03, BEST,   0, 245N,  662W, 100", "YYYYMMDDHH");
+  error_on_line_2("AL, 13, 2023091224, 03, BEST,   0, 245N,  662W, 100", "YYYYMMDDHH");
+  error_on_line_2("AL, 13, 2023091218, 03,     ,   0, 245N,  662W, 100", "technique");
+  error_on_line_2("AL, 13, 2023091218, 03, BEST,   0, 905N,  662W, 100", "latitude");
+  error_on_line_2("AL, 13, 2023091218, 03, BEST,   0, 245N, 1805W, 100", "latitude");
+  error_on_line_2("AL, 13, 2023091218, 03, BEST,   0, 245X,  662W, 100", "latitude");
+  error_on_line_2("AL, 13, 2023091218, 03, BEST,   0, 245N,  662W, 1OO", "maximum wind");
+  error_on_line_2("AL, 13, 2023091218, 03, BEST,   0, 245N,  662W, 100, 9x9", "pressure");
+  error_on_line_2("AL, 13, 2023091218, 03, BEST,   0, 245N,  662W, 100, 949, HU, 40, NEQ",
+                  "threshold");
+  error_on_line_2("AL, 13, 2023091218, 03, BEST,   0, 245N,  662W, 100, 949, HU, 34, NNQ",
+                  "quadrant code");
+  error_on_line_2("AL, 13, 2023091218, 03, BEST,   0, 245N,  662W, 100, 949, HU, 34, NEQ, 1, -2",
+                  "four radii");
+  error_on_line_2(
+      "AL, 13, 2023091218, 03, BEST,   0, 245N,  662W, 100, 949, HU, 34, NEQ, 1, 2, "
+      "3, 4, 1010, 240, 30, 120, 0, L, 0, , 400, 5",
+      "direction");
+  error_on_line_2("AL, 13, 2023091212, 03, BEST,   0, 245N,  662W, 100", "another centre");
+  error_on_line_2("an ordinary line of text", "at least 9");
+}
+
+TEST(Atcf, NoRecordAtTauZero) {
+  const ReadError error = read_error("AL, 13, 2023091218, 03, OFCL,  12, 245N,  662W, 100\n");
+  EXPECT_EQ(error.line, 1u);
+  EXPECT_NE(error.message.find("BEST, CARQ or OFCL"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace hurricane::advisory

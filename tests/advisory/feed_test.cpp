@@ -1,0 +1,82 @@
+// The RSS feed sample carries Lee's and Margot's forecast/advisories among other products.
+#include <gtest/gtest.h>
+
+#include "samples.h"
+
+namespace hurricane::advisory {
+namespace {
+
+TEST(Feed, ChoosesTheStormById) {
+  const std::string feed = sample("rss-atlantic-al132023-30.xml");
+  const Storm lee = read_storm(feed, "AL132023");
+  EXPECT_EQ(lee.form, SourceForm::kRssFeed);
+  EXPECT_EQ(lee.name, "LEE");
+  EXPECT_EQ(lee.number, 30);
+  EXPECT_EQ(lee.issued_by, "THE NWS WEATHER PREDICTION CENTER COLLEGE PARK MD");
+  EXPECT_EQ(lee.fix.centre, (GeoPoint{24.7, -66.4}));
+  EXPECT_EQ(lee.radii.kt34, radii(210, 200, 150, 170));
+  EXPECT_EQ(lee.forecast.size(), 8u);
+
+  const Storm margot = read_storm(feed, "al142023");  // either letter case
+  EXPECT_EQ(margot.id, "AL142023");
+  EXPECT_EQ(margot.name, "MARGOT");
+  EXPECT_EQ(margot.number, 22);
+  EXPECT_EQ(margot.fix.centre, (GeoPoint{31.7, -39.6}));
+  EXPECT_EQ(margot.motion.track_deg, 0.0);  // 360 DEGREES
+  EXPECT_EQ(margot.motion.speed_kn, 12.0);
+  EXPECT_EQ(margot.previous->centre, (GeoPoint{31.1, -39.5}));
+}
+
+TEST(Feed, SeveralStormsNeedAnId) {
+  const std::string feed = sample("rss-atlantic-al132023-30.xml");
+  const ReadError none = read_error(feed);
+  EXPECT_EQ(none.line, 209u);  // Lee's title
+  EXPECT_NE(none.message.find("AL132023, AL142023"), std::string::npos) << none.message;
+  const ReadError unknown = read_error(feed, "AL152023");
+  EXPECT_NE(unknown.message.find("no storm AL152023"), std::string::npos) << unknown.message;
+  EXPECT_NE(unknown.message.find("AL132023, AL142023"), std::string::npos) << unknown.message;
+}
+
+// Errors inside the carried text name the line of the feed.
+TEST(Feed, ErrorsNameTheFeedLine) {
+  const std::string feed =
+      replaced(sample("rss-atlantic-al132023-30.xml"), "AT   6 KT", "AT   x KT");
+  const ReadError error = read_error(feed, "AL132023");
+  EXPECT_EQ(error.line, 222u);
+  EXPECT_NE(error.message.find("PRESENT MOVEMENT"), std::string::npos) << error.message;
+}
+
+// A one-storm feed needs no id. Here the text is escaped into the XML (no CDATA) with <br/>
+// line breaks, several on one feed line.
+TEST(Feed, EscapedTextWithLineBreaks) {
+  std::string escaped;
+  for (const char c : kSmallTcm) {
+    if (c == '\n') {
+      escaped += "&lt;br/&gt;";
+    } else if (c == '&') {
+      escaped += "&amp;";
+    } else {
+      escaped += c;
+    }
+  }
+  const std::string feed = "<?xml version=\"1.0\"?>\n<rss><channel>\n<item>\n<description>" +
+                           escaped + "</description>\n</item></channel></rss>\n";
+  const Storm s = read_storm(feed);
+  EXPECT_EQ(s.id, "AL992023");
+  EXPECT_EQ(s.fix.centre, (GeoPoint{24.7, -66.4}));
+  EXPECT_EQ(s.forecast.size(), 1u);
+
+  const ReadError error = read_error(replaced(feed, "100 KT WITH", "1O0 KT WITH"));
+  EXPECT_EQ(error.line, 4u);
+}
+
+TEST(Feed, WithoutForecastAdvisory) {
+  const ReadError error = read_error(
+      "<rss><channel><item><description>Tropical Weather Outlook</description>"
+      "</item></channel></rss>");
+  EXPECT_EQ(error.line, 1u);
+  EXPECT_NE(error.message.find("forecast/advisory"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace hurricane::advisory
