@@ -1,0 +1,123 @@
+// The advisory reader on arbitrary bytes. Built with libFuzzer (clang) it searches for inputs
+// that break the checks below; built without it, main() replays files and directories, so the
+// sample products and every past finding run as a regression test in the ordinary build.
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "advisory/read_advisory.h"
+#include "advisory/text_lines.h"
+
+namespace {
+
+using namespace hurricane::advisory;
+
+const char* current_input = "(input)";  // named in failure messages
+
+void require(bool holds, const char* what) {
+  if (holds) return;
+  std::fprintf(stderr, "advisory check failed on %s: %s\n", current_input, what);
+  std::abort();
+}
+
+bool on_earth(const GeoPoint& point) {
+  return std::isfinite(point.lat_deg) && std::isfinite(point.lon_deg) &&
+         std::fabs(point.lat_deg) <= 90.0 && std::fabs(point.lon_deg) <= 180.0;
+}
+
+bool radii_sound(const WindRadii& radii) {
+  for (const auto* threshold : {&radii.kt34, &radii.kt50, &radii.kt64}) {
+    if (!threshold->has_value()) continue;
+    for (const int nm : (*threshold)->nm) {
+      if (nm < 0) return false;
+    }
+  }
+  return true;
+}
+
+// A storm is only given with every field within the ranges the reader promises.
+void check_storm(const Storm& storm) {
+  require(on_earth(storm.fix.centre), "centre beyond the earth");
+  require(is_valid(storm.fix.time), "centre time not a real time");
+  require(!storm.issued || is_valid(*storm.issued), "issue time not a real time");
+  require(!storm.previous || (on_earth(storm.previous->centre) && is_valid(storm.previous->time)),
+          "earlier fix out of range");
+  const Motion& motion = storm.motion;
+  if (motion.kind == Motion::Kind::kMoving) {
+    require(motion.track_deg >= 0.0 && motion.track_deg < 360.0, "track outside [0, 360)");
+    require(motion.speed_kn > 0.0 && std::isfinite(motion.speed_kn), "moving without speed");
+  }
+  require(storm.max_wind_kt >= 0, "negative wind");
+  require(radii_sound(storm.radii), "negative radius");
+  require(!storm.id.empty(), "storm without id");
+  for (const ForecastPoint& point : storm.forecast) {
+    require(is_valid(point.time), "forecast time not a real time");
+    require(!point.centre || on_earth(*point.centre), "forecast point beyond the earth");
+    require(radii_sound(point.radii), "negative forecast radius");
+  }
+  if (const auto largest = largest_34kt_radius(storm)) {
+    require(largest->nm > 0 && largest->nm == (*storm.radii.kt34)[largest->quadrant],
+            "largest 34-kt radius not one of the radii");
+  }
+}
+
+void check(std::string_view bytes, const ReadOptions& options) {
+  const Result result = read_advisory(bytes, options);
+  if (const auto* error = std::get_if<ReadError>(&result)) {
+    require(error->line >= 1 && error->line <= line_count(bytes), "error line outside the input");
+    require(!error->message.empty(), "error without a message");
+  } else {
+    check_storm(std::get<Storm>(result));
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  check(bytes, {});
+  check(bytes, {"AL132023"});  // the choice among several storms
+  return 0;
+}
+
+#ifndef HURRICANE_LIBFUZZER
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+// Replays every file named, and every file in every directory named.
+int main(int argc, char** argv) {
+  namespace fs = std::filesystem;
+  std::vector<fs::path> inputs;
+  for (int i = 1; i < argc; ++i) {
+    const fs::path named(argv[i]);
+    if (fs::is_directory(named)) {
+      for (const auto& entry : fs::directory_iterator(named)) {
+        if (entry.is_regular_file()) inputs.push_back(entry.path());
+      }
+    } else {
+      inputs.push_back(named);
+    }
+  }
+  std::sort(inputs.begin(), inputs.end());
+  std::string name;
+  for (const fs::path& path : inputs) {
+    name = path.string();
+    current_input = name.c_str();
+    std::ifstream file(path, std::ios::binary);
+    require(file.good(), "cannot open the input");
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  }
+  std::printf("replayed %zu inputs\n", inputs.size());
+  // No input at all means a wrong path, which must not pass as a green test.
+  return inputs.empty() ? 1 : 0;
+}
+#endif
