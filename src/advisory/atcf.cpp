@@ -59,10 +59,14 @@ bool is_letter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
+// Fields are read up to this many; the last holds the rest of the line, so a line of commas
+// costs no more than an ordinary record.
+constexpr std::size_t kMaxFields = 48;
+
 std::vector<std::string_view> split_fields(std::string_view line) {
   std::vector<std::string_view> fields;
   for (;;) {
-    const std::size_t comma = line.find(',');
+    const std::size_t comma = fields.size() + 1 < kMaxFields ? line.find(',') : line.npos;
     fields.push_back(trim(line.substr(0, comma)));
     if (comma == std::string_view::npos) return fields;
     line.remove_prefix(comma + 1);

@@ -86,12 +86,13 @@ std::string unwrap_xml(std::string_view content, std::size_t first_line,
   return html;
 }
 
-// Lines of the HTML text, numbered by the feed line of their first non-blank character.
+// The lines of the HTML text that are not blank, numbered by the feed line of their first
+// non-blank character.
 struct LineBuilder {
   const std::vector<std::pair<std::size_t, std::size_t>>& starts;
   std::vector<TextLine> lines;
   std::string text;
-  std::size_t anchor = 0;  // HTML index that numbers the line being built
+  std::size_t anchor = 0;  // HTML index of the first non-blank character of the line being built
   bool anchored = false;
 
   void add(char c, std::size_t index) {
@@ -101,10 +102,9 @@ struct LineBuilder {
     }
     text += c;
   }
-  void end(std::size_t index) {
-    const std::size_t at = anchored ? anchor : index;
-    const auto start = std::upper_bound(starts.begin(), starts.end(), std::pair{at, SIZE_MAX});
-    lines.push_back({std::move(text), std::prev(start)->second});
+  void end() {
+    const auto start = std::upper_bound(starts.begin(), starts.end(), std::pair{anchor, SIZE_MAX});
+    if (anchored) lines.push_back({std::move(text), std::prev(start)->second});
     text.clear();
     anchored = false;
   }
@@ -141,7 +141,7 @@ std::vector<TextLine> html_lines(std::string_view html,
     if (c == '<') {
       bool closing = false;
       if (const std::size_t length = read_tag(html, i, name, closing)) {
-        if (name == "br") builder.end(i);
+        if (name == "br") builder.end();
         if (name == "pre") in_pre = !closing;
         i += length;
         continue;
@@ -156,7 +156,7 @@ std::vector<TextLine> html_lines(std::string_view html,
     }
     if (c == '\n') {
       if (in_pre) {
-        builder.end(i);
+        builder.end();
       } else {
         builder.add(' ', i);  // outside <pre> a line end is a blank, as HTML has it
       }
@@ -165,7 +165,7 @@ std::vector<TextLine> html_lines(std::string_view html,
     }
     ++i;
   }
-  builder.end(html.size());
+  builder.end();
   return std::move(builder.lines);
 }
 

@@ -57,7 +57,6 @@ LineError read_radii_line(std::string_view text, WindRadii& radii) {
 // "12 FT SEAS..390NE 300SE 360SW 390NW." or "4 M SEAS....".
 LineError read_seas_line(std::string_view text, std::optional<SeasRadii>& seas) {
   Cursor cursor{text};
-  SeasRadii read;
   const std::optional<int> height = take_int(cursor, 2);
   const bool feet = take_word(cursor, "FT SEAS");
   const bool metres = !feet && take_word(cursor, "M SEAS");

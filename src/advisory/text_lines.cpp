@@ -11,7 +11,8 @@ std::vector<TextLine> split_lines(std::string_view bytes) {
     const std::size_t end = std::min(bytes.find('\n'), bytes.size());
     std::string_view text = bytes.substr(0, end);
     if (text.ends_with('\r')) text.remove_suffix(1);
-    lines.push_back({std::string(text), number++});
+    if (!trim(text).empty()) lines.push_back({std::string(text), number});
+    ++number;
     bytes.remove_prefix(std::min(end + 1, bytes.size()));
   }
   return lines;

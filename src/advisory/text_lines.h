@@ -15,8 +15,8 @@ struct TextLine {
   std::size_t line = 1;
 };
 
-// Splits at LF; a CR before the LF (or at the very end) is dropped. An input ending in LF has no
-// empty line after it; an empty input gives no lines.
+// Splits at LF; a CR before the LF (or at the very end) is dropped. Blank lines are left out (no
+// form needs them), so a flood of line ends costs no memory.
 std::vector<TextLine> split_lines(std::string_view bytes);
 
 // Lines of the input as an error may name them: LF count, plus one for a last line without LF;

@@ -78,5 +78,14 @@ TEST(Feed, WithoutForecastAdvisory) {
   EXPECT_NE(error.message.find("forecast/advisory"), std::string::npos);
 }
 
+// Regression (fuzzer): an error past the last line end of a one-line feed named line 2.
+TEST(Feed, ErrorLineStaysWithinTheFeed) {
+  const ReadError error = read_error(
+      "<rss><item><description>HURRICANE TEST FORECAST/ADVISORY NUMBER 1&lt;br/&gt;"
+      "NWS NATIONAL HURRICANE CENTER MIAMI FL AL992023\n");
+  EXPECT_EQ(error.line, 1u);
+  EXPECT_NE(error.message.find("issue time"), std::string::npos) << error.message;
+}
+
 }  // namespace
 }  // namespace hurricane::advisory
