@@ -1,0 +1,209 @@
+#include "situation/situation.h"
+
+#include <cmath>
+#include <cstdio>
+#include <utility>
+
+#include "situation/geodesic.h"
+
+namespace hurricane::situation {
+namespace {
+
+Error missing(Field field, std::string problem) {
+  return Error{ErrorKind::kMissing, field, "", std::move(problem)};
+}
+
+Error conflict(Field field, std::string problem) {
+  return Error{ErrorKind::kConflict, field, "", std::move(problem)};
+}
+
+std::string number_text(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.17g", value);
+  return text;
+}
+
+// A length, speed or direction must be finite and not negative. (The classic dialogue reads
+// -90 as 90; here a minus sign is refused rather than guessed at.)
+std::optional<Error> check_quantity(Field field, double value) {
+  if (!std::isfinite(value)) {
+    return Error{ErrorKind::kUnusable, field, number_text(value), "not a finite number"};
+  }
+  if (value < 0.0) {
+    return Error{ErrorKind::kUnusable, field, number_text(value), "must not be negative"};
+  }
+  return std::nullopt;
+}
+
+// Reads the two fixes into the storm's motion, and its position and time where no position
+// was given.
+std::optional<Error> read_fixes(const Request& request, Givens& givens) {
+  if (request.storm_fixes.empty()) return std::nullopt;
+  if (request.storm_fixes.size() != 2) {
+    return Error{ErrorKind::kMissing, Field::kStormFix, std::to_string(request.storm_fixes.size()),
+                 "give it exactly twice, the earlier fix first"};
+  }
+  if (request.track || request.speed) {
+    return conflict(request.track ? Field::kTrack : Field::kSpeed,
+                    "give either --track and --speed or two --storm-fix, not both");
+  }
+  std::array<StormFix, 2> fixes;
+  for (std::size_t i = 0; i < 2; ++i) {
+    const Result<StormFix> fix = parse_storm_fix(Field::kStormFix, request.storm_fixes[i]);
+    if (!fix.ok()) return fix.error();
+    fixes[i] = fix.value();
+  }
+  const Result<Motion> motion = motion_from_fixes(Field::kStormFix, fixes[0], fixes[1]);
+  if (!motion.ok()) return motion.error();
+  givens.storm.motion = motion.value();
+  givens.storm.time = fixes[1].time;
+  givens.fixes = fixes;
+  if (!givens.storm.centre) {
+    givens.storm.centre = fixes[1].position;
+    givens.storm_from_fix = true;
+  }
+  return std::nullopt;
+}
+
+// Distance and bearing: given, or the geodesic from the ship to the storm.
+std::optional<Error> place_storm(const Givens& givens, Situation& situation) {
+  analysis::Answers& answers = situation.answers;
+  const bool storm_given = givens.storm.centre && !givens.storm_from_fix;
+  if (givens.distance || givens.bearing) {
+    if (givens.ship) {
+      return conflict(Field::kShip, "give either --ship and --storm or --distance and --bearing");
+    }
+    if (storm_given) {
+      return conflict(Field::kStorm, "give either --ship and --storm or --distance and --bearing");
+    }
+    if (givens.at) return conflict(Field::kAt, "moving the storm needs --ship, not --distance");
+    if (!givens.distance) return missing(Field::kDistance, "--bearing needs --distance");
+    if (!givens.bearing) return missing(Field::kBearing, "--distance needs --bearing");
+    answers.dist0 = *givens.distance;
+    answers.bear0 = *givens.bearing;
+    return std::nullopt;
+  }
+  if (!givens.ship && !givens.storm.centre) {
+    return missing(Field::kDistance, "give --distance and --bearing, or --ship and --storm");
+  }
+  if (!givens.ship) return missing(Field::kShip, "the storm's position needs the ship's");
+  if (!givens.storm.centre) {
+    return missing(Field::kStorm,
+                   "the ship's position needs the storm's (--storm or two --storm-fix)");
+  }
+  const Leg leg = inverse(*givens.ship, *situation.derived->storm);
+  answers.dist0 = leg.distance_nm;
+  answers.bear0 = leg.azimuth_from;
+  return std::nullopt;
+}
+
+// Moves the storm to `at`, with a warning when that stretches its motion far.
+std::optional<Error> move_storm(const Givens& givens, Situation& situation) {
+  Derived& derived = *situation.derived;
+  if (!givens.storm.time) {
+    return missing(Field::kAt, "moving the storm needs its time: give two --storm-fix");
+  }
+  const MovedCentre moved =
+      move_centre(*givens.storm.centre, *givens.storm.motion, *givens.storm.time, *givens.at);
+  derived.moved_from = givens.storm.centre;
+  derived.moved_from_time = givens.storm.time;
+  derived.hours_moved = moved.hours;
+  derived.storm = moved.centre;
+  derived.storm_time = givens.at;
+  situation.answers.track0 = moved.track;
+  if (moved.hours > kHoursMovedWithoutWarning || moved.hours < 0.0) {
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "--at %s is %.1f hours %s the storm's time %s; its track and speed are assumed "
+                  "to hold",
+                  format_utc_time(*givens.at).c_str(), std::fabs(moved.hours),
+                  moved.hours < 0.0 ? "before" : "after",
+                  format_utc_time(*givens.storm.time).c_str());
+    situation.warnings.emplace_back(text);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+Result<Givens> read_request(const Request& request) {
+  Givens givens;
+  givens.distance = request.distance;
+  givens.bearing = request.bearing;
+  givens.keep = request.keep;
+  givens.ship_speed = request.ship_speed;
+  givens.hemisphere = request.hemisphere;
+  if (request.ship) {
+    const Result<LatLon> ship = parse_position(Field::kShip, *request.ship);
+    if (!ship.ok()) return ship.error();
+    givens.ship = ship.value();
+  }
+  if (request.storm) {
+    const Result<LatLon> storm = parse_position(Field::kStorm, *request.storm);
+    if (!storm.ok()) return storm.error();
+    givens.storm.centre = storm.value();
+  }
+  if (const std::optional<Error> error = read_fixes(request, givens)) return *error;
+  if (!givens.fixes && (request.track || request.speed)) {
+    if (!request.track) return missing(Field::kTrack, "--speed needs --track");
+    if (!request.speed) return missing(Field::kSpeed, "--track needs --speed");
+    givens.storm.motion = Motion{*request.track, *request.speed};
+  }
+  if (request.at) {
+    const Result<UtcTime> at = parse_utc_time(Field::kAt, *request.at);
+    if (!at.ok()) return at.error();
+    givens.at = at.value();
+  }
+  return givens;
+}
+
+Result<Situation> situation_from(const Givens& givens) {
+  if (!givens.storm.motion) {
+    return missing(Field::kTrack, "give --track and --speed, or --storm-fix twice");
+  }
+  if (!givens.keep) return missing(Field::kKeep, "the distance to keep is needed");
+  if (!givens.ship_speed) return missing(Field::kShipSpeed, "the ship's speed is needed");
+  const Motion& motion = *givens.storm.motion;
+  const std::pair<Field, std::optional<double>> quantities[] = {
+      {Field::kDistance, givens.distance}, {Field::kBearing, givens.bearing},
+      {Field::kTrack, motion.track},       {Field::kSpeed, motion.speed},
+      {Field::kKeep, givens.keep},         {Field::kShipSpeed, givens.ship_speed}};
+  for (const auto& [field, value] : quantities) {
+    if (!value) continue;
+    if (const std::optional<Error> error = check_quantity(field, *value)) return *error;
+  }
+
+  Situation situation;
+  situation.answers.track0 = motion.track;
+  situation.answers.speed0 = motion.speed;
+  situation.answers.cpa0 = *givens.keep;
+  situation.answers.vship0 = *givens.ship_speed;
+  if (givens.ship || givens.fixes) {
+    Derived derived;
+    derived.ship = givens.ship;
+    derived.storm = givens.storm.centre;
+    derived.storm_time = givens.storm.time;
+    derived.storm_from_fix = givens.storm_from_fix;
+    derived.fixes = givens.fixes;
+    situation.derived = derived;
+  }
+  if (givens.at && givens.ship && givens.storm.centre && !givens.distance && !givens.bearing) {
+    if (const std::optional<Error> error = move_storm(givens, situation)) return *error;
+  }
+  if (const std::optional<Error> error = place_storm(givens, situation)) return *error;
+
+  if (givens.hemisphere) {
+    situation.hemisphere = *givens.hemisphere;
+  } else if (givens.ship && givens.ship->lat < 0.0) {
+    situation.hemisphere = analysis::Hemisphere::kSouth;
+  }
+  return situation;
+}
+
+Result<Situation> form_situation(const Request& request) {
+  const Result<Givens> givens = read_request(request);
+  if (!givens.ok()) return givens.error();
+  return situation_from(givens.value());
+}
+
+}  // namespace hurricane::situation

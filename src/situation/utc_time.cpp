@@ -1,0 +1,71 @@
+#include "situation/utc_time.h"
+
+#include <cstdio>
+
+namespace hurricane::situation {
+namespace {
+
+// Reads exactly `width` digits at `at` into `value`; false if any is not a digit.
+bool read_digits(std::string_view text, std::size_t at, std::size_t width, int& value) {
+  if (at + width > text.size()) return false;
+  value = 0;
+  for (std::size_t i = at; i < at + width; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+    value = value * 10 + (text[i] - '0');
+  }
+  return true;
+}
+
+bool is_at(std::string_view text, std::size_t at, char c) {
+  return at < text.size() && text[at] == c;
+}
+
+}  // namespace
+
+Result<UtcTime> parse_utc_time(Field field, std::string_view text) {
+  auto unusable = [&](const char* problem) {
+    return Error{ErrorKind::kUnusable, field, std::string(text), problem};
+  };
+  constexpr const char* kForm = "expected an ISO 8601 UTC time such as 2023-09-12T18:00Z";
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  if (!read_digits(text, 0, 4, year) || !is_at(text, 4, '-') || !read_digits(text, 5, 2, month) ||
+      !is_at(text, 7, '-') || !read_digits(text, 8, 2, day) || !is_at(text, 10, 'T') ||
+      !read_digits(text, 11, 2, hour) || !is_at(text, 13, ':') ||
+      !read_digits(text, 14, 2, minute)) {
+    return unusable(kForm);
+  }
+  std::size_t zone = 16;
+  if (is_at(text, 16, ':')) {
+    if (!read_digits(text, 17, 2, second)) return unusable(kForm);
+    zone = 19;
+  }
+  const std::string_view suffix = text.substr(zone);
+  if (suffix != "Z" && suffix != "+00:00") {
+    return unusable("expected the time in UTC, ending in Z or +00:00");
+  }
+  const std::chrono::year_month_day date{std::chrono::year{year},
+                                         std::chrono::month{static_cast<unsigned>(month)},
+                                         std::chrono::day{static_cast<unsigned>(day)}};
+  if (year < 1000 || !date.ok()) return unusable("no such date");
+  if (hour > 23 || minute > 59 || second > 59) return unusable("no such time of day");
+  return std::chrono::sys_days{date} + std::chrono::hours{hour} + std::chrono::minutes{minute} +
+         std::chrono::seconds{second};
+}
+
+std::string format_utc_time(UtcTime time) {
+  const auto day = std::chrono::floor<std::chrono::days>(time);
+  const std::chrono::year_month_day date{day};
+  const std::chrono::hh_mm_ss clock{time - day};
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
+                static_cast<int>(clock.seconds().count()));
+  return text;
+}
+
+double hours_between(UtcTime earlier, UtcTime later) {
+  return static_cast<double>((later - earlier).count()) / 3600.0;
+}
+
+}  // namespace hurricane::situation

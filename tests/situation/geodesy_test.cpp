@@ -1,0 +1,92 @@
+// Geodesics, motion from fixes and moving the centre, against published and symmetric cases.
+#include <gtest/gtest.h>
+
+#include "situation/geodesic.h"
+#include "situation/storm.h"
+
+namespace hurricane::situation {
+namespace {
+
+UtcTime at(const char* text) {
+  return parse_utc_time(Field::kAt, text).value();
+}
+
+TEST(Geodesic, PublishedExampleNewYorkToLondon) {
+  // GeographicLib's own example: 40.6N 73.8W to 51.6N 0.5W.
+  const Leg leg = inverse({40.6, -73.8}, {51.6, -0.5});
+  EXPECT_NEAR(leg.distance_nm * 1852.0, 5551759.4, 0.05);
+  EXPECT_NEAR(leg.distance_nm, 2997.71, 0.005);
+  EXPECT_NEAR(leg.azimuth_from, 51.198883, 1e-6);
+  const Destination end = direct({40.6, -73.8}, leg.azimuth_from, leg.distance_nm);
+  EXPECT_NEAR(end.position.lat, 51.6, 1e-9);
+  EXPECT_NEAR(end.position.lon, -0.5, 1e-9);
+  EXPECT_NEAR(end.azimuth, leg.azimuth_to, 1e-9);
+}
+
+TEST(Geodesic, BearingsInZeroTo360) {
+  EXPECT_NEAR(inverse({0, 0}, {0, -1}).azimuth_from, 270.0, 1e-9);  // west, not -90
+  EXPECT_NEAR(inverse({0, 0}, {-1, 0}).azimuth_from, 180.0, 1e-9);
+  EXPECT_EQ(inverse({10, 10}, {10, 10}).distance_nm, 0.0);
+  EXPECT_EQ(to_bearing(-1e-17), 0.0);  // rounds to 360 before the fold
+  EXPECT_EQ(to_bearing(-90.0), 270.0);
+  EXPECT_EQ(to_bearing(720.5), 0.5);
+}
+
+TEST(StormMotion, AcrossTheDatelineTakesTheShortWay) {
+  // 179.8W then 179.3E are 0.9 degrees of longitude apart, westward.
+  const StormFix earlier{at("2023-09-12T12:00Z"), {20.0, -179.8}};
+  const StormFix later{at("2023-09-12T18:00Z"), {20.0, 179.3}};
+  const Motion motion = motion_from_fixes(Field::kStormFix, earlier, later).value();
+  // The same pair away from the dateline moves the same.
+  const Motion control =
+      motion_from_fixes(Field::kStormFix, {earlier.time, {20.0, 0.2}}, {later.time, {20.0, -0.7}})
+          .value();
+  EXPECT_NEAR(motion.speed, control.speed, 1e-9);
+  EXPECT_NEAR(motion.track, control.track, 1e-9);
+  EXPECT_NEAR(motion.speed, 0.9 * 60.0 * 0.9397 / 6.0, 0.05);  // about 8.5 kn
+  EXPECT_NEAR(motion.track, 270.0, 0.3);
+}
+
+TEST(StormMotion, TrackIsTheDirectionAtTheLaterFix) {
+  const StormFix earlier{at("2023-09-12T00:00Z"), {40.6, -73.8}};
+  const StormFix later{at("2023-09-13T00:00Z"), {51.6, -0.5}};
+  const Motion motion = motion_from_fixes(Field::kStormFix, earlier, later).value();
+  const Leg leg = inverse(earlier.position, later.position);
+  EXPECT_EQ(motion.track, leg.azimuth_to);  // about 108, far from the 51 at the start
+  EXPECT_NEAR(motion.speed, 2997.71 / 24.0, 0.001);
+}
+
+TEST(StormMotion, FixesOutOfOrderOrAtOneTimeAreRefused) {
+  const StormFix first{at("2023-09-12T12:00Z"), {20.0, -60.0}};
+  const StormFix second{at("2023-09-12T18:00Z"), {21.0, -61.0}};
+  const Result<Motion> reversed = motion_from_fixes(Field::kStormFix, second, first);
+  ASSERT_FALSE(reversed.ok());
+  EXPECT_EQ(reversed.error().field, Field::kStormFix);
+  EXPECT_NE(reversed.error().problem.find("wrong order"), std::string::npos);
+  const Result<Motion> same = motion_from_fixes(Field::kStormFix, first, {first.time, {21, -61}});
+  ASSERT_FALSE(same.ok());
+  EXPECT_NE(same.error().problem.find("same time"), std::string::npos);
+}
+
+TEST(MoveCentre, ForwardBackwardAndAtRest) {
+  const LatLon centre{25.0, -70.0};
+  const Motion motion{300.0, 12.0};
+  const MovedCentre ahead =
+      move_centre(centre, motion, at("2023-09-12T18:00Z"), at("2023-09-13T00:00Z"));
+  EXPECT_EQ(ahead.hours, 6.0);
+  const Leg covered = inverse(centre, ahead.centre);
+  EXPECT_NEAR(covered.distance_nm, 72.0, 1e-9);
+  EXPECT_NEAR(covered.azimuth_from, 300.0, 1e-9);
+  EXPECT_NEAR(ahead.track, covered.azimuth_to, 1e-9);
+  const MovedCentre back =
+      move_centre(centre, motion, at("2023-09-12T18:00Z"), at("2023-09-12T12:00Z"));
+  EXPECT_EQ(back.hours, -6.0);
+  EXPECT_NEAR(inverse(back.centre, centre).azimuth_to, 300.0, 1e-9);
+  const MovedCentre still =
+      move_centre(centre, {300.0, 0.0}, at("2023-09-12T18:00Z"), at("2023-09-14T18:00Z"));
+  EXPECT_EQ(still.centre.lat, centre.lat);
+  EXPECT_EQ(still.centre.lon, centre.lon);
+}
+
+}  // namespace
+}  // namespace hurricane::situation
