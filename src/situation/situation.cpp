@@ -65,9 +65,9 @@ std::optional<Error> read_fixes(const Request& request, Givens& givens) {
   return std::nullopt;
 }
 
-// Distance and bearing: given, or the geodesic from the ship to the storm.
-std::optional<Error> place_storm(const Givens& givens, Situation& situation) {
-  analysis::Answers& answers = situation.answers;
+// Which of the ways to place the storm the inputs take: given distance and bearing, or ship
+// and storm positions; a mixture or neither is the error.
+std::optional<Error> placement_error(const Givens& givens) {
   const bool storm_given = givens.storm.centre && !givens.storm_from_fix;
   if (givens.distance || givens.bearing) {
     if (givens.ship) {
@@ -79,8 +79,6 @@ std::optional<Error> place_storm(const Givens& givens, Situation& situation) {
     if (givens.at) return conflict(Field::kAt, "moving the storm needs --ship, not --distance");
     if (!givens.distance) return missing(Field::kDistance, "--bearing needs --distance");
     if (!givens.bearing) return missing(Field::kBearing, "--distance needs --bearing");
-    answers.dist0 = *givens.distance;
-    answers.bear0 = *givens.bearing;
     return std::nullopt;
   }
   if (!givens.ship && !givens.storm.centre) {
@@ -91,10 +89,19 @@ std::optional<Error> place_storm(const Givens& givens, Situation& situation) {
     return missing(Field::kStorm,
                    "the ship's position needs the storm's (--storm or two --storm-fix)");
   }
-  const Leg leg = inverse(*givens.ship, *situation.derived->storm);
-  answers.dist0 = leg.distance_nm;
-  answers.bear0 = leg.azimuth_from;
   return std::nullopt;
+}
+
+// Distance and bearing: given, or the geodesic from the ship to the (moved) storm.
+void place_storm(const Givens& givens, Situation& situation) {
+  if (givens.distance) {
+    situation.answers.dist0 = *givens.distance;
+    situation.answers.bear0 = *givens.bearing;
+    return;
+  }
+  const Leg leg = inverse(*givens.ship, *situation.derived->storm);
+  situation.answers.dist0 = leg.distance_nm;
+  situation.answers.bear0 = leg.azimuth_from;
 }
 
 // Moves the storm to `at`, with a warning when that stretches its motion far.
@@ -158,6 +165,7 @@ Result<Givens> read_request(const Request& request) {
 }
 
 Result<Situation> situation_from(const Givens& givens) {
+  if (const std::optional<Error> error = placement_error(givens)) return *error;
   if (!givens.storm.motion) {
     return missing(Field::kTrack, "give --track and --speed, or --storm-fix twice");
   }
@@ -187,10 +195,10 @@ Result<Situation> situation_from(const Givens& givens) {
     derived.fixes = givens.fixes;
     situation.derived = derived;
   }
-  if (givens.at && givens.ship && givens.storm.centre && !givens.distance && !givens.bearing) {
+  if (givens.at) {
     if (const std::optional<Error> error = move_storm(givens, situation)) return *error;
   }
-  if (const std::optional<Error> error = place_storm(givens, situation)) return *error;
+  place_storm(givens, situation);
 
   if (givens.hemisphere) {
     situation.hemisphere = *givens.hemisphere;

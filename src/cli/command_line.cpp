@@ -1,0 +1,152 @@
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <array>
+#include <utility>
+
+#include "cli/exit_status.h"
+#include "cli/messages.h"
+#include "situation/number.h"
+
+namespace hurricane::cli {
+namespace {
+
+using situation::Field;
+
+constexpr const char* kProgramFooter =
+    "Without arguments the program holds the classic dialogue on the console.\n"
+    "See 'hurricane-escape advise --help' and the manual page hurricane-escape(1).";
+
+constexpr const char* kAdviseFooter =
+    "Give the storm by --distance and --bearing, or by --ship and --storm (or two\n"
+    "--storm-fix); its motion by --track and --speed, or by two --storm-fix.\n"
+    "POS is LAT,LON in decimal degrees (24.7,-66.4) or 24.7N,66.4W.\n"
+    "TIME is ISO 8601 UTC: 2023-09-12T18:00Z.\n"
+    "Exit status: 0 advice given, 1 a value cannot be used, 2 wrong usage.";
+
+// The texts of the options, before they are read.
+struct Texts {
+  std::array<std::string, 6> numbers;  // in the order of kNumberFields
+  std::string ship, storm, at, format = "text";
+  std::vector<std::string> fixes;
+  bool north = false, south = false;
+};
+
+constexpr std::array<Field, 6> kNumberFields = {Field::kDistance, Field::kBearing,
+                                                Field::kTrack,    Field::kSpeed,
+                                                Field::kKeep,     Field::kShipSpeed};
+
+struct NumberOption {
+  const char* type;
+  const char* help;
+};
+constexpr std::array<NumberOption, 6> kNumberOptions = {{
+    {"NM", "Distance of the storm's centre from the ship, nm"},
+    {"DEG", "Bearing of the storm from the ship, degrees true"},
+    {"DEG", "Direction of the storm's advance, degrees true"},
+    {"KN", "Speed of the storm, knots"},
+    {"NM", "Distance to keep from the storm's centre, nm"},
+    {"KN", "Maximum speed of the ship, knots"},
+}};
+
+CommandLine error(int status, std::string line) {
+  CommandLine result;
+  result.kind = CommandLine::Kind::kError;
+  result.status = status;
+  result.text = std::move(line);
+  return result;
+}
+
+}  // namespace
+
+CommandLine parse_command_line(int argc, const char* const* argv, std::string_view version) {
+  // CLI11 would only say that a command is required.
+  if (argc > 1) {
+    const std::string_view first = argv[1];
+    if (first != "advise" && first != "--help" && first != "-h" && first != "--version") {
+      return error(kUsageError, program_line("unknown command " + quoted(first) +
+                                             ": expected advise, --help or --version"));
+    }
+  }
+  CLI::App app{"Escape courses from an approaching hurricane.", "hurricane-escape"};
+  app.footer(kProgramFooter);
+  app.set_version_flag("--version", "hurricane-escape " + std::string(version),
+                       "Print the version and exit");
+  app.require_subcommand(1);
+  CLI::App* advise = app.add_subcommand("advise", "Answer one situation and exit");
+  advise->footer(kAdviseFooter);
+
+  Texts texts;
+  std::array<CLI::Option*, 6> numbers{};
+  for (std::size_t i = 0; i < kNumberFields.size(); ++i) {
+    numbers[i] =
+        advise->add_option(option_name(kNumberFields[i]), texts.numbers[i], kNumberOptions[i].help)
+            ->type_name(kNumberOptions[i].type);
+  }
+  CLI::Option* ship =
+      advise->add_option("--ship", texts.ship, "Position of the ship")->type_name("POS");
+  CLI::Option* storm = advise->add_option("--storm", texts.storm, "Position of the storm's centre")
+                           ->type_name("POS");
+  CLI::Option* fixes =
+      advise->add_option("--storm-fix", texts.fixes, "A fix of the centre; give two, earlier first")
+          ->type_name("TIME,POS")
+          ->expected(1)
+          ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  CLI::Option* at =
+      advise->add_option("--at", texts.at, "Move the storm along its track to this time")
+          ->type_name("TIME");
+  CLI::Option* north =
+      advise->add_flag("--north", texts.north, "Northern hemisphere (default: from --ship)");
+  CLI::Option* south = advise->add_flag("--south", texts.south, "Southern hemisphere");
+  advise->add_option("--format", texts.format, "Output: text (the default) or json")
+      ->type_name("FORMAT")
+      ->check(CLI::IsMember({"text", "json"}));
+  for (CLI::Option* option :
+       {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], ship, storm, at}) {
+    option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+  }
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    CommandLine help;
+    help.kind = CommandLine::Kind::kPrint;
+    help.text = app.help();  // the help of `advise` when it was named
+    return help;
+  } catch (const CLI::CallForVersion& printed) {
+    CommandLine shown;
+    shown.kind = CommandLine::Kind::kPrint;
+    shown.text = std::string(printed.what()) + "\n";
+    return shown;
+  } catch (const CLI::ParseError& failure) {
+    return error(kUsageError, program_line(failure.what()));
+  }
+
+  if (texts.north && texts.south) {
+    return error(kUsageError, program_line("--north and --south exclude each other"));
+  }
+  CommandLine command;
+  command.kind = CommandLine::Kind::kAdvise;
+  situation::Request& request = command.request;
+  std::array<std::optional<double>*, 6> targets = {&request.distance, &request.bearing,
+                                                   &request.track,    &request.speed,
+                                                   &request.keep,     &request.ship_speed};
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    if (numbers[i]->count() == 0) continue;
+    const situation::Result<double> number =
+        situation::parse_number(kNumberFields[i], texts.numbers[i]);
+    if (!number.ok()) return error(kUnusableValue, error_line(number.error()));
+    *targets[i] = number.value();
+  }
+  if (ship->count() > 0) request.ship = texts.ship;
+  if (storm->count() > 0) request.storm = texts.storm;
+  if (at->count() > 0) request.at = texts.at;
+  request.storm_fixes = texts.fixes;
+  if (fixes->count() == 0) request.storm_fixes.clear();
+  if (north->count() > 0) request.hemisphere = analysis::Hemisphere::kNorth;
+  if (south->count() > 0) request.hemisphere = analysis::Hemisphere::kSouth;
+  command.format = texts.format == "json" ? Format::kJson : Format::kText;
+  return command;
+}
+
+}  // namespace hurricane::cli

@@ -1,0 +1,32 @@
+// Reading the command line: `advise` and its options into a situation request, or the help,
+// the version, or a usage error.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "situation/situation.h"
+
+namespace hurricane::cli {
+
+enum class Format { kText, kJson };
+
+struct CommandLine {
+  enum class Kind {
+    kAdvise,  // `request` and `format` hold what to answer
+    kPrint,   // help or version: `text` goes to standard output, status 0
+    kError,   // `text` is the one diagnostic line, `status` the exit status
+  };
+  Kind kind = Kind::kError;
+  situation::Request request;
+  Format format = Format::kText;
+  std::string text;
+  int status = 0;
+};
+
+// parse_command_line: argv[1..argc) read as `advise [OPTIONS]`, `--help` or `--version`.
+// Numbers are read here (an unreadable one is an unusable value, status 1); positions and
+// times are left to the situation.
+CommandLine parse_command_line(int argc, const char* const* argv, std::string_view version);
+
+}  // namespace hurricane::cli

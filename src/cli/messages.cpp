@@ -1,0 +1,40 @@
+#include "cli/messages.h"
+
+namespace hurricane::cli {
+
+std::string option_name(situation::Field field) {
+  return std::string("--") + situation::field_name(field);
+}
+
+std::string quoted(std::string_view value) {
+  constexpr std::size_t kLongest = 60;
+  std::string text = "\"";
+  for (std::size_t i = 0; i < value.size() && i < kLongest; ++i) {
+    const char c = value[i];
+    text += (c >= ' ' && c <= '~') ? c : '?';
+  }
+  if (value.size() > kLongest) text += "...";
+  return text + "\"";
+}
+
+std::string error_line(const situation::Error& error) {
+  std::string text = option_name(error.field);
+  if (!error.value.empty()) text += " " + quoted(error.value);
+  return program_line(text + ": " + error.problem);
+}
+
+std::string program_line(std::string_view text) {
+  std::string line = "hurricane-escape: ";
+  for (const char c : text) {
+    if (c == '\n') {
+      line += "; ";
+    } else if (c != '\r') {
+      line += c;
+    }
+  }
+  while (line.size() > 2 && line.compare(line.size() - 2, 2, "; ") == 0)
+    line.resize(line.size() - 2);
+  return line;
+}
+
+}  // namespace hurricane::cli

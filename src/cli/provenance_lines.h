@@ -1,0 +1,18 @@
+// The block that shows what positions and fixes gave, printed before the classic lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/round_values.h"
+#include "situation/situation.h"
+
+namespace hurricane::cli {
+
+// provenance_lines: a heading, then one line each for the ship and the storm's position and
+// time, distance, bearing, track and speed (to 0.1), saying where each came from, and the
+// fixes; each line begins with a blank, none reaches 80 characters. Ends with an empty line.
+std::vector<std::string> provenance_lines(const situation::Derived& derived,
+                                          const analysis::Answers& answers);
+
+}  // namespace hurricane::cli

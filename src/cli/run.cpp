@@ -1,0 +1,30 @@
+#include "cli/run.h"
+
+#include "cli/advise.h"
+#include "cli/command_line.h"
+#include "cli/exit_status.h"
+#include "cli/messages.h"
+
+namespace hurricane::cli {
+
+int run_command_line(int argc, const char* const* argv, std::ostream& out, std::ostream& errors) {
+  const CommandLine command = parse_command_line(argc, argv, HURRICANE_VERSION);
+  switch (command.kind) {
+    case CommandLine::Kind::kAdvise:
+      return run_advise(command.request, command.format, HURRICANE_VERSION, out, errors);
+    case CommandLine::Kind::kPrint:
+      out << command.text;
+      out.flush();
+      if (!out) {
+        errors << program_line("cannot write to standard output") << '\n';
+        return kUnusableValue;
+      }
+      return kSuccess;
+    case CommandLine::Kind::kError:
+      errors << command.text << '\n';
+      return command.status;
+  }
+  return kUsageError;
+}
+
+}  // namespace hurricane::cli

@@ -1,0 +1,133 @@
+#include "json/advice_json.h"
+
+#include <cmath>
+#include <string>
+
+#include "report/report.h"
+#include "situation/position.h"
+#include "situation/utc_time.h"
+
+namespace hurricane::json {
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// A real that is not finite (the analysis lets NaN flow where a construction has no
+// solution) is null: JSON has no NaN.
+json real(double value) {
+  return std::isfinite(value) ? json(value) : json(nullptr);
+}
+
+json position(const situation::LatLon& at) {
+  return {{"lat", at.lat}, {"lon", at.lon}};
+}
+
+json optional_position(const std::optional<situation::LatLon>& at) {
+  return at ? position(*at) : json(nullptr);
+}
+
+json optional_time(const std::optional<situation::UtcTime>& time) {
+  return time ? json(situation::format_utc_time(*time)) : json(nullptr);
+}
+
+json situation_values(const analysis::RoundValues& v) {
+  return {{"distance_nm", v.dist},     {"bearing_deg", v.bear}, {"track_deg", v.track},
+          {"speed_kn", v.speed},       {"keep_nm", v.cpa},      {"ship_speed_kn", v.vship},
+          {"uncertainty_kn", v.dspeed}};
+}
+
+json derived_record(const situation::Derived& d) {
+  json record = {{"method", "geodesic-wgs84"},
+                 {"ship", optional_position(d.ship)},
+                 {"storm", optional_position(d.storm)},
+                 {"time", optional_time(d.storm_time)},
+                 {"distance_from", d.ship ? "positions" : "given"},
+                 {"motion_from", d.fixes ? "fixes" : "given"}};
+  if (d.fixes) {
+    json fixes = json::array();
+    for (const situation::StormFix& fix : *d.fixes) {
+      fixes.push_back({{"time", situation::format_utc_time(fix.time)},
+                       {"lat", fix.position.lat},
+                       {"lon", fix.position.lon}});
+    }
+    record["fixes"] = fixes;
+  }
+  if (d.moved_from) {
+    record["moved_from"] = {{"lat", d.moved_from->lat},
+                            {"lon", d.moved_from->lon},
+                            {"time", optional_time(d.moved_from_time)},
+                            {"hours", d.hours_moved}};
+  }
+  return record;
+}
+
+json advice_a(const analysis::Advice& a) {
+  json ranges = json::array();
+  for (const analysis::CourseRange& range : a.ranges) {
+    ranges.push_back({{"first", range.first}, {"last", range.last}});
+  }
+  json escapes = json::array();
+  for (const analysis::Escape& escape : a.escapes) {
+    escapes.push_back({{"course", escape.course},
+                       {"min_speed_kn", escape.speed_shown ? real(escape.speed) : json(nullptr)}});
+  }
+  return {{"moving_away", a.moving_away},
+          {"course_away", a.moving_away ? json(a.kanti) : json(nullptr)},
+          {"all_courses", a.all_courses},
+          {"ranges", ranges},
+          {"escapes", escapes},
+          {"stay_possible", a.stay_possible}};
+}
+
+const char* case_name(analysis::CpaCase kind) {
+  switch (kind) {
+    case analysis::CpaCase::kFaster:
+      return "faster";
+    case analysis::CpaCase::kAchieved:
+      return "achieved";
+    case analysis::CpaCase::kCpaAhead:
+      return "cpa_ahead";
+  }
+  return "faster";
+}
+
+json advice_b(const analysis::MaxCpa& b) {
+  return {{"case", case_name(b.kind)},
+          {"max_cpa_nm", real(b.cpa)},
+          {"time_to_go_h", b.cpa_block ? real(b.tcpa) : json(nullptr)},
+          {"course_deg", real(b.becpa)},
+          {"suggested_course", b.cpa_block ? json(nullptr) : json(b.ibecpa)},
+          {"slow_ship_hint", b.slow_ship_hint}};
+}
+
+const char* area_name(analysis::Area area) {
+  switch (area) {
+    case analysis::Area::kInternal:
+      return "internal";
+    case analysis::Area::kExternal:
+      return "external";
+    case analysis::Area::kDistant:
+      return "distant";
+  }
+  return "distant";
+}
+
+}  // namespace
+
+nlohmann::ordered_json advice_json(const situation::Situation& situation,
+                                   const analysis::Advice& advice, std::string_view version) {
+  json object = {
+      {"version", std::string(version)},
+      {"hemisphere", advice.hemisphere == analysis::Hemisphere::kSouth ? "south" : "north"},
+      {"situation", situation_values(advice.values)}};
+  if (situation.derived) object["derived"] = derived_record(*situation.derived);
+  object["advice_a"] = advice_a(advice);
+  object["advice_b"] = advice_b(advice.max_cpa);
+  object["dangerous_quarter"] = advice.dangerous_quarter;
+  object["area"] = area_name(advice.area);
+  object["report"] = report::result_lines(advice);
+  object["warnings"] = situation.warnings;
+  return object;
+}
+
+}  // namespace hurricane::json

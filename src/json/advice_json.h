@@ -1,0 +1,19 @@
+// The advice of one situation as a JSON object; its keys are fixed by docs/advice.schema.json.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string_view>
+
+#include "analysis/advice.h"
+#include "situation/situation.h"
+
+namespace hurricane::json {
+
+// advice_json: "version", "hemisphere", "situation" (the values the analysis used, full
+// precision), "derived" (only when positions or fixes were used), "advice_a", "advice_b",
+// "dangerous_quarter", "area", "report" (the classic result lines, byte for byte) and
+// "warnings". `advice` must be the advice for `situation`.
+nlohmann::ordered_json advice_json(const situation::Situation& situation,
+                                   const analysis::Advice& advice, std::string_view version);
+
+}  // namespace hurricane::json
