@@ -40,8 +40,10 @@ std::optional<Error> check_quantity(Field field, double value) {
 std::optional<Error> read_fixes(const Request& request, Givens& givens) {
   if (request.storm_fixes.empty()) return std::nullopt;
   if (request.storm_fixes.size() != 2) {
-    return Error{ErrorKind::kMissing, Field::kStormFix, std::to_string(request.storm_fixes.size()),
-                 "give it exactly twice, the earlier fix first"};
+    const std::size_t times = request.storm_fixes.size();
+    return missing(Field::kStormFix, (times == 1 ? std::string("given once")
+                                                 : "given " + std::to_string(times) + " times") +
+                                         "; give it exactly twice, the earlier fix first");
   }
   if (request.track || request.speed) {
     return conflict(request.track ? Field::kTrack : Field::kSpeed,
