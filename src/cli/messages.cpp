@@ -18,9 +18,15 @@ std::string quoted(std::string_view value) {
 }
 
 std::string error_line(const situation::Error& error) {
+  // Appended piece by piece: GCC 12 at -O3 misreports `" " + quoted(...)` under -Wrestrict.
   std::string text = option_name(error.field);
-  if (!error.value.empty()) text += " " + quoted(error.value);
-  return program_line(text + ": " + error.problem);
+  if (!error.value.empty()) {
+    text += ' ';
+    text += quoted(error.value);
+  }
+  text += ": ";
+  text += error.problem;
+  return program_line(text);
 }
 
 std::string program_line(std::string_view text) {
