@@ -15,5 +15,7 @@ int main(int argc, char** argv) {
   std::ostream out(&buffer);
   // With arguments the program is the one-shot command line; without, the classic dialogue.
   if (argc > 1) return hurricane::cli::run_command_line(argc, argv, out, std::cerr);
-  return hurricane::dialogue::run_advisor(std::cin, out, std::cerr);
+  // A person at a terminal gets a second chance at a mistyped answer; a pipe or a file fails.
+  const hurricane::dialogue::SessionOptions options{.interactive = isatty(STDIN_FILENO) == 1};
+  return hurricane::dialogue::run_advisor(std::cin, out, std::cerr, options);
 }

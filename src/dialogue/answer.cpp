@@ -16,7 +16,29 @@ bool ends_item(char c) {
   return is_blank(c) || c == ',' || c == '/';
 }
 
+bool is_separator(char c) {
+  return is_blank(c) || c == ',';
+}
+
 }  // namespace
+
+Split split_number(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && is_blank(text[at]))
+    ++at;  // blanks before the first item split nothing
+  while (at < text.size()) {
+    if (!is_separator(text[at])) {
+      ++at;
+      continue;
+    }
+    bool comma = false;
+    while (at < text.size() && is_separator(text[at])) comma = comma || text[at++] == ',';
+    if (at < text.size() && (is_digit(text[at]) || text[at] == '.')) {
+      return comma ? Split::kComma : Split::kBlank;
+    }
+  }
+  return Split::kNone;
+}
 
 Answer read_answer(std::string_view text) {
   std::size_t at = 0;

@@ -22,4 +22,16 @@ struct Answer {
 // Too large a number reads as infinite, too small a one as 0 or the nearest double.
 Answer read_answer(std::string_view text);
 
+// A separator that cuts a number typed with a habit the reading does not share.
+enum class Split {
+  kNone,
+  kComma,  // "1,5", "12,5", ",5": a decimal comma, or a thousands comma
+  kBlank,  // "1 000": a blank inside a number
+};
+
+// Whether a comma, or a blank after the first item began, stands before a digit
+// or a point in `text`. read_answer takes only what stands before it ("1,5"
+// reads as 1, ",5" keeps the default), so a person typing it meant another value.
+Split split_number(std::string_view text);
+
 }  // namespace hurricane::dialogue

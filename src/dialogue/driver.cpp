@@ -30,10 +30,10 @@ constexpr const char* kBanner[] = {
 
 }  // namespace
 
-int run_advisor(std::istream& in, std::ostream& out, std::ostream& errors) {
+int run_advisor(std::istream& in, std::ostream& out, std::ostream& errors, SessionOptions options) {
   console::StreamOutput output(out);
   LineInput input(in);
-  Terminal terminal{input, output};
+  Terminal terminal{input, output, options.interactive};
 
   double rnosu = 1.0;  // the hemisphere answer
   double dist0 = 1000.0;

@@ -34,7 +34,13 @@ void hurrica(analysis::Hemisphere nosu, double& dist0, double& bear0, double& cp
     out.empty_lines(1);
     out.line(" Distance of hurricane from ship in nautical miles =?");
     out.line("         (to exit, enter 0)");
-    readit(dist0, terminal);
+    // A person at a terminal may end with Ctrl-D here as with 0; a script whose
+    // input ends here has lost its answers and must fail (readit throws).
+    if (terminal.interactive) {
+      if (!readit_or_end(dist0, terminal)) return;
+    } else {
+      readit(dist0, terminal);
+    }
     if (!(dist0 > 0)) return;
     out.line(" Direction of hurricane seen from ship in degrees =");
     out.line("    (relative to geographic north-direction)");

@@ -32,6 +32,9 @@ class OutputFailure : public SessionFailure {
 struct Terminal {
   LineInput& input;
   console::Output& output;
+  // A person types the answers (standard input is a terminal): an answer that
+  // cannot be taken is asked again instead of ending the session.
+  bool interactive = false;
 
   // Makes everything written so far reach the console (or, when the line is
   // already at hand, passes it on to the stream), then reads one line and
