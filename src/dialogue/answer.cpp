@@ -32,7 +32,9 @@ Split split_number(std::string_view text) {
       continue;
     }
     bool comma = false;
-    while (at < text.size() && is_separator(text[at])) comma = comma || text[at++] == ',';
+    for (; at < text.size() && is_separator(text[at]); ++at) {
+      if (text[at] == ',') comma = true;
+    }
     if (at < text.size() && (is_digit(text[at]) || text[at] == '.')) {
       return comma ? Split::kComma : Split::kBlank;
     }

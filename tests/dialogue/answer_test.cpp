@@ -67,5 +67,30 @@ TEST(ReadAnswer, AnythingButAPlainNumberIsUnreadable) {
   EXPECT_EQ(kind(std::string("\0", 1)), Answer::Kind::kUnreadable);
 }
 
+// What the free-form reading cuts short ("1,5" is 1, ",5" keeps the default), and what it
+// rightly takes whole.
+TEST(SplitNumber, CommaOrBlankBeforeADigitOrPoint) {
+  EXPECT_EQ(split_number("1,5     "), Split::kComma);
+  EXPECT_EQ(split_number("12,5"), Split::kComma);
+  EXPECT_EQ(split_number(",5"), Split::kComma);
+  EXPECT_EQ(split_number("1, 5"), Split::kComma);
+  EXPECT_EQ(split_number("1 ,5"), Split::kComma);
+  EXPECT_EQ(split_number("1,000,0"), Split::kComma);
+  EXPECT_EQ(split_number("1 000"), Split::kBlank);
+  EXPECT_EQ(split_number("1\t000"), Split::kBlank);
+  EXPECT_EQ(split_number(" 12 .5"), Split::kBlank);
+  EXPECT_EQ(split_number("12 kn 5"), Split::kBlank);
+  EXPECT_EQ(split_number("1, x 5"), Split::kBlank);  // only the separators just before the digit
+
+  EXPECT_EQ(split_number("   12   "), Split::kNone);  // leading and trailing blanks
+  EXPECT_EQ(split_number("12 kn"), Split::kNone);
+  EXPECT_EQ(split_number("150nm"), Split::kNone);
+  EXPECT_EQ(split_number("1,"), Split::kNone);
+  EXPECT_EQ(split_number("1/5"), Split::kNone);
+  EXPECT_EQ(split_number("-1 -2"), Split::kNone);
+  EXPECT_EQ(split_number("        "), Split::kNone);
+  EXPECT_EQ(split_number(""), Split::kNone);
+}
+
 }  // namespace
 }  // namespace hurricane::dialogue

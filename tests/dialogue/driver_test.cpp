@@ -14,11 +14,11 @@ struct Session {
   std::string err;
 };
 
-Session run(const std::string& typed) {
+Session run(const std::string& typed, SessionOptions options = {}) {
   std::istringstream in(typed);
   std::ostringstream out;
   std::ostringstream err;
-  const int status = run_advisor(in, out, err);
+  const int status = run_advisor(in, out, err, options);
   return {status, out.str(), err.str()};
 }
 
@@ -96,6 +96,27 @@ TEST(Driver, AttributionScreenOnlyForItsDate) {
   const Session ended = run("\n17\n9\n1961\n\n\n\n");
   EXPECT_EQ(ended.status, 1);
   EXPECT_TRUE(ended.out.ends_with(screen));
+}
+
+// At a terminal the end of input (Ctrl-D) at the distance prompt is a way to stop; at any
+// other read it still means the answers are lost. Piped, every end of input fails.
+TEST(Driver, AtATerminalTheEndOfInputAtTheDistancePromptEndsLikeZero) {
+  const SessionOptions terminal{.interactive = true};
+  const std::string at_distance = "\n";
+  const std::string at_restart_wait = "\n\n\n\n\n\n\n";
+  for (const std::string& typed : {at_distance, at_restart_wait}) {
+    const Session ended = run(typed, terminal);
+    EXPECT_EQ(ended.status, 0);
+    EXPECT_TRUE(ended.out.ends_with("Input=\n" + std::string(kClosing)));
+    EXPECT_EQ(ended.err, "");
+    EXPECT_EQ(run(typed).status, 1);
+  }
+  for (const char* typed : {"", "\n17\n", "\n17\n9\n1961\n\n\n\n"}) {
+    const Session ended = run(typed, terminal);  // hemisphere, direction, attribution screen
+    EXPECT_EQ(ended.status, 1) << typed;
+    EXPECT_EQ(count(ended.err, "\n"), 1);
+    EXPECT_EQ(count(ended.out, kClosing), 0);
+  }
 }
 
 }  // namespace
