@@ -82,15 +82,15 @@ class MeteredInput final : public std::streambuf {
 
 std::size_t largest_seen = 0;  // over all inputs, for the replay's summary
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+// One session on `bytes`, as piped or as typed at a terminal, checked whole.
+void check_session(std::string_view bytes, bool interactive) {
   std::ostringstream out;
   std::ostringstream errors;
-  MeteredInput buffer({reinterpret_cast<const char*>(data), size}, out);
+  MeteredInput buffer(bytes, out);
   std::istream in(&buffer);
 
-  const int status = hurricane::dialogue::run_advisor(in, out, errors);
+  const int status =
+      hurricane::dialogue::run_advisor(in, out, errors, {.interactive = interactive});
   const std::string printed = out.str();
   const std::string diagnostic = errors.str();
   const std::size_t stretch = buffer.largest_stretch();
@@ -109,7 +109,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // There are at most size + 1 reads (one per line, one more finding the
   // end), so this also bounds the whole output by (size + 2) stretches.
   require(stretch <= kMaxOutputPerLine, "one input line caused too much output");
-  require(printed.size() <= kMaxOutputPerLine * (size + 2), "output out of proportion to input");
+  require(printed.size() <= kMaxOutputPerLine * (bytes.size() + 2),
+          "output out of proportion to input");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  check_session(bytes, false);
+  // At a terminal every mistyped line is asked again, so each line must still end its read.
+  check_session(bytes, true);
   return 0;
 }
 
