@@ -17,9 +17,12 @@ void append(const std::vector<std::string>& lines, std::string& text) {
 }
 
 // The classic round's block from the echo to the verdict, with positions and fixes first.
-std::string text_answer(const situation::Situation& situation, const analysis::Advice& advice) {
+std::string text_answer(const situation::Situation& situation, const analysis::Advice& advice,
+                        std::string_view motion_from) {
   std::string text;
-  if (situation.derived) append(provenance_lines(*situation.derived, situation.answers), text);
+  if (situation.derived) {
+    append(provenance_lines(*situation.derived, situation.answers, motion_from), text);
+  }
   append(report::echo_lines(advice.values), text);
   text += "\n          ==> Result:\n";
   append(report::result_lines(advice), text);
@@ -28,22 +31,36 @@ std::string text_answer(const situation::Situation& situation, const analysis::A
 
 }  // namespace
 
+int status_of(const situation::Error& error) {
+  return error.kind == situation::ErrorKind::kUnusable ? kUnusableValue : kUsageError;
+}
+
 int run_advise(const situation::Request& request, Format format, std::string_view version,
                std::ostream& out, std::ostream& errors) {
   const situation::Result<situation::Situation> formed = situation::form_situation(request);
   if (!formed.ok()) {
     errors << error_line(formed.error()) << '\n';
-    return formed.error().kind == situation::ErrorKind::kUnusable ? kUnusableValue : kUsageError;
+    return status_of(formed.error());
   }
-  const situation::Situation& situation = formed.value();
+  return write_advice(formed.value(), format, version, {}, out, errors);
+}
+
+int write_advice(const situation::Situation& situation, Format format, std::string_view version,
+                 const AnswerAdditions& additions, std::ostream& out, std::ostream& errors) {
   const analysis::Advice advice =
       analysis::advise(analysis::round_values(situation.answers), situation.hemisphere);
   for (const std::string& warning : situation.warnings) {
     errors << program_line("warning: " + warning) << '\n';
   }
-  const std::string answer = format == Format::kJson
-                                 ? json::advice_json(situation, advice, version).dump(2) + '\n'
-                                 : text_answer(situation, advice);
+  std::string answer;
+  if (format == Format::kJson) {
+    nlohmann::ordered_json object = json::advice_json(situation, advice, version);
+    for (const auto& [key, value] : additions.json.items()) object[key] = value;
+    answer = object.dump(2) + '\n';
+  } else {
+    append(additions.head, answer);
+    answer += text_answer(situation, advice, additions.motion_from);
+  }
   out << answer;
   out.flush();
   if (!out) {

@@ -1,8 +1,11 @@
 // One `advise` run: the situation formed, analysed and written as text or JSON.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <ostream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/command_line.h"
 
@@ -13,5 +16,21 @@ namespace hurricane::cli {
 // line goes to `errors` and nothing to `out`.
 int run_advise(const situation::Request& request, Format format, std::string_view version,
                std::ostream& out, std::ostream& errors);
+
+// What a front-end of `advise` adds to the answer.
+struct AnswerAdditions {
+  std::vector<std::string> head;      // text lines before the block of the derived values
+  std::string motion_from = "given";  // where track and speed came from, unless from fixes
+  nlohmann::ordered_json json = nlohmann::ordered_json::object();  // members of the JSON answer
+};
+
+// write_advice: advises on `situation` and writes the answer: in text the head first, then
+// the block of the derived values and the classic lines; in JSON the advice object with the
+// members of the additions. Warnings go to `errors`. Returns the exit status.
+int write_advice(const situation::Situation& situation, Format format, std::string_view version,
+                 const AnswerAdditions& additions, std::ostream& out, std::ostream& errors);
+
+// The exit status of an error of the situation: 1 for an unusable value, else 2.
+int status_of(const situation::Error& error);
 
 }  // namespace hurricane::cli

@@ -19,15 +19,22 @@ constexpr const char* kProgramFooter =
 
 constexpr const char* kAdviseFooter =
     "Give the storm by --distance and --bearing, or by --ship and --storm (or two\n"
-    "--storm-fix); its motion by --track and --speed, or by two --storm-fix.\n"
+    "--storm-fix); its motion by --track and --speed, or by two --storm-fix; or\n"
+    "all of it, and the distance to keep, by --advisory with --ship.\n"
     "POS is LAT,LON in decimal degrees (24.7,-66.4) or 24.7N,66.4W.\n"
     "TIME is ISO 8601 UTC: 2023-09-12T18:00Z.\n"
     "Exit status: 0 advice given, 1 a value cannot be used, 2 wrong usage.";
+
+constexpr const char* kAdvisoryFooter =
+    "FILE is a forecast/advisory text, an NHC RSS feed or ATCF records; - is\n"
+    "standard input. Exit status: 0 read, 1 the file cannot be read or used,\n"
+    "2 wrong usage.";
 
 // The texts of the options, before they are read.
 struct Texts {
   std::array<std::string, 6> numbers;  // in the order of kNumberFields
   std::string ship, storm, at, format = "text";
+  std::string advisory, margin, storm_id, summary_file, summary_format = "text", summary_storm_id;
   std::vector<std::string> fixes;
   bool north = false, south = false;
 };
@@ -63,9 +70,10 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   // CLI11 would only say that a command is required.
   if (argc > 1) {
     const std::string_view first = argv[1];
-    if (first != "advise" && first != "--help" && first != "-h" && first != "--version") {
+    if (first != "advise" && first != "advisory" && first != "--help" && first != "-h" &&
+        first != "--version") {
       return error(kUsageError, program_line("unknown command " + quoted(first) +
-                                             ": expected advise, --help or --version"));
+                                             ": expected advise, advisory, --help or --version"));
     }
   }
   CLI::App app{"Escape courses from an approaching hurricane.", "hurricane-escape"};
@@ -101,10 +109,33 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   advise->add_option("--format", texts.format, "Output: text (the default) or json")
       ->type_name("FORMAT")
       ->check(CLI::IsMember({"text", "json"}));
-  for (CLI::Option* option :
-       {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], ship, storm, at}) {
+  CLI::Option* advisory =
+      advise
+          ->add_option("--advisory", texts.advisory,
+                       "Storm advisory (- for standard input) giving the storm's centre, "
+                       "motion and, from its 34-kt radii, the distance to keep")
+          ->type_name("FILE");
+  CLI::Option* margin =
+      advise->add_option("--margin", texts.margin, "Added to the distance to keep from --advisory")
+          ->type_name("NM");
+  CLI::Option* storm_id =
+      advise->add_option("--storm-id", texts.storm_id, "The storm of --advisory, e.g. AL132023")
+          ->type_name("ID");
+  for (CLI::Option* option : {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4],
+                              numbers[5], ship, storm, at, advisory, margin, storm_id}) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
+
+  CLI::App* summary = app.add_subcommand("advisory", "Print what a storm advisory holds");
+  summary->footer(kAdvisoryFooter);
+  summary->add_option("FILE", texts.summary_file, "The advisory")->required();
+  summary->add_option("--format", texts.summary_format, "Output: text (the default) or json")
+      ->type_name("FORMAT")
+      ->check(CLI::IsMember({"text", "json"}));
+  summary
+      ->add_option("--storm-id", texts.summary_storm_id, "The storm, when the file holds several")
+      ->type_name("ID")
+      ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
 
   try {
     app.parse(argc, argv);
@@ -122,6 +153,14 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
     return error(kUsageError, program_line(failure.what()));
   }
 
+  if (summary->parsed()) {
+    CommandLine command;
+    command.kind = CommandLine::Kind::kAdvisory;
+    command.advisory = texts.summary_file;
+    command.storm_id = texts.summary_storm_id;
+    command.format = texts.summary_format == "json" ? Format::kJson : Format::kText;
+    return command;
+  }
   if (texts.north && texts.south) {
     return error(kUsageError, program_line("--north and --south exclude each other"));
   }
@@ -146,6 +185,19 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   if (north->count() > 0) request.hemisphere = analysis::Hemisphere::kNorth;
   if (south->count() > 0) request.hemisphere = analysis::Hemisphere::kSouth;
   command.format = texts.format == "json" ? Format::kJson : Format::kText;
+  if (advisory->count() > 0) {
+    command.advisory = texts.advisory;
+    command.storm_id = texts.storm_id;
+  } else if (margin->count() > 0 || storm_id->count() > 0) {
+    return error(kUsageError,
+                 program_line(std::string(margin->count() > 0 ? "--margin" : "--storm-id") +
+                              " needs --advisory"));
+  }
+  if (margin->count() > 0) {
+    const situation::Result<double> number = situation::parse_number(Field::kMargin, texts.margin);
+    if (!number.ok()) return error(kUnusableValue, error_line(number.error()));
+    command.margin = number.value();
+  }
   return command;
 }
 

@@ -2,6 +2,7 @@
 // the version, or a usage error.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,18 +14,23 @@ enum class Format { kText, kJson };
 
 struct CommandLine {
   enum class Kind {
-    kAdvise,  // `request` and `format` hold what to answer
-    kPrint,   // help or version: `text` goes to standard output, status 0
-    kError,   // `text` is the one diagnostic line, `status` the exit status
+    kAdvise,    // `request` and `format` hold what to answer, with `advisory` when given
+    kAdvisory,  // `advisory FILE`: print what `advisory` reads, in `format`
+    kPrint,     // help or version: `text` goes to standard output, status 0
+    kError,     // `text` is the one diagnostic line, `status` the exit status
   };
   Kind kind = Kind::kError;
   situation::Request request;
   Format format = Format::kText;
+  std::optional<std::string> advisory;  // --advisory FILE, or the FILE of `advisory`
+  std::string storm_id;                 // --storm-id
+  std::optional<double> margin;         // --margin, nm
   std::string text;
   int status = 0;
 };
 
-// parse_command_line: argv[1..argc) read as `advise [OPTIONS]`, `--help` or `--version`.
+// parse_command_line: argv[1..argc) read as `advise [OPTIONS]`, `advisory FILE [OPTIONS]`,
+// `--help` or `--version`.
 // Numbers are read here (an unreadable one is an unusable value, status 1); positions and
 // times are left to the situation.
 CommandLine parse_command_line(int argc, const char* const* argv, std::string_view version);

@@ -6,15 +6,19 @@ std::string option_name(situation::Field field) {
   return std::string("--") + situation::field_name(field);
 }
 
-std::string quoted(std::string_view value) {
+std::string tamed(std::string_view value) {
   constexpr std::size_t kLongest = 60;
-  std::string text = "\"";
+  std::string text;
   for (std::size_t i = 0; i < value.size() && i < kLongest; ++i) {
     const char c = value[i];
     text += (c >= ' ' && c <= '~') ? c : '?';
   }
   if (value.size() > kLongest) text += "...";
-  return text + "\"";
+  return text;
+}
+
+std::string quoted(std::string_view value) {
+  return "\"" + tamed(value) + "\"";
 }
 
 std::string error_line(const situation::Error& error) {
@@ -26,6 +30,17 @@ std::string error_line(const situation::Error& error) {
   }
   text += ": ";
   text += error.problem;
+  return program_line(text);
+}
+
+std::string file_error_line(std::string_view file, std::size_t line, std::string_view problem) {
+  std::string text = tamed(file);
+  if (line > 0) {
+    text += ':';
+    text += std::to_string(line);
+  }
+  text += ": ";
+  text += problem;
   return program_line(text);
 }
 

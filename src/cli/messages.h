@@ -1,6 +1,7 @@
 // The one-line diagnostics of the command line.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,16 @@ std::string option_name(situation::Field field);
 // '?', and a value longer than 60 characters is cut with "...".
 std::string quoted(std::string_view value);
 
+// tamed: `value` safe for a terminal, as `quoted` makes it, without the quotes.
+std::string tamed(std::string_view value);
+
 // error_line: "hurricane-escape: --ship \"95N,10W\": latitude beyond 90 degrees" (no value part
 // when the error has none), without a line break.
 std::string error_line(const situation::Error& error);
+
+// file_error_line: "hurricane-escape: tcm.txt:12: expected ..." (no line part when `line` is
+// 0), the file's name tamed.
+std::string file_error_line(std::string_view file, std::size_t line, std::string_view problem);
 
 // program_line: "hurricane-escape: " and `text` with every line break made "; ".
 std::string program_line(std::string_view text);

@@ -24,7 +24,8 @@ std::string fix_text(const situation::StormFix& fix) {
 }  // namespace
 
 std::vector<std::string> provenance_lines(const situation::Derived& d,
-                                          const analysis::Answers& answers) {
+                                          const analysis::Answers& answers,
+                                          std::string_view motion_from) {
   std::vector<std::string> lines;
   lines.emplace_back(" Derived from positions on the WGS84 ellipsoid:");
   if (d.ship) lines.push_back("   ship         " + format_position(*d.ship));
@@ -61,9 +62,10 @@ std::vector<std::string> provenance_lines(const situation::Derived& d,
     lines.push_back("   fix 1        " + fix_text((*d.fixes)[0]));
     lines.push_back("   fix 2        " + fix_text(later));
   } else {
+    const std::string given(motion_from);
     lines.push_back(value_line("track", answers.track0, "deg",
-                               d.moved_from ? "given, at the moved centre" : "given"));
-    lines.push_back(value_line("speed", answers.speed0, "kn", "given"));
+                               d.moved_from ? given + ", at the moved centre" : given));
+    lines.push_back(value_line("speed", answers.speed0, "kn", given));
   }
   lines.emplace_back("");
   return lines;

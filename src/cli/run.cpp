@@ -1,6 +1,7 @@
 #include "cli/run.h"
 
 #include "cli/advise.h"
+#include "cli/advisory_commands.h"
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
 #include "cli/messages.h"
@@ -11,7 +12,10 @@ int run_command_line(int argc, const char* const* argv, std::ostream& out, std::
   const CommandLine command = parse_command_line(argc, argv, HURRICANE_VERSION);
   switch (command.kind) {
     case CommandLine::Kind::kAdvise:
+      if (command.advisory) return run_advise_advisory(command, HURRICANE_VERSION, out, errors);
       return run_advise(command.request, command.format, HURRICANE_VERSION, out, errors);
+    case CommandLine::Kind::kAdvisory:
+      return run_advisory_summary(command, HURRICANE_VERSION, out, errors);
     case CommandLine::Kind::kPrint:
       out << command.text;
       out.flush();

@@ -26,6 +26,12 @@ const char* field_name(Field field) {
       return "at";
     case Field::kHemisphere:
       return "north";
+    case Field::kAdvisory:
+      return "advisory";
+    case Field::kMargin:
+      return "margin";
+    case Field::kStormId:
+      return "storm-id";
   }
   return "?";
 }

@@ -20,10 +20,13 @@ enum class Field {
   kStormFix,
   kAt,
   kHemisphere,
+  kAdvisory,  // an advisory's text, as the storm's whole description
+  kMargin,    // added to the distance to keep formed from an advisory
+  kStormId,   // which storm of an advisory holding several
 };
 
 // field_name: the input's name as the command line spells it without its dashes
-// ("distance", "ship-speed", "storm-fix", "north").
+// ("distance", "ship-speed", "storm-fix", "north", "storm-id").
 const char* field_name(Field field);
 
 enum class ErrorKind {

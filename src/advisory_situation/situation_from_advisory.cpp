@@ -1,0 +1,111 @@
+#include "advisory_situation/situation_from_advisory.h"
+
+#include <cmath>
+#include <utility>
+
+#include "advisory/read_advisory.h"
+
+namespace hurricane::advisory_situation {
+namespace {
+
+using situation::Error;
+using situation::ErrorKind;
+using situation::Field;
+
+Failure failure(ErrorKind kind, Field field, std::string problem) {
+  return {Error{kind, field, "", std::move(problem)}, 0};
+}
+
+// The storm's own inputs: an advisory already gives them.
+std::optional<Failure> conflict_with_advisory(const situation::Request& request) {
+  const std::pair<Field, bool> storm_inputs[] = {{Field::kStorm, request.storm.has_value()},
+                                                 {Field::kDistance, request.distance.has_value()},
+                                                 {Field::kBearing, request.bearing.has_value()},
+                                                 {Field::kTrack, request.track.has_value()},
+                                                 {Field::kSpeed, request.speed.has_value()},
+                                                 {Field::kStormFix, !request.storm_fixes.empty()}};
+  for (const auto& [field, given] : storm_inputs) {
+    if (given) {
+      return failure(ErrorKind::kConflict, field,
+                     "the storm comes from --advisory; give one or the other");
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<Failure> margin_error(const AdvisoryInput& advisory,
+                                    const situation::Request& request) {
+  if (!advisory.margin) return std::nullopt;
+  if (request.keep) {
+    return failure(ErrorKind::kConflict, Field::kMargin,
+                   "it widens the distance formed from the advisory; with --keep give the whole "
+                   "distance");
+  }
+  if (!std::isfinite(*advisory.margin) || *advisory.margin < 0.0) {
+    return Failure{
+        Error{ErrorKind::kUnusable, Field::kMargin, nm_text(*advisory.margin),
+              std::isfinite(*advisory.margin) ? "must not be negative" : "not a finite number"},
+        0};
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<AdvisedStorm, Failure> read_advised_storm(std::string_view text,
+                                                       const std::string& storm_id,
+                                                       std::optional<double> margin_nm) {
+  const advisory::Result read = advisory::read_advisory(text, {storm_id});
+  if (const auto* error = std::get_if<advisory::ReadError>(&read)) {
+    return Failure{Error{ErrorKind::kUnusable, Field::kAdvisory, "", error->message}, error->line};
+  }
+  AdvisedStorm advised;
+  advised.storm = std::get<advisory::Storm>(read);
+  const situation::Result<StormMotion> motion = storm_motion(advised.storm);
+  if (!motion.ok()) return Failure{motion.error(), 0};
+  advised.motion = motion.value();
+  advised.keep = keep_from_radii(advised.storm, margin_nm);
+  return advised;
+}
+
+std::variant<AdvisedSituation, Failure> situation_from_advisory(const AdvisoryInput& advisory,
+                                                                const situation::Request& request) {
+  if (std::optional<Failure> conflict = conflict_with_advisory(request)) return *conflict;
+  if (std::optional<Failure> margin = margin_error(advisory, request)) return *margin;
+  if (!request.ship) {
+    return failure(ErrorKind::kMissing, Field::kShip,
+                   "the advisory places the storm; give the ship's position");
+  }
+  const situation::Result<situation::Givens> read = situation::read_request(request);
+  if (!read.ok()) return Failure{read.error(), 0};
+
+  std::variant<AdvisedStorm, Failure> storm =
+      read_advised_storm(advisory.text, advisory.storm_id, advisory.margin);
+  if (const auto* error = std::get_if<Failure>(&storm)) return *error;
+  AdvisedSituation result;
+  result.advised = std::move(std::get<AdvisedStorm>(storm));
+  const AdvisedStorm& advised = result.advised;
+
+  situation::Givens givens = read.value();
+  if (request.keep) {
+    result.keep_source = keep_given(*request.keep).source;
+  } else if (advised.keep) {
+    givens.keep = advised.keep->nm;
+    result.keep_source = advised.keep->source;
+  } else {
+    return failure(ErrorKind::kMissing, Field::kKeep,
+                   "the advisory gives no 34-kt wind radius (a depression, or weaker): give the "
+                   "distance to keep");
+  }
+  givens.storm = storm_state(advised.storm, advised.motion.motion);
+  givens.fixes = advised.motion.fixes;
+  givens.storm_from_fix = advised.motion.fixes.has_value();
+
+  const situation::Result<situation::Situation> formed = situation::situation_from(givens);
+  if (!formed.ok()) return Failure{formed.error(), 0};
+  result.situation = formed.value();
+  if (givens.at) result.fix_age_hours = situation::hours_between(*givens.storm.time, *givens.at);
+  return result;
+}
+
+}  // namespace hurricane::advisory_situation

@@ -1,0 +1,59 @@
+// A situation from an advisory's text and the ship's inputs: the storm's centre, time and
+// motion come from the advisory, the distance to keep from its 34-kt radii unless given.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "advisory/storm.h"
+#include "advisory_situation/keep_distance.h"
+#include "advisory_situation/storm_state.h"
+#include "situation/situation.h"
+
+namespace hurricane::advisory_situation {
+
+// Why there is no storm or no situation: the input at fault, as situation::Error names it;
+// Field::kAdvisory when it is the advisory's text.
+struct Failure {
+  situation::Error error;
+  std::size_t line = 0;  // with Field::kAdvisory: the text's 1-based line at fault; 0 for none
+};
+
+// The storm read from an advisory, with what a situation takes from it.
+struct AdvisedStorm {
+  advisory::Storm storm;
+  StormMotion motion;
+  std::optional<KeepDistance> keep;  // from the 34-kt radii; nothing for a depression
+};
+
+// read_advised_storm: `text` read as any form advisory::read_advisory reads (`storm_id`
+// chooses among several storms), its motion formed and its distance to keep with
+// `margin_nm` (not checked here: finite and not negative).
+std::variant<AdvisedStorm, Failure> read_advised_storm(std::string_view text,
+                                                       const std::string& storm_id,
+                                                       std::optional<double> margin_nm);
+
+struct AdvisoryInput {
+  std::string_view text;         // the advisory's bytes
+  std::string storm_id;          // which storm of a feed or track file; empty: the only one
+  std::optional<double> margin;  // nm added to the distance formed from the 34-kt radii
+};
+
+struct AdvisedSituation {
+  situation::Situation situation;
+  AdvisedStorm advised;
+  std::string keep_source;   // how the distance to keep was formed (or that it was given)
+  double fix_age_hours = 0;  // from the advisory's fix to --at; 0 without --at
+};
+
+// situation_from_advisory: the storm of `advisory` with the ship's inputs of `request`: ship
+// and ship-speed (needed), at, keep and hemisphere. The storm's own inputs (distance,
+// bearing, storm, track, speed, storm-fix) conflict with an advisory, as does a margin with
+// keep; without keep, a storm without 34-kt winds is a missing keep.
+std::variant<AdvisedSituation, Failure> situation_from_advisory(const AdvisoryInput& advisory,
+                                                                const situation::Request& request);
+
+}  // namespace hurricane::advisory_situation

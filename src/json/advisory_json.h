@@ -1,0 +1,19 @@
+// What was read from an advisory as the JSON object "advisory"; its keys are fixed by
+// docs/advice.schema.json ($defs/advisory).
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string_view>
+
+#include "advisory_situation/situation_from_advisory.h"
+
+namespace hurricane::json {
+
+// advisory_json: storm_id, name, kind, number (null from ATCF), issued (ISO 8601, null from
+// ATCF), centre {lat, lon, time}, accuracy_nm (or null), movement {track_deg, speed_kn} (null
+// when stationary), max_wind_kt, radii_nm {"34", "50", "64"} each {ne, se, sw, nw} or null,
+// forecast [{time, lat, lon, max_wind_kt}] (forecast then outlook points), keep_source.
+nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& advised,
+                                     std::string_view keep_source);
+
+}  // namespace hurricane::json
