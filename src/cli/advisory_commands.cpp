@@ -74,7 +74,7 @@ int run_advisory_summary(const CommandLine& command, std::string_view version, s
       std::get<advisory_situation::AdvisedStorm>(read);
   const std::string keep_source =
       advised.keep ? advised.keep->source
-                   : "no 34-kt wind radius (a depression, or weaker): give the distance to keep";
+                   : "no 34-kt winds, as in a depression: give the distance to keep";
   if (command.format == Format::kJson) {
     const nlohmann::ordered_json object = {{"version", std::string(version)},
                                            {"advisory", json::advisory_json(advised, keep_source)}};

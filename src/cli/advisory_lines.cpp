@@ -143,8 +143,9 @@ void add_radii(const advisory::Storm& storm, std::vector<std::string>& lines) {
   if (!any) lines.emplace_back("   none given");
 }
 
-// A forecast point: valid time, centre, wind, gusts, 34-kt radii NE/SE/SW/NW, stage.
-constexpr const char* kPointRow = "   %-17s  %-13s%5s%6s  %-16s%s";
+// A forecast point: valid time as the advisory writes it (day/hour minute), centre, wind,
+// gusts, 34-kt radii NE/SE/SW/NW, stage.
+constexpr const char* kPointRow = "   %-9s  %-13s%5s%6s  %-16s%s";
 
 std::string optional_number(const std::optional<int>& value) {
   return value ? std::to_string(*value) : "-";
@@ -161,8 +162,10 @@ std::string point_row(const advisory::ForecastPoint& point) {
             std::to_string(r[advisory::Quadrant::kSW]) + "/" +
             std::to_string(r[advisory::Quadrant::kNW]);
   }
-  const std::string time = iso(point.time).substr(0, 16) + "Z";
-  std::snprintf(text, sizeof text, kPointRow, time.c_str(), where.c_str(),
+  char time[16];
+  std::snprintf(time, sizeof time, "%02d/%02d%02dZ", point.time.day % 100, point.time.hour % 100,
+                point.time.minute % 100);
+  std::snprintf(text, sizeof text, kPointRow, time, where.c_str(),
                 optional_number(point.max_wind_kt).c_str(), optional_number(point.gusts_kt).c_str(),
                 radii.c_str(), point.stage.c_str());
   std::string row = text;
@@ -192,7 +195,7 @@ std::vector<std::string> advisory_provenance_lines(
     const advisory_situation::AdvisedSituation& advised, std::string_view file) {
   const advisory::Storm& storm = advised.advised.storm;
   std::vector<std::string> lines;
-  lines.push_back(" From the advisory in " + tamed(file) + ":");
+  lines.push_back(" From the advisory in " + tamed(file, 1024) + ":");
   lines.push_back(labelled("storm", storm_text(storm)));
   lines.push_back(labelled("advisory", advisory_text(storm)));
   lines.push_back(labelled("centre", centre_text(storm)));
@@ -208,7 +211,7 @@ std::vector<std::string> advisory_summary_lines(const advisory_situation::Advise
                                                 std::string_view keep_source) {
   const advisory::Storm& storm = advised.storm;
   std::vector<std::string> lines;
-  lines.push_back(" Read from " + tamed(file) + ":");
+  lines.push_back(" Read from " + tamed(file, 1024) + ":");
   lines.push_back(labelled("form", source_text(storm.form)));
   lines.push_back(labelled("storm", storm_text(storm)));
   lines.push_back(labelled("advisory", advisory_text(storm)));

@@ -110,10 +110,7 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
       ->type_name("FORMAT")
       ->check(CLI::IsMember({"text", "json"}));
   CLI::Option* advisory =
-      advise
-          ->add_option("--advisory", texts.advisory,
-                       "Storm advisory (- for standard input) giving the storm's centre, "
-                       "motion and, from its 34-kt radii, the distance to keep")
+      advise->add_option("--advisory", texts.advisory, "Storm advisory; - for standard input")
           ->type_name("FILE");
   CLI::Option* margin =
       advise->add_option("--margin", texts.margin, "Added to the distance to keep from --advisory")

@@ -1,19 +1,23 @@
 #include "cli/messages.h"
 
 namespace hurricane::cli {
+namespace {
+
+constexpr std::size_t kLongestFileName = 1024;
+
+}  // namespace
 
 std::string option_name(situation::Field field) {
   return std::string("--") + situation::field_name(field);
 }
 
-std::string tamed(std::string_view value) {
-  constexpr std::size_t kLongest = 60;
+std::string tamed(std::string_view value, std::size_t longest) {
   std::string text;
-  for (std::size_t i = 0; i < value.size() && i < kLongest; ++i) {
+  for (std::size_t i = 0; i < value.size() && i < longest; ++i) {
     const char c = value[i];
     text += (c >= ' ' && c <= '~') ? c : '?';
   }
-  if (value.size() > kLongest) text += "...";
+  if (value.size() > longest) text += "...";
   return text;
 }
 
@@ -34,7 +38,7 @@ std::string error_line(const situation::Error& error) {
 }
 
 std::string file_error_line(std::string_view file, std::size_t line, std::string_view problem) {
-  std::string text = tamed(file);
+  std::string text = tamed(file, kLongestFileName);
   if (line > 0) {
     text += ':';
     text += std::to_string(line);

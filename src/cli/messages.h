@@ -12,19 +12,19 @@ namespace hurricane::cli {
 // option_name: the option that gives `field` ("--ship-speed").
 std::string option_name(situation::Field field);
 
-// quoted: `value` in double quotes, safe for a terminal: bytes outside printable ASCII become
-// '?', and a value longer than 60 characters is cut with "...".
+// quoted: `value` tamed, in double quotes.
 std::string quoted(std::string_view value);
 
-// tamed: `value` safe for a terminal, as `quoted` makes it, without the quotes.
-std::string tamed(std::string_view value);
+// tamed: `value` safe for a terminal: bytes outside printable ASCII become '?', and a value
+// longer than `longest` characters is cut with "...".
+std::string tamed(std::string_view value, std::size_t longest = 60);
 
 // error_line: "hurricane-escape: --ship \"95N,10W\": latitude beyond 90 degrees" (no value part
 // when the error has none), without a line break.
 std::string error_line(const situation::Error& error);
 
 // file_error_line: "hurricane-escape: tcm.txt:12: expected ..." (no line part when `line` is
-// 0), the file's name tamed.
+// 0), the file's name tamed but whole up to 1024 characters.
 std::string file_error_line(std::string_view file, std::size_t line, std::string_view problem);
 
 // program_line: "hurricane-escape: " and `text` with every line break made "; ".

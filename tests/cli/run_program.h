@@ -42,13 +42,26 @@ inline std::string contents(int fd) {
   return text;
 }
 
-// run_program: HURRICANE_PROGRAM with `arguments`, standard input empty (/dev/null).
-inline ProgramRun run_program(const std::vector<std::string>& arguments) {
+// run_program: HURRICANE_PROGRAM with `arguments`, standard input empty (/dev/null), or
+// `input` when given.
+inline ProgramRun run_program(const std::vector<std::string>& arguments,
+                              const std::string* input = nullptr) {
   const int out = scratch_file();
   const int err = scratch_file();
+  const int in = input ? scratch_file() : -1;
+  if (input) {
+    if (write(in, input->data(), input->size()) != static_cast<ssize_t>(input->size())) {
+      throw std::runtime_error("cannot write the input");
+    }
+    lseek(in, 0, SEEK_SET);
+  }
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  if (input) {
+    posix_spawn_file_actions_adddup2(&actions, in, 0);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  }
   posix_spawn_file_actions_adddup2(&actions, out, 1);
   posix_spawn_file_actions_adddup2(&actions, err, 2);
   std::string program = HURRICANE_PROGRAM;
@@ -63,6 +76,7 @@ inline ProgramRun run_program(const std::vector<std::string>& arguments) {
   int wait_status = 0;
   while (waitpid(pid, &wait_status, 0) < 0) {
   }
+  if (input) close(in);
   ProgramRun run;
   run.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
   run.out = contents(out);

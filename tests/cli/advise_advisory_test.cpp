@@ -1,0 +1,217 @@
+// `advise --advisory` through the real executable: the storm's centre, time and motion from
+// each sample form, the distance to keep from its 34-kt radii, and the block that shows it.
+// Expected values are read off the sample texts.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "cli/advisory_runs.h"
+#include "cli/schema_check.h"
+
+namespace hurricane::cli_test {
+namespace {
+
+const json& schema() {
+  static const json parsed = [] {
+    std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
+    return json::parse(file);
+  }();
+  return parsed;
+}
+
+json answer_json(std::vector<std::string> arguments, const std::string* input = nullptr) {
+  arguments.insert(arguments.end(), {"--format", "json"});
+  const ProgramRun run = run_program(arguments, input);
+  EXPECT_EQ(run.status, 0) << run.err;
+  const json answer = json::parse(run.out);
+  for (const std::string& problem : schema_problems(answer, schema())) ADD_FAILURE() << problem;
+  return answer;
+}
+
+TEST(AdviseAdvisory, LeeThirtyGivesCentreMotionAndKeep) {
+  const ProgramRun run = run_program(advise_on("tcm-al132023-30.txt", {}));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(block_from(run.out, " From the advisory"),
+            " From the advisory in " + advisory_path("tcm-al132023-30.txt") +
+                ":\n"
+                "   storm        HURRICANE LEE, AL132023\n"
+                "   advisory     number 30, issued 2023-09-12T21:00:00Z\n"
+                "   centre       24.7N 66.4W at 2023-09-12T21:00:00Z, within 20 nm\n"
+                "   movement     315 deg at 6 kn\n"
+                "   fix age      0.0 h: no --at, the centre at its fix time\n"
+                "   keep         210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm\n");
+  // Then the block of `advise` with positions, the track and speed from the advisory.
+  EXPECT_NE(run.out.find("   HUR centre   24.7N 66.4W at 2023-09-12T21:00:00Z\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("   track          315.0 deg  from the advisory\n"
+                         "   speed            6.0 kn   from the advisory\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find(" Radius of HUR to be avoided [nm]= 230."), std::string::npos);
+
+  const json answer = answer_json(advise_on("tcm-al132023-30.txt", {}));
+  EXPECT_EQ(answer["situation"]["keep_nm"], 230.0);
+  EXPECT_EQ(answer["situation"]["track_deg"], 315.0);
+  EXPECT_EQ(answer["situation"]["speed_kn"], 6.0);
+  EXPECT_EQ(answer["derived"]["storm"], json::parse(R"({"lat":24.7,"lon":-66.4})"));
+  EXPECT_EQ(answer["derived"]["time"], "2023-09-12T21:00:00Z");
+  const json& advisory = answer["advisory"];
+  EXPECT_EQ(advisory["storm_id"], "AL132023");
+  EXPECT_EQ(advisory["name"], "LEE");
+  EXPECT_EQ(advisory["kind"], "HURRICANE");
+  EXPECT_EQ(advisory["number"], 30);
+  EXPECT_EQ(advisory["issued"], "2023-09-12T21:00:00Z");
+  EXPECT_EQ(advisory["centre"],
+            json::parse(R"({"lat":24.7,"lon":-66.4,"time":"2023-09-12T21:00:00Z"})"));
+  EXPECT_EQ(advisory["accuracy_nm"], 20);
+  EXPECT_EQ(advisory["movement"], json::parse(R"({"track_deg":315.0,"speed_kn":6.0})"));
+  EXPECT_EQ(advisory["max_wind_kt"], 100);
+  EXPECT_EQ(advisory["radii_nm"]["34"], json::parse(R"({"ne":210,"se":200,"sw":150,"nw":170})"));
+  EXPECT_EQ(advisory["radii_nm"]["64"], json::parse(R"({"ne":110,"se":100,"sw":60,"nw":70})"));
+  ASSERT_EQ(advisory["forecast"].size(), 8u);  // six forecast and two outlook points
+  EXPECT_EQ(advisory["forecast"][0],
+            json::parse(R"({"time":"2023-09-13T06:00:00Z","lat":25.4,"lon":-67.0,)"
+                        R"("max_wind_kt":100})"));
+  EXPECT_EQ(advisory["forecast"][7]["time"], "2023-09-17T18:00:00Z");
+  EXPECT_EQ(advisory["keep_source"], "210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm");
+}
+
+TEST(AdviseAdvisory, AtMovesTheCentreAlongTheAdvisorysMotion) {
+  const ProgramRun run =
+      run_program(advise_on("tcm-al132023-30.txt", {"--at", "2023-09-13T00:00Z"}));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_NE(run.out.find("   fix age      3.0 h at --at 2023-09-13T00:00:00Z\n"), std::string::npos)
+      << run.out;
+  // 18 nm toward 315: 0.21 degrees north, 0.23 degrees of longitude west at 24.8N.
+  EXPECT_NE(run.out.find("   HUR centre   24.9N 66.6W at 2023-09-13T00:00:00Z\n"
+                         "                moved 3.0 h along its track from 24.7N 66.4W\n"),
+            std::string::npos)
+      << run.out;
+  const json answer = answer_json(advise_on("tcm-al132023-30.txt", {"--at", "2023-09-13T00:00Z"}));
+  EXPECT_NEAR(answer["derived"]["storm"]["lat"].get<double>(), 24.7 + 18 * std::sqrt(0.5) / 60,
+              0.005);
+  EXPECT_EQ(answer["derived"]["moved_from"]["hours"], 3.0);
+  // A day later: the warning of `advise`.
+  EXPECT_NE(run_program(advise_on("tcm-al132023-30.txt", {"--at", "2023-09-13T21:00Z"}))
+                .err.find("warning: --at 2023-09-13T21:00:00Z is 24.0 hours after"),
+            std::string::npos);
+}
+
+TEST(AdviseAdvisory, MarginAndKeepOverride) {
+  const ProgramRun margin = run_program(advise_on("tcm-al132023-30.txt", {"--margin", "30"}));
+  EXPECT_EQ(margin.status, 0) << margin.err;
+  // Too long for one line: broken before a sign.
+  EXPECT_NE(margin.out.find("   keep         210 nm 34-kt radius (NE) + 20 nm position accuracy\n"
+                            "                + 30 nm margin = 260 nm\n"),
+            std::string::npos)
+      << margin.out;
+  EXPECT_NE(margin.out.find(" Radius of HUR to be avoided [nm]= 260."), std::string::npos);
+  const json widened = answer_json(advise_on("tcm-al132023-30.txt", {"--margin", "12.5"}));
+  EXPECT_EQ(widened["situation"]["keep_nm"], 242.5);
+  EXPECT_EQ(widened["advisory"]["keep_source"],
+            "210 nm 34-kt radius (NE) + 20 nm position accuracy + 12.5 nm margin = 242.5 nm");
+
+  const ProgramRun keep = run_program(advise_on("tcm-al132023-30.txt", {"--keep", "150"}));
+  EXPECT_NE(keep.out.find("   keep         150 nm given\n"), std::string::npos) << keep.out;
+  EXPECT_NE(keep.out.find(" Radius of HUR to be avoided [nm]= 150."), std::string::npos);
+}
+
+// Gilma: a special advisory; a tie of 100 nm NE and NW takes NE.
+TEST(AdviseAdvisory, SpecialAdvisoryOfTheEasternPacific) {
+  const ProgramRun run = run_program(advise_on("tcm-ep072024-27.txt", {}, "15N,135W"));
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("   storm        HURRICANE GILMA, EP072024\n"
+                         "   advisory     number 27 (SPECIAL), issued 2024-08-25T00:00:00Z\n"
+                         "   centre       17.7N 131.4W at 2024-08-25T00:00:00Z, within 20 nm\n"
+                         "   movement     280 deg at 8 kn\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("   keep         100 nm 34-kt radius (NE) + 20 nm position accuracy = "
+                         "120 nm\n"),
+            std::string::npos);
+  // ...CORRECTED after the number is shown too.
+  const std::string corrected =
+      with(advisory_text("tcm-al132023-30.txt"), "NUMBER  30", "NUMBER  30...CORRECTED");
+  const ProgramRun fixed = run_program(
+      {"advise", "--advisory", "-", "--ship", "27N,70W", "--ship-speed", "12"}, &corrected);
+  EXPECT_NE(fixed.out.find("   advisory     number 30 (CORRECTED), issued"), std::string::npos);
+}
+
+// Hone: past the 180th meridian, the ship on the other side of it.
+TEST(AdviseAdvisory, PostTropicalCyclonePastTheDateline) {
+  const json answer = answer_json(advise_on("tcm-cp012024-42.txt", {}, "25N,178W"));
+  EXPECT_EQ(answer["advisory"]["centre"]["lon"], 179.3);
+  EXPECT_EQ(answer["advisory"]["kind"], "POST-TROPICAL CYCLONE");
+  EXPECT_EQ(answer["advisory"]["radii_nm"]["50"], nullptr);
+  EXPECT_EQ(answer["situation"]["keep_nm"], 260.0);  // 200 NE + 60
+  EXPECT_EQ(answer["situation"]["track_deg"], 285.0);
+  // 2.7 degrees of longitude the short way at about 25.6N (146 nm west), not 357.3, and 1.3
+  // degrees north (78 nm): some 165.5 nm toward 298.
+  EXPECT_NEAR(answer["situation"]["distance_nm"].get<double>(), 165.5, 2.0);
+  EXPECT_NEAR(answer["situation"]["bearing_deg"].get<double>(), 298.0, 1.0);
+}
+
+TEST(AdviseAdvisory, RssFeedNeedsTheStormId) {
+  const json answer =
+      answer_json(advise_on("rss-atlantic-al132023-30.xml", {"--storm-id", "al132023"}));
+  EXPECT_EQ(answer["advisory"]["storm_id"], "AL132023");
+  EXPECT_EQ(answer["situation"]["keep_nm"], 230.0);
+  EXPECT_EQ(answer["advisory"]["centre"]["time"], "2023-09-12T21:00:00Z");
+}
+
+// The best track states no motion at its latest time: the two-fix rule from 12Z to 18Z.
+TEST(AdviseAdvisory, BestTrackMotionFromThePreviousFix) {
+  const ProgramRun run = run_program(advise_on("bal132023-at-adv30.dat", {}));
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("   advisory     no number (ATCF records have none)\n"
+                         "   centre       24.5N 66.2W at 2023-09-12T18:00:00Z, accuracy not given\n"
+                         "   movement     311.0 deg at 6.1 kn, from the fix 6.0 h before\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("   keep         210 nm 34-kt radius (NE) = 210 nm\n"), std::string::npos);
+  EXPECT_NE(run.out.find("   fix 1        24.1N 65.7W at 2023-09-12T12:00:00Z\n"
+                         "   fix 2        24.5N 66.2W at 2023-09-12T18:00:00Z\n"),
+            std::string::npos);
+  const json answer = answer_json(advise_on("bal132023-at-adv30.dat", {}));
+  // 0.4 degrees north (24 nm) and 0.5 west at 24.3N (27.3 nm) in 6 h: 311 degrees, 6.1 kn.
+  EXPECT_NEAR(answer["situation"]["track_deg"].get<double>(), 311.3, 0.5);
+  EXPECT_NEAR(answer["situation"]["speed_kn"].get<double>(), 36.3 / 6, 0.05);
+  EXPECT_EQ(answer["derived"]["motion_from"], "fixes");
+  EXPECT_EQ(answer["advisory"]["number"], nullptr);
+  EXPECT_EQ(answer["advisory"]["issued"], nullptr);
+  EXPECT_EQ(answer["advisory"]["accuracy_nm"], nullptr);
+}
+
+TEST(AdviseAdvisory, StationaryAndDepressionFromStandardInput) {
+  const std::string stationary =
+      with(advisory_text("tcm-al132023-30.txt"),
+           "PRESENT MOVEMENT TOWARD THE NORTHWEST OR 315 DEGREES AT   6 KT",
+           "PRESENT MOVEMENT...STATIONARY");
+  const std::vector<std::string> from_stdin = {"advise",  "--advisory",   "-", "--ship",
+                                               "27N,70W", "--ship-speed", "12"};
+  const ProgramRun still = run_program(from_stdin, &stationary);
+  EXPECT_EQ(still.status, 0) << still.err;
+  EXPECT_NE(still.out.find(" From the advisory in <stdin>:\n"), std::string::npos);
+  EXPECT_NE(still.out.find("   movement     stationary: speed 0 kn, no track\n"),
+            std::string::npos);
+  EXPECT_NE(still.out.find("Advancement-speed of HUR [kt]=  0.0+- 0.0"), std::string::npos);
+  const json at_rest = answer_json(from_stdin, &stationary);
+  EXPECT_EQ(at_rest["advisory"]["movement"], nullptr);
+  EXPECT_EQ(at_rest["situation"]["speed_kn"], 0.0);
+
+  // A depression has no 34-kt winds: --keep is needed, and then it is used.
+  const std::string depression = kDepression;
+  std::vector<std::string> kept = from_stdin;
+  kept.insert(kept.end(), {"--keep", "60"});
+  const json answer = answer_json(kept, &depression);
+  EXPECT_EQ(answer["advisory"]["kind"], "TROPICAL DEPRESSION");
+  EXPECT_EQ(answer["advisory"]["radii_nm"]["34"], nullptr);
+  EXPECT_EQ(answer["advisory"]["keep_source"], "60 nm given");
+  EXPECT_EQ(answer["situation"]["keep_nm"], 60.0);
+}
+
+}  // namespace
+}  // namespace hurricane::cli_test
