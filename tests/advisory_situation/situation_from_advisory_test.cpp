@@ -1,0 +1,112 @@
+// The advisory's storm as a situation, without the command line: what a web request with an
+// advisory text gets.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "advisory_situation/situation_from_advisory.h"
+
+namespace hurricane::advisory_situation {
+namespace {
+
+constexpr std::string_view kTcm =
+    "HURRICANE TEST FORECAST/ADVISORY NUMBER   4\n"
+    "NWS NATIONAL HURRICANE CENTER MIAMI FL       AL992023\n"
+    "2100 UTC SUN DEC 31 2023\n"
+    "\n"
+    "HURRICANE CENTER LOCATED NEAR 24.7N  66.4W AT 31/2100Z\n"
+    "POSITION ACCURATE WITHIN  15 NM\n"
+    "PRESENT MOVEMENT TOWARD THE NORTHWEST OR 315 DEGREES AT   6 KT\n"
+    "MAX SUSTAINED WINDS 100 KT WITH GUSTS TO 120 KT.\n"
+    "34 KT.......120NE 150SE 150SW 100NW.\n"
+    "$$\n";
+
+situation::Request ship_request() {
+  situation::Request request;
+  request.ship = "27N,70W";
+  request.ship_speed = 12.0;
+  return request;
+}
+
+TEST(KeepFromRadii, LargestRadiusAccuracyAndMargin) {
+  advisory::Storm storm;
+  EXPECT_FALSE(keep_from_radii(storm, std::nullopt));  // no 34-kt line
+  storm.radii.kt34 = advisory::QuadrantRadii{{0, 0, 0, 0}};
+  EXPECT_FALSE(keep_from_radii(storm, 10.0));  // all zero: no 34-kt winds
+  storm.radii.kt34 = advisory::QuadrantRadii{{120, 150, 150, 100}};
+  EXPECT_EQ(keep_from_radii(storm, std::nullopt)->source, "150 nm 34-kt radius (SE) = 150 nm");
+  storm.accuracy_nm = 15;
+  const std::optional<KeepDistance> keep = keep_from_radii(storm, 0.5);
+  EXPECT_EQ(keep->nm, 165.5);
+  EXPECT_EQ(keep->source,
+            "150 nm 34-kt radius (SE) + 15 nm position accuracy + 0.5 nm margin = 165.5 nm");
+}
+
+TEST(SituationFromAdvisory, TheStormOfTheTextWithTheShip) {
+  const auto formed = situation_from_advisory({kTcm, "", 5.0}, ship_request());
+  ASSERT_TRUE(std::holds_alternative<AdvisedSituation>(formed));
+  const AdvisedSituation& advised = std::get<AdvisedSituation>(formed);
+  EXPECT_EQ(advised.situation.answers.cpa0, 170.0);  // 150 SE + 15 + 5
+  EXPECT_EQ(advised.situation.answers.track0, 315.0);
+  EXPECT_EQ(advised.situation.answers.speed0, 6.0);
+  EXPECT_EQ(advised.advised.storm.id, "AL992023");
+  EXPECT_EQ(advised.fix_age_hours, 0.0);
+  EXPECT_EQ(situation::format_utc_time(*advised.situation.derived->storm_time),
+            "2023-12-31T21:00:00Z");
+
+  // --at across the year's end.
+  situation::Request later = ship_request();
+  later.at = "2024-01-01T03:00Z";
+  const auto moved = situation_from_advisory({kTcm, "", std::nullopt}, later);
+  ASSERT_TRUE(std::holds_alternative<AdvisedSituation>(moved));
+  EXPECT_EQ(std::get<AdvisedSituation>(moved).fix_age_hours, 6.0);
+  EXPECT_EQ(std::get<AdvisedSituation>(moved).situation.derived->hours_moved, 6.0);
+}
+
+TEST(SituationFromAdvisory, FailuresNameTheFieldAndTheLine) {
+  const auto field_of = [](const std::variant<AdvisedSituation, Failure>& result) {
+    return std::get<Failure>(result).error.field;
+  };
+  situation::Request with_storm = ship_request();
+  with_storm.storm = "20N,60W";
+  EXPECT_EQ(field_of(situation_from_advisory({kTcm, "", std::nullopt}, with_storm)),
+            situation::Field::kStorm);
+  situation::Request no_ship = ship_request();
+  no_ship.ship.reset();
+  EXPECT_EQ(field_of(situation_from_advisory({kTcm, "", std::nullopt}, no_ship)),
+            situation::Field::kShip);
+  EXPECT_EQ(field_of(situation_from_advisory({kTcm, "", -1.0}, ship_request())),
+            situation::Field::kMargin);
+
+  // A fault of the text: the advisory and its line.
+  std::string broken(kTcm);
+  broken.replace(broken.find("24.7N"), 5, "24.7Q");
+  const auto unread = situation_from_advisory({broken, "", std::nullopt}, ship_request());
+  const Failure& failure = std::get<Failure>(unread);
+  EXPECT_EQ(failure.error.field, situation::Field::kAdvisory);
+  EXPECT_EQ(failure.line, 5u);
+  // The wrong storm asked for.
+  const auto other = situation_from_advisory({kTcm, "EP012024", std::nullopt}, ship_request());
+  EXPECT_EQ(std::get<Failure>(other).error.problem,
+            "no storm EP012024 in the text, which holds AL992023");
+}
+
+TEST(StormMotion, FromThePreviousFixOrNone) {
+  advisory::Storm storm;
+  storm.fix = {{24.5, -66.2}, {2023, 9, 12, 18, 0}};
+  EXPECT_FALSE(storm_motion(storm).ok());  // neither stated nor an earlier fix
+  storm.previous = advisory::Fix{{24.5, -67.2}, {2023, 9, 12, 18, 0}};
+  EXPECT_EQ(storm_motion(storm).error().field, situation::Field::kAdvisory);  // same time
+  storm.previous->time.hour = 12;
+  const situation::Result<StormMotion> motion = storm_motion(storm);
+  ASSERT_TRUE(motion.ok());
+  EXPECT_EQ(motion.value().source, MotionSource::kFixes);
+  EXPECT_NEAR(motion.value().motion.track, 90.2, 0.2);  // due east, turning south of it
+  EXPECT_NEAR(motion.value().motion.speed, 60 * 0.9100 / 6, 0.05);
+  storm.motion = {advisory::Motion::Kind::kStationary, 0.0, 0.0};
+  EXPECT_EQ(storm_motion(storm).value().source, MotionSource::kStationary);
+  EXPECT_EQ(storm_motion(storm).value().motion.speed, 0.0);
+}
+
+}  // namespace
+}  // namespace hurricane::advisory_situation
