@@ -1,0 +1,57 @@
+// The layers of the maneuvering board, each appended to the SVG in drawing order. Every
+// part draws from the advice only; none decides anything the advice has not decided.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/advice.h"
+#include "picture/layout.h"
+#include "picture/palette.h"
+
+namespace hurricane::picture {
+
+struct Scene {
+  const analysis::Advice& advice;
+  Board board;
+  const Palette& colours;
+};
+
+// Ids of the shared definitions (patterns, clip paths) that draw_definitions writes.
+inline constexpr const char* kPlotClip = "plot-clip";
+inline constexpr const char* kClosedHatch = "closed-hatch";
+inline constexpr const char* kQuarterHatch = "quarter-hatch";
+inline constexpr const char* kInsetClip = "inset-clip";
+
+void draw_definitions(const Scene& scene, std::string& out);
+// The range rings with their labels, and the north arrow.
+void draw_range_rings(const Scene& scene, std::string& out);
+// The bearing ring: open and closed courses as a band, ticks and labels.
+void draw_bearing_ring(const Scene& scene, std::string& out);
+// The dangerous quarter: ahead of the storm, on its dangerous side for the hemisphere.
+void draw_quarter(const Scene& scene, std::string& out);
+// The distance to keep, the storm with its track and positions ahead.
+void draw_storm(const Scene& scene, std::string& out);
+// Advice [B]'s relative motion line and CPA point, the course arrows, the ship.
+void draw_courses(const Scene& scene, std::string& out);
+// The velocity diagram the admissibility rests on.
+void draw_velocity_inset(const Scene& scene, std::string& out);
+// Title, legend and caption.
+void draw_texts(const Scene& scene, std::string& out);
+
+// title_lines: the two title lines: what the picture is, and the six values with the
+// hemisphere.
+std::vector<std::string> title_lines(const analysis::Advice& advice);
+// caption_lines: the verdict and the advice in words, and what the picture cannot show
+// because its construction has no solution.
+std::vector<std::string> caption_lines(const analysis::Advice& advice);
+
+// The course of advice [B]'s arrow: becpa when the CPA block is given, else the course of
+// the suggestion line.
+double max_cpa_course(const analysis::Advice& advice);
+
+// has_cone: whether the danger cone exists (not so when the ship is inside the distance to
+// keep, where its edges are NaN).
+bool has_cone(const analysis::Advice& advice);
+
+}  // namespace hurricane::picture

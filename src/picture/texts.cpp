@@ -1,0 +1,279 @@
+// The words of the picture: title, legend, and the caption with the verdict.
+#include <cmath>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "geometry/bearing.h"
+#include "picture/parts.h"
+#include "picture/shapes.h"
+#include "picture/svg.h"
+
+namespace hurricane::picture {
+namespace {
+
+using analysis::Advice;
+
+// amount: a distance or speed with one decimal, or none when it is whole (1000, 7.5).
+std::string amount(double value) {
+  const std::string one = fixed(value, 1);
+  return one.ends_with(".0") ? one.substr(0, one.size() - 2) : one;
+}
+
+std::string degrees(double bearing) {
+  return amount(bearing) + "°";
+}
+
+std::string range_text(const analysis::CourseRange& r) {
+  return course3(r.first) + "°–" + course3(r.last) + "°";
+}
+
+std::string verdict(const Advice& a) {
+  std::string words;
+  switch (a.area) {
+    case analysis::Area::kInternal:
+      words = "Ship within the INTERNAL AREA of impact: keep the wind from starboard.";
+      break;
+    case analysis::Area::kExternal:
+      words = "Ship in the EXTERNAL AREA of impact: escape via [B].";
+      break;
+    case analysis::Area::kDistant:
+      words = "Ship still DISTANT to the hurricane: escape via [A].";
+      break;
+  }
+  if (a.dangerous_quarter) words += " Ship is in the DANGEROUS QUARTER.";
+  return words;
+}
+
+std::string advice_a(const Advice& a) {
+  std::string words;
+  if (!a.ranges.empty()) {
+    words += "[A] Open courses (clockwise): ";
+    constexpr std::size_t kListed = 4;
+    for (std::size_t k = 0; k < a.ranges.size() && k < kListed; ++k) {
+      words += (k ? ", " : "") + range_text(a.ranges[k]);
+    }
+    if (a.ranges.size() > kListed) {
+      words += " and " + std::to_string(a.ranges.size() - kListed) + " more";
+    }
+    words += ".";
+  } else if (a.all_courses) {
+    words += "[A] All courses open.";
+  } else {
+    words += "[A] No course keeps the distance: escape not guaranteed.";
+  }
+  for (std::size_t k = 0; k < a.escapes.size(); ++k) {
+    const analysis::Escape& e = a.escapes[k];
+    words += (k ? ", " : " Escape ") + course3(e.course) + "°";
+    if (e.speed_shown) words += " at ≥ " + fixed(e.speed, 1) + " kn";
+  }
+  if (!a.escapes.empty()) words += ".";
+  if (a.stay_possible) words += " Staying in place also keeps the distance.";
+  return words;
+}
+
+std::string advice_b(const Advice& a) {
+  const analysis::MaxCpa& b = a.max_cpa;
+  std::string words = "[B] ";
+  if (b.cpa_block) {
+    words += "Maximum CPA " + fixed(b.cpa, 1) + " nm, time to go " + std::to_string(b.iday) +
+             " d " + std::to_string(b.ihour) + " h " + std::to_string(b.imin) + " m " +
+             std::to_string(b.isec) + " s, on course " + fixed(b.becpa, 1) + "°.";
+  } else {
+    if (b.kind == analysis::CpaCase::kFaster) {
+      words += "CPA irrelevant, ship faster than the hurricane; ";
+    } else if (b.kind == analysis::CpaCase::kAchieved) {
+      words += "Maximum CPA " + std::to_string(b.icpa) + " nm already achieved; ";
+    }
+    words += "suggested course " + course3(b.ibecpa) + "°.";
+  }
+  if (b.slow_ship_hint) words += " Slow ships may steer at right angles to the track.";
+  return words;
+}
+
+// What the picture lacks because its construction has no solution.
+std::vector<std::string> missing(const Advice& a) {
+  std::vector<std::string> lines;
+  if (!has_cone(a)) {
+    lines.push_back(
+        "Not drawn: the danger cone and escape courses, which do not exist with the ship inside "
+        "the distance to keep.");
+  }
+  if (!(a.values.speed > 0)) {
+    lines.push_back(
+        "Not drawn: track and positions ahead of a storm at rest; its quarter is taken from "
+        "track 180° as the advice takes it.");
+  }
+  if (a.values.vship <= analysis::kLeastShipSpeed) {
+    lines.push_back(
+        "Not drawn: the circle of ship velocities, as the ship cannot move; every course "
+        "equals staying in place.");
+  }
+  if (a.limits_error) {
+    lines.push_back(
+        "The course ranges may be incomplete: the range finder met a list without a start.");
+  }
+  return lines;
+}
+
+struct LegendEntry {
+  const char* words;
+  void (*swatch)(const Scene&, Screen, std::string&);
+};
+
+void band_swatch(std::string& out, Screen at, const std::string& fill, const std::string& ink) {
+  element(out, "rect",
+          {{"x", coord(at.x)},
+           {"y", coord(at.y - 9)},
+           {"width", "34"},
+           {"height", "12"},
+           {"fill", fill},
+           {"stroke", ink},
+           {"stroke-width", "0.8"}});
+}
+
+const LegendEntry kLegend[] = {
+    {"open course at full speed [A]",
+     [](const Scene& s, Screen at, std::string& out) {
+       band_swatch(out, at, s.colours.admissible, s.colours.ink);
+     }},
+    {"closed course",
+     [](const Scene& s, Screen at, std::string& out) {
+       band_swatch(out, at, std::string("url(#") + kClosedHatch + ")", s.colours.ink);
+     }},
+    {"dangerous quarter",
+     [](const Scene& s, Screen at, std::string& out) {
+       band_swatch(out, at, std::string("url(#") + kQuarterHatch + ")", s.colours.quarter);
+     }},
+    {"distance to keep",
+     [](const Scene& s, Screen at, std::string& out) {
+       line(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.storm, 2, "10,5"});
+     }},
+    {"storm, track, +12/24/48 h",
+     [](const Scene& s, Screen at, std::string& out) {
+       line(out, {at.x + 6, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.storm, 1.5, "6,4"});
+       line(out, {at.x + 24, at.y - 9}, {at.x + 24, at.y + 3}, {s.colours.storm, 2.5, ""});
+       element(out, "circle",
+               {{"cx", coord(at.x + 6)},
+                {"cy", coord(at.y - 3)},
+                {"r", "5"},
+                {"fill", s.colours.storm},
+                {"stroke", s.colours.ink}});
+     }},
+    {"[A] escape course",
+     [](const Scene& s, Screen at, std::string& out) {
+       arrow(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.escape, 3.5, ""}, 10);
+     }},
+    {"[B] course for largest CPA",
+     [](const Scene& s, Screen at, std::string& out) {
+       arrow(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.max_cpa, 3, "9,4"}, 10);
+     }},
+    {"[B] storm's relative motion, CPA",
+     [](const Scene& s, Screen at, std::string& out) {
+       line(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.max_cpa, 2, "12,4,2,4"});
+       element(out, "circle",
+               {{"cx", coord(at.x + 17)},
+                {"cy", coord(at.y - 3)},
+                {"r", "5"},
+                {"fill", s.colours.background},
+                {"stroke", s.colours.max_cpa},
+                {"stroke-width", "3"}});
+     }},
+    {"course away from the storm",
+     [](const Scene& s, Screen at, std::string& out) {
+       arrow(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.ink, 2.5, "2,3"}, 10);
+     }},
+    {"danger cone (inset)",
+     [](const Scene& s, Screen at, std::string& out) {
+       element(
+           out, "path",
+           {{"d", "M" + coord(at.x) + "," + coord(at.y - 3) + " L" + coord(at.x + 34) + "," +
+                      coord(at.y - 10) + " L" + coord(at.x + 34) + "," + coord(at.y + 4) + " Z"},
+            {"fill", s.colours.storm},
+            {"fill-opacity", "0.15"},
+            {"stroke", s.colours.storm},
+            {"stroke-width", "1.5"}});
+     }},
+    {"uncertainty U of V (inset)",
+     [](const Scene& s, Screen at, std::string& out) {
+       element(out, "circle",
+               {{"cx", coord(at.x + 17)},
+                {"cy", coord(at.y - 3)},
+                {"r", "7"},
+                {"fill", s.colours.uncertainty},
+                {"fill-opacity", "0.55"},
+                {"stroke", s.colours.ink},
+                {"stroke-dasharray", "3,2"}});
+     }},
+};
+
+void text_line(std::string& out, double x, double y, const std::string& colour, double size,
+               const std::string& words, const char* weight = "normal") {
+  text(out,
+       {{"x", coord(x)},
+        {"y", coord(y)},
+        {"fill", colour},
+        {"font-size", coord(size)},
+        {"font-weight", weight}},
+       words);
+}
+
+}  // namespace
+
+std::vector<std::string> title_lines(const Advice& a) {
+  double bearing = a.values.bear;
+  double track = a.values.track;
+  geometry::norma(bearing);
+  geometry::norma(track);
+  return {
+      "Maneuvering board: escape from the hurricane (ship at the centre, north up)",
+      "Storm " + amount(a.values.dist) + " nm at " + degrees(bearing) + ", track " +
+          degrees(track) + " at " + amount(a.values.speed) + " kn (U " + amount(a.values.dspeed) +
+          " kn); keep " + amount(a.values.cpa) + " nm; ship " + amount(a.values.vship) + " kn; " +
+          (a.hemisphere == analysis::Hemisphere::kSouth ? "southern" : "northern") + " hemisphere",
+  };
+}
+
+std::vector<std::string> caption_lines(const Advice& a) {
+  std::vector<std::string> lines{verdict(a)};
+  if (a.moving_away) {
+    lines.push_back("Hurricane moves away from ship: course away " + course3(a.kanti) + "°.");
+  }
+  lines.push_back(advice_a(a));
+  lines.push_back(advice_b(a));
+  for (std::string& l : missing(a)) lines.push_back(std::move(l));
+  return lines;
+}
+
+void draw_texts(const Scene& scene, std::string& out) {
+  const Palette& c = scene.colours;
+  const std::vector<std::string> title = title_lines(scene.advice);
+  open(out, "g", {{"class", "title"}});
+  text_line(out, 16, 28, c.ink, 18, title[0], "bold");
+  text_line(out, 16, 52, c.ink, 15, title[1]);
+  close(out, "g");
+
+  open(out, "g", {{"class", "legend"}});
+  double y = kLegendY;
+  text_line(out, kLegendX, y, c.ink, 14, "Legend", "bold");
+  for (const LegendEntry& entry : kLegend) {
+    y += 24;
+    entry.swatch(scene, {kLegendX, y}, out);
+    text_line(out, kLegendX + 42, y, c.ink, 12, entry.words);
+  }
+  y += 28;
+  text_line(out, kLegendX, y, c.ink, 12,
+            "Range rings every " + amount(scene.board.ring_step_nm) + " nm.");
+  text_line(out, kLegendX, y + 18, c.ink, 12, "Courses and bearings true.");
+  close(out, "g");
+
+  open(out, "g", {{"class", "caption"}});
+  const std::vector<std::string> lines = caption_lines(scene.advice);
+  for (std::size_t k = 0; k < lines.size(); ++k) {
+    text_line(out, 16, kCaptionY + 18.0 * static_cast<double>(k), c.ink, 14, lines[k],
+              k == 0 ? "bold" : "normal");
+  }
+  close(out, "g");
+}
+
+}  // namespace hurricane::picture
