@@ -5,6 +5,7 @@
 #include "analysis/advice.h"
 #include "cli/exit_status.h"
 #include "cli/messages.h"
+#include "cli/pictures.h"
 #include "cli/provenance_lines.h"
 #include "json/advice_json.h"
 #include "report/report.h"
@@ -35,14 +36,22 @@ int status_of(const situation::Error& error) {
   return error.kind == situation::ErrorKind::kUnusable ? kUnusableValue : kUsageError;
 }
 
-int run_advise(const situation::Request& request, Format format, std::string_view version,
-               std::ostream& out, std::ostream& errors) {
-  const situation::Result<situation::Situation> formed = situation::form_situation(request);
+AnswerAdditions picture_additions(const CommandLine& command) {
+  AnswerAdditions additions;
+  additions.svg = command.svg;
+  additions.night = command.night;
+  return additions;
+}
+
+int run_advise(const CommandLine& command, std::string_view version, std::ostream& out,
+               std::ostream& errors) {
+  const situation::Result<situation::Situation> formed = situation::form_situation(command.request);
   if (!formed.ok()) {
     errors << error_line(formed.error()) << '\n';
     return status_of(formed.error());
   }
-  return write_advice(formed.value(), format, version, {}, out, errors);
+  return write_advice(formed.value(), command.format, version, picture_additions(command), out,
+                      errors);
 }
 
 int write_advice(const situation::Situation& situation, Format format, std::string_view version,
@@ -51,6 +60,12 @@ int write_advice(const situation::Situation& situation, Format format, std::stri
       analysis::advise(analysis::round_values(situation.answers), situation.hemisphere);
   for (const std::string& warning : situation.warnings) {
     errors << program_line("warning: " + warning) << '\n';
+  }
+  if (!additions.svg.empty()) {
+    if (const auto failed = write_picture(additions.svg, advice, additions.night)) {
+      errors << program_line(*failed) << '\n';
+      return kUnusableValue;
+    }
   }
   std::string answer;
   if (format == Format::kJson) {

@@ -51,7 +51,7 @@ int run_advise_advisory(const CommandLine& command, std::string_view version, st
     return report(*failure, file.name, errors);
   const advisory_situation::AdvisedSituation& advised =
       std::get<advisory_situation::AdvisedSituation>(formed);
-  AnswerAdditions additions;
+  AnswerAdditions additions = picture_additions(command);
   if (command.format == Format::kJson) {
     additions.json["advisory"] = json::advisory_json(advised.advised, advised.keep_source);
   } else {

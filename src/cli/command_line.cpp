@@ -14,7 +14,8 @@ namespace {
 using situation::Field;
 
 constexpr const char* kProgramFooter =
-    "Without arguments the program holds the classic dialogue on the console.\n"
+    "Without arguments the program holds the classic dialogue on the console;\n"
+    "with --svg-dir it also draws every round into DIR/round-001.svg, ...\n"
     "See 'hurricane-escape advise --help' and the manual page hurricane-escape(1).";
 
 constexpr const char* kAdviseFooter =
@@ -33,10 +34,10 @@ constexpr const char* kAdvisoryFooter =
 // The texts of the options, before they are read.
 struct Texts {
   std::array<std::string, 6> numbers;  // in the order of kNumberFields
-  std::string ship, storm, at, format = "text";
+  std::string ship, storm, at, format = "text", svg, svg_dir;
   std::string advisory, margin, storm_id, summary_file, summary_format = "text", summary_storm_id;
   std::vector<std::string> fixes;
-  bool north = false, south = false;
+  bool north = false, south = false, night = false, advise_night = false;
 };
 
 constexpr std::array<Field, 6> kNumberFields = {Field::kDistance, Field::kBearing,
@@ -71,20 +72,25 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   if (argc > 1) {
     const std::string_view first = argv[1];
     if (first != "advise" && first != "advisory" && first != "--help" && first != "-h" &&
-        first != "--version") {
-      return error(kUsageError, program_line("unknown command " + quoted(first) +
-                                             ": expected advise, advisory, --help or --version"));
+        first != "--version" && first != "--night" && !first.starts_with("--svg-dir")) {
+      return error(kUsageError,
+                   program_line("unknown command " + quoted(first) +
+                                ": expected advise, advisory, --svg-dir, --help or --version"));
     }
   }
   CLI::App app{"Escape courses from an approaching hurricane.", "hurricane-escape"};
   app.footer(kProgramFooter);
   app.set_version_flag("--version", "hurricane-escape " + std::string(version),
                        "Print the version and exit");
-  app.require_subcommand(1);
+  Texts texts;
+  app.require_subcommand(0, 1);
+  CLI::Option* svg_dir =
+      app.add_option("--svg-dir", texts.svg_dir, "With the dialogue: a picture of every round here")
+          ->type_name("DIR");
+  CLI::Option* night = app.add_flag("--night", texts.night, "Pictures in red on black");
   CLI::App* advise = app.add_subcommand("advise", "Answer one situation and exit");
   advise->footer(kAdviseFooter);
 
-  Texts texts;
   std::array<CLI::Option*, 6> numbers{};
   for (std::size_t i = 0; i < kNumberFields.size(); ++i) {
     numbers[i] =
@@ -118,8 +124,13 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   CLI::Option* storm_id =
       advise->add_option("--storm-id", texts.storm_id, "The storm of --advisory, e.g. AL132023")
           ->type_name("ID");
-  for (CLI::Option* option : {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4],
-                              numbers[5], ship, storm, at, advisory, margin, storm_id}) {
+  CLI::Option* svg =
+      advise->add_option("--svg", texts.svg, "Also draw the advice as an SVG picture here")
+          ->type_name("FILE");
+  advise->add_flag("--night", texts.advise_night, "The picture in red on black");
+  for (CLI::Option* option :
+       {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], ship, storm, at,
+        advisory, margin, storm_id, svg, svg_dir}) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
 
@@ -150,6 +161,24 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
     return error(kUsageError, program_line(failure.what()));
   }
 
+  if (!advise->parsed() && !summary->parsed()) {
+    if (svg_dir->count() == 0) {
+      return error(kUsageError, program_line("--night: draws the pictures of --svg-dir DIR"));
+    }
+    if (texts.svg_dir.empty()) {
+      return error(kUsageError, program_line("--svg-dir: needs a directory"));
+    }
+    CommandLine dialogue;
+    dialogue.kind = CommandLine::Kind::kDialogue;
+    dialogue.svg_dir = texts.svg_dir;
+    dialogue.night = texts.night;
+    return dialogue;
+  }
+  if (svg_dir->count() > 0 || night->count() > 0) {
+    return error(kUsageError,
+                 program_line("--svg-dir and --night before a command are for the dialogue; "
+                              "advise takes --svg FILE and --night after it"));
+  }
   if (summary->parsed()) {
     CommandLine command;
     command.kind = CommandLine::Kind::kAdvisory;
@@ -182,6 +211,14 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   if (north->count() > 0) request.hemisphere = analysis::Hemisphere::kNorth;
   if (south->count() > 0) request.hemisphere = analysis::Hemisphere::kSouth;
   command.format = texts.format == "json" ? Format::kJson : Format::kText;
+  if (svg->count() > 0 && texts.svg.empty()) {
+    return error(kUsageError, program_line("--svg: needs a file"));
+  }
+  if (texts.advise_night && svg->count() == 0) {
+    return error(kUsageError, program_line("--night: draws the picture of --svg FILE"));
+  }
+  command.svg = texts.svg;
+  command.night = texts.advise_night;
   if (advisory->count() > 0) {
     command.advisory = texts.advisory;
     command.storm_id = texts.storm_id;

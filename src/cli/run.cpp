@@ -5,15 +5,27 @@
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
 #include "cli/messages.h"
+#include "cli/pictures.h"
+#include "files/write_file.h"
 
 namespace hurricane::cli {
 
-int run_command_line(int argc, const char* const* argv, std::ostream& out, std::ostream& errors) {
+int run_command_line(int argc, const char* const* argv, std::istream& in, std::ostream& out,
+                     std::ostream& errors, const dialogue::SessionOptions& dialogue) {
   const CommandLine command = parse_command_line(argc, argv, HURRICANE_VERSION);
   switch (command.kind) {
     case CommandLine::Kind::kAdvise:
       if (command.advisory) return run_advise_advisory(command, HURRICANE_VERSION, out, errors);
-      return run_advise(command.request, command.format, HURRICANE_VERSION, out, errors);
+      return run_advise(command, HURRICANE_VERSION, out, errors);
+    case CommandLine::Kind::kDialogue: {
+      if (const auto failed = files::prepare_directory(command.svg_dir)) {
+        errors << program_line(*failed) << '\n';
+        return kUnusableValue;
+      }
+      dialogue::SessionOptions options = dialogue;
+      options.on_round = round_pictures(command.svg_dir, command.night);
+      return dialogue::run_advisor(in, out, errors, options);
+    }
     case CommandLine::Kind::kAdvisory:
       return run_advisory_summary(command, HURRICANE_VERSION, out, errors);
     case CommandLine::Kind::kPrint:

@@ -30,7 +30,8 @@ constexpr const char* kBanner[] = {
 
 }  // namespace
 
-int run_advisor(std::istream& in, std::ostream& out, std::ostream& errors, SessionOptions options) {
+int run_advisor(std::istream& in, std::ostream& out, std::ostream& errors,
+                const SessionOptions& options) {
   console::StreamOutput output(out);
   LineInput input(in);
   Terminal terminal{input, output, options.interactive};
@@ -45,7 +46,8 @@ int run_advisor(std::istream& in, std::ostream& out, std::ostream& errors, Sessi
   try {
     for (const char* line : kBanner) output.line(line);
     readit(rnosu, terminal);
-    hurrica(analysis::hemisphere_of(rnosu), dist0, bear0, cpa0, speed0, track0, vship0, terminal);
+    hurrica(analysis::hemisphere_of(rnosu), dist0, bear0, cpa0, speed0, track0, vship0, terminal,
+            options.on_round);
     output.line(" ~~~~~~~~~~~~~~~~~~~END of Program~~~~~~~~~~~~~~~~~~~~");
     output.empty_lines(1);
     output.flush();

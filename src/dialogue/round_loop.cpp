@@ -1,6 +1,8 @@
 #include "dialogue/round_loop.h"
 
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "analysis/advice.h"
 #include "dialogue/attribution.h"
@@ -22,7 +24,7 @@ void print(const report::Lines& lines, console::Output& out) {
 }  // namespace
 
 void hurrica(analysis::Hemisphere nosu, double& dist0, double& bear0, double& cpa0, double& speed0,
-             double& track0, double& vship0, Terminal& terminal) {
+             double& track0, double& vship0, Terminal& terminal, const RoundObserver& on_round) {
   console::Output& out = terminal.output;
   for (;;) {
     out.empty_lines(50);
@@ -66,7 +68,11 @@ void hurrica(analysis::Hemisphere nosu, double& dist0, double& bear0, double& cp
     print(report::echo_lines(values), out);
     out.empty_lines(1);
     out.line("          ==> Result:");
-    print(report::result_lines(analysis::advise(values, nosu)), out);
+    const analysis::Advice advice = analysis::advise(values, nosu);
+    print(report::result_lines(advice), out);
+    if (on_round) {
+      if (const std::optional<std::string> error = on_round(advice)) throw SessionFailure(*error);
+    }
     out.empty_lines(1);
     out.line("      <..hit RETURN to restart>");
     // Whatever is typed before RETURN is discarded. The end of the input here

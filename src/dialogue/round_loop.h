@@ -2,6 +2,7 @@
 #pragma once
 
 #include "analysis/round_values.h"
+#include "dialogue/driver.h"
 #include "dialogue/terminal.h"
 
 namespace hurricane::dialogue {
@@ -10,9 +11,12 @@ namespace hurricane::dialogue {
 // the six values with the previous ones as defaults, makes them non-negative in
 // place, echoes the situation and prints the analysis and advice for the
 // hemisphere `nosu`. At an interactive terminal the end of the input at the
-// distance prompt ends the rounds as a distance of 0 does. Throws InputFailure
-// when the input fails, OutputFailure when the output cannot be written.
+// distance prompt ends the rounds as a distance of 0 does. Each round's advice
+// then goes to `on_round` (if any). Throws InputFailure when the input fails,
+// OutputFailure when the output cannot be written, SessionFailure when
+// `on_round` reports an error.
 void hurrica(analysis::Hemisphere nosu, double& dist0, double& bear0, double& cpa0, double& speed0,
-             double& track0, double& vship0, Terminal& terminal);
+             double& track0, double& vship0, Terminal& terminal,
+             const RoundObserver& on_round = {});
 
 }  // namespace hurricane::dialogue
