@@ -177,16 +177,8 @@ void draw_storm(const Scene& scene, std::string& out) {
   element(out, "circle",
           {{"cx", coord(centre.x)}, {"cy", coord(centre.y)}, {"r", "3"}, {"fill", c.background}});
   // The label across the track from the labels of the positions ahead; a storm at rest has
-  // it on the side nearer the ship, so that it stays on the board.
-  double side = a.beh0h1 - 90;
-  if (!storm_moves(a)) {
-    const Screen one = at_bearing(centre.x, centre.y, bearing + 90, 14);
-    const Screen other = at_bearing(centre.x, centre.y, bearing - 90, 14);
-    side = std::hypot(one.x - kBoardX, one.y - kBoardY) <=
-                   std::hypot(other.x - kBoardX, other.y - kBoardY)
-               ? bearing + 90
-               : bearing - 90;
-  }
+  // it on the side towards the ship, so that it stays on the board.
+  const double side = storm_moves(a) ? a.beh0h1 - 90 : bearing + 180;
   label(out, at_bearing(centre.x, centre.y, side, 14), side, c.ink,
         "storm " + fixed(a.values.dist, 0) + " nm, " + fixed(bearing, 0) + "°", 13);
   close(out, "g");
