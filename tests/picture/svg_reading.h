@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <map>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -15,18 +14,22 @@ namespace hurricane::picture::testing {
 using Attributes = std::map<std::string, std::string>;
 
 // elements_of_class: the attributes of every element whose class attribute is `name`, in
-// document order.
+// document order. A plain scanner: the picture writes every attribute as name="value".
+// (std::regex is avoided: GCC 12 warns inside it under the sanitizers.)
 inline std::vector<Attributes> elements_of_class(const std::string& svg, const std::string& name) {
   std::vector<Attributes> found;
-  const std::regex element("<[a-zA-Z]+ ([^>]*)>");
-  const std::regex attribute("([a-zA-Z0-9:-]+)=\"([^\"]*)\"");
-  for (auto it = std::sregex_iterator(svg.begin(), svg.end(), element);
-       it != std::sregex_iterator(); ++it) {
-    const std::string inside = (*it)[1];
+  for (std::size_t at = svg.find('<'); at != std::string::npos; at = svg.find('<', at + 1)) {
+    const std::size_t end = svg.find('>', at);
+    if (end == std::string::npos) break;
+    if (svg[at + 1] == '/' || svg[at + 1] == '?' || svg[at + 1] == '!') continue;
     Attributes attrs;
-    for (auto a = std::sregex_iterator(inside.begin(), inside.end(), attribute);
-         a != std::sregex_iterator(); ++a) {
-      attrs[(*a)[1]] = (*a)[2];
+    std::size_t k = svg.find(' ', at);
+    while (k < end) {
+      const std::size_t eq = svg.find("=\"", k);
+      if (eq == std::string::npos || eq > end) break;
+      const std::size_t close = svg.find('"', eq + 2);
+      attrs[svg.substr(k + 1, eq - k - 1)] = svg.substr(eq + 2, close - eq - 2);
+      k = close + 1;
     }
     if (attrs["class"] == name) found.push_back(attrs);
   }
