@@ -116,7 +116,7 @@ void draw_storm(const Scene& scene, std::string& out) {
              {"stroke-dasharray", "10,5"}});
     if (keep_px > 12) {
       label(out, at_bearing(kBoardX, kBoardY, 225, keep_px), 225, c.storm,
-            "keep " + fixed(a.values.cpa, 0) + " nm", 12);
+            "keep " + amount(a.values.cpa) + " nm", 12);
     }
     close(out, "g");
   }
@@ -180,7 +180,7 @@ void draw_storm(const Scene& scene, std::string& out) {
   // it on the side towards the ship, so that it stays on the board.
   const double side = storm_moves(a) ? a.beh0h1 - 90 : bearing + 180;
   label(out, at_bearing(centre.x, centre.y, side, 14), side, c.ink,
-        "storm " + fixed(a.values.dist, 0) + " nm, " + fixed(bearing, 0) + "°", 13);
+        "storm " + amount(a.values.dist) + " nm, " + amount(bearing) + "°", 13);
   close(out, "g");
 }
 

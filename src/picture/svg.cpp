@@ -45,6 +45,11 @@ std::string fixed(double value, int decimals) {
   return s;
 }
 
+std::string amount(double value) {
+  const std::string one = fixed(value, 1);
+  return one.ends_with(".0") ? one.substr(0, one.size() - 2) : one;
+}
+
 std::string course3(int degrees) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "%03d", degrees);

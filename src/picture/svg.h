@@ -26,6 +26,10 @@ std::string exact(double value);
 // becomes "-".
 std::string fixed(double value, int decimals);
 
+// amount: a distance, speed or bearing for the reader: one decimal, none when it is whole
+// (1000, 7.5, 124.4).
+std::string amount(double value);
+
 // course3: a whole-degree course as a navigator writes it, three digits (095); 360 stays 360.
 std::string course3(int degrees);
 

@@ -14,12 +14,6 @@ namespace {
 
 using analysis::Advice;
 
-// amount: a distance or speed with one decimal, or none when it is whole (1000, 7.5).
-std::string amount(double value) {
-  const std::string one = fixed(value, 1);
-  return one.ends_with(".0") ? one.substr(0, one.size() - 2) : one;
-}
-
 std::string degrees(double bearing) {
   return amount(bearing) + "°";
 }
