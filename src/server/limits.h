@@ -1,0 +1,37 @@
+// Every bound the server holds a request and a connection to, in one place.
+#pragma once
+
+#include <cstddef>
+#include <ctime>
+
+namespace hurricane::server {
+
+// Largest request body read, bytes; a longer one is answered 413 unread. An advisory text is a
+// few KiB, so 64 KiB holds any real one with room to spare.
+inline constexpr std::size_t kMaxBodyBytes = std::size_t{64} << 10;
+
+// Largest request line and largest single header line, bytes. The HTTP library fixes both when
+// it is built (8 KiB in the Debian package); a longer request is refused with 414 or 400. Kept
+// here so every bound is read in one place; the tests hold the library to it.
+inline constexpr std::size_t kMaxHeaderLineBytes = 8192;
+
+// Connections served at once: a keep-alive connection holds its worker until it closes, so
+// this is the number of browsers and clients that can be open together. More wait, at most
+// kMaxWaitingConnections of them, accepted; past that the server stops accepting, and the
+// system's listen queue holds or refuses the rest.
+inline constexpr std::size_t kWorkerThreads = 48;
+inline constexpr std::size_t kMaxWaitingConnections = 256;
+
+// A client that sends or receives nothing for this long is cut off, seconds.
+inline constexpr std::time_t kReadTimeoutSeconds = 5;
+inline constexpr std::time_t kWriteTimeoutSeconds = 5;
+
+// Keep-alive: an idle connection is closed after this many seconds, and any connection after
+// this many requests, so no client holds a worker for ever.
+inline constexpr std::time_t kKeepAliveTimeoutSeconds = 5;
+inline constexpr std::size_t kKeepAliveMaxRequests = 1000;
+
+// Where `serve` listens without --listen: this machine only.
+inline constexpr const char* kDefaultListen = "127.0.0.1:8080";
+
+}  // namespace hurricane::server

@@ -1,0 +1,23 @@
+// Where the server listens, as `--listen ADDR:PORT` gives it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace hurricane::server {
+
+struct ListenAddress {
+  std::string host;  // an IPv4 address, an IPv6 address without its brackets, or a host name
+  int port = 0;      // 0..65535; 0 lets the system pick a free port
+};
+
+// parse_listen_address: "127.0.0.1:8080", "0.0.0.0:0", "[::1]:8080" or "localhost:8080". The
+// port is the decimal number after the last colon; an IPv6 address needs its brackets. The
+// error says what is wrong and the form expected.
+std::variant<ListenAddress, std::string> parse_listen_address(std::string_view text);
+
+// url_of: "http://HOST:PORT/", an IPv6 host in brackets.
+std::string url_of(const ListenAddress& address);
+
+}  // namespace hurricane::server

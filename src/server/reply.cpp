@@ -1,0 +1,14 @@
+#include "server/reply.h"
+
+#include <nlohmann/json.hpp>
+
+namespace hurricane::server {
+
+Reply error_reply(int status, std::string_view message) {
+  nlohmann::json body = {{"error", message}};
+  // Replacing bad UTF-8 keeps the dump from throwing on a message that quotes raw input.
+  return Reply{status, "application/json",
+               body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), ""};
+}
+
+}  // namespace hurricane::server

@@ -1,0 +1,18 @@
+// One answer of the server, before it goes on the wire.
+#pragma once
+
+#include <string>
+
+namespace hurricane::server {
+
+struct Reply {
+  int status = 200;
+  std::string content_type = "application/json";
+  std::string body;
+  std::string allow;  // the methods the path takes, for a 405; empty otherwise
+};
+
+// error_reply: {"error": message} with `status`.
+Reply error_reply(int status, std::string_view message);
+
+}  // namespace hurricane::server

@@ -1,0 +1,54 @@
+#include "server/routes.h"
+
+#include <exception>
+#include <string>
+
+#include "server/advice_answer.h"
+#include "server/page_assets.h"
+
+namespace hurricane::server {
+
+namespace {
+
+bool reads(std::string_view method) {
+  return method == "GET" || method == "HEAD";
+}
+
+Reply health() {
+  return Reply{200, "application/json", R"({"status":"ok"})", ""};
+}
+
+Reply routed(std::string_view method, std::string_view path, std::string_view body) {
+  if (path == "/api/advice") {
+    if (method != "POST") return Reply{405, "application/json", R"({"error":"use POST"})", "POST"};
+    return advice_reply(body);
+  }
+  if (path == "/api/health") {
+    if (!reads(method)) {
+      return Reply{405, "application/json", R"({"error":"use GET"})", "GET, HEAD"};
+    }
+    return health();
+  }
+  for (const PageAsset& asset : page_assets()) {
+    if (path != asset.path) continue;
+    if (!reads(method)) {
+      return Reply{405, "application/json", R"({"error":"use GET"})", "GET, HEAD"};
+    }
+    return Reply{200, std::string(asset.content_type), std::string(asset.bytes), ""};
+  }
+  return error_reply(404, "no such page: the advisor serves /, /api/advice and /api/health");
+}
+
+}  // namespace
+
+Reply respond(std::string_view method, std::string_view path, std::string_view body) {
+  try {
+    return routed(method, path, body);
+  } catch (const std::exception&) {
+    return error_reply(500, "the advice could not be formed for this request");
+  } catch (...) {
+    return error_reply(500, "the advice could not be formed for this request");
+  }
+}
+
+}  // namespace hurricane::server

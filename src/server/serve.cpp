@@ -1,0 +1,56 @@
+#include "server/serve.h"
+
+#include <pthread.h>
+#include <signal.h>
+
+#include <thread>
+
+#include "server/http_server.h"
+
+namespace hurricane::server {
+
+namespace {
+
+// SIGINT and SIGTERM, blocked in every thread so that only the waiting main thread takes them.
+sigset_t stop_signals() {
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  return signals;
+}
+
+}  // namespace
+
+int serve(const ListenAddress& address, std::ostream& out, std::ostream& errors) {
+  // A client that goes away while its answer is written must not end the process.
+  signal(SIGPIPE, SIG_IGN);
+  const sigset_t signals = stop_signals();
+  // Before any thread starts, so the workers inherit the mask.
+  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+  httplib::Server server;
+  configure(server);
+  ListenAddress bound = address;
+  if (address.port == 0) {
+    bound.port = server.bind_to_any_port(address.host);
+  } else if (!server.bind_to_port(address.host, address.port)) {
+    bound.port = -1;
+  }
+  if (bound.port <= 0) {
+    errors << "hurricane-escape: cannot listen on " << url_of(address)
+           << " (address not on this machine, or the port in use)\n";
+    return 1;
+  }
+  out << "listening on " << url_of(bound) << '\n';
+  out.flush();
+
+  std::thread listener([&server] { server.listen_after_bind(); });
+  int received = 0;
+  sigwait(&signals, &received);
+  server.stop();
+  listener.join();
+  return 0;
+}
+
+}  // namespace hurricane::server

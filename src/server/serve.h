@@ -1,0 +1,16 @@
+// `hurricane-escape serve`: the advisor as a web page and a JSON API until SIGINT or SIGTERM.
+#pragma once
+
+#include <ostream>
+
+#include "server/listen_address.h"
+
+namespace hurricane::server {
+
+// serve: listens on `address` (port 0: a free port), writes the one line
+// "listening on http://ADDR:PORT/" to `out` and flushes it, and serves until the process gets
+// SIGINT or SIGTERM; then it stops accepting, finishes the requests under way and returns 0.
+// An address it cannot listen on is one line "hurricane-escape: ..." on `errors` and status 1.
+int serve(const ListenAddress& address, std::ostream& out, std::ostream& errors);
+
+}  // namespace hurricane::server
