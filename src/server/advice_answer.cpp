@@ -29,7 +29,7 @@ const char* area_name(analysis::Area area) {
 Reply advice_reply(std::string_view body) {
   const auto parsed = parse_advice_query(body);
   if (const auto* failure = std::get_if<QueryError>(&parsed))
-    return error_reply(400, failure->message);
+    return error_reply(400, failure->message, failure->field);
   const AdviceQuery& query = std::get<AdviceQuery>(parsed);
 
   struct Needed {
@@ -41,7 +41,7 @@ Reply advice_reply(std::string_view body) {
       {"track_deg", query.track_deg},     {"speed_kn", query.speed_kn},
       {"keep_nm", query.keep_nm},         {"ship_speed_kn", query.ship_speed_kn}};
   for (const Needed& field : needed) {
-    if (!field.value) return error_reply(400, std::string(field.key) + ": missing");
+    if (!field.value) return error_reply(400, std::string(field.key) + ": missing", field.key);
   }
   const analysis::Answers answers{*query.distance_nm, *query.bearing_deg, *query.track_deg,
                                   *query.speed_kn,    *query.keep_nm,     *query.ship_speed_kn};

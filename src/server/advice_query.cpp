@@ -178,6 +178,11 @@ std::optional<QueryError> read_key(const std::string& key, const json& value, Ad
   }
   if (key == "fixes") return read_fixes(value, query.fixes);
   if (key == "hemisphere") return read_hemisphere(value, query);
+  if (key == "night") {
+    if (!value.is_boolean()) return error_of(key, "expected true or false");
+    query.night = value.get<bool>();
+    return std::nullopt;
+  }
   return error_of(key, "unknown field");
 }
 

@@ -30,6 +30,7 @@ struct AdviceQuery {
   std::optional<std::string> advisory;  // the text of a forecast/advisory, feed or track file
   std::optional<std::string> storm_id;
   std::optional<double> margin_nm;
+  bool night = false;  // the picture in the night palette
 };
 
 // A reading error: the field (its JSON key, empty for the body as a whole) and what is wrong.
@@ -41,9 +42,9 @@ struct QueryError {
 // parse_advice_query: the body as one JSON object. Numbers must be finite JSON numbers;
 // "hemisphere" is "north" or "south"; "ship" and "storm" are a position text or {"lat", "lon"}
 // in signed degrees; "fixes" a list of "TIME,POS" texts or {"time", "lat", "lon"} objects;
-// "at", "advisory" and "storm_id" texts. An unknown key, a value of the wrong type or a body
-// that is not a JSON object is an error naming it. Empty values count as absent, so a form
-// can send every field it has.
+// "at", "advisory" and "storm_id" texts; "night" true or false. An unknown key, a value of the
+// wrong type or a body that is not a JSON object is an error naming it. Empty values count as
+// absent, so a form can send every field it has.
 std::variant<AdviceQuery, QueryError> parse_advice_query(std::string_view body);
 
 }  // namespace hurricane::server

@@ -4,11 +4,12 @@
 
 namespace hurricane::server {
 
-Reply error_reply(int status, std::string_view message) {
-  nlohmann::json body = {{"error", message}};
+Reply error_reply(int status, std::string_view message, std::string_view field) {
+  nlohmann::ordered_json body = {{"error", message}};
+  if (!field.empty()) body["field"] = field;
   // Replacing bad UTF-8 keeps the dump from throwing on a message that quotes raw input.
   return Reply{status, "application/json",
-               body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace), ""};
+               body.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace), ""};
 }
 
 }  // namespace hurricane::server

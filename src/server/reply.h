@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace hurricane::server {
 
@@ -12,7 +13,8 @@ struct Reply {
   std::string allow;  // the methods the path takes, for a 405; empty otherwise
 };
 
-// error_reply: {"error": message} with `status`.
-Reply error_reply(int status, std::string_view message);
+// error_reply: {"error": message} with `status`, and {"field": key} when the error is about
+// one input, so a form can mark it.
+Reply error_reply(int status, std::string_view message, std::string_view field = {});
 
 }  // namespace hurricane::server

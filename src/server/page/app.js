@@ -1,1 +1,269 @@
+// The advisor's page: the form is sent to POST /api/advice as the navigator types, and the
+// answer is shown as it comes. The page computes nothing itself; every message and every
+// figure is the server's. The situation lives in the address (after '#'), so a reload or a
+// link shows the same advice.
+'use strict';
 
+// The classic defaults, shown when the address holds no situation.
+const DEFAULTS = {
+  mode: 'values', distance_nm: '1000', bearing_deg: '275', track_deg: '91', speed_kn: '11',
+  keep_nm: '150', ship_speed_kn: '7', hemisphere: 'north',
+};
+// Which inputs each way of giving the storm sends.
+const MODE_FIELDS = {
+  values: ['distance_nm', 'bearing_deg', 'track_deg', 'speed_kn', 'keep_nm', 'ship_speed_kn',
+    'hemisphere'],
+  positions: ['ship', 'storm', 'fix1', 'fix2', 'at', 'track_deg', 'speed_kn', 'keep_nm',
+    'ship_speed_kn', 'hemisphere'],
+  advisory: ['ship', 'advisory', 'storm_id', 'margin_nm', 'at', 'keep_nm', 'ship_speed_kn',
+    'hemisphere'],
+};
+const ALL_FIELDS = [...new Set(Object.values(MODE_FIELDS).flat())];
+const TYPING_PAUSE_MS = 150;
+const MAX_ADVISORY_BYTES = 60 * 1024;  // the server takes bodies up to 64 KiB
+
+const form = document.getElementById('situation');
+const answer = document.getElementById('answer');
+const statusLine = document.getElementById('status');
+let sent = 0;       // number of the latest request, so a late answer never overwrites a newer one
+let shown = false;  // whether an advice is on screen
+let night = false;
+let timer = 0;
+
+function mode() {
+  return form.elements.mode.value;
+}
+
+// The form's state as address parameters: the mode, its fields, the palette.
+function stateOf() {
+  const state = new URLSearchParams();
+  state.set('mode', mode());
+  for (const name of MODE_FIELDS[mode()]) {
+    const value = form.elements[name].value;
+    if (value !== '') state.set(name, value);
+  }
+  if (night) state.set('palette', 'night');
+  return state;
+}
+
+function restore(state) {
+  const source = state.has('mode') ? state : new URLSearchParams(DEFAULTS);
+  const chosen = MODE_FIELDS[source.get('mode')] ? source.get('mode') : 'values';
+  for (const radio of form.elements.mode) radio.checked = radio.value === chosen;
+  for (const name of ALL_FIELDS) form.elements[name].value = source.get(name) ?? '';
+  if (!form.elements.hemisphere.value) {
+    form.elements.hemisphere.value = chosen === 'values' ? 'north' : '';
+  }
+  setNight(state.get('palette') === 'night');
+  showMode();
+}
+
+// Only the fieldsets (and the hemisphere choice) of the chosen mode are shown.
+function showMode() {
+  for (const element of form.querySelectorAll('[data-modes]')) {
+    const wanted = element.dataset.modes.split(' ').includes(mode());
+    element.hidden = !wanted;
+    if (element.tagName === 'OPTION') element.disabled = !wanted;
+  }
+  const hemisphere = form.elements.hemisphere;
+  if (hemisphere.selectedOptions[0]?.disabled) hemisphere.value = 'north';
+}
+
+// The request body: every field of the mode as typed; the server reads and judges them.
+function bodyOf() {
+  const body = {};
+  for (const name of MODE_FIELDS[mode()]) {
+    const value = form.elements[name].value;
+    if (value === '' || name === 'fix1' || name === 'fix2') continue;
+    body[name] = value;
+  }
+  const fixes = ['fix1', 'fix2'].map((name) => form.elements[name].value.trim());
+  if (mode() === 'positions' && fixes.some((fix) => fix !== '')) body.fixes = fixes;
+  if (night) body.night = true;
+  return body;
+}
+
+function clearMessages() {
+  for (const element of form.querySelectorAll('.message')) element.textContent = '';
+  for (const element of form.querySelectorAll('[aria-invalid]')) {
+    element.removeAttribute('aria-invalid');
+  }
+}
+
+// The server's message beside the field it names ("fixes[1]" marks the later fix).
+function markInvalid(field, message) {
+  const fixInput = { 'fixes[0]': 'fix1', 'fixes[1]': 'fix2' }[field];
+  const inputName = fixInput || field;
+  let target = form.querySelector(`.message[data-for="${CSS.escape(field)}"]`);
+  const input = inputName && form.elements[inputName];
+  if (!target || target.closest('[hidden]')) target = form.querySelector('.form-message');
+  target.textContent = message;
+  if (input && input.setAttribute) input.setAttribute('aria-invalid', 'true');
+}
+
+function setStatus(text, kind) {
+  statusLine.textContent = text;
+  statusLine.className = `status ${kind}`;
+}
+
+function formatted(number, digits) {
+  return typeof number === 'number' ? number.toFixed(digits) : '–';
+}
+
+// The values the analysis used, as the server gives them; worth showing when they were worked
+// out from positions, fixes or an advisory.
+function usedLine(advice) {
+  const s = advice.situation;
+  if (!s || (!advice.derived && !advice.advisory)) return '';
+  return `Used: distance ${formatted(s.distance_nm, 1)} nm, bearing ${formatted(s.bearing_deg, 1)}°,` +
+    ` track ${formatted(s.track_deg, 1)}°, speed ${formatted(s.speed_kn, 1)} kn,` +
+    ` keep ${formatted(s.keep_nm, 1)} nm, ship ${formatted(s.ship_speed_kn, 1)} kn,` +
+    ` ${advice.hemisphere} hemisphere`;
+}
+
+function showPicture(svgText) {
+  const picture = document.getElementById('picture');
+  picture.replaceChildren();
+  if (!svgText) return;
+  const parsed = new DOMParser().parseFromString(svgText, 'image/svg+xml');
+  const svg = parsed.documentElement;
+  if (svg.nodeName !== 'svg') return;
+  picture.append(document.importNode(svg, true));
+}
+
+// The classic report, the verdict and dangerous-quarter lines marked.
+function showReport(lines) {
+  const report = document.getElementById('report');
+  report.replaceChildren();
+  for (const line of lines) {
+    const span = document.createElement('span');
+    span.textContent = line;
+    if (line.includes('DANGEROUS QUARTER')) span.className = 'line-quarter';
+    else if (line.startsWith(' ===>')) span.className = 'line-verdict';
+    report.append(span, '\n');
+  }
+}
+
+const AREA_TEXT = {
+  internal: 'INNER area: the ship is already closer than the distance to keep',
+  external: 'EXTERNAL area: no course at full speed keeps the distance',
+  distant: 'DISTANT: a course keeps the distance',
+};
+
+function show(advice) {
+  const verdict = document.getElementById('verdict');
+  verdict.hidden = false;
+  verdict.dataset.area = advice.area;
+  document.getElementById('quarter').hidden = !advice.dangerous_quarter;
+  document.getElementById('area').textContent = AREA_TEXT[advice.area] || advice.area;
+  document.getElementById('used').textContent = usedLine(advice);
+  const warnings = document.getElementById('warnings');
+  warnings.replaceChildren(...(advice.warnings || []).map((text) => {
+    const item = document.createElement('li');
+    item.textContent = text;
+    return item;
+  }));
+  showPicture(advice.svg);
+  showReport(advice.report || []);
+  shown = true;
+}
+
+async function update() {
+  const number = ++sent;
+  history.replaceState(null, '', `#${stateOf()}`);
+  let response;
+  let result;
+  try {
+    response = await fetch('/api/advice', {
+      method: 'POST',
+      headers: { 'Content-Type': 'application/json' },
+      body: JSON.stringify(bodyOf()),
+    });
+    result = await response.json();
+  } catch (failure) {
+    if (number !== sent) return;
+    answer.classList.toggle('stale', shown);
+    setStatus(shown ? 'The advisor cannot be reached: the advice below is STALE.'
+      : 'The advisor cannot be reached.', 'error');
+    return;
+  }
+  if (number !== sent) return;
+  clearMessages();
+  if (response.ok) {
+    show(result);
+    answer.classList.remove('stale');
+    setStatus('Advice for the situation entered.', 'current');
+    return;
+  }
+  markInvalid(result.field || '', result.error || `error ${response.status}`);
+  answer.classList.toggle('stale', shown);
+  setStatus(shown ? 'STALE: the advice below is for the last valid entries. Mend the marked field.'
+    : 'No advice yet: mend the marked field.', 'error');
+}
+
+function soon() {
+  clearTimeout(timer);
+  timer = setTimeout(update, TYPING_PAUSE_MS);
+}
+
+function setNight(on) {
+  night = on;
+  document.body.classList.toggle('night', on);
+  const button = document.getElementById('night');
+  button.setAttribute('aria-pressed', String(on));
+  button.textContent = on ? 'Day palette' : 'Night palette';
+}
+
+function readAdvisoryFile(file) {
+  if (!file) return;
+  if (file.size > MAX_ADVISORY_BYTES) {
+    clearMessages();
+    markInvalid('advisory', `advisory: the file is ${file.size} bytes; at most ${MAX_ADVISORY_BYTES} are taken`);
+    return;
+  }
+  file.text().then((text) => {
+    form.elements.advisory.value = text;
+    soon();
+  });
+}
+
+form.addEventListener('input', soon);
+form.addEventListener('change', (event) => {
+  if (event.target.name === 'mode') {
+    showMode();
+    // With a ship's position the hemisphere follows its latitude unless chosen otherwise.
+    if (mode() !== 'values') form.elements.hemisphere.value = '';
+  }
+  soon();
+});
+form.addEventListener('submit', (event) => {
+  event.preventDefault();
+  update();
+});
+document.getElementById('advisory-file').addEventListener('change', (event) => {
+  readAdvisoryFile(event.target.files[0]);
+});
+const advisoryBox = form.elements.advisory;
+advisoryBox.addEventListener('dragover', (event) => {
+  event.preventDefault();
+  advisoryBox.classList.add('dropping');
+});
+advisoryBox.addEventListener('dragleave', () => advisoryBox.classList.remove('dropping'));
+advisoryBox.addEventListener('drop', (event) => {
+  event.preventDefault();
+  advisoryBox.classList.remove('dropping');
+  readAdvisoryFile(event.dataTransfer.files[0]);
+});
+document.getElementById('night').addEventListener('click', () => {
+  setNight(!night);
+  update();
+});
+document.getElementById('print').addEventListener('click', () => window.print());
+window.addEventListener('hashchange', () => {
+  if (location.hash.slice(1) === stateOf().toString()) return;
+  restore(new URLSearchParams(location.hash.slice(1)));
+  update();
+});
+
+restore(new URLSearchParams(location.hash.slice(1)));
+update();
