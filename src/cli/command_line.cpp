@@ -3,9 +3,11 @@
 #include <CLI/CLI.hpp>
 #include <array>
 #include <utility>
+#include <variant>
 
 #include "cli/exit_status.h"
 #include "cli/messages.h"
+#include "server/limits.h"
 #include "situation/number.h"
 
 namespace hurricane::cli {
@@ -16,7 +18,8 @@ using situation::Field;
 constexpr const char* kProgramFooter =
     "Without arguments the program holds the classic dialogue on the console;\n"
     "with --svg-dir it also draws every round into DIR/round-001.svg, ...\n"
-    "See 'hurricane-escape advise --help' and the manual page hurricane-escape(1).";
+    "See 'hurricane-escape COMMAND --help' for advise, advisory and serve, and the manual\n"
+    "page hurricane-escape(1).";
 
 constexpr const char* kAdviseFooter =
     "Give the storm by --distance and --bearing, or by --ship and --storm (or two\n"
@@ -30,6 +33,12 @@ constexpr const char* kAdvisoryFooter =
     "FILE is a forecast/advisory text, an NHC RSS feed or ATCF records; - is\n"
     "standard input. Exit status: 0 read, 1 the file cannot be read or used,\n"
     "2 wrong usage.";
+
+constexpr const char* kServeFooter =
+    "Serves the page at / and the JSON API at /api/advice and /api/health until SIGINT or\n"
+    "SIGTERM. The default address is this machine only; --listen 0.0.0.0:8080 serves every\n"
+    "network the machine is on. Port 0 picks a free port; the first line printed names it.\n"
+    "Exit status: 0 stopped by a signal, 1 cannot listen there, 2 wrong usage.";
 
 // The texts of the options, before they are read.
 struct Texts {
@@ -71,11 +80,12 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   // CLI11 would only say that a command is required.
   if (argc > 1) {
     const std::string_view first = argv[1];
-    if (first != "advise" && first != "advisory" && first != "--help" && first != "-h" &&
-        first != "--version" && first != "--night" && !first.starts_with("--svg-dir")) {
-      return error(kUsageError,
-                   program_line("unknown command " + quoted(first) +
-                                ": expected advise, advisory, --svg-dir, --help or --version"));
+    if (first != "advise" && first != "advisory" && first != "serve" && first != "--help" &&
+        first != "-h" && first != "--version" && first != "--night" &&
+        !first.starts_with("--svg-dir")) {
+      return error(kUsageError, program_line("unknown command " + quoted(first) +
+                                             ": expected advise, advisory, serve, --svg-dir, "
+                                             "--help or --version"));
     }
   }
   CLI::App app{"Escape courses from an approaching hurricane.", "hurricane-escape"};
@@ -145,6 +155,15 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
       ->type_name("ID")
       ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
 
+  CLI::App* serve =
+      app.add_subcommand("serve", "Serve the advisor as a web page and a JSON API over HTTP");
+  serve->footer(kServeFooter);
+  std::string listen = server::kDefaultListen;
+  serve->add_option("--listen", listen, "Address and port to listen on")
+      ->type_name("ADDR:PORT")
+      ->default_str(server::kDefaultListen)
+      ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
@@ -161,7 +180,17 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
     return error(kUsageError, program_line(failure.what()));
   }
 
-  if (!advise->parsed() && !summary->parsed()) {
+  if (serve->parsed() && svg_dir->count() == 0 && night->count() == 0) {
+    const auto address = server::parse_listen_address(listen);
+    if (const auto* problem = std::get_if<std::string>(&address)) {
+      return error(kUsageError, program_line(*problem));
+    }
+    CommandLine command;
+    command.kind = CommandLine::Kind::kServe;
+    command.listen = std::get<server::ListenAddress>(address);
+    return command;
+  }
+  if (!advise->parsed() && !summary->parsed() && !serve->parsed()) {
     if (svg_dir->count() == 0) {
       return error(kUsageError, program_line("--night: draws the pictures of --svg-dir DIR"));
     }

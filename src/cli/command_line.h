@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "server/listen_address.h"
 #include "situation/situation.h"
 
 namespace hurricane::cli {
@@ -17,6 +18,7 @@ struct CommandLine {
     kAdvise,    // `request` and `format` hold what to answer, with `advisory` when given
     kDialogue,  // the classic dialogue, drawing every round into `svg_dir`
     kAdvisory,  // `advisory FILE`: print what `advisory` reads, in `format`
+    kServe,     // serve the page and the API on `listen`
     kPrint,     // help or version: `text` goes to standard output, status 0
     kError,     // `text` is the one diagnostic line, `status` the exit status
   };
@@ -29,12 +31,14 @@ struct CommandLine {
   std::string svg;                      // advise: the picture's file, empty for none
   std::string svg_dir;                  // dialogue: the directory of the round pictures
   bool night = false;                   // pictures in red on black
+  server::ListenAddress listen;         // serve: where
   std::string text;
   int status = 0;
 };
 
 // parse_command_line: argv[1..argc) read as `advise [OPTIONS]`, `advisory FILE [OPTIONS]`,
-// `--svg-dir DIR [--night]` (the dialogue with pictures), `--help` or `--version`.
+// `serve [--listen ADDR:PORT]`, `--svg-dir DIR [--night]` (the dialogue with pictures), `--help`
+// or `--version`.
 // Numbers are read here (an unreadable one is an unusable value, status 1); positions and
 // times are left to the situation.
 CommandLine parse_command_line(int argc, const char* const* argv, std::string_view version);

@@ -7,6 +7,7 @@
 #include "cli/messages.h"
 #include "cli/pictures.h"
 #include "files/write_file.h"
+#include "server/serve.h"
 
 namespace hurricane::cli {
 
@@ -26,6 +27,8 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
       options.on_round = round_pictures(command.svg_dir, command.night);
       return dialogue::run_advisor(in, out, errors, options);
     }
+    case CommandLine::Kind::kServe:
+      return server::serve(command.listen, out, errors);
     case CommandLine::Kind::kAdvisory:
       return run_advisory_summary(command, HURRICANE_VERSION, out, errors);
     case CommandLine::Kind::kPrint:

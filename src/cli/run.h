@@ -8,7 +8,8 @@
 
 namespace hurricane::cli {
 
-// run_command_line: `advise [OPTIONS]`, `advisory FILE [OPTIONS]`, the dialogue on `in` with
+// run_command_line: `advise [OPTIONS]`, `advisory FILE [OPTIONS]`, `serve [--listen
+// ADDR:PORT]`, the dialogue on `in` with
 // `--svg-dir DIR` (held with `dialogue`, a picture of each round added), `--help` or
 // `--version` from argv[1..argc); returns the exit status (0, 1 for an unusable value, lost
 // output or a picture that cannot be written, 2 for wrong usage).

@@ -1,58 +1,51 @@
 #include "server/advice_answer.h"
 
 #include <nlohmann/json.hpp>
-#include <optional>
 #include <variant>
 
 #include "analysis/advice.h"
-#include "report/report.h"
+#include "json/advice_json.h"
 #include "server/advice_query.h"
+#include "situation/situation.h"
 
 namespace hurricane::server {
 
 namespace {
 
-const char* area_name(analysis::Area area) {
-  switch (area) {
-    case analysis::Area::kInternal:
-      return "internal";
-    case analysis::Area::kExternal:
-      return "external";
-    case analysis::Area::kDistant:
-      return "distant";
+// The input a situation error is about; for a fix, which of the two, so a form can mark it.
+std::string error_field(const situation::Error& error, const situation::Request& request) {
+  if (error.field == situation::Field::kStormFix && request.storm_fixes.size() == 2) {
+    for (std::size_t i = 0; i < 2; ++i) {
+      if (!error.value.empty() && request.storm_fixes[i] == error.value) {
+        return "fixes[" + std::to_string(i) + "]";
+      }
+    }
   }
-  return "distant";
+  return api_field(error.field);
 }
 
 }  // namespace
 
 Reply advice_reply(std::string_view body) {
   const auto parsed = parse_advice_query(body);
-  if (const auto* failure = std::get_if<QueryError>(&parsed))
+  if (const auto* failure = std::get_if<QueryError>(&parsed)) {
     return error_reply(400, failure->message, failure->field);
-  const AdviceQuery& query = std::get<AdviceQuery>(parsed);
-
-  struct Needed {
-    const char* key;
-    const std::optional<double>& value;
-  };
-  const Needed needed[] = {
-      {"distance_nm", query.distance_nm}, {"bearing_deg", query.bearing_deg},
-      {"track_deg", query.track_deg},     {"speed_kn", query.speed_kn},
-      {"keep_nm", query.keep_nm},         {"ship_speed_kn", query.ship_speed_kn}};
-  for (const Needed& field : needed) {
-    if (!field.value) return error_reply(400, std::string(field.key) + ": missing", field.key);
   }
-  const analysis::Answers answers{*query.distance_nm, *query.bearing_deg, *query.track_deg,
-                                  *query.speed_kn,    *query.keep_nm,     *query.ship_speed_kn};
-  const analysis::Hemisphere hemisphere = query.hemisphere.value_or(analysis::Hemisphere::kNorth);
-  const analysis::Advice advice = analysis::advise(analysis::round_values(answers), hemisphere);
+  const AdviceQuery& query = std::get<AdviceQuery>(parsed);
+  if (query.advisory || query.storm_id || query.margin_nm) {
+    return error_reply(400, "advisory: this server does not read advisories yet", "advisory");
+  }
 
-  nlohmann::ordered_json document;
-  document["hemisphere"] = hemisphere == analysis::Hemisphere::kSouth ? "south" : "north";
-  document["dangerous_quarter"] = advice.dangerous_quarter;
-  document["area"] = area_name(advice.area);
-  document["report"] = report::result_lines(advice);
+  // From here on exactly what `advise --format json` does with the same request.
+  const situation::Result<situation::Situation> formed = situation::form_situation(query.request);
+  if (!formed.ok()) {
+    return error_reply(400, api_message(formed.error()),
+                       error_field(formed.error(), query.request));
+  }
+  const situation::Situation& situation = formed.value();
+  const analysis::Advice advice =
+      analysis::advise(analysis::round_values(situation.answers), situation.hemisphere);
+  nlohmann::ordered_json document = json::advice_json(situation, advice, HURRICANE_VERSION);
   document["svg"] = "";
   return Reply{200, "application/json", document.dump(), ""};
 }

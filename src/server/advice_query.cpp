@@ -1,16 +1,18 @@
 #include "server/advice_query.h"
 
+#include <cctype>
 #include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <system_error>
+
+#include "situation/number.h"
 
 namespace hurricane::server {
 
 namespace {
 
 using nlohmann::json;
+using situation::Field;
 
 QueryError error_of(std::string_view field, std::string_view what) {
   std::string message =
@@ -18,12 +20,16 @@ QueryError error_of(std::string_view field, std::string_view what) {
   return QueryError{std::string(field), std::move(message)};
 }
 
-// A value quoted for a message, cut short so a huge value does not make a huge answer.
+// A value for a message: printable ASCII only, and cut short so that a huge value does not
+// make a huge answer.
 std::string shown_value(std::string_view text) {
-  constexpr std::size_t kShown = 40;
-  std::string shown(text.substr(0, kShown));
+  constexpr std::size_t kShown = 60;
+  std::string shown = "\"";
+  for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
+    shown += (text[i] >= ' ' && text[i] <= '~' && text[i] != '"') ? text[i] : '?';
+  }
   if (text.size() > kShown) shown += "...";
-  return "'" + shown + "'";
+  return shown + "\"";
 }
 
 // What a form sends for a field left empty.
@@ -32,65 +38,43 @@ bool absent(const json& value) {
          (value.is_array() && value.empty());
 }
 
-// A decimal number as the whole of a text, blanks around it allowed (what a form field holds).
-std::optional<double> number_in(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty() || text.front() == '+') return std::nullopt;
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
+std::variant<double, QueryError> read_number(std::string_view key, Field field, const json& value) {
+  if (value.is_number()) return value.get<double>();  // JSON has no NaN or infinity
+  if (!value.is_string()) return error_of(key, "expected a number");
+  // A text is read exactly as the command line reads the option's value.
+  const situation::Result<double> number =
+      situation::parse_number(field, value.get_ref<const std::string&>());
+  if (!number.ok()) return QueryError{std::string(key), api_message(number.error())};
+  return number.value();
 }
 
-std::variant<double, QueryError> read_number(std::string_view key, const json& value) {
-  if (value.is_number()) {
-    const double number = value.get<double>();
-    if (!std::isfinite(number)) return error_of(key, "not a finite number");
-    return number;
-  }
-  if (value.is_string()) {
-    const std::string& text = value.get_ref<const std::string&>();
-    if (const std::optional<double> number = number_in(text)) return *number;
-    return error_of(key, shown_value(text) + " is not a number");
-  }
-  return error_of(key, "expected a number");
-}
-
-std::variant<std::string, QueryError> read_text(std::string_view key, const json& value) {
-  if (!value.is_string()) return error_of(key, "expected a text");
-  return value.get<std::string>();
-}
-
-// Signed decimal degrees written so the position parser reads back the same double.
+// Signed decimal degrees, written so that the position reader gets back the same double.
 std::string degrees_text(double degrees) {
   char buffer[32];
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, degrees);
   return error == std::errc{} ? std::string(buffer, end) : std::string("nan");
 }
 
-// {"lat": .., "lon": ..} as the text "LAT,LON"; the range is the position parser's to check.
+// {"lat": .., "lon": ..} (and "time" for a fix) as the text "LAT,LON"; the position reader
+// checks the range.
 std::variant<std::string, QueryError> read_lat_lon(std::string_view key, const json& value,
                                                    bool with_time) {
-  if (!value.contains("lat") || !value.contains("lon")) {
-    return error_of(key, "expected {\"lat\": degrees, \"lon\": degrees}");
-  }
   for (const auto& [name, part] : value.items()) {
     if (name != "lat" && name != "lon" && !(with_time && name == "time")) {
       return error_of(key, "unknown key '" + name + "'");
     }
   }
-  double parts[2] = {};
-  const char* names[2] = {"lat", "lon"};
-  for (int i = 0; i < 2; ++i) {
-    const auto number = read_number(std::string(key) + "." + names[i], value.at(names[i]));
-    if (const auto* failure = std::get_if<QueryError>(&number)) return *failure;
-    parts[i] = std::get<double>(number);
+  if (!value.contains("lat") || !value.contains("lon")) {
+    return error_of(key, "expected {\"lat\": degrees, \"lon\": degrees}");
   }
-  return degrees_text(parts[0]) + "," + degrees_text(parts[1]);
+  std::string text;
+  for (const char* name : {"lat", "lon"}) {
+    const json& part = value.at(name);
+    if (!part.is_number()) return error_of(std::string(key) + "." + name, "expected a number");
+    if (!text.empty()) text += ',';
+    text += degrees_text(part.get<double>());
+  }
+  return text;
 }
 
 std::variant<std::string, QueryError> read_position(std::string_view key, const json& value) {
@@ -113,7 +97,8 @@ std::variant<std::string, QueryError> read_fix(std::string_view key, const json&
 std::optional<QueryError> read_fixes(const json& value, std::vector<std::string>& fixes) {
   if (!value.is_array()) return error_of("fixes", "expected a list of two fixes");
   if (value.size() != 2) {
-    return error_of("fixes", "expected two fixes, got " + std::to_string(value.size()));
+    return error_of("fixes",
+                    "expected two fixes, earlier first; got " + std::to_string(value.size()));
   }
   for (std::size_t i = 0; i < value.size(); ++i) {
     const auto fix = read_fix("fixes[" + std::to_string(i) + "]", value[i]);
@@ -124,59 +109,58 @@ std::optional<QueryError> read_fixes(const json& value, std::vector<std::string>
 }
 
 std::optional<QueryError> read_hemisphere(const json& value, AdviceQuery& query) {
-  if (value.is_string()) {
-    const std::string& text = value.get_ref<const std::string&>();
-    if (text == "north") {
-      query.hemisphere = analysis::Hemisphere::kNorth;
-      return std::nullopt;
-    }
-    if (text == "south") {
-      query.hemisphere = analysis::Hemisphere::kSouth;
-      return std::nullopt;
-    }
+  if (value == "north") {
+    query.request.hemisphere = analysis::Hemisphere::kNorth;
+  } else if (value == "south") {
+    query.request.hemisphere = analysis::Hemisphere::kSouth;
+  } else {
+    return error_of("hemisphere", "expected \"north\" or \"south\"");
   }
-  return error_of("hemisphere", "expected \"north\" or \"south\"");
+  return std::nullopt;
 }
+
+struct NumberKey {
+  Field field;
+  std::optional<double> situation::Request::*member;
+};
+constexpr NumberKey kNumberKeys[] = {
+    {Field::kDistance, &situation::Request::distance},
+    {Field::kBearing, &situation::Request::bearing},
+    {Field::kTrack, &situation::Request::track},
+    {Field::kSpeed, &situation::Request::speed},
+    {Field::kKeep, &situation::Request::keep},
+    {Field::kShipSpeed, &situation::Request::ship_speed},
+};
 
 // Stores the key's value into the query, or says why it cannot.
 std::optional<QueryError> read_key(const std::string& key, const json& value, AdviceQuery& query) {
-  struct NumberKey {
-    const char* name;
-    std::optional<double> AdviceQuery::*member;
-  };
-  static constexpr NumberKey kNumbers[] = {
-      {"distance_nm", &AdviceQuery::distance_nm}, {"bearing_deg", &AdviceQuery::bearing_deg},
-      {"track_deg", &AdviceQuery::track_deg},     {"speed_kn", &AdviceQuery::speed_kn},
-      {"keep_nm", &AdviceQuery::keep_nm},         {"ship_speed_kn", &AdviceQuery::ship_speed_kn},
-      {"margin_nm", &AdviceQuery::margin_nm},
-  };
-  for (const NumberKey& number_key : kNumbers) {
-    if (key != number_key.name) continue;
-    const auto number = read_number(key, value);
+  for (const NumberKey& number_key : kNumberKeys) {
+    if (key != api_field(number_key.field)) continue;
+    const auto number = read_number(key, number_key.field, value);
     if (const auto* failure = std::get_if<QueryError>(&number)) return *failure;
-    query.*number_key.member = std::get<double>(number);
+    query.request.*number_key.member = std::get<double>(number);
     return std::nullopt;
   }
-  struct TextKey {
-    const char* name;
-    std::optional<std::string> AdviceQuery::*member;
-    bool position;
-  };
-  static constexpr TextKey kTexts[] = {
-      {"ship", &AdviceQuery::ship, true},
-      {"storm", &AdviceQuery::storm, true},
-      {"at", &AdviceQuery::at, false},
-      {"advisory", &AdviceQuery::advisory, false},
-      {"storm_id", &AdviceQuery::storm_id, false},
-  };
-  for (const TextKey& text_key : kTexts) {
-    if (key != text_key.name) continue;
-    const auto text = text_key.position ? read_position(key, value) : read_text(key, value);
-    if (const auto* failure = std::get_if<QueryError>(&text)) return *failure;
-    query.*text_key.member = std::get<std::string>(text);
+  if (key == "ship" || key == "storm") {
+    const auto position = read_position(key, value);
+    if (const auto* failure = std::get_if<QueryError>(&position)) return *failure;
+    (key == "ship" ? query.request.ship : query.request.storm) = std::get<std::string>(position);
     return std::nullopt;
   }
-  if (key == "fixes") return read_fixes(value, query.fixes);
+  if (key == "at" || key == "advisory" || key == "storm_id") {
+    if (!value.is_string()) return error_of(key, "expected a text");
+    std::optional<std::string>& target =
+        key == "at" ? query.request.at : (key == "advisory" ? query.advisory : query.storm_id);
+    target = value.get<std::string>();
+    return std::nullopt;
+  }
+  if (key == "margin_nm") {
+    const auto number = read_number(key, Field::kKeep, value);
+    if (const auto* failure = std::get_if<QueryError>(&number)) return *failure;
+    query.margin_nm = std::get<double>(number);
+    return std::nullopt;
+  }
+  if (key == "fixes") return read_fixes(value, query.request.storm_fixes);
   if (key == "hemisphere") return read_hemisphere(value, query);
   if (key == "night") {
     if (!value.is_boolean()) return error_of(key, "expected true or false");
@@ -198,6 +182,68 @@ std::variant<AdviceQuery, QueryError> parse_advice_query(std::string_view body) 
     if (std::optional<QueryError> failure = read_key(key, value, query)) return *failure;
   }
   return query;
+}
+
+const char* api_field(Field field) {
+  switch (field) {
+    case Field::kDistance:
+      return "distance_nm";
+    case Field::kBearing:
+      return "bearing_deg";
+    case Field::kTrack:
+      return "track_deg";
+    case Field::kSpeed:
+      return "speed_kn";
+    case Field::kKeep:
+      return "keep_nm";
+    case Field::kShipSpeed:
+      return "ship_speed_kn";
+    case Field::kShip:
+      return "ship";
+    case Field::kStorm:
+      return "storm";
+    case Field::kStormFix:
+      return "fixes";
+    case Field::kAt:
+      return "at";
+    case Field::kHemisphere:
+      return "hemisphere";
+  }
+  return "?";
+}
+
+std::string api_message(const situation::Error& error) {
+  // The situation's messages name the command line's options; the body has keys instead.
+  // Longer options first, so "--ship-speed" is not read as "--ship".
+  static constexpr Field kByLength[] = {Field::kShipSpeed, Field::kStormFix,  Field::kDistance,
+                                        Field::kBearing,   Field::kStorm,     Field::kTrack,
+                                        Field::kSpeed,     Field::kKeep,      Field::kShip,
+                                        Field::kAt,        Field::kHemisphere};
+  std::string problem = error.problem;
+  for (const Field field : kByLength) {
+    const std::string option = std::string("--") + situation::field_name(field);
+    for (std::size_t at = problem.find(option); at != std::string::npos;
+         at = problem.find(option, at)) {
+      const std::size_t end = at + option.size();
+      const bool whole =
+          end == problem.size() ||
+          !(std::isalnum(static_cast<unsigned char>(problem[end])) || problem[end] == '-');
+      if (!whole) {
+        at = end;
+        continue;
+      }
+      problem.replace(at, option.size(), api_field(field));
+      at += std::string_view(api_field(field)).size();
+    }
+  }
+  std::string message = api_field(error.field);
+  if (!error.value.empty()) {
+    message += ' ';
+    message += shown_value(error.value);
+  }
+  message += ": ";
+  message += problem;
+  return message;
 }
 
 }  // namespace hurricane::server

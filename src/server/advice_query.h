@@ -1,50 +1,48 @@
-// The body of POST /api/advice read into typed inputs: the same inputs `advise` takes on its
-// command line, under the names of its JSON answer.
+// The body of POST /api/advice read into the typed request `advise` forms its situation from,
+// under the names of its JSON answer.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
-#include <vector>
 
-#include "analysis/round_values.h"
+#include "situation/situation.h"
 
 namespace hurricane::server {
 
-// What the body gives. Numbers are numbers; positions, fixes and times stay the text the
-// command line would take ("24.7N,66.4W", "2023-09-12T18:00Z,24.7N,66.4W"), so they are read by
-// the same functions. Absent means not given.
+// What the body gives: the command line's request, and what only a picture or an advisory
+// needs.
 struct AdviceQuery {
-  std::optional<double> distance_nm;
-  std::optional<double> bearing_deg;
-  std::optional<double> track_deg;
-  std::optional<double> speed_kn;
-  std::optional<double> keep_nm;
-  std::optional<double> ship_speed_kn;
-  std::optional<analysis::Hemisphere> hemisphere;  // absent: from the ship's latitude, or north
-  std::optional<std::string> ship;
-  std::optional<std::string> storm;
-  std::vector<std::string> fixes;  // "TIME,POS", none or two
-  std::optional<std::string> at;
+  situation::Request request;
   std::optional<std::string> advisory;  // the text of a forecast/advisory, feed or track file
   std::optional<std::string> storm_id;
   std::optional<double> margin_nm;
   bool night = false;  // the picture in the night palette
 };
 
-// A reading error: the field (its JSON key, empty for the body as a whole) and what is wrong.
+// A reading error: the input it is about (a JSON key, "fixes[1]" for one fix, empty for the
+// body as a whole) and a message that names it.
 struct QueryError {
   std::string field;
-  std::string message;  // "field: what is wrong", ready to show
+  std::string message;
 };
 
-// parse_advice_query: the body as one JSON object. Numbers must be finite JSON numbers;
-// "hemisphere" is "north" or "south"; "ship" and "storm" are a position text or {"lat", "lon"}
-// in signed degrees; "fixes" a list of "TIME,POS" texts or {"time", "lat", "lon"} objects;
-// "at", "advisory" and "storm_id" texts; "night" true or false. An unknown key, a value of the
-// wrong type or a body that is not a JSON object is an error naming it. Empty values count as
-// absent, so a form can send every field it has.
+// parse_advice_query: the body as one JSON object with the keys of the answer's "situation"
+// ("distance_nm", "bearing_deg", "track_deg", "speed_kn", "keep_nm", "ship_speed_kn"), each a
+// JSON number or a text the command line would take for it; "hemisphere" "north" or "south";
+// "ship" and "storm" a position text ("24.7N,66.4W") or {"lat", "lon"} in signed degrees;
+// "fixes" a list of "TIME,POS" texts or {"time", "lat", "lon"} objects, earlier first; "at",
+// "advisory" and "storm_id" texts; "margin_nm" a number; "night" true or false. null, "" and
+// [] count as absent, so a form can send every field it has. An unknown key, a value of the
+// wrong type, an unreadable number or a body that is not a JSON object is the error.
 std::variant<AdviceQuery, QueryError> parse_advice_query(std::string_view body);
+
+// api_field: the key of the body that gives `field` ("ship_speed_kn").
+const char* api_field(situation::Field field);
+
+// api_message: a situation error as the API states it, with the body's keys for the command
+// line's options: `ship "95N,10W": latitude beyond 90 degrees`.
+std::string api_message(const situation::Error& error);
 
 }  // namespace hurricane::server
