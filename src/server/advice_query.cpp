@@ -41,9 +41,12 @@ bool absent(const json& value) {
 std::variant<double, QueryError> read_number(std::string_view key, Field field, const json& value) {
   if (value.is_number()) return value.get<double>();  // JSON has no NaN or infinity
   if (!value.is_string()) return error_of(key, "expected a number");
-  // A text is read exactly as the command line reads the option's value.
-  const situation::Result<double> number =
-      situation::parse_number(field, value.get_ref<const std::string&>());
+  // A text is read as the command line reads the option's value, once the blanks a form
+  // field may hold around it are gone.
+  std::string_view text = value.get_ref<const std::string&>();
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  const situation::Result<double> number = situation::parse_number(field, text);
   if (!number.ok()) return QueryError{std::string(key), api_message(number.error())};
   return number.value();
 }

@@ -3,6 +3,8 @@
 #include <pthread.h>
 #include <signal.h>
 
+#include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "server/http_server.h"
@@ -45,9 +47,18 @@ int serve(const ListenAddress& address, std::ostream& out, std::ostream& errors)
   out << "listening on " << url_of(bound) << '\n';
   out.flush();
 
-  std::thread listener([&server] { server.listen_after_bind(); });
+  std::atomic<bool> listening_ended = false;
+  std::thread listener([&server, &listening_ended] {
+    server.listen_after_bind();
+    listening_ended = true;
+  });
+  // The library's stop does nothing until its loop runs; a signal that came before would
+  // leave the loop accepting for ever.
+  while (!server.is_running() && !listening_ended) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
   int received = 0;
-  sigwait(&signals, &received);
+  if (!listening_ended) sigwait(&signals, &received);
   server.stop();
   listener.join();
   return 0;

@@ -1,0 +1,240 @@
+// The HTTP API end to end: the real executable serving on a free loopback port, asked as an
+// integrator would, its answers held against `advise --format json` for the same input.
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "cli/run_program.h"
+#include "cli/schema_check.h"
+#include "server/running_server.h"
+
+namespace hurricane::server_test {
+namespace {
+
+using nlohmann::json;
+
+class Api : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { server_ = new RunningServer; }
+  static void TearDownTestSuite() {
+    EXPECT_EQ(server_->stop(SIGTERM), 0);
+    delete server_;
+  }
+
+  static httplib::Client client() {
+    httplib::Client connection("127.0.0.1", server_->port());
+    connection.set_read_timeout(5, 0);
+    return connection;
+  }
+
+  static httplib::Result post(const std::string& body, const std::string& path = "/api/advice") {
+    return client().Post(path.c_str(), body, "application/json");
+  }
+
+  static RunningServer* server_;
+};
+
+RunningServer* Api::server_ = nullptr;
+
+json advise_json(std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), "advise");
+  arguments.insert(arguments.end(), {"--format", "json"});
+  const cli_test::ProgramRun run = cli_test::run_program(arguments);
+  EXPECT_EQ(run.status, 0) << run.err;
+  return json::parse(run.out);
+}
+
+void expect_security_headers(const httplib::Result& result) {
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->get_header_value("Content-Security-Policy"), "default-src 'self'");
+  EXPECT_EQ(result->get_header_value("X-Content-Type-Options"), "nosniff");
+}
+
+// The answer's error and the input it names.
+void expect_error(const httplib::Result& result, int status, const std::string& field,
+                  const std::string& message_part) {
+  ASSERT_TRUE(result);
+  EXPECT_EQ(result->status, status) << result->body;
+  expect_security_headers(result);
+  const json body = json::parse(result->body);
+  ASSERT_TRUE(body.contains("error")) << result->body;
+  EXPECT_NE(body["error"].get<std::string>().find(message_part), std::string::npos)
+      << body["error"];
+  if (!field.empty()) {
+    EXPECT_EQ(body.value("field", ""), field) << result->body;
+  }
+}
+
+TEST_F(Api, FirstLineNamesTheAddress) {
+  EXPECT_EQ(server_->first_line(),
+            "listening on http://127.0.0.1:" + std::to_string(server_->port()) + "/\n");
+}
+
+TEST_F(Api, EveryInputFormAnswersWhatAdviseAnswers) {
+  const json schema = [] {
+    std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
+    return json::parse(file);
+  }();
+  struct Form {
+    const char* body;
+    std::vector<std::string> arguments;
+  };
+  const Form forms[] = {
+      {R"({"distance_nm": 1000, "bearing_deg": 275, "track_deg": 91, "speed_kn": 11,
+           "keep_nm": 150, "ship_speed_kn": 7, "hemisphere": "north"})",
+       {"--distance", "1000", "--bearing", "275", "--track", "91", "--speed", "11", "--keep", "150",
+        "--ship-speed", "7", "--north"}},
+      // Numbers as a form sends them, and the south.
+      {R"({"distance_nm": " 100", "bearing_deg": "20.5", "track_deg": "270", "speed_kn": "8",
+           "keep_nm": "60", "ship_speed_kn": "1e1", "hemisphere": "south"})",
+       {"--distance", "100", "--bearing", "20.5", "--track", "270", "--speed", "8", "--keep", "60",
+        "--ship-speed", "10", "--south"}},
+      // Positions, the hemisphere from a southern ship.
+      {R"({"ship": "15.2S,150.1E", "storm": "18.0S,152.5E", "track_deg": 200, "speed_kn": 9,
+           "keep_nm": 120, "ship_speed_kn": 14})",
+       {"--ship", "15.2S,150.1E", "--storm", "18.0S,152.5E", "--track", "200", "--speed", "9",
+        "--keep", "120", "--ship-speed", "14"}},
+      // Positions as objects, fixes across the 180th meridian, moved on with "at".
+      {R"({"ship": {"lat": 25.5, "lon": -178.0},
+           "fixes": [{"time": "2023-09-12T12:00Z", "lat": 24.0, "lon": -179.8},
+                     "2023-09-12T18:00Z,24.6N,179.3E"],
+           "at": "2023-09-12T21:00Z", "keep_nm": 150, "ship_speed_kn": 12})",
+       {"--ship", "25.5,-178", "--storm-fix", "2023-09-12T12:00Z,24.0,-179.8", "--storm-fix",
+        "2023-09-12T18:00Z,24.6N,179.3E", "--at", "2023-09-12T21:00Z", "--keep", "150",
+        "--ship-speed", "12"}},
+  };
+  for (const Form& form : forms) {
+    SCOPED_TRACE(form.body);
+    const httplib::Result result = post(form.body);
+    ASSERT_TRUE(result);
+    ASSERT_EQ(result->status, 200) << result->body;
+    EXPECT_EQ(result->get_header_value("Content-Type"), "application/json");
+    expect_security_headers(result);
+    json answer = json::parse(result->body);
+    ASSERT_TRUE(answer.contains("svg"));
+    EXPECT_TRUE(answer["svg"].is_string());
+    answer.erase("svg");
+    EXPECT_EQ(cli_test::schema_problems(answer, schema), std::vector<std::string>{});
+    EXPECT_EQ(answer, advise_json(form.arguments));
+  }
+}
+
+TEST_F(Api, BadInputNamesTheField) {
+  expect_error(post("{"), 400, "", "not valid JSON");
+  expect_error(post("[1, 2]"), 400, "", "JSON object");
+  expect_error(post(R"({"distance": 5})"), 400, "distance", "unknown field");
+  expect_error(post(R"({"distance_nm": "12x"})"), 400, "distance_nm", "distance_nm \"12x\"");
+  expect_error(post(R"({"distance_nm": true})"), 400, "distance_nm", "expected a number");
+  expect_error(post(R"({"hemisphere": "east"})"), 400, "hemisphere", "\"north\" or \"south\"");
+  expect_error(post(R"({"ship": "95N,10W", "storm": "20N,60W"})"), 400, "ship", "ship \"95N,10W\"");
+  expect_error(post(R"({"ship": {"lat": 10}})"), 400, "ship", "lat");
+  expect_error(post(R"({"fixes": ["2023-09-12T18:00Z,24.7N,66.4W"]})"), 400, "fixes", "two");
+  expect_error(post(R"({"ship": "20N,60W", "fixes": ["2023-09-12T18:00Z,24N,66W",
+                        "2023-09-12T12:00Z,25N,67W"], "keep_nm": 1, "ship_speed_kn": 1})"),
+               400, "fixes", "fixes");
+  expect_error(post(R"({"ship": "20N,60W", "fixes": ["2023-09-12T12:00Z,24N,66W",
+                        "2023-09-12T18:00Z,95N,67W"], "keep_nm": 1, "ship_speed_kn": 1})"),
+               400, "fixes[1]", "latitude");
+  // The situation's rules, in the body's names: a negative distance, a missing ship speed,
+  // distance and positions together.
+  expect_error(post(R"({"distance_nm": -1, "bearing_deg": 1, "track_deg": 1, "speed_kn": 1,
+                        "keep_nm": 1, "ship_speed_kn": 1})"),
+               400, "distance_nm", "negative");
+  expect_error(post(R"({"distance_nm": 1, "bearing_deg": 1, "track_deg": 1, "speed_kn": 1,
+                        "keep_nm": 1})"),
+               400, "ship_speed_kn", "speed");
+  expect_error(post(R"({"distance_nm": 1, "bearing_deg": 1, "ship": "1N,1W", "storm": "2N,2W"})"),
+               400, "", "distance_nm");
+  expect_error(post(R"({"bearing_deg": 1, "track_deg": 1, "speed_kn": 1, "keep_nm": 1,
+                        "ship_speed_kn": 1})"),
+               400, "distance_nm", "bearing_deg needs distance_nm");
+}
+
+TEST_F(Api, StatusesOfTheWrongRequests) {
+  expect_error(post(std::string(64 * 1024 + 1, ' ')), 413, "", "larger than 65536");
+  expect_error(client().Get("/api/advice"), 405, "", "POST");
+  EXPECT_EQ(client().Get("/api/advice")->get_header_value("Allow"), "POST");
+  expect_error(post("{}", "/api/health"), 405, "", "GET");
+  expect_error(client().Delete("/"), 405, "", "GET");
+  for (const char* path : {"/nowhere", "/../../etc/passwd", "/%2e%2e/%2e%2e/etc/passwd",
+                           "/api/advice/", "/index.html", "//etc/passwd", "/api"}) {
+    SCOPED_TRACE(path);
+    expect_error(client().Get(path), 404, "", "no such page");
+  }
+}
+
+TEST_F(Api, HealthAndThePageFiles) {
+  const httplib::Result health = client().Get("/api/health");
+  ASSERT_TRUE(health);
+  EXPECT_EQ(health->status, 200);
+  expect_security_headers(health);
+  const struct {
+    const char* path;
+    const char* type;
+    const char* holds;
+  } files[] = {{"/", "text/html; charset=utf-8", "<script src=\"/app.js\""},
+               {"/app.js", "text/javascript; charset=utf-8", "/api/advice"},
+               {"/style.css", "text/css; charset=utf-8", "body.night"},
+               {"/favicon.svg", "image/svg+xml; charset=utf-8", "<svg"}};
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.path);
+    const httplib::Result result = client().Get(file.path);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->status, 200);
+    EXPECT_EQ(result->get_header_value("Content-Type"), file.type);
+    EXPECT_NE(result->body.find(file.holds), std::string::npos);
+    expect_security_headers(result);
+  }
+  // No inline script or style, which the policy would block.
+  const std::string page = client().Get("/")->body;
+  EXPECT_EQ(page.find("<script>"), std::string::npos);
+  EXPECT_EQ(page.find("<style"), std::string::npos);
+  EXPECT_EQ(page.find("style="), std::string::npos);
+}
+
+TEST_F(Api, HostileRequestsLeaveTheServerAnswering) {
+  // Nested a thousand deep, the reader must neither overflow its stack nor accept it.
+  expect_error(post(std::string(20000, '[') + std::string(20000, ']')), 400, "", "JSON object");
+  expect_error(post("{\"advisory\": \"\xff\xfe\"}"), 400, "", "not valid JSON");
+  expect_error(post(R"({"distance_nm": 1e400})"), 400, "", "");
+  // A header line past the library's bound, and bytes that are no HTTP at all.
+  httplib::Client long_header = client();
+  const httplib::Headers headers = {{"X-Long", std::string(10000, 'x')}};
+  const httplib::Result refused = long_header.Get("/api/health", headers);
+  if (refused) {
+    EXPECT_GE(refused->status, 400);
+  }
+  {
+    httplib::Client raw = client();
+    raw.Get(std::string("/\r\n\r\n\x01\x02 junk").c_str());
+  }
+  const httplib::Result health = client().Get("/api/health");
+  ASSERT_TRUE(health);
+  EXPECT_EQ(health->status, 200);
+}
+
+TEST(ServeProcess, StopsCleanlyOnEitherSignal) {
+  for (const int signal : {SIGINT, SIGTERM}) {
+    RunningServer server;
+    httplib::Client connection("127.0.0.1", server.port());
+    ASSERT_TRUE(connection.Get("/api/health"));
+    EXPECT_EQ(server.stop(signal), 0) << "signal " << signal;
+  }
+}
+
+TEST(ServeProcess, WrongListenAddressesAreUsageErrors) {
+  for (const char* address : {"8080", "127.0.0.1:", "127.0.0.1:65536", "127.0.0.1:-1", "::1:80",
+                              ":8080", "127.0.0.1:80x"}) {
+    const cli_test::ProgramRun run = cli_test::run_program({"serve", "--listen", address});
+    EXPECT_EQ(run.status, 2) << address;
+    EXPECT_NE(run.err.find("--listen"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+}  // namespace
+}  // namespace hurricane::server_test
