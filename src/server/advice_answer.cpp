@@ -3,8 +3,10 @@
 #include <nlohmann/json.hpp>
 #include <variant>
 
+#include "advisory_situation/situation_from_advisory.h"
 #include "analysis/advice.h"
 #include "json/advice_json.h"
+#include "json/advisory_json.h"
 #include "server/advice_query.h"
 #include "situation/situation.h"
 
@@ -24,6 +26,25 @@ std::string error_field(const situation::Error& error, const situation::Request&
   return api_field(error.field);
 }
 
+// An advisory's fault names its line, as the command line does.
+std::string failure_message(const advisory_situation::Failure& failure) {
+  if (failure.error.field != situation::Field::kAdvisory || failure.line == 0) {
+    return api_message(failure.error);
+  }
+  return "advisory: line " + std::to_string(failure.line) + ": " + failure.error.problem;
+}
+
+nlohmann::ordered_json advice_document(const situation::Situation& situation) {
+  const analysis::Advice advice =
+      analysis::advise(analysis::round_values(situation.answers), situation.hemisphere);
+  return json::advice_json(situation, advice, HURRICANE_VERSION);
+}
+
+Reply answer(nlohmann::ordered_json document) {
+  document["svg"] = "";
+  return Reply{200, "application/json", document.dump(), ""};
+}
+
 }  // namespace
 
 Reply advice_reply(std::string_view body) {
@@ -32,22 +53,25 @@ Reply advice_reply(std::string_view body) {
     return error_reply(400, failure->message, failure->field);
   }
   const AdviceQuery& query = std::get<AdviceQuery>(parsed);
+  // From here on exactly what `advise --format json` does with the same inputs.
   if (query.advisory || query.storm_id || query.margin_nm) {
-    return error_reply(400, "advisory: this server does not read advisories yet", "advisory");
+    const auto formed = advisory_situation::situation_from_advisory(
+        {query.advisory.value_or(""), query.storm_id.value_or(""), query.margin_nm}, query.request);
+    if (const auto* failure = std::get_if<advisory_situation::Failure>(&formed)) {
+      return error_reply(400, failure_message(*failure),
+                         error_field(failure->error, query.request));
+    }
+    const auto& advised = std::get<advisory_situation::AdvisedSituation>(formed);
+    nlohmann::ordered_json document = advice_document(advised.situation);
+    document["advisory"] = json::advisory_json(advised.advised, advised.keep_source);
+    return answer(std::move(document));
   }
-
-  // From here on exactly what `advise --format json` does with the same request.
   const situation::Result<situation::Situation> formed = situation::form_situation(query.request);
   if (!formed.ok()) {
     return error_reply(400, api_message(formed.error()),
                        error_field(formed.error(), query.request));
   }
-  const situation::Situation& situation = formed.value();
-  const analysis::Advice advice =
-      analysis::advise(analysis::round_values(situation.answers), situation.hemisphere);
-  nlohmann::ordered_json document = json::advice_json(situation, advice, HURRICANE_VERSION);
-  document["svg"] = "";
-  return Reply{200, "application/json", document.dump(), ""};
+  return answer(advice_document(formed.value()));
 }
 
 }  // namespace hurricane::server

@@ -158,7 +158,7 @@ std::optional<QueryError> read_key(const std::string& key, const json& value, Ad
     return std::nullopt;
   }
   if (key == "margin_nm") {
-    const auto number = read_number(key, Field::kKeep, value);
+    const auto number = read_number(key, Field::kMargin, value);
     if (const auto* failure = std::get_if<QueryError>(&number)) return *failure;
     query.margin_nm = std::get<double>(number);
     return std::nullopt;
@@ -211,6 +211,12 @@ const char* api_field(Field field) {
       return "at";
     case Field::kHemisphere:
       return "hemisphere";
+    case Field::kAdvisory:
+      return "advisory";
+    case Field::kMargin:
+      return "margin_nm";
+    case Field::kStormId:
+      return "storm_id";
   }
   return "?";
 }

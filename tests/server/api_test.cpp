@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,54 @@ TEST_F(Api, EveryInputFormAnswersWhatAdviseAnswers) {
     EXPECT_EQ(cli_test::schema_problems(answer, schema), std::vector<std::string>{});
     EXPECT_EQ(answer, advise_json(form.arguments));
   }
+}
+
+std::string sample(const char* name) {
+  std::ifstream file(std::string(HURRICANE_SOURCE_DIR "/tests/advisory/data/") + name);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
+  const char* const tcm = "tcm-al132023-30.txt";
+  const char* const feed = "rss-atlantic-al132023-30.xml";
+  struct Form {
+    json body;
+    std::vector<std::string> arguments;
+  };
+  const std::string path = HURRICANE_SOURCE_DIR "/tests/advisory/data/";
+  const Form forms[] = {
+      {{{"advisory", sample(tcm)}, {"ship", "27N,70W"}, {"ship_speed_kn", 12}},
+       {"--advisory", path + tcm, "--ship", "27N,70W", "--ship-speed", "12"}},
+      {{{"advisory", sample(feed)},
+        {"storm_id", "AL132023"},
+        {"ship", "27N,70W"},
+        {"ship_speed_kn", "12"},
+        {"margin_nm", 20},
+        {"at", "2023-09-13T00:00Z"}},
+       {"--advisory", path + feed, "--storm-id", "AL132023", "--ship", "27N,70W", "--ship-speed",
+        "12", "--margin", "20", "--at", "2023-09-13T00:00Z"}},
+  };
+  for (const Form& form : forms) {
+    SCOPED_TRACE(form.arguments[1]);
+    const httplib::Result result = post(form.body.dump());
+    ASSERT_TRUE(result);
+    ASSERT_EQ(result->status, 200) << result->body;
+    json answer = json::parse(result->body);
+    answer.erase("svg");
+    EXPECT_EQ(answer, advise_json(form.arguments));
+  }
+  expect_error(
+      post(
+          json{{"advisory", "no storm here\n"}, {"ship", "27N,70W"}, {"ship_speed_kn", 12}}.dump()),
+      400, "advisory", "advisory");
+  expect_error(post(json{{"advisory", sample(tcm)},
+                         {"ship", "27N,70W"},
+                         {"ship_speed_kn", 12},
+                         {"distance_nm", 100}}
+                        .dump()),
+               400, "", "distance_nm");
 }
 
 TEST_F(Api, BadInputNamesTheField) {
