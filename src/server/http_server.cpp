@@ -1,5 +1,7 @@
 #include "server/http_server.h"
 
+#include <sys/socket.h>
+
 #include <exception>
 #include <string>
 
@@ -85,6 +87,30 @@ void configure(httplib::Server& server) {
       [](const httplib::Request&, httplib::Response& response, std::exception_ptr) {
         write_reply(error_reply(500, "the request could not be answered"), response);
       });
+}
+
+int bind_server(httplib::Server& server, const ListenAddress& address) {
+  // The library's own options add SO_REUSEPORT, with which a second server binds a port in use
+  // and the system splits the connections between the two. SO_REUSEADDR alone lets a restart
+  // take the port back from connections still closing.
+  int listening = -1;
+  server.set_socket_options([&listening](socket_t socket) {
+    const int yes = 1;
+    setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    listening = socket;
+  });
+  int port = address.port;
+  if (address.port == 0) {
+    port = server.bind_to_any_port(address.host);
+  } else if (!server.bind_to_port(address.host, address.port)) {
+    port = -1;
+  }
+  if (port <= 0 || listening < 0) return -1;
+  // The library listens with a queue of 5, which a burst of new clients overflows: the system
+  // drops their connections and they wait a second to try again. Listening again on the same
+  // socket only changes the queue's length.
+  if (listen(listening, kListenQueue) != 0) return -1;
+  return port;
 }
 
 }  // namespace hurricane::server

@@ -22,6 +22,10 @@ inline constexpr std::size_t kMaxHeaderLineBytes = 8192;
 inline constexpr std::size_t kWorkerThreads = 48;
 inline constexpr std::size_t kMaxWaitingConnections = 256;
 
+// Connections the system holds for the server before it accepts them (the library's own 5 is
+// overflowed by a handful of clients connecting at once).
+inline constexpr int kListenQueue = 128;
+
 // A client that sends or receives nothing for this long is cut off, seconds.
 inline constexpr std::time_t kReadTimeoutSeconds = 5;
 inline constexpr std::time_t kWriteTimeoutSeconds = 5;

@@ -34,11 +34,7 @@ int serve(const ListenAddress& address, std::ostream& out, std::ostream& errors)
   httplib::Server server;
   configure(server);
   ListenAddress bound = address;
-  if (address.port == 0) {
-    bound.port = server.bind_to_any_port(address.host);
-  } else if (!server.bind_to_port(address.host, address.port)) {
-    bound.port = -1;
-  }
+  bound.port = bind_server(server, address);
   if (bound.port <= 0) {
     errors << "hurricane-escape: cannot listen on " << url_of(address)
            << " (address not on this machine, or the port in use)\n";

@@ -275,6 +275,17 @@ TEST(ServeProcess, StopsCleanlyOnEitherSignal) {
   }
 }
 
+// Regression: the library's default socket options let a second server share a port in use.
+TEST(ServeProcess, APortInUseIsRefused) {
+  RunningServer first;
+  const std::string address = "127.0.0.1:" + std::to_string(first.port());
+  const cli_test::ProgramRun second = cli_test::run_program({"serve", "--listen", address});
+  EXPECT_EQ(second.status, 1);
+  EXPECT_NE(second.err.find("cannot listen on http://" + address + "/"), std::string::npos)
+      << second.err;
+  EXPECT_EQ(second.out, "");
+}
+
 TEST(ServeProcess, WrongListenAddressesAreUsageErrors) {
   for (const char* address : {"8080", "127.0.0.1:", "127.0.0.1:65536", "127.0.0.1:-1", "::1:80",
                               ":8080", "127.0.0.1:80x"}) {
