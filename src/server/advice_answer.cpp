@@ -7,6 +7,7 @@
 #include "analysis/advice.h"
 #include "json/advice_json.h"
 #include "json/advisory_json.h"
+#include "picture/maneuvering_board.h"
 #include "server/advice_query.h"
 #include "situation/situation.h"
 
@@ -34,14 +35,15 @@ std::string failure_message(const advisory_situation::Failure& failure) {
   return "advisory: line " + std::to_string(failure.line) + ": " + failure.error.problem;
 }
 
-nlohmann::ordered_json advice_document(const situation::Situation& situation) {
+// The document of `advise --format json`, plus the picture of the same advice; `extra` is
+// added before the picture, as `advise` adds it.
+Reply answer(const situation::Situation& situation, bool night,
+             const nlohmann::ordered_json& extra = nlohmann::ordered_json::object()) {
   const analysis::Advice advice =
       analysis::advise(analysis::round_values(situation.answers), situation.hemisphere);
-  return json::advice_json(situation, advice, HURRICANE_VERSION);
-}
-
-Reply answer(nlohmann::ordered_json document) {
-  document["svg"] = "";
+  nlohmann::ordered_json document = json::advice_json(situation, advice, HURRICANE_VERSION);
+  for (const auto& [key, value] : extra.items()) document[key] = value;
+  document["svg"] = picture::maneuvering_board(advice, {night});
   return Reply{200, "application/json", document.dump(), ""};
 }
 
@@ -62,16 +64,16 @@ Reply advice_reply(std::string_view body) {
                          error_field(failure->error, query.request));
     }
     const auto& advised = std::get<advisory_situation::AdvisedSituation>(formed);
-    nlohmann::ordered_json document = advice_document(advised.situation);
-    document["advisory"] = json::advisory_json(advised.advised, advised.keep_source);
-    return answer(std::move(document));
+    const nlohmann::ordered_json extra = {
+        {"advisory", json::advisory_json(advised.advised, advised.keep_source)}};
+    return answer(advised.situation, query.night, extra);
   }
   const situation::Result<situation::Situation> formed = situation::form_situation(query.request);
   if (!formed.ok()) {
     return error_reply(400, api_message(formed.error()),
                        error_field(formed.error(), query.request));
   }
-  return answer(advice_document(formed.value()));
+  return answer(formed.value(), query.night);
 }
 
 }  // namespace hurricane::server
