@@ -16,5 +16,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The run-time libraries the program links, as Debian 12 names them; CLI11 and nlohmann-json
 # are header-only and leave nothing behind.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 12), libgeographiclib23 (>= 2.1)")
+    "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 12), libgeographiclib23 (>= 2.1), \
+libcpp-httplib0.11 (>= 0.11.4)")
 include(CPack)
