@@ -21,10 +21,12 @@ void append_attrs(std::string& out, std::initializer_list<Attr> attrs) {
 
 std::string coord(double pixels) {
   if (!std::isfinite(pixels)) return "0";
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.2f", pixels);
+  // to_chars rounds as "%.2f" does, at a fraction of its cost: a picture writes thousands.
+  char buffer[400];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, pixels, std::chars_format::fixed, 2);
   // "-0.00" reads as 0 to every parser, but a plain "0.00" is easier to compare.
-  std::string s = buffer;
+  std::string s(buffer, result.ptr);
   if (s == "-0.00") s = "0.00";
   return s;
 }
@@ -39,8 +41,9 @@ std::string exact(double value) {
 std::string fixed(double value, int decimals) {
   if (!std::isfinite(value)) return "-";
   char buffer[400];  // the largest double in %f has 309 digits before the point
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  std::string s = buffer;
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  std::string s(buffer, result.ptr);
   if (s.starts_with('-') && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
   return s;
 }
@@ -57,6 +60,7 @@ std::string course3(int degrees) {
 }
 
 std::string xml_escape(std::string_view text) {
+  if (text.find_first_of("&<>\"'") == std::string_view::npos) return std::string(text);
   std::string out;
   out.reserve(text.size());
   for (const char c : text) {
