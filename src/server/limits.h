@@ -22,6 +22,10 @@ inline constexpr std::size_t kMaxHeaderLineBytes = 8192;
 inline constexpr std::size_t kWorkerThreads = 48;
 inline constexpr std::size_t kMaxWaitingConnections = 256;
 
+// Memory pools the workers share (glibc's malloc arenas); one a core keeps them busy without
+// each worker keeping its own peak.
+inline constexpr int kMallocArenas = 2;
+
 // Connections the system holds for the server before it accepts them (the library's own 5 is
 // overflowed by a handful of clients connecting at once).
 inline constexpr int kListenQueue = 128;

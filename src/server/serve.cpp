@@ -1,5 +1,6 @@
 #include "server/serve.h"
 
+#include <malloc.h>
 #include <pthread.h>
 #include <signal.h>
 
@@ -8,6 +9,7 @@
 #include <thread>
 
 #include "server/http_server.h"
+#include "server/limits.h"
 
 namespace hurricane::server {
 
@@ -25,6 +27,9 @@ sigset_t stop_signals() {
 }  // namespace
 
 int serve(const ListenAddress& address, std::ostream& out, std::ostream& errors) {
+  // Each worker thread would otherwise get a malloc arena of its own that keeps the peak of
+  // its answers: memory that grows with the number of threads, not with the work.
+  mallopt(M_ARENA_MAX, kMallocArenas);
   // A client that goes away while its answer is written must not end the process.
   signal(SIGPIPE, SIG_IGN);
   const sigset_t signals = stop_signals();
