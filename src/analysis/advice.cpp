@@ -9,6 +9,18 @@
 
 namespace hurricane::analysis {
 
+const char* area_name(Area area) {
+  switch (area) {
+    case Area::kInternal:
+      return "internal";
+    case Area::kExternal:
+      return "external";
+    case Area::kDistant:
+      return "distant";
+  }
+  return "distant";
+}
+
 Advice advise(const RoundValues& values, Hemisphere hemisphere) {
   const RoundAnalysis r = analyse_round(values);
   Advice a;

@@ -98,6 +98,9 @@ struct Advice {
   Area area = Area::kDistant;      // irang
 };
 
+// The area class as programs name it: "internal", "external" or "distant".
+const char* area_name(Area area);
+
 // advise: the whole advice for one round's values in the given hemisphere. Pure: no I/O, no
 // state; the same values give the same bits everywhere.
 Advice advise(const RoundValues& values, Hemisphere hemisphere);

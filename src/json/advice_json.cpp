@@ -100,18 +100,6 @@ json advice_b(const analysis::MaxCpa& b) {
           {"slow_ship_hint", b.slow_ship_hint}};
 }
 
-const char* area_name(analysis::Area area) {
-  switch (area) {
-    case analysis::Area::kInternal:
-      return "internal";
-    case analysis::Area::kExternal:
-      return "external";
-    case analysis::Area::kDistant:
-      return "distant";
-  }
-  return "distant";
-}
-
 }  // namespace
 
 nlohmann::ordered_json advice_json(const situation::Situation& situation,
@@ -124,7 +112,7 @@ nlohmann::ordered_json advice_json(const situation::Situation& situation,
   object["advice_a"] = advice_a(advice);
   object["advice_b"] = advice_b(advice.max_cpa);
   object["dangerous_quarter"] = advice.dangerous_quarter;
-  object["area"] = area_name(advice.area);
+  object["area"] = analysis::area_name(advice.area);
   object["report"] = report::result_lines(advice);
   object["warnings"] = situation.warnings;
   return object;

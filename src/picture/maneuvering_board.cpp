@@ -4,21 +4,6 @@
 #include "picture/svg.h"
 
 namespace hurricane::picture {
-namespace {
-
-const char* area_name(analysis::Area area) {
-  switch (area) {
-    case analysis::Area::kInternal:
-      return "internal";
-    case analysis::Area::kExternal:
-      return "external";
-    case analysis::Area::kDistant:
-      return "distant";
-  }
-  return "distant";
-}
-
-}  // namespace
 
 std::string maneuvering_board(const analysis::Advice& advice, const PictureOptions& options) {
   const Scene scene{advice, board_for(advice), palette(options.night)};
@@ -30,7 +15,7 @@ std::string maneuvering_board(const analysis::Advice& advice, const PictureOptio
         {"height", coord(kCanvasHeight)},
         {"viewBox", "0 0 " + coord(kCanvasWidth) + " " + coord(kCanvasHeight)},
         {"font-family", "sans-serif"},
-        {"data-area", area_name(advice.area)},
+        {"data-area", analysis::area_name(advice.area)},
         {"data-dangerous-quarter", advice.dangerous_quarter ? "true" : "false"},
         {"data-hemisphere", advice.hemisphere == analysis::Hemisphere::kSouth ? "south" : "north"},
         {"data-palette", options.night ? "night" : "day"}});
