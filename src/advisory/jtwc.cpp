@@ -59,7 +59,6 @@ struct Reading {
   std::optional<RadiiGroup> group;
   std::vector<StatedVector> vectors;
   std::vector<TextLine> remarks;
-  int part = 0;  // "END PART nn/mm": nn, 0 when not a part
 };
 
 bool starts_with_digit(std::string_view text) {
@@ -185,10 +184,28 @@ LineError read_subject(std::string_view text, std::size_t index, Reading& readin
   return std::nullopt;
 }
 
-// "// END PART 02/02 //": the part number.
-void read_part(std::string_view text, Reading& reading) {
-  Cursor cursor{text.substr(text.find("END PART") + 8)};
-  if (const std::optional<int> part = take_int(cursor, 2)) reading.part = *part;
+// "// END PART 02/02 //": the part number; 0 for another line.
+int part_number(std::string_view text) {
+  const std::size_t at = text.find("END PART");
+  if (at == std::string_view::npos) return 0;
+  Cursor cursor{text.substr(at + 8)};
+  return take_int(cursor, 2).value_or(0);
+}
+
+// A later part of a warning sent in parts holds no warning position of its own; joined after
+// the first part it reads as one warning.
+std::optional<ReadError> refuse_lone_part(const std::vector<TextLine>& lines, std::size_t start) {
+  std::optional<std::size_t> later_part;
+  for (std::size_t i = start; i < lines.size(); ++i) {
+    const std::string_view text = trim(lines[i].text);
+    if (text == "WARNING POSITION:") return std::nullopt;
+    if (part_number(text) > 1 && !later_part) later_part = i;
+  }
+  if (!later_part) return std::nullopt;
+  return ReadError{lines[*later_part].line,
+                   "this is part " + std::to_string(part_number(lines[*later_part].text)) +
+                       " of a warning sent in parts, without the warning position: read the "
+                       "first part, or the parts joined in order"};
 }
 
 LineError read_line(std::string_view text, std::size_t index, Reading& reading) {
@@ -197,10 +214,7 @@ LineError read_line(std::string_view text, std::size_t index, Reading& reading) 
     return "expected the position line `311800Z --- 24.0N 130.2E` after `" +
            std::to_string(*reading.pending_hour) + " HRS, VALID AT:`";
   }
-  if (text.find("END PART") != std::string_view::npos) {
-    read_part(text, reading);
-    return std::nullopt;
-  }
+  if (text.find("END PART") != std::string_view::npos) return std::nullopt;
   if (reading.section == Section::kRemarks) {
     reading.remarks.push_back({std::string(text), reading.lines[index].line});
     return std::nullopt;
@@ -247,6 +261,14 @@ LineError read_line(std::string_view text, std::size_t index, Reading& reading) 
   }
   if (starts_with_dtg(text)) return read_position(text, index, reading);
   const bool in_point = reading.section == Section::kForecast && !storm.forecast.empty();
+  const bool before_point = reading.section == Section::kForecast && storm.forecast.empty();
+  if (reading.section == Section::kForecast &&
+      (text.starts_with("MOVEMENT PAST") || text.starts_with("POSITION ACCURATE"))) {
+    return "the warning position's movement or accuracy among the forecasts";
+  }
+  if (before_point && (text.starts_with("MAX SUSTAINED WINDS") || text.starts_with("RADIUS OF"))) {
+    return "winds or radii under `FORECASTS:` before the first forecast position";
+  }
   if (text.starts_with("MOVEMENT PAST")) {
     LineRead<Motion> motion = read_movement_line(text);
     if (auto* error = std::get_if<std::string>(&motion)) return std::move(*error);
@@ -274,11 +296,7 @@ LineError read_line(std::string_view text, std::size_t index, Reading& reading) 
     }
     return std::nullopt;
   }
-  if (text.starts_with("RADIUS OF")) {
-    if (reading.section == Section::kForecast && !in_point)
-      return "radii before a forecast position";
-    return read_radius_head_line(text, index, reading);
-  }
+  if (text.starts_with("RADIUS OF")) return read_radius_head_line(text, index, reading);
   if (text.starts_with("VECTOR TO")) {
     LineRead<VectorLine> vector = read_vector_line(text);
     if (auto* error = std::get_if<std::string>(&vector)) return std::move(*error);
@@ -346,12 +364,6 @@ std::optional<ReadError> check_complete(const Reading& reading, std::size_t star
                     "expected a subject line such as `SUBJ/TYPHOON 06W (KHANUN) WARNING NR 017//`");
   }
   if (!reading.has_fix) {
-    if (reading.part > 1) {
-      return error_at(lines[reading.subject_index],
-                      "this is part " + std::to_string(reading.part) +
-                          " of a warning sent in parts, without the warning position: read the "
-                          "first part, or the parts joined in order");
-    }
     return error_at(lines[reading.subject_index],
                     "expected `WARNING POSITION:` and a line such as `310600Z --- NEAR 22.8N "
                     "131.6E`");
@@ -434,6 +446,7 @@ std::optional<std::size_t> find_jtwc(const std::vector<TextLine>& lines) {
 Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
   const auto issued = read_issue(lines, start);
   if (const auto* error = std::get_if<ReadError>(&issued)) return *error;
+  if (auto error = refuse_lone_part(lines, start)) return *error;
   Storm storm;
   storm.form = SourceForm::kJtwcWarning;
   storm.issued = std::get<UtcTime>(issued);

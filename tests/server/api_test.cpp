@@ -134,6 +134,7 @@ std::string sample(const char* name) {
 TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
   const char* const tcm = "tcm-al132023-30.txt";
   const char* const feed = "rss-atlantic-al132023-30.xml";
+  const char* const jtwc = "wp062023-khanun-nr017.txt";
   struct Form {
     json body;
     std::vector<std::string> arguments;
@@ -150,6 +151,8 @@ TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
         {"at", "2023-09-13T00:00Z"}},
        {"--advisory", path + feed, "--storm-id", "AL132023", "--ship", "27N,70W", "--ship-speed",
         "12", "--margin", "20", "--at", "2023-09-13T00:00Z"}},
+      {{{"advisory", sample(jtwc)}, {"ship", "25N,134E"}, {"ship_speed_kn", 12}},
+       {"--advisory", path + jtwc, "--ship", "25N,134E", "--ship-speed", "12"}},
   };
   for (const Form& form : forms) {
     SCOPED_TRACE(form.arguments[1]);
