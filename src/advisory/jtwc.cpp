@@ -8,6 +8,8 @@
 
 #include "advisory/jtwc_heading.h"
 #include "advisory/jtwc_lines.h"
+#include "advisory/jtwc_product.h"
+#include "advisory/jtwc_radii.h"
 #include "advisory/jtwc_remarks.h"
 #include "advisory/jtwc_vector.h"
 
@@ -17,16 +19,6 @@ namespace {
 using LineError = std::optional<std::string>;
 
 enum class Section { kHead, kPosition, kForecast, kRemarks };
-
-// A "RADIUS OF nnn KT WINDS" line and the lines that continue it, until all four quadrants
-// have a radius.
-struct RadiiGroup {
-  int threshold_kt = 0;
-  QuadrantRadii radii;
-  std::array<bool, 4> given{};
-  std::size_t index = 0;  // of the RADIUS line
-  std::optional<QuadrantRadii>* slot = nullptr;
-};
 
 // A "VECTOR TO nn HR POSIT" and the point it starts from (0: the warning position, k: the
 // k-th forecast point).
@@ -75,33 +67,12 @@ std::string hhz(const DayTime& at) {
   return text;
 }
 
-LineError add_entry(RadiiGroup& group, const RadiusEntry& entry) {
-  bool any = false;
-  for (std::size_t q = 0; q < 4; ++q) {
-    const bool named = entry.elsewhere ? !group.given[q] : entry.quadrants[q];
-    if (!named) continue;
-    if (group.given[q]) {
-      return "a second " + std::string(quadrant_name(kQuadrants[q])) + " radius of the " +
-             std::to_string(group.threshold_kt) + "-kt winds";
-    }
-    group.given[q] = true;
-    group.radii.nm[q] = entry.nm;
-    any = true;
-  }
-  if (!any) return "ELSEWHERE after all four quadrants have a radius";
-  return std::nullopt;
-}
-
-bool complete(const RadiiGroup& group) {
-  return group.given[0] && group.given[1] && group.given[2] && group.given[3];
-}
-
 // Closes the open radii group: every quadrant needs its radius.
 LineError close_group(Reading& reading) {
   if (!reading.group) return std::nullopt;
   const RadiiGroup group = *reading.group;
   reading.group.reset();
-  if (!complete(group)) {
+  if (!is_complete(group)) {
     return "the " + std::to_string(group.threshold_kt) +
            "-kt radii do not cover all four quadrants (NE, SE, SW, NW)";
   }
@@ -121,7 +92,7 @@ LineError read_radius_head_line(std::string_view text, std::size_t index, Readin
   if (slot->has_value())
     return "a second group of " + std::to_string(read.threshold_kt) + "-kt radii";
   reading.group = RadiiGroup{read.threshold_kt, {}, {}, index, slot};
-  return add_entry(*reading.group, read.first);
+  return add_radius(*reading.group, read.first);
 }
 
 // The warning position, or a forecast point's position after its "nn HRS, VALID AT:".
@@ -182,30 +153,6 @@ LineError read_subject(std::string_view text, std::size_t index, Reading& readin
   reading.has_subject = true;
   reading.subject_index = index;
   return std::nullopt;
-}
-
-// "// END PART 02/02 //": the part number; 0 for another line.
-int part_number(std::string_view text) {
-  const std::size_t at = text.find("END PART");
-  if (at == std::string_view::npos) return 0;
-  Cursor cursor{text.substr(at + 8)};
-  return take_int(cursor, 2).value_or(0);
-}
-
-// A later part of a warning sent in parts holds no warning position of its own; joined after
-// the first part it reads as one warning.
-std::optional<ReadError> refuse_lone_part(const std::vector<TextLine>& lines, std::size_t start) {
-  std::optional<std::size_t> later_part;
-  for (std::size_t i = start; i < lines.size(); ++i) {
-    const std::string_view text = trim(lines[i].text);
-    if (text == "WARNING POSITION:") return std::nullopt;
-    if (part_number(text) > 1 && !later_part) later_part = i;
-  }
-  if (!later_part) return std::nullopt;
-  return ReadError{lines[*later_part].line,
-                   "this is part " + std::to_string(part_number(lines[*later_part].text)) +
-                       " of a warning sent in parts, without the warning position: read the "
-                       "first part, or the parts joined in order"};
 }
 
 LineError read_line(std::string_view text, std::size_t index, Reading& reading) {
@@ -381,57 +328,6 @@ std::optional<ReadError> check_complete(const Reading& reading, std::size_t star
   return std::nullopt;
 }
 
-// The heading: WMO line, product kind and the issue time from the date in the remarks.
-std::variant<UtcTime, ReadError> read_issue(const std::vector<TextLine>& lines, std::size_t start) {
-  const std::optional<JtwcWmoLine> wmo = read_jtwc_wmo_line(lines[start].text);
-  if (!wmo) {
-    return error_at(lines[start],
-                    "expected the heading line such as `WTPN32 PGTW 310900` (product, station, "
-                    "issue day and time) before MSGID");
-  }
-  if (wmo->product == "WD") {
-    return error_at(lines[start],
-                    "this is the prognostic reasoning (WD...), not a warning: read the warning "
-                    "(WT...) itself");
-  }
-  // The subject names the other products sent under a warning's heading.
-  for (std::size_t i = start + 1; i < lines.size(); ++i) {
-    const std::string_view text = trim(lines[i].text);
-    if (!text.starts_with("SUBJ/")) continue;
-    if (text.find("FORMATION ALERT") != std::string_view::npos) {
-      return error_at(lines[i],
-                      "this is a tropical cyclone formation alert, not a warning: it gives no "
-                      "storm position and movement to advise on");
-    }
-    if (text.find("PROGNOSTIC REASONING") != std::string_view::npos) {
-      return error_at(lines[i],
-                      "this is the prognostic reasoning, not a warning: read the warning "
-                      "(WT...) itself");
-    }
-    break;
-  }
-  if (wmo->product != "WT" || !is_warning_area(wmo->area)) {
-    return error_at(lines[start], "expected a warning heading WTPN, WTIO, WTXS or WTPS; this is " +
-                                      wmo->product + wmo->area);
-  }
-  std::optional<UtcTime> date;
-  for (std::size_t i = start + 1; i < lines.size() && !date; ++i)
-    date = read_date_group(lines[i].text);
-  if (!date) {
-    return error_at(lines[start],
-                    "the warning states no date (a line such as `31JUL23.` in the remarks), and "
-                    "its times give only the day of the month");
-  }
-  const std::optional<UtcTime> issued =
-      resolve_day_time(*date, wmo->issued.day, wmo->issued.hour, wmo->issued.minute);
-  if (!issued) {
-    return error_at(
-        lines[start],
-        "the issue day lies within 10 days of no date near the remarks' date " + to_iso8601(*date));
-  }
-  return *issued;
-}
-
 }  // namespace
 
 std::optional<std::size_t> find_jtwc(const std::vector<TextLine>& lines) {
@@ -444,7 +340,7 @@ std::optional<std::size_t> find_jtwc(const std::vector<TextLine>& lines) {
 }
 
 Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
-  const auto issued = read_issue(lines, start);
+  const auto issued = read_warning_issue(lines, start);
   if (const auto* error = std::get_if<ReadError>(&issued)) return *error;
   if (auto error = refuse_lone_part(lines, start)) return *error;
   Storm storm;
@@ -456,11 +352,11 @@ Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
     if (text == "NNNN") break;
     if (reading.group) {
       if (starts_with_digit(text) && !starts_with_dtg(text)) {
-        if (complete(*reading.group))
+        if (is_complete(*reading.group))
           return error_at(lines[i], "a radius after all four quadrants have one");
         LineRead<RadiusEntry> entry = read_radius_entry(text);
         if (auto* error = std::get_if<std::string>(&entry)) return error_at(lines[i], *error);
-        if (LineError error = add_entry(*reading.group, std::get<RadiusEntry>(entry))) {
+        if (LineError error = add_radius(*reading.group, std::get<RadiusEntry>(entry))) {
           return error_at(lines[i], *error);
         }
         continue;
