@@ -53,8 +53,10 @@ struct Reading {
   std::vector<TextLine> remarks;
 };
 
-bool starts_with_digit(std::string_view text) {
-  return !text.empty() && text.front() >= '0' && text.front() <= '9';
+// "090 NM ...": a line that continues a radii group (a forecast hour or a position does not).
+bool continues_radii(std::string_view text) {
+  Cursor cursor{text};
+  return take_int(cursor, 4) && take_word(cursor, "NM ");
 }
 
 void warn(Reading& reading, std::size_t index, std::string message) {
@@ -351,7 +353,7 @@ Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
     const std::string_view text = trim(lines[i].text);
     if (text == "NNNN") break;
     if (reading.group) {
-      if (starts_with_digit(text) && !starts_with_dtg(text)) {
+      if (continues_radii(text)) {
         if (is_complete(*reading.group))
           return error_at(lines[i], "a radius after all four quadrants have one");
         LineRead<RadiusEntry> entry = read_radius_entry(text);

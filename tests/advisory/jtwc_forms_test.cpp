@@ -56,6 +56,19 @@ TEST(JtwcForms, SouthernWarningAcrossTheYearEnd) {
   EXPECT_TRUE(s.warnings.empty()) << s.warnings.front().message;
 }
 
+// Without separator and VECTOR lines a radii group ends at the next forecast hour.
+TEST(JtwcForms, WithoutSeparatorsOrVectors) {
+  std::string text(kHandMadeSouthern);
+  for (const std::string_view line : {"    ---\n", "   VECTOR TO 24 HR POSIT: 220 DEG/ 06 KTS\n",
+                                      "   VECTOR TO 48 HR POSIT: 240 DEG/ 05 KTS\n"}) {
+    for (std::size_t at; (at = text.find(line)) != std::string::npos;) text.erase(at, line.size());
+  }
+  const Storm s = read_storm(text);
+  EXPECT_EQ(s.radii.kt34, radii(90, 90, 120, 90));
+  ASSERT_EQ(s.forecast.size(), 3u);
+  EXPECT_EQ(s.forecast[1].radii.kt34, radii(60, 80, 80, 60));
+}
+
 // Hand-made: east of 180 (W longitudes), stationary, no name, final, dissipated over land.
 TEST(JtwcForms, FinalWarningWestLongitudeStationary) {
   const Storm s = read_storm(kHandMadeFinal);
