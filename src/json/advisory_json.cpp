@@ -62,7 +62,10 @@ nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& adv
             {"50", radii(storm.radii.kt50)},
             {"64", radii(storm.radii.kt64)}}},
           {"forecast", forecast(storm.forecast)},
-          {"keep_source", std::string(keep_source)}};
+          {"keep_source", std::string(keep_source)},
+          {"advisory_keep", advised.keep
+                                ? json{{"nm", advised.keep->nm}, {"source", advised.keep->source}}
+                                : json(nullptr)}};
 }
 
 }  // namespace hurricane::json

@@ -12,7 +12,9 @@ namespace hurricane::json {
 // advisory_json: storm_id, name, kind, number (null from ATCF), issued (ISO 8601, null from
 // ATCF), centre {lat, lon, time}, accuracy_nm (or null), movement {track_deg, speed_kn} (null
 // when stationary), max_wind_kt, radii_nm {"34", "50", "64"} each {ne, se, sw, nw} or null,
-// forecast [{time, lat, lon, max_wind_kt}] (forecast then outlook points), keep_source.
+// forecast [{time, lat, lon, max_wind_kt}] (forecast then outlook points), keep_source, and
+// advisory_keep {nm, source}: the distance the 34-kt radii suggest, also when the navigator gave
+// another (null without 34-kt winds).
 nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& advised,
                                      std::string_view keep_source);
 
