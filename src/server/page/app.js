@@ -142,8 +142,10 @@ function clearMessages() {
 // Keys that are also plain words (ship, at) are only taken as keys where a message begins.
 function inLabels(message) {
   let text = message;
-  for (const [key, label] of Object.entries(LABELS)) {
-    if (/[_[]/.test(key)) text = text.split(key).join(label);
+  // Longest first, so ship_speed_kn is not read as ship_ and speed_kn.
+  const keys = Object.keys(LABELS).sort((a, b) => b.length - a.length);
+  for (const key of keys) {
+    if (/[_[]/.test(key)) text = text.split(key).join(LABELS[key]);
   }
   const lead = /^([a-z]+)(?=[ :"])/.exec(text);
   if (lead && LABELS[lead[1]]) text = LABELS[lead[1]] + text.slice(lead[1].length);

@@ -148,6 +148,13 @@ try {
   check('a message names fields by their labels', twoKeys.includes('Bearing needs Distance') &&
     !/_deg|_nm/.test(twoKeys), twoKeys);
 
+  await page.goto(`${url}#mode=values&distance_nm=1&bearing_deg=1&track_deg=1&speed_kn=1&keep_nm=1`,
+    { waitUntil: 'networkidle0' });
+  await waitForStatus('error');
+  const shipSpeed = await page.$eval('.message[data-for="ship_speed_kn"]', (element) => element.textContent);
+  check('a key holding another is named whole', shipSpeed.includes('Ship\'s maximum speed') &&
+    !shipSpeed.includes('ship_'), shipSpeed);
+
   // Every request body the page sends, newest last.
   const bodies = [];
   page.on('request', (request) => {
