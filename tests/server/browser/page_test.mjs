@@ -137,6 +137,8 @@ try {
   await page.click('#night');
   await page.waitForFunction(() => document.body.classList.contains('night'));
   await waitForStatus('current');
+  check('the board is drawn at night too', await page.waitForSelector(
+    '#picture svg[data-palette="night"]', { timeout: 5000 }).then(() => true, () => false));
   await page.screenshot({ path: join(artefacts, 'page-night.png'), fullPage: true });
   check('the night palette is in the address', page.url().includes('palette=night'));
 
@@ -191,6 +193,8 @@ try {
     JSON.stringify(lastBody()));
   for (const [width, height] of [[390, 844], [1280, 900]]) {
     await page.setViewport({ width, height });
+    const sideways = await page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
+    check(`positions at ${width} px: no sideways scrolling`, sideways <= 0, `${sideways} px too wide`);
     await page.screenshot({ path: join(artefacts, `page-south-${width}.png`) });
   }
   await page.setViewport({ width: 1280, height: 1000 });
