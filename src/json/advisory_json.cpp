@@ -86,7 +86,10 @@ nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& adv
           {"forecast", forecast(storm.forecast)},
           {"keep_source", std::string(keep_source)},
           {"jtwc_warning", warning_details(storm.warning)},
-          {"text_warnings", text_warnings(storm.warnings)}};
+          {"text_warnings", text_warnings(storm.warnings)},
+          {"advisory_keep", advised.keep
+                                ? json{{"nm", advised.keep->nm}, {"source", advised.keep->source}}
+                                : json(nullptr)}};
 }
 
 }  // namespace hurricane::json
