@@ -13,7 +13,8 @@ static_assert(sizeof(float) == 4);
 
 // More than any shoreline of the full resolution holds; bounds what a damaged header may ask for.
 constexpr std::uint32_t kMaxVertices = 1u << 26;
-constexpr std::uint32_t kMaxSourceBytes = 1u << 12;
+// The source text goes on a console line of its own.
+constexpr std::uint32_t kMaxSourceBytes = 64;
 
 // Reads straight into the vectors: some megabytes at every start-up, so no copy between.
 template <typename T>
@@ -29,6 +30,9 @@ void write_all(std::ofstream& out, const std::vector<T>& values) {
 }
 
 std::string check(const Shoreline& s) {
+  for (const char c : s.source) {
+    if (c < ' ' || c > '~') return "the source text holds a byte outside printable ASCII";
+  }
   const std::size_t n = s.x.size();
   if (s.line_start.empty() || s.line_start.front() != 0 || s.line_start.back() != n) {
     return "polyline starts do not cover the vertices";

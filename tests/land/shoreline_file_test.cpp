@@ -72,6 +72,11 @@ TEST(ShorelineFile, DamagedFilesAreRefusedByName) {
   std::memcpy(outside.data() + 20 + 11 + 8, &far, sizeof far);  // first longitude
   refused(outside, "longitude beyond 180");
 
+  Shoreline escaping = square();
+  escaping.source = "\x1b[2J";  // would clear the navigator's terminal
+  ASSERT_TRUE(write_shoreline(escaping, path));
+  refused(bytes_of(path), "control bytes in the source");
+
   std::remove(path.c_str());
   const auto missing = read_shoreline(path);
   ASSERT_TRUE(std::holds_alternative<std::string>(missing));

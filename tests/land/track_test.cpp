@@ -48,20 +48,5 @@ TEST(Track, CutShortOfThePoleAndRejectedWhenMeaningless) {
   EXPECT_FALSE(make_track(89.9, 0.0, 0.0, 10.0));
 }
 
-TEST(Track, ShiftsCoverEveryTurnTheTrackReaches) {
-  const auto west = make_track(64.0, -177.0, 270.0, 600.0);  // past -180
-  ASSERT_TRUE(west);
-  EXPECT_EQ(shifts_into_range(*west).first, -1);
-  EXPECT_EQ(shifts_into_range(*west).last, 0);
-  const auto east = make_track(51.8, 179.5, 90.0, 600.0);  // past 180
-  ASSERT_TRUE(east);
-  EXPECT_EQ(shifts_into_range(*east).first, 0);
-  EXPECT_EQ(shifts_into_range(*east).last, 1);
-  const auto home = make_track(24.0, -88.0, 45.0, 100.0);
-  ASSERT_TRUE(home);
-  EXPECT_EQ(shifts_into_range(*home).first, 0);
-  EXPECT_EQ(shifts_into_range(*home).last, 0);
-}
-
 }  // namespace
 }  // namespace hurricane::land
