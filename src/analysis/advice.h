@@ -6,6 +6,7 @@
 #include <chrono>
 #include <optional>
 #include <ratio>
+#include <string>
 #include <vector>
 
 #include "analysis/round_values.h"
@@ -51,11 +52,34 @@ struct CourseRange {
   int last = 0;
 };
 
+// Where a course's rhumb-line track from the ship's position, at the ship's full speed, first
+// meets the shoreline.
+struct LandMeeting {
+  double hour = 0.0;  // hours from now, >= 0
+  double lat = 0.0;   // degrees north, -90..90
+  double lon = 0.0;   // degrees east, -180..180
+};
+
+// Whether the escapes were held against the shoreline.
+enum class LandCheck {
+  kNoPosition,  // the ship's position was not given: nothing to check
+  kChecked,     // every escape's `land` is set when its track meets land within the horizon
+  kOff,         // land was left out (--no-land)
+};
+
+// How the escapes were held against land: what with, and how far ahead.
+struct LandCheckInfo {
+  LandCheck check = LandCheck::kNoPosition;
+  std::string shoreline;   // the data set, its version and resolution (when checked)
+  double horizon_h = 0.0;  // hours of each track checked (when checked)
+};
+
 // An escape that advice [A] recommends.
 struct Escape {
-  int course = 0;            // whole degrees, 0..359
-  double speed = 0.0;        // least ship speed it needs, kn, never negative
-  bool speed_shown = false;  // whether the speed is stated (staying in place fails)
+  int course = 0;                   // whole degrees, 0..359
+  double speed = 0.0;               // least ship speed it needs, kn, never negative
+  bool speed_shown = false;         // whether the speed is stated (staying in place fails)
+  std::optional<LandMeeting> land;  // set only when checked and the track meets land
 };
 
 // Advice [A]: the courses at full speed that keep the distance.
@@ -67,6 +91,9 @@ struct CourseAdvice {
   bool ranges_incomplete = false;   // the range finder met a list without a range start
   std::vector<Escape> escapes;      // the recommended escapes, cheaper first (0 to 2)
   bool stay_possible = false;       // staying in place keeps the distance
+  // Land on the escapes' tracks: set after the analysis by the answer, which knows the ship's
+  // position and the shoreline.
+  LandCheckInfo land;
 };
 
 // Which answer advice [B] gives.

@@ -1,6 +1,9 @@
 #include "answer/answer.h"
 
+#include <optional>
 #include <utility>
+
+#include "land_advice/escape_land.h"
 
 namespace hurricane::answer {
 
@@ -13,6 +16,22 @@ Answer advised(situation::Situation situation) {
   return a;
 }
 
+// The escapes held against the shoreline; a failure of the ship's input when it lies on land.
+std::optional<Failure> hold_against_land(const Request& request, Answer& a) {
+  if (!request.shoreline) {
+    land_advice::land_turned_off(a.situation, a.advice);
+    return std::nullopt;
+  }
+  auto refused = land_advice::check_escapes(*request.shoreline, a.situation, a.advice);
+  if (!refused) return std::nullopt;
+  situation::Error error;
+  error.kind = situation::ErrorKind::kUnusable;
+  error.field = situation::Field::kShip;
+  error.value = request.situation.ship.value_or("");
+  error.problem = std::move(*refused);
+  return Failure{std::move(error), 0};
+}
+
 }  // namespace
 
 std::variant<Answer, Failure> answer(const Request& request) {
@@ -23,11 +42,14 @@ std::variant<Answer, Failure> answer(const Request& request) {
     Answer a = advised(std::move(from.situation));
     a.advisory = AdvisoryProvenance{std::move(from.advised), std::move(from.keep_source),
                                     from.fix_age_hours};
+    if (auto failure = hold_against_land(request, a)) return std::move(*failure);
     return a;
   }
   situation::Result<situation::Situation> formed = situation::form_situation(request.situation);
   if (!formed.ok()) return Failure{formed.error(), 0};
-  return advised(formed.value());
+  Answer a = advised(formed.value());
+  if (auto failure = hold_against_land(request, a)) return std::move(*failure);
+  return a;
 }
 
 }  // namespace hurricane::answer

@@ -9,6 +9,7 @@
 
 #include "advisory_situation/situation_from_advisory.h"
 #include "analysis/advice.h"
+#include "land/land.h"
 #include "situation/situation.h"
 
 namespace hurricane::answer {
@@ -18,6 +19,9 @@ namespace hurricane::answer {
 struct Request {
   situation::Request situation;
   std::optional<advisory_situation::AdvisoryInput> advisory;  // its text must outlive the call
+  // The shoreline the escapes are held against when the ship's position is given; null leaves
+  // land out, and the answer says so. The front-end loads it once and keeps it.
+  const land::Land* shoreline = nullptr;
 };
 
 // Where the storm came from, when from an advisory.
@@ -37,8 +41,9 @@ struct Answer {
 // Why there is no answer: the input at fault and what is wrong with it.
 using Failure = advisory_situation::Failure;
 
-// answer: the situation formed from `request`, the advice on it and the advisory's
-// provenance. Pure: no I/O.
+// answer: the situation formed from `request`, the advice on it with its escapes held against
+// the shoreline, and the advisory's provenance. A ship's position on land is a failure of the
+// ship's input. Pure: no I/O.
 std::variant<Answer, Failure> answer(const Request& request);
 
 }  // namespace hurricane::answer

@@ -1,6 +1,8 @@
 #include "cli/advise.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "cli/pictures.h"
 #include "cli/provenance_lines.h"
 #include "json/answer_json.h"
+#include "land_advice/find_shoreline.h"
 #include "report/report.h"
 
 namespace hurricane::cli {
@@ -79,7 +82,18 @@ int report_failure(const advisory_situation::Failure& failure, std::string_view 
 
 int run_advise(const CommandLine& command, std::string_view version, std::ostream& out,
                std::ostream& errors) {
-  answer::Request request{command.request, std::nullopt};
+  answer::Request request{command.request, std::nullopt, nullptr};
+  // The shoreline, only when there is a ship's position to hold against it.
+  std::optional<land::Land> shoreline;
+  if (command.request.ship && !command.no_land) {
+    auto loaded = land_advice::load_shoreline(command.land_file);
+    if (const auto* problem = std::get_if<std::string>(&loaded)) {
+      errors << program_line(*problem) << '\n';
+      return kUnusableValue;
+    }
+    shoreline = std::move(std::get<land::Land>(loaded));
+    request.shoreline = &*shoreline;
+  }
   InputFile file;
   if (command.advisory) {
     file = read_input_file(*command.advisory, advisory::kMaxInputBytes);

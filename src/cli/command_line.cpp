@@ -45,8 +45,9 @@ struct Texts {
   std::array<std::string, 6> numbers;  // in the order of kNumberFields
   std::string ship, storm, at, format = "text", svg, svg_dir;
   std::string advisory, margin, storm_id, summary_file, summary_format = "text", summary_storm_id;
+  std::string land;
   std::vector<std::string> fixes;
-  bool north = false, south = false, night = false, advise_night = false;
+  bool north = false, south = false, night = false, advise_night = false, no_land = false;
 };
 
 constexpr std::array<Field, 6> kNumberFields = {Field::kDistance, Field::kBearing,
@@ -138,9 +139,14 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
       advise->add_option("--svg", texts.svg, "Also draw the advice as an SVG picture here")
           ->type_name("FILE");
   advise->add_flag("--night", texts.advise_night, "The picture in red on black");
+  CLI::Option* land =
+      advise->add_option("--land", texts.land, "Shoreline file (default: the installed one)")
+          ->type_name("FILE");
+  CLI::Option* no_land =
+      advise->add_flag("--no-land", texts.no_land, "Leave land out (the answer says so)");
   for (CLI::Option* option :
        {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], ship, storm, at,
-        advisory, margin, storm_id, svg, svg_dir}) {
+        advisory, margin, storm_id, svg, svg_dir, land}) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
 
@@ -248,6 +254,14 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   }
   command.svg = texts.svg;
   command.night = texts.advise_night;
+  if (land->count() > 0 && no_land->count() > 0) {
+    return error(kUsageError, program_line("--land and --no-land exclude each other"));
+  }
+  if (land->count() > 0 && texts.land.empty()) {
+    return error(kUsageError, program_line("--land: needs a file"));
+  }
+  command.land_file = texts.land;
+  command.no_land = texts.no_land;
   if (advisory->count() > 0) {
     command.advisory = texts.advisory;
     command.storm_id = texts.storm_id;

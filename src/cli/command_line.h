@@ -28,6 +28,8 @@ struct CommandLine {
   std::optional<std::string> advisory;  // --advisory FILE, or the FILE of `advisory`
   std::string storm_id;                 // --storm-id
   std::optional<double> margin;         // --margin, nm
+  std::string land_file;                // advise: --land FILE, empty for the installed shoreline
+  bool no_land = false;                 // advise: --no-land, escapes not held against land
   std::string svg;                      // advise: the picture's file, empty for none
   std::string svg_dir;                  // dialogue: the directory of the round pictures
   bool night = false;                   // pictures in red on black

@@ -68,8 +68,12 @@ json advice_a(const analysis::CourseAdvice& a) {
   }
   json escapes = json::array();
   for (const analysis::Escape& escape : a.escapes) {
-    escapes.push_back({{"course", escape.course},
-                       {"min_speed_kn", escape.speed_shown ? real(escape.speed) : json(nullptr)}});
+    const auto& land = escape.land;
+    escapes.push_back(
+        {{"course", escape.course},
+         {"min_speed_kn", escape.speed_shown ? real(escape.speed) : json(nullptr)},
+         {"land_at_h", land ? real(land->hour) : json(nullptr)},
+         {"land_at", land ? json{{"lat", land->lat}, {"lon", land->lon}} : json(nullptr)}});
   }
   return {{"moving_away", a.moving_away},
           {"course_away", a.moving_away ? json(a.course_away) : json(nullptr)},
@@ -77,6 +81,18 @@ json advice_a(const analysis::CourseAdvice& a) {
           {"ranges", ranges},
           {"escapes", escapes},
           {"stay_possible", a.stay_possible}};
+}
+
+json land_record(const analysis::LandCheckInfo& land) {
+  switch (land.check) {
+    case analysis::LandCheck::kChecked:
+      return {{"checked", "yes"}, {"shoreline", land.shoreline}, {"horizon_h", land.horizon_h}};
+    case analysis::LandCheck::kOff:
+      return {{"checked", "off"}, {"shoreline", nullptr}, {"horizon_h", nullptr}};
+    case analysis::LandCheck::kNoPosition:
+      break;
+  }
+  return {{"checked", "no_position"}, {"shoreline", nullptr}, {"horizon_h", nullptr}};
 }
 
 const char* case_name(analysis::CpaCase kind) {
@@ -110,6 +126,7 @@ nlohmann::ordered_json advice_json(const situation::Situation& situation,
                  {"situation", situation_values(advice.values)}};
   if (situation.derived) object["derived"] = derived_record(*situation.derived);
   object["advice_a"] = advice_a(advice.courses);
+  object["land"] = land_record(advice.courses.land);
   object["advice_b"] = advice_b(advice.max_cpa);
   object["dangerous_quarter"] = advice.verdict.in_dangerous_quarter;
   object["area"] = analysis::area_name(advice.verdict.area);

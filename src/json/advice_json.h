@@ -11,8 +11,8 @@ namespace hurricane::json {
 
 // The version of docs/advice.schema.json the document follows; raised whenever a key is
 // added or changes its meaning. 2: "schema_version"; advice_b's course_deg is null without a
-// course to steer.
-inline constexpr int kSchemaVersion = 2;
+// course to steer. 3: "land", and each escape's "land_at_h" and "land_at".
+inline constexpr int kSchemaVersion = 3;
 
 // advice_json: "schema_version", "version", "hemisphere", "situation" (the values the analysis
 // used, full precision), "derived" (only when positions or fixes were used), "advice_a",

@@ -55,10 +55,12 @@ void escape_sector_lines(const analysis::Advice& advice, Lines& out) {
                            .text(" kts")
                            .str());
     }
+    if (escape.land) out.emplace_back(land_meeting_line(*escape.land));
   }
   if (a.stay_possible) {
     out.emplace_back(FreeLine().text("    (Remaining on place would also be possible)").str());
   }
+  land_note_lines(a.land, out);
 }
 
 }  // namespace hurricane::report

@@ -1,6 +1,8 @@
 // The classic report: the lines the console prints for one round's advice.
 #pragma once
 
+#include <string>
+
 #include "analysis/advice.h"
 #include "report/lines.h"
 
@@ -18,5 +20,12 @@ Lines result_lines(const analysis::Advice& advice);
 void escape_sector_lines(const analysis::Advice& advice, Lines& out);  // advice [A]
 void max_cpa_lines(const analysis::Advice& advice, Lines& out);        // advice [B]
 void verdict_lines(const analysis::Advice& advice, Lines& out);        // quarter and verdict
+
+// land_meeting_line: "     meets land at +9.0 h near 22.9N 82.1W", below its escape.
+std::string land_meeting_line(const analysis::LandMeeting& meeting);
+
+// land_note_lines: how the escapes were held against land (nothing without a ship's position),
+// appended to `out` after advice [A].
+void land_note_lines(const analysis::LandCheckInfo& land, Lines& out);
 
 }  // namespace hurricane::report

@@ -8,6 +8,7 @@
 #include "json/answer_json.h"
 #include "picture/maneuvering_board.h"
 #include "server/advice_query.h"
+#include "server/shoreline.h"
 #include "situation/situation.h"
 
 namespace hurricane::server {
@@ -42,7 +43,7 @@ Reply advice_reply(std::string_view body) {
     return error_reply(400, failure->message, failure->field);
   }
   const AdviceQuery& query = std::get<AdviceQuery>(parsed);
-  answer::Request request{query.request, std::nullopt};
+  answer::Request request{query.request, std::nullopt, held_shoreline()};
   if (query.advisory || query.storm_id || query.margin_nm) {
     // The text stays in `query`, which outlives the answer.
     const std::string_view text = query.advisory ? std::string_view(*query.advisory) : "";

@@ -6,10 +6,15 @@
 
 #include <atomic>
 #include <chrono>
+#include <string>
 #include <thread>
+#include <utility>
+#include <variant>
 
+#include "land_advice/find_shoreline.h"
 #include "server/http_server.h"
 #include "server/limits.h"
+#include "server/shoreline.h"
 
 namespace hurricane::server {
 
@@ -35,6 +40,14 @@ int serve(const ListenAddress& address, std::ostream& out, std::ostream& errors)
   const sigset_t signals = stop_signals();
   // Before any thread starts, so the workers inherit the mask.
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+  // The answers hold escapes against land as `advise` does; without the shoreline they could not.
+  auto shoreline = land_advice::load_shoreline("");
+  if (const auto* problem = std::get_if<std::string>(&shoreline)) {
+    errors << "hurricane-escape: " << *problem << '\n';
+    return 1;
+  }
+  hold_shoreline(std::move(std::get<land::Land>(shoreline)));
 
   httplib::Server server;
   configure(server);

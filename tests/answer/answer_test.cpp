@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 #include <variant>
+
+#include "land/land.h"
+#include "land/mercator.h"
 
 namespace hurricane::answer {
 namespace {
@@ -81,6 +85,65 @@ TEST(Answer, FailuresNameTheInputAndTheAdvisorysLine) {
   ASSERT_TRUE(std::holds_alternative<Failure>(unreadable));
   EXPECT_EQ(std::get<Failure>(unreadable).error.field, situation::Field::kAdvisory);
   EXPECT_GE(std::get<Failure>(unreadable).line, 1u);
+}
+
+// An atoll: land between two squares, a lagoon inside (9..12N 41..38W around 10..11N 40..39W).
+// From the lagoon's middle every course meets land 30 to 43 nm away.
+land::Land atoll() {
+  const auto y = [](double lat) { return static_cast<float>(land::isometric_latitude(lat)); };
+  return land::Land(
+      land::Shoreline{"test atoll",
+                      {-41, -38, -38, -41, -41, -40, -39, -39, -40, -40},
+                      {y(9), y(9), y(12), y(12), y(9), y(10), y(10), y(11), y(11), y(10)},
+                      {0, 5, 10}});
+}
+
+situation::Request in_the_lagoon() {
+  situation::Request r;
+  r.ship = "10.5N,39.5W";
+  r.storm = "9.0N,42.5W";
+  r.track = 45;
+  r.speed = 10;
+  r.keep = 100;
+  r.ship_speed = 12;
+  return r;
+}
+
+TEST(Answer, EscapesAreHeldAgainstTheShoreline) {
+  const land::Land shoreline = atoll();
+  const auto result = answer({in_the_lagoon(), std::nullopt, &shoreline});
+  ASSERT_TRUE(std::holds_alternative<Answer>(result));
+  const analysis::CourseAdvice& courses = std::get<Answer>(result).advice.courses;
+  EXPECT_EQ(courses.land.check, analysis::LandCheck::kChecked);
+  EXPECT_EQ(courses.land.shoreline, "test atoll");
+  ASSERT_FALSE(courses.escapes.empty());
+  for (const analysis::Escape& escape : courses.escapes) {
+    ASSERT_TRUE(escape.land) << escape.course;
+    EXPECT_GT(escape.land->hour, 30.0 / 12.0 - 0.01);
+    EXPECT_LT(escape.land->hour, 43.0 / 12.0);
+  }
+
+  // Without a shoreline land is left out, and says so; without a position nothing is checked.
+  const auto off = answer({in_the_lagoon(), std::nullopt, nullptr});
+  ASSERT_TRUE(std::holds_alternative<Answer>(off));
+  EXPECT_EQ(std::get<Answer>(off).advice.courses.land.check, analysis::LandCheck::kOff);
+  EXPECT_FALSE(std::get<Answer>(off).advice.courses.escapes.front().land);
+  const auto six = answer({six_values(), std::nullopt, &shoreline});
+  ASSERT_TRUE(std::holds_alternative<Answer>(six));
+  EXPECT_EQ(std::get<Answer>(six).advice.courses.land.check, analysis::LandCheck::kNoPosition);
+}
+
+TEST(Answer, AShipAshoreIsAFailureOfItsPosition) {
+  const land::Land shoreline = atoll();
+  situation::Request ashore = in_the_lagoon();
+  ashore.ship = "9.5N,39.5W";  // on the atoll's rim
+  const auto result = answer({ashore, std::nullopt, &shoreline});
+  ASSERT_TRUE(std::holds_alternative<Failure>(result));
+  const Failure& failure = std::get<Failure>(result);
+  EXPECT_EQ(failure.error.field, situation::Field::kShip);
+  EXPECT_EQ(failure.error.value, "9.5N,39.5W");
+  EXPECT_NE(failure.error.problem.find("9.5N 39.5W is on land (test atoll)"), std::string::npos)
+      << failure.error.problem;
 }
 
 }  // namespace

@@ -35,13 +35,14 @@ std::vector<std::string> lines_of(const std::string& text) {
 }
 
 // Situations that reach every case of the JSON: the defaults; moving away with staying
-// possible; the inner area in the south; positions and fixes moved by --at; a ship faster
-// than the storm; a storm at rest on top of the ship.
+// possible (from a ship at New York's airport, so without land); the inner area in the south;
+// positions and fixes moved by --at; a ship faster than the storm; a storm at rest on top of the
+// ship.
 const std::vector<std::vector<std::string>> kSituations = {
     {"--distance", "1000", "--bearing", "275", "--track", "91", "--speed", "11", "--keep", "150",
      "--ship-speed", "7"},
     {"--ship", "40.6N,73.8W", "--storm", "51.6N,0.5W", "--track", "91", "--speed", "11", "--keep",
-     "150", "--ship-speed", "7"},
+     "150", "--ship-speed", "7", "--no-land"},
     {"--south", "--distance", "30", "--bearing", "0", "--track", "180", "--speed", "10", "--keep",
      "50", "--ship-speed", "12"},
     {"--ship", "24.7N,66.4W", "--storm-fix", "2023-09-12T12:00Z,20.1N,60.2W", "--storm-fix",
@@ -82,7 +83,7 @@ TEST(AdviseJson, KeepsToTheSchemaAndAgreesWithTheText) {
               out.find("take the course") == std::string::npos);
     EXPECT_EQ(answer["advice_b"]["suggested_course"].is_null(),
               !answer["advice_b"]["course_deg"].is_null());
-    EXPECT_EQ(answer["schema_version"], 2);
+    EXPECT_EQ(answer["schema_version"], 3);
     const std::string area = answer["area"];
     EXPECT_NE(out.find(area == "distant"    ? "still DISTANT"
                        : area == "internal" ? "INTERNAL"
@@ -146,6 +147,7 @@ TEST(AdviseJson, GeodesicExampleAndTheDerivedRecord) {
   EXPECT_EQ(derived["time"], nullptr);
   EXPECT_EQ(derived["distance_from"], "positions");
   EXPECT_EQ(derived["motion_from"], "given");
+  EXPECT_EQ(answer["land"]["checked"], "off");
 }
 
 TEST(AdviseJson, FixesAcrossTheDatelineAndASouthernShip) {

@@ -9,15 +9,25 @@ if(NOT status EQUAL 0)
 endif()
 
 foreach(file bin/hurricane-escape share/man/man1/hurricane-escape.1
-             share/doc/hurricane-escape/README.md share/doc/hurricane-escape/advice.schema.json)
+             share/doc/hurricane-escape/README.md share/doc/hurricane-escape/advice.schema.json
+             share/hurricane-escape/shoreline.bin)
   if(NOT EXISTS ${PREFIX}/${file})
     message(SEND_ERROR "not installed: ${file}")
   endif()
 endforeach()
 file(GLOB_RECURSE installed RELATIVE ${PREFIX} ${PREFIX}/*)
 list(LENGTH installed count)
-if(NOT count EQUAL 4)
-  message(SEND_ERROR "installed ${count} files, expected 4: ${installed}")
+if(NOT count EQUAL 5)
+  message(SEND_ERROR "installed ${count} files, expected 5: ${installed}")
+endif()
+
+# The installed program finds its shoreline beside it, wherever the tree was put: a ship in
+# central Cuba is refused.
+execute_process(COMMAND ${PREFIX}/bin/hurricane-escape advise --ship 22.0N,79.5W --storm 21N,77W
+                        --track 300 --speed 12 --keep 150 --ship-speed 12
+                RESULT_VARIABLE status ERROR_VARIABLE refusal OUTPUT_QUIET)
+if(NOT status EQUAL 1 OR NOT refusal MATCHES "position 22.0N 79.5W is on land")
+  message(SEND_ERROR "installed program and land: status ${status}, said '${refusal}'")
 endif()
 
 execute_process(COMMAND ${PREFIX}/bin/hurricane-escape --version OUTPUT_VARIABLE version_line

@@ -1,0 +1,38 @@
+#include "land_advice/escape_land.h"
+
+#include <string>
+
+namespace hurricane::land_advice {
+namespace {
+
+const situation::LatLon* ship_position(const situation::Situation& situation) {
+  return situation.derived && situation.derived->ship ? &*situation.derived->ship : nullptr;
+}
+
+}  // namespace
+
+std::optional<std::string> check_escapes(const land::Land& land,
+                                         const situation::Situation& situation,
+                                         analysis::Advice& advice) {
+  const situation::LatLon* ship = ship_position(situation);
+  if (!ship) return std::nullopt;
+  if (land.on_land(ship->lat, ship->lon)) {
+    return "the ship's position " + situation::format_position(*ship) + " is on land (" +
+           std::string(land.source()) + "); check it, N for S and E for W";
+  }
+  advice.courses.land = {analysis::LandCheck::kChecked, std::string(land.source()),
+                         kEscapeHorizonH};
+  const double speed_kn = advice.values.vship;  // the full speed the escapes are judged at
+  for (analysis::Escape& escape : advice.courses.escapes) {
+    const auto met =
+        land.first_landfall(ship->lat, ship->lon, escape.course, speed_kn * kEscapeHorizonH);
+    if (met) escape.land = analysis::LandMeeting{met->distance_nm / speed_kn, met->lat, met->lon};
+  }
+  return std::nullopt;
+}
+
+void land_turned_off(const situation::Situation& situation, analysis::Advice& advice) {
+  if (ship_position(situation)) advice.courses.land.check = analysis::LandCheck::kOff;
+}
+
+}  // namespace hurricane::land_advice
