@@ -76,15 +76,18 @@ std::variant<AdvisedSituation, Failure> situation_from_advisory(const AdvisoryIn
     return failure(ErrorKind::kMissing, Field::kShip,
                    "the advisory places the storm; give the ship's position");
   }
-  const situation::Result<situation::Givens> read = situation::read_request(request);
-  if (!read.ok()) return Failure{read.error(), 0};
-
   std::variant<AdvisedStorm, Failure> storm =
       read_advised_storm(advisory.text, advisory.storm_id, advisory.margin);
   if (const auto* error = std::get_if<Failure>(&storm)) return *error;
   AdvisedSituation result;
   result.advised = std::move(std::get<AdvisedStorm>(storm));
   const AdvisedStorm& advised = result.advised;
+  const situation::StormState advised_state = storm_state(advised.storm, advised.motion.motion);
+
+  // A date-time group for --at is taken near the advisory's own time.
+  const situation::Result<situation::Givens> read =
+      situation::read_request(request, advised_state.time);
+  if (!read.ok()) return Failure{read.error(), 0};
 
   situation::Givens givens = read.value();
   if (request.keep) {
@@ -97,7 +100,7 @@ std::variant<AdvisedSituation, Failure> situation_from_advisory(const AdvisoryIn
                    "the advisory gives no 34-kt wind radius (a depression, or weaker): give the "
                    "distance to keep");
   }
-  givens.storm = storm_state(advised.storm, advised.motion.motion);
+  givens.storm = advised_state;
   givens.fixes = advised.motion.fixes;
   givens.storm_from_fix = advised.motion.fixes.has_value();
 

@@ -37,7 +37,7 @@ std::optional<Error> check_quantity(Field field, double value) {
 
 // Reads the two fixes into the storm's motion, and its position and time where no position
 // was given.
-std::optional<Error> read_fixes(const Request& request, Givens& givens) {
+std::optional<Error> read_fixes(const Request& request, const TimeContext& clock, Givens& givens) {
   if (request.storm_fixes.empty()) return std::nullopt;
   if (request.storm_fixes.size() != 2) {
     const std::size_t times = request.storm_fixes.size();
@@ -51,7 +51,7 @@ std::optional<Error> read_fixes(const Request& request, Givens& givens) {
   }
   std::array<StormFix, 2> fixes;
   for (std::size_t i = 0; i < 2; ++i) {
-    const Result<StormFix> fix = parse_storm_fix(Field::kStormFix, request.storm_fixes[i]);
+    const Result<StormFix> fix = parse_storm_fix(Field::kStormFix, request.storm_fixes[i], clock);
     if (!fix.ok()) return fix.error();
     fixes[i] = fix.value();
   }
@@ -135,7 +135,10 @@ std::optional<Error> move_storm(const Givens& givens, Situation& situation) {
 
 }  // namespace
 
-Result<Givens> read_request(const Request& request) {
+Result<Givens> read_request(const Request& request, std::optional<UtcTime> reference) {
+  const TimeContext times{request.now.value_or(std::chrono::time_point_cast<std::chrono::seconds>(
+                              std::chrono::system_clock::now())),
+                          reference};
   Givens givens;
   givens.distance = request.distance;
   givens.bearing = request.bearing;
@@ -152,14 +155,14 @@ Result<Givens> read_request(const Request& request) {
     if (!storm.ok()) return storm.error();
     givens.storm.centre = storm.value();
   }
-  if (const std::optional<Error> error = read_fixes(request, givens)) return *error;
+  if (const std::optional<Error> error = read_fixes(request, times, givens)) return *error;
   if (!givens.fixes && (request.track || request.speed)) {
     if (!request.track) return missing(Field::kTrack, "--speed needs --track");
     if (!request.speed) return missing(Field::kSpeed, "--track needs --speed");
     givens.storm.motion = Motion{*request.track, *request.speed};
   }
   if (request.at) {
-    const Result<UtcTime> at = parse_utc_time(Field::kAt, *request.at);
+    const Result<UtcTime> at = parse_time(Field::kAt, *request.at, times);
     if (!at.ok()) return at.error();
     givens.at = at.value();
   }

@@ -29,6 +29,8 @@ struct Request {
   std::optional<std::string> storm;
   std::vector<std::string> storm_fixes;  // none or two, in time order
   std::optional<std::string> at;
+  std::optional<UtcTime> now;  // the clock's reading for "now" and date-time groups; absent: the
+                               // system clock
   std::optional<analysis::Hemisphere> hemisphere;  // absent: from the ship's latitude
 };
 
@@ -67,8 +69,10 @@ struct Situation {
 };
 
 // read_request: every text of `request` read into its typed value, and the fixes turned into
-// the storm's motion and its position and time; the first unreadable input is the error.
-Result<Givens> read_request(const Request& request);
+// the storm's motion and its position and time; the first unreadable input is the error. Date-time
+// groups without month and year are taken near `reference` (an advisory's time), else near now.
+Result<Givens> read_request(const Request& request,
+                            std::optional<UtcTime> reference = std::nullopt);
 
 // situation_from: distance and bearing (given, or the geodesic from the ship to the storm),
 // track and speed, and the hemisphere (given, or south for a ship below the equator). The
