@@ -22,10 +22,11 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <variant>
 #include <vector>
 
-#include "analysis/advice.h"
-#include "json/advice_json.h"
+#include "answer/answer.h"
+#include "json/answer_json.h"
 #include "situation/situation.h"
 
 namespace situation = hurricane::situation;
@@ -112,10 +113,9 @@ Case random_case(std::mt19937_64& random) {
       {"ship_speed_kn", *request.ship_speed},
       {"hemisphere",
        request.hemisphere == hurricane::analysis::Hemisphere::kSouth ? "south" : "north"}};
-  const auto formed = hurricane::situation::form_situation(request);
-  const hurricane::analysis::Advice advice = hurricane::analysis::advise(
-      hurricane::analysis::round_values(formed.value().answers), formed.value().hemisphere);
-  return {body.dump(), hurricane::json::advice_json(formed.value(), advice, HURRICANE_VERSION)};
+  const auto answered = hurricane::answer::answer({request, std::nullopt});
+  return {body.dump(), hurricane::json::answer_json(std::get<hurricane::answer::Answer>(answered),
+                                                    HURRICANE_VERSION)};
 }
 
 }  // namespace

@@ -1,20 +1,47 @@
-// The whole advice of one round as one plain value: everything the report says, and what a
-// picture of the situation needs. Every front-end formats this value and computes nothing.
+// The whole advice of one round as one plain value: every conclusion any output shows, and
+// what a drawing of the situation needs. Front-ends format this value and decide nothing:
+// the hemisphere is already applied, the relative motion already worked out.
 #pragma once
 
-#include <array>
+#include <chrono>
+#include <optional>
+#include <ratio>
 #include <vector>
 
-#include "analysis/point.h"
 #include "analysis/round_values.h"
 
 namespace hurricane::analysis {
 
-// Area class of the ship (irang).
+// Area class of the ship.
 enum class Area {
   kInternal = 0,  // already closer to the centre than the distance to keep
   kExternal = 1,  // no course at full speed keeps the distance
   kDistant = 2,   // some course, or every course, keeps the distance
+};
+
+// A side of the storm's track, looking along the track.
+enum class TrackSide { kLeft, kRight };
+
+// The side of the ship the wind is to be kept on.
+enum class WindSide { kStarboard, kPort };
+
+// A displacement on the plane of the ship: nm north and east of the ship for positions, kn
+// north and east for velocities.
+struct Offset {
+  double north = 0.0;
+  double east = 0.0;
+};
+
+// Durations in hours, as the analysis works them out (not rounded).
+using Hours = std::chrono::duration<double, std::ratio<3600>>;
+
+// What the situation is: the area class and the dangerous quarter, mirrored for the
+// hemisphere already.
+struct Verdict {
+  Area area = Area::kDistant;
+  bool in_dangerous_quarter = false;             // ahead of the storm, on its dangerous side
+  TrackSide dangerous_side = TrackSide::kRight;  // right of the track north, left south
+  WindSide keep_wind_on = WindSide::kStarboard;  // the rule inside the area: starboard north
 };
 
 // A clockwise range of admissible whole-degree courses, first to last (1..360, 360 north);
@@ -26,80 +53,74 @@ struct CourseRange {
 
 // An escape that advice [A] recommends.
 struct Escape {
-  int course = 0;            // whole degrees, 0..359 (kben1 or kben2)
-  double speed = 0.0;        // least ship speed it needs, kn, never negative (|rn1k| or |rn2k|)
-  bool speed_shown = false;  // whether the report prints the speed (staying in place fails)
+  int course = 0;            // whole degrees, 0..359
+  double speed = 0.0;        // least ship speed it needs, kn, never negative
+  bool speed_shown = false;  // whether the speed is stated (staying in place fails)
+};
+
+// Advice [A]: the courses at full speed that keep the distance.
+struct CourseAdvice {
+  bool moving_away = false;         // the storm moves away from the ship
+  int course_away = 0;              // course straight away from the storm, 0..360
+  bool all_courses = false;         // every course keeps the distance
+  std::vector<CourseRange> ranges;  // admissible ranges, clockwise from the first
+  bool ranges_incomplete = false;   // the range finder met a list without a range start
+  std::vector<Escape> escapes;      // the recommended escapes, cheaper first (0 to 2)
+  bool stay_possible = false;       // staying in place keeps the distance
 };
 
 // Which answer advice [B] gives.
 enum class CpaCase {
-  kFaster,    // the ship is faster than the hurricane: the CPA does not matter
+  kFaster,    // the ship is faster than the storm: the CPA does not matter
   kAchieved,  // no course brings a CPA below the present distance: it is already the largest
-  kCpaAhead,  // the largest CPA lies ahead, on course becpa
+  kCpaAhead,  // the largest CPA lies ahead
 };
 
 // Advice [B]: the course that makes the closest point of approach (CPA) largest.
 struct MaxCpa {
   CpaCase kind = CpaCase::kFaster;
-  double cpa = 0.0;        // the CPA the advice states, nm (the present distance unless ahead)
-  bool cpa_block = false;  // whether the CPA, its time to go and becpa are printed (cpa < dist)
-  double tcpa = 0.0;       // time to go until the CPA, hours (0 unless ahead)
-  int iday = 0;            // tcpa in days, hours, minutes and seconds (timday)
-  int ihour = 0;
-  int imin = 0;
-  int isec = 0;
-  double becpa = 0.0;           // course for the largest CPA, degrees [0, 360) (0 unless ahead)
-  int ibecpa = 0;               // course of the suggestion line, whole degrees
-  int icpa = 0;                 // the present distance, whole nm, for the achieved line
-  bool slow_ship_hint = false;  // ship slower than half the hurricane's speed
+  double cpa = 0.0;  // the CPA the advice states, nm (the present distance unless ahead)
+  // The course for the largest CPA, degrees [0, 360), when that CPA is below the present
+  // distance; none otherwise.
+  std::optional<double> course;
+  Hours time_to_go{0.0};        // until the CPA, when `course`; zero otherwise
+  Offset cpa_point;             // the storm's centre at the CPA, from the ship (nm), when `course`
+  Offset relative_velocity;     // the storm's motion seen from the ship on `course` (kn)
+  int suggested_course = 0;     // whole degrees: `course` rounded, else straight away
+  bool slow_ship_hint = false;  // ship slower than half the storm's speed
+};
+
+// The danger cone of the velocity diagram: from its apex at the storm's centre, the bearings
+// of relative motion that bring the centre within the distance to keep, from edge 1
+// clockwise to edge 2 (degrees [0, 360)).
+struct DangerCone {
+  double edge1 = 0.0;
+  double edge2 = 0.0;
+};
+
+// What a drawing of the situation needs beyond the conclusions.
+struct Drawing {
+  Offset storm;                    // the storm's centre, from the ship, nm
+  Offset storm_velocity;           // the storm's velocity V, kn
+  double track = 0.0;              // the storm's track, degrees [0, 360); 180 for a storm at rest
+  std::optional<DangerCone> cone;  // none with the ship inside the distance to keep
 };
 
 // Everything one round's analysis concludes.
 struct Advice {
-  // What the analysis used.
-  RoundValues values;     // the round values, U included (values.dspeed)
-  Hemisphere hemisphere;  // chooses the dangerous side and the internal-area advice
-
-  // Situation model: the plane centred on the hurricane (x north, y east).
-  Point ph0;            // the hurricane's centre: the origin, apex of the danger cone
-  Point pa;             // the ship, nm
-  Point ph1;            // the tip of the hurricane's velocity V, kn
-  double bec = 0.0;     // bearing of the ship seen from the hurricane, [0, 360)
-  double be1 = 0.0;     // anticlockwise edge of the danger cone, [0, 360); NaN inside the circle
-  double be2 = 0.0;     // clockwise edge of the danger cone, [0, 360); NaN inside the circle
-  double beh0h1 = 0.0;  // the hurricane's track, [0, 360); 180 for a hurricane at rest
-  int kdir = 0;         // zone of the track relative to the cone: -1, 0, 1, or 2 moving away
-  int kben1 = 0;        // escape course across edge 1, whole degrees 0..359
-  int kben2 = 0;        // escape course across edge 2, whole degrees 0..359
-  double rn1k = 0.0;    // ship speed escape kben1 needs, kn; may be negative
-  double rn2k = 0.0;    // ship speed escape kben2 needs, kn; may be negative
-  int kanti = 0;        // course straight away from the hurricane, 0..360
-  int karea = 0;        // admissibility code of staying in place (0 admissible)
-
-  // Course scan: codes[c] = admissibility code of course c = 1..360 as the test gave it
-  // (0 admissible, else a sum of the flags of analysis/cocheck.h); codes[0] is unused.
-  std::array<int, 361> codes{};
-  std::vector<CourseRange> ranges;  // admissible ranges, in the order printed
-  int numc = 0;                     // number of range limits: twice the number of ranges
-  bool limits_error = false;        // the range finder met a list without a range start
-
-  // Advice [A].
-  bool moving_away = false;     // kdir 2: the notice and the course away kanti are printed
-  bool all_courses = false;     // no range limit and every course admissible
-  std::vector<Escape> escapes;  // the recommended escapes, in the order printed (0 to 2)
-  bool stay_possible = false;   // staying in place keeps the distance (karea 0)
-
-  // Advice [B].
-  MaxCpa max_cpa;
-
-  // Verdict.
-  double alfa = 0.0;  // angle from the track to the line centre-ship, (-180, 180], + right
-  bool dangerous_quarter = false;  // ahead of the hurricane, on its dangerous side
-  Area area = Area::kDistant;      // irang
+  RoundValues values;  // the values the analysis used, U included
+  Hemisphere hemisphere = Hemisphere::kNorth;
+  Verdict verdict;
+  CourseAdvice courses;  // advice [A]
+  MaxCpa max_cpa;        // advice [B]
+  Drawing drawing;
 };
 
 // The area class as programs name it: "internal", "external" or "distant".
 const char* area_name(Area area);
+
+// The hemisphere as programs name it: "north" or "south".
+const char* hemisphere_name(Hemisphere hemisphere);
 
 // advise: the whole advice for one round's values in the given hemisphere. Pure: no I/O, no
 // state; the same values give the same bits everywhere.

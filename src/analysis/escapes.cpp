@@ -22,24 +22,26 @@ bool admissible(const RoundAnalysis& r, const Candidate& escape) {
 
 }  // namespace
 
-void escape_advice(const RoundValues& values, const RoundAnalysis& r, Advice& advice) {
-  advice.moving_away = r.kdir == 2;
+CourseAdvice course_advice(const RoundAnalysis& r) {
+  CourseAdvice a;
+  a.moving_away = r.kdir == 2;
+  a.course_away = r.kanti;
   // With no range every course shares one verdict, read from any entry.
-  advice.all_courses = r.numc == 0 && r.icrs[360] == 0;
-  advice.stay_possible = r.karea == 0;
-
-  advice.area = Area::kDistant;
-  if (r.numc == 0 && !advice.all_courses) advice.area = Area::kExternal;
-  if (values.dist < values.cpa) advice.area = Area::kInternal;
+  a.all_courses = r.numc == 0 && r.icrs[360] == 0;
+  a.stay_possible = r.karea == 0;
+  a.ranges_incomplete = r.limits_error;
+  for (int k = 1; k + 1 <= r.numc; k += 2) {
+    a.ranges.push_back(
+        CourseRange{r.kcrs[static_cast<std::size_t>(k)], r.kcrs[static_cast<std::size_t>(k + 1)]});
+  }
 
   // The cheaper escape first; on equal speeds escape 1.
   Candidate first{r.kben1, r.rn1k};
   Candidate second{r.kben2, r.rn2k};
   if (!(std::fabs(r.rn1k) <= std::fabs(r.rn2k))) std::swap(first, second);
   const auto recommend = [&](const Candidate& escape) {
-    advice.escapes.push_back(Escape{escape.course, std::fabs(escape.speed), r.karea != 0});
+    a.escapes.push_back(Escape{escape.course, std::fabs(escape.speed), r.karea != 0});
   };
-  advice.escapes.clear();
   if (r.numc == 4) {
     for (const Candidate& escape : {first, second}) {
       if (admissible(r, escape)) recommend(escape);
@@ -51,6 +53,13 @@ void escape_advice(const RoundValues& values, const RoundAnalysis& r, Advice& ad
       recommend(second);
     }
   }
+  return a;
+}
+
+Area area_of(const RoundValues& values, const CourseAdvice& courses) {
+  if (values.dist < values.cpa) return Area::kInternal;
+  if (courses.ranges.empty() && !courses.all_courses) return Area::kExternal;
+  return Area::kDistant;
 }
 
 }  // namespace hurricane::analysis

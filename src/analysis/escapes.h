@@ -6,9 +6,13 @@
 
 namespace hurricane::analysis {
 
-// escape_advice: fills moving_away, all_courses, escapes, stay_possible and area of `advice`
-// from the round's values and analysis. An escape whose course the round's own course field
-// rates inadmissible is never recommended: with one range the other escape stands in for it.
-void escape_advice(const RoundValues& values, const RoundAnalysis& r, Advice& advice);
+// course_advice: advice [A] from the round's analysis. An escape whose course the round's own
+// course field rates inadmissible is never recommended: with one range the other escape
+// stands in for it.
+CourseAdvice course_advice(const RoundAnalysis& r);
+
+// area_of: the area class of the ship: internal within the distance to keep, external when no
+// course keeps it, distant otherwise.
+Area area_of(const RoundValues& values, const CourseAdvice& courses);
 
 }  // namespace hurricane::analysis

@@ -4,7 +4,6 @@
 
 #include "geometry/bearing.h"
 #include "geometry/constants.h"
-#include "geometry/timday.h"
 #include "geometry/truncate.h"
 
 namespace hurricane::analysis {
@@ -12,21 +11,52 @@ namespace hurricane::analysis {
 using geometry::qdr;
 using geometry::qrd;
 
-MaxCpa max_cpa(const RoundValues& values, double beh0h1, double& alfa) {
+namespace {
+
+// The course straight away from the storm: the bearing of the ship seen from its centre.
+double course_away(double bearing) {
+  double beaa = bearing + 180;
+  geometry::norma(beaa);
+  return beaa;
+}
+
+// The storm's motion relative to a ship steering `course` (degrees) at `vship` kn, and the
+// point of that motion closest to the ship, both as offsets.
+void relative_motion(MaxCpa& b, double course, double vship, Offset storm, Offset velocity) {
+  b.relative_velocity = {velocity.north - vship * std::cos(course * qdr),
+                         velocity.east - vship * std::sin(course * qdr)};
+  const double speed = std::hypot(b.relative_velocity.north, b.relative_velocity.east);
+  if (!(speed > 0) || !std::isfinite(speed)) {
+    b.cpa_point = storm;
+    return;
+  }
+  const double un = b.relative_velocity.north / speed;
+  const double ue = b.relative_velocity.east / speed;
+  const double along = -(storm.north * un + storm.east * ue);  // nm from the centre to the CPA
+  b.cpa_point = {storm.north + un * along, storm.east + ue * along};
+}
+
+}  // namespace
+
+double track_angle(double bearing, double track) {
+  double alfa = course_away(bearing) - track;
+  geometry::normb(alfa);
+  return alfa;
+}
+
+MaxCpa max_cpa(const RoundValues& values, double alfa, Offset storm, Offset velocity) {
   const double speed = values.speed;
   const double vship = values.vship;
-
-  double beaa = values.bear + 180;  // bearing of the ship from the centre: the course away
-  geometry::norma(beaa);
-  alfa = beaa - beh0h1;
-  geometry::normb(alfa);
+  const double beaa = course_away(values.bear);
 
   MaxCpa b;
   b.cpa = values.dist;
-  b.icpa = geometry::truncate_to_int(values.dist + 0.5);
+  b.cpa_point = storm;
+  b.suggested_course = geometry::truncate_to_int(beaa);
+  double becpa = 0.0;  // course for the largest CPA ahead
+  double tcpa = 0.0;   // hours to that CPA
   if (vship > speed) {
     b.kind = CpaCase::kFaster;
-    b.ibecpa = geometry::truncate_to_int(beaa);
   } else {
     // The deviation from the track that the ship's own velocity can give the relative
     // motion, in (0, 90].
@@ -38,28 +68,37 @@ MaxCpa max_cpa(const RoundValues& values, double beh0h1, double& alfa) {
     double gamma = 90 - asum;  // above 0: a CPA below the present distance lies ahead
     if (gamma <= 0) {
       b.kind = CpaCase::kAchieved;
-      b.ibecpa = geometry::truncate_to_int(beaa);
     } else {
       b.kind = CpaCase::kCpaAhead;
       geometry::norma(gamma);
       b.cpa = std::fabs(std::cos(gamma * qdr) * values.dist);
       const double cpadist = std::fabs(std::sin(gamma * qdr) * values.dist);
       const double rspeed = std::cos(beta * qdr) * speed;
-      b.tcpa = cpadist / rspeed;
-      geometry::timday(b.tcpa, b.iday, b.ihour, b.imin, b.isec);
-      b.becpa = alfa >= 0 ? beaa + gamma : beaa - gamma;
-      geometry::norma(b.becpa);
-      b.ibecpa = geometry::truncate_to_int(b.becpa + 0.5);
+      tcpa = cpadist / rspeed;
+      becpa = alfa >= 0 ? beaa + gamma : beaa - gamma;
+      geometry::norma(becpa);
+      b.suggested_course = geometry::truncate_to_int(becpa + 0.5);
     }
   }
-  b.cpa_block = b.cpa < values.dist;
+  // Only a CPA below the present distance makes a course worth stating.
+  if (b.cpa < values.dist) {
+    b.course = becpa;
+    b.time_to_go = Hours(tcpa);
+    relative_motion(b, becpa, vship, storm, velocity);
+  }
   b.slow_ship_hint = vship < speed / 2;
   return b;
 }
 
-bool dangerous_quarter(double alfa, Hemisphere hemisphere) {
+Verdict verdict(Area area, double alfa, Hemisphere hemisphere) {
+  const bool south = hemisphere == Hemisphere::kSouth;
+  Verdict v;
+  v.area = area;
+  v.dangerous_side = south ? TrackSide::kLeft : TrackSide::kRight;
+  v.keep_wind_on = south ? WindSide::kPort : WindSide::kStarboard;
   const bool ahead = std::fabs(alfa) < 90;
-  return ahead && (hemisphere == Hemisphere::kSouth ? alfa < 0 : alfa > 0);
+  v.in_dangerous_quarter = ahead && (south ? alfa < 0 : alfa > 0);
+  return v;
 }
 
 }  // namespace hurricane::analysis

@@ -1,18 +1,23 @@
-// Advice [B]: the course that makes the closest point of approach largest.
+// Advice [B]: the course that makes the closest point of approach largest; the verdict.
 #pragma once
 
 #include "analysis/advice.h"
 
 namespace hurricane::analysis {
 
-// max_cpa: advice [B] for the round's values and the hurricane's track beh0h1 (degrees,
-// [0, 360)), in plain relative motion at the stated speeds (no uncertainty). Sets `alfa`, the
-// angle in degrees from the track to the line from the hurricane's centre to the ship,
-// (-180, 180], positive when the ship lies to the right of the track.
-MaxCpa max_cpa(const RoundValues& values, double beh0h1, double& alfa);
+// track_angle: the angle from the storm's track `track` (degrees, [0, 360)) to the line from
+// its centre to the ship whose bearing of the storm is `bearing` (degrees, any size), in
+// degrees (-180, 180], positive when the ship lies to the right of the track.
+double track_angle(double bearing, double track);
 
-// dangerous_quarter: whether the ship lies ahead of the hurricane (|alfa| < 90) on its
-// dangerous side: right of the track in the northern hemisphere, left in the southern.
-bool dangerous_quarter(double alfa, Hemisphere hemisphere);
+// max_cpa: advice [B] for the round's values, in plain relative motion at the stated speeds
+// (no uncertainty). `alfa` is track_angle of the round; `storm` the storm's centre from the
+// ship (nm) and `velocity` its velocity (kn), from which the CPA point is drawn.
+MaxCpa max_cpa(const RoundValues& values, double alfa, Offset storm, Offset velocity);
+
+// verdict: the area class and the quarter for the ship at `alfa` (degrees, as track_angle),
+// with the dangerous side and the wind rule of `hemisphere`: right of the track and wind
+// from starboard in the north, mirrored in the south.
+Verdict verdict(Area area, double alfa, Hemisphere hemisphere);
 
 }  // namespace hurricane::analysis

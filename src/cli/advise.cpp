@@ -1,13 +1,18 @@
 #include "cli/advise.h"
 
 #include <string>
+#include <variant>
+#include <vector>
 
-#include "analysis/advice.h"
+#include "advisory/read_advisory.h"
+#include "answer/answer.h"
+#include "cli/advisory_lines.h"
 #include "cli/exit_status.h"
+#include "cli/input_file.h"
 #include "cli/messages.h"
 #include "cli/pictures.h"
 #include "cli/provenance_lines.h"
-#include "json/advice_json.h"
+#include "json/answer_json.h"
 #include "report/report.h"
 
 namespace hurricane::cli {
@@ -17,17 +22,43 @@ void append(const std::vector<std::string>& lines, std::string& text) {
   for (const std::string& line : lines) text += line + '\n';
 }
 
-// The classic round's block from the echo to the verdict, with positions and fixes first.
-std::string text_answer(const situation::Situation& situation, const analysis::Advice& advice,
-                        std::string_view motion_from) {
+// The text answer: what the advisory gave, what positions and fixes gave, then the classic
+// round's block from the echo to the verdict.
+std::string text_answer(const answer::Answer& a, std::string_view advisory_file) {
   std::string text;
-  if (situation.derived) {
-    append(provenance_lines(*situation.derived, situation.answers, motion_from), text);
+  if (a.advisory) append(advisory_provenance_lines(*a.advisory, a.situation, advisory_file), text);
+  if (a.situation.derived) {
+    append(provenance_lines(*a.situation.derived, a.situation.answers,
+                            a.advisory ? "from the advisory" : "given"),
+           text);
   }
-  append(report::echo_lines(advice.values), text);
+  append(report::echo_lines(a.advice.values), text);
   text += "\n          ==> Result:\n";
-  append(report::result_lines(advice), text);
+  append(report::result_lines(a.advice), text);
   return text;
+}
+
+int write_answer(const answer::Answer& a, const CommandLine& command, std::string_view version,
+                 std::string_view advisory_file, std::ostream& out, std::ostream& errors) {
+  for (const std::string& warning : a.situation.warnings) {
+    errors << program_line("warning: " + warning) << '\n';
+  }
+  if (!command.svg.empty()) {
+    if (const auto failed = write_picture(command.svg, a.advice, command.night)) {
+      errors << program_line(*failed) << '\n';
+      return kUnusableValue;
+    }
+  }
+  const std::string text = command.format == Format::kJson
+                               ? json::answer_json(a, version).dump(2) + '\n'
+                               : text_answer(a, advisory_file);
+  out << text;
+  out.flush();
+  if (!out) {
+    errors << program_line("cannot write to standard output") << '\n';
+    return kUnusableValue;
+  }
+  return kSuccess;
 }
 
 }  // namespace
@@ -36,53 +67,34 @@ int status_of(const situation::Error& error) {
   return error.kind == situation::ErrorKind::kUnusable ? kUnusableValue : kUsageError;
 }
 
-AnswerAdditions picture_additions(const CommandLine& command) {
-  AnswerAdditions additions;
-  additions.svg = command.svg;
-  additions.night = command.night;
-  return additions;
+int report_failure(const advisory_situation::Failure& failure, std::string_view advisory_file,
+                   std::ostream& errors) {
+  if (failure.error.field == situation::Field::kAdvisory) {
+    errors << file_error_line(advisory_file, failure.line, failure.error.problem) << '\n';
+    return kUnusableValue;
+  }
+  errors << error_line(failure.error) << '\n';
+  return status_of(failure.error);
 }
 
 int run_advise(const CommandLine& command, std::string_view version, std::ostream& out,
                std::ostream& errors) {
-  const situation::Result<situation::Situation> formed = situation::form_situation(command.request);
-  if (!formed.ok()) {
-    errors << error_line(formed.error()) << '\n';
-    return status_of(formed.error());
-  }
-  return write_advice(formed.value(), command.format, version, picture_additions(command), out,
-                      errors);
-}
-
-int write_advice(const situation::Situation& situation, Format format, std::string_view version,
-                 const AnswerAdditions& additions, std::ostream& out, std::ostream& errors) {
-  const analysis::Advice advice =
-      analysis::advise(analysis::round_values(situation.answers), situation.hemisphere);
-  for (const std::string& warning : situation.warnings) {
-    errors << program_line("warning: " + warning) << '\n';
-  }
-  if (!additions.svg.empty()) {
-    if (const auto failed = write_picture(additions.svg, advice, additions.night)) {
-      errors << program_line(*failed) << '\n';
+  answer::Request request{command.request, std::nullopt};
+  InputFile file;
+  if (command.advisory) {
+    file = read_input_file(*command.advisory, advisory::kMaxInputBytes);
+    if (!file.error.empty()) {
+      errors << file_error_line(file.name, 0, file.error) << '\n';
       return kUnusableValue;
     }
+    request.advisory =
+        advisory_situation::AdvisoryInput{file.bytes, command.storm_id, command.margin};
   }
-  std::string answer;
-  if (format == Format::kJson) {
-    nlohmann::ordered_json object = json::advice_json(situation, advice, version);
-    for (const auto& [key, value] : additions.json.items()) object[key] = value;
-    answer = object.dump(2) + '\n';
-  } else {
-    append(additions.head, answer);
-    answer += text_answer(situation, advice, additions.motion_from);
+  const auto answered = answer::answer(request);
+  if (const auto* failure = std::get_if<answer::Failure>(&answered)) {
+    return report_failure(*failure, file.name, errors);
   }
-  out << answer;
-  out.flush();
-  if (!out) {
-    errors << program_line("cannot write to standard output") << '\n';
-    return kUnusableValue;
-  }
-  return kSuccess;
+  return write_answer(std::get<answer::Answer>(answered), command, version, file.name, out, errors);
 }
 
 }  // namespace hurricane::cli

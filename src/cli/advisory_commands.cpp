@@ -16,16 +16,6 @@ namespace {
 
 using advisory_situation::Failure;
 
-// One line for `failure`: the advisory's faults as "FILE:LINE: ...", the others by option.
-int report(const Failure& failure, std::string_view file, std::ostream& errors) {
-  if (failure.error.field == situation::Field::kAdvisory) {
-    errors << file_error_line(file, failure.line, failure.error.problem) << '\n';
-    return kUnusableValue;
-  }
-  errors << error_line(failure.error) << '\n';
-  return status_of(failure.error);
-}
-
 int write(const std::string& text, std::ostream& out, std::ostream& errors) {
   out << text;
   out.flush();
@@ -38,29 +28,6 @@ int write(const std::string& text, std::ostream& out, std::ostream& errors) {
 
 }  // namespace
 
-int run_advise_advisory(const CommandLine& command, std::string_view version, std::ostream& out,
-                        std::ostream& errors) {
-  const InputFile file = read_input_file(*command.advisory, advisory::kMaxInputBytes);
-  if (!file.error.empty()) {
-    errors << file_error_line(file.name, 0, file.error) << '\n';
-    return kUnusableValue;
-  }
-  const auto formed = advisory_situation::situation_from_advisory(
-      {file.bytes, command.storm_id, command.margin}, command.request);
-  if (const auto* failure = std::get_if<Failure>(&formed))
-    return report(*failure, file.name, errors);
-  const advisory_situation::AdvisedSituation& advised =
-      std::get<advisory_situation::AdvisedSituation>(formed);
-  AnswerAdditions additions = picture_additions(command);
-  if (command.format == Format::kJson) {
-    additions.json["advisory"] = json::advisory_json(advised.advised, advised.keep_source);
-  } else {
-    additions.head = advisory_provenance_lines(advised, file.name);
-    additions.motion_from = "from the advisory";
-  }
-  return write_advice(advised.situation, command.format, version, additions, out, errors);
-}
-
 int run_advisory_summary(const CommandLine& command, std::string_view version, std::ostream& out,
                          std::ostream& errors) {
   const InputFile file = read_input_file(*command.advisory, advisory::kMaxInputBytes);
@@ -69,7 +36,8 @@ int run_advisory_summary(const CommandLine& command, std::string_view version, s
     return kUnusableValue;
   }
   const auto read = advisory_situation::read_advised_storm(file.bytes, command.storm_id, {});
-  if (const auto* failure = std::get_if<Failure>(&read)) return report(*failure, file.name, errors);
+  if (const auto* failure = std::get_if<Failure>(&read))
+    return report_failure(*failure, file.name, errors);
   const advisory_situation::AdvisedStorm& advised =
       std::get<advisory_situation::AdvisedStorm>(read);
   const std::string keep_source =

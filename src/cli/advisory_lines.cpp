@@ -107,9 +107,10 @@ std::string movement_text(const advisory_situation::StormMotion& motion) {
   return "?";
 }
 
-std::string age_text(const advisory_situation::AdvisedSituation& advised) {
+std::string age_text(const answer::AdvisoryProvenance& advised,
+                     const situation::Situation& situation) {
   char text[64];
-  const std::optional<situation::Derived>& derived = advised.situation.derived;
+  const std::optional<situation::Derived>& derived = situation.derived;
   if (!derived || !derived->moved_from) return "0.0 h: no --at, the centre at its fix time";
   std::snprintf(text, sizeof text, "%.1f h at --at ", advised.fix_age_hours);
   return text + situation::format_utc_time(*derived->storm_time);
@@ -203,16 +204,17 @@ void add_points(const advisory::Storm& storm, bool outlook, std::vector<std::str
 
 }  // namespace
 
-std::vector<std::string> advisory_provenance_lines(
-    const advisory_situation::AdvisedSituation& advised, std::string_view file) {
-  const advisory::Storm& storm = advised.advised.storm;
+std::vector<std::string> advisory_provenance_lines(const answer::AdvisoryProvenance& advised,
+                                                   const situation::Situation& situation,
+                                                   std::string_view file) {
+  const advisory::Storm& storm = advised.storm.storm;
   std::vector<std::string> lines;
   lines.push_back(" From the advisory in " + tamed(file, 1024) + ":");
   lines.push_back(labelled("storm", storm_text(storm)));
   lines.push_back(labelled("advisory", advisory_text(storm)));
   lines.push_back(labelled("centre", centre_text(storm)));
-  lines.push_back(labelled("movement", movement_text(advised.advised.motion)));
-  lines.push_back(labelled("fix age", age_text(advised)));
+  lines.push_back(labelled("movement", movement_text(advised.storm.motion)));
+  lines.push_back(labelled("fix age", age_text(advised, situation)));
   add_wrapped("keep", advised.keep_source, lines);
   lines.emplace_back("");
   return lines;

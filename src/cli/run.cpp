@@ -16,7 +16,6 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
   const CommandLine command = parse_command_line(argc, argv, HURRICANE_VERSION);
   switch (command.kind) {
     case CommandLine::Kind::kAdvise:
-      if (command.advisory) return run_advise_advisory(command, HURRICANE_VERSION, out, errors);
       return run_advise(command, HURRICANE_VERSION, out, errors);
     case CommandLine::Kind::kDialogue: {
       if (const auto failed = files::prepare_directory(command.svg_dir)) {

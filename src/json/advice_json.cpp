@@ -61,7 +61,7 @@ json derived_record(const situation::Derived& d) {
   return record;
 }
 
-json advice_a(const analysis::Advice& a) {
+json advice_a(const analysis::CourseAdvice& a) {
   json ranges = json::array();
   for (const analysis::CourseRange& range : a.ranges) {
     ranges.push_back({{"first", range.first}, {"last", range.last}});
@@ -72,7 +72,7 @@ json advice_a(const analysis::Advice& a) {
                        {"min_speed_kn", escape.speed_shown ? real(escape.speed) : json(nullptr)}});
   }
   return {{"moving_away", a.moving_away},
-          {"course_away", a.moving_away ? json(a.kanti) : json(nullptr)},
+          {"course_away", a.moving_away ? json(a.course_away) : json(nullptr)},
           {"all_courses", a.all_courses},
           {"ranges", ranges},
           {"escapes", escapes},
@@ -94,9 +94,9 @@ const char* case_name(analysis::CpaCase kind) {
 json advice_b(const analysis::MaxCpa& b) {
   return {{"case", case_name(b.kind)},
           {"max_cpa_nm", real(b.cpa)},
-          {"time_to_go_h", b.cpa_block ? real(b.tcpa) : json(nullptr)},
-          {"course_deg", real(b.becpa)},
-          {"suggested_course", b.cpa_block ? json(nullptr) : json(b.ibecpa)},
+          {"time_to_go_h", b.course ? real(b.time_to_go.count()) : json(nullptr)},
+          {"course_deg", b.course ? real(*b.course) : json(nullptr)},
+          {"suggested_course", b.course ? json(nullptr) : json(b.suggested_course)},
           {"slow_ship_hint", b.slow_ship_hint}};
 }
 
@@ -104,15 +104,15 @@ json advice_b(const analysis::MaxCpa& b) {
 
 nlohmann::ordered_json advice_json(const situation::Situation& situation,
                                    const analysis::Advice& advice, std::string_view version) {
-  json object = {
-      {"version", std::string(version)},
-      {"hemisphere", advice.hemisphere == analysis::Hemisphere::kSouth ? "south" : "north"},
-      {"situation", situation_values(advice.values)}};
+  json object = {{"schema_version", kSchemaVersion},
+                 {"version", std::string(version)},
+                 {"hemisphere", analysis::hemisphere_name(advice.hemisphere)},
+                 {"situation", situation_values(advice.values)}};
   if (situation.derived) object["derived"] = derived_record(*situation.derived);
-  object["advice_a"] = advice_a(advice);
+  object["advice_a"] = advice_a(advice.courses);
   object["advice_b"] = advice_b(advice.max_cpa);
-  object["dangerous_quarter"] = advice.dangerous_quarter;
-  object["area"] = analysis::area_name(advice.area);
+  object["dangerous_quarter"] = advice.verdict.in_dangerous_quarter;
+  object["area"] = analysis::area_name(advice.verdict.area);
   object["report"] = report::result_lines(advice);
   object["warnings"] = situation.warnings;
   return object;

@@ -9,9 +9,14 @@
 
 namespace hurricane::json {
 
-// advice_json: "version", "hemisphere", "situation" (the values the analysis used, full
-// precision), "derived" (only when positions or fixes were used), "advice_a", "advice_b",
-// "dangerous_quarter", "area", "report" (the classic result lines, byte for byte) and
+// The version of docs/advice.schema.json the document follows; raised whenever a key is
+// added or changes its meaning. 2: "schema_version"; advice_b's course_deg is null without a
+// course to steer.
+inline constexpr int kSchemaVersion = 2;
+
+// advice_json: "schema_version", "version", "hemisphere", "situation" (the values the analysis
+// used, full precision), "derived" (only when positions or fixes were used), "advice_a",
+// "advice_b", "dangerous_quarter", "area", "report" (the classic result lines, byte for byte) and
 // "warnings". `advice` must be the advice for `situation`.
 nlohmann::ordered_json advice_json(const situation::Situation& situation,
                                    const analysis::Advice& advice, std::string_view version);

@@ -39,7 +39,7 @@ void draw_north_arrow(const Scene& scene, std::string& out) {
 }  // namespace
 
 bool has_cone(const analysis::Advice& advice) {
-  return std::isfinite(advice.be1) && std::isfinite(advice.be2);
+  return advice.drawing.cone.has_value();
 }
 
 void draw_definitions(const Scene& scene, std::string& out) {
@@ -146,10 +146,10 @@ void draw_bearing_ring(const Scene& scene, std::string& out) {
              {"stroke", c.ink},
              {"stroke-width", "0.8"}});
   };
-  if (a.all_courses) {
+  if (a.courses.all_courses) {
     open_sector(1, 360, 0, 360, true);
   }
-  for (const analysis::CourseRange& r : a.ranges) {
+  for (const analysis::CourseRange& r : a.courses.ranges) {
     // A range holds the whole-degree courses first to last; one course alone gets one degree.
     int span = r.last - r.first;
     if (span < 0) span += 360;

@@ -35,26 +35,22 @@ void course_arrow(std::string& out, const char* kind, double course, double leng
   close(out, "g");
 }
 
-// The storm's relative motion while the ship steers `course` at full speed: the line from
-// its centre along V minus the ship's velocity, and the point where it passes the ship
-// closest. Drawing only: the CPA's value and time come from the advice.
-void relative_motion(const Scene& scene, double course, std::string& out) {
+// The storm's relative motion on advice [B]'s course, as the advice gives it: the line from
+// its centre through the CPA point, carried on across the board, and the CPA point.
+void relative_motion(const Scene& scene, std::string& out) {
   const analysis::Advice& a = scene.advice;
+  const analysis::MaxCpa& b = a.max_cpa;
   const Palette& c = scene.colours;
-  const double north = -a.pa.x;  // the storm, nm from the ship
-  const double east = -a.pa.y;
-  const double vn = a.ph1.x - a.values.vship * std::cos(course * kRadPerDeg);
-  const double ve = a.ph1.y - a.values.vship * std::sin(course * kRadPerDeg);
-  const double speed = std::hypot(vn, ve);
+  const analysis::Offset storm = a.drawing.storm;
+  const analysis::Offset motion = b.relative_velocity;
+  const double speed = std::hypot(motion.north, motion.east);
   if (!(speed > 0) || !std::isfinite(speed)) return;
-  const double un = vn / speed;
-  const double ue = ve / speed;
-  const double along = -(north * un + east * ue);  // nm from the storm to the closest point
-  const double range = scene.board.rings * scene.board.ring_step_nm;
-  const Screen from = on_board(scene.board, north, east);
-  const Screen to =
-      on_board(scene.board, north + un * (along + 2 * range), east + ue * (along + 2 * range));
-  const Screen cpa = on_board(scene.board, north + un * along, east + ue * along);
+  // Beyond the CPA point by twice the board's range, in the direction of the motion.
+  const double beyond = 2 * scene.board.rings * scene.board.ring_step_nm / speed;
+  const Screen from = on_board(scene.board, storm.north, storm.east);
+  const Screen to = on_board(scene.board, b.cpa_point.north + motion.north * beyond,
+                             b.cpa_point.east + motion.east * beyond);
+  const Screen cpa = on_board(scene.board, b.cpa_point.north, b.cpa_point.east);
   if (!finite(from) || !finite(to) || !finite(cpa)) return;
 
   open(out, "g",
@@ -62,8 +58,10 @@ void relative_motion(const Scene& scene, double course, std::string& out) {
   line(out, from, to, {c.max_cpa, 2, "12,4,2,4"});
   close(out, "g");
 
-  const analysis::MaxCpa& b = a.max_cpa;
-  open(out, "g", {{"class", "cpa"}, {"data-cpa-nm", exact(b.cpa)}, {"data-tcpa-h", exact(b.tcpa)}});
+  open(out, "g",
+       {{"class", "cpa"},
+        {"data-cpa-nm", exact(b.cpa)},
+        {"data-tcpa-h", exact(b.time_to_go.count())}});
   line(out, {kBoardX, kBoardY}, cpa, {c.max_cpa, 1, "2,3"});
   element(out, "circle",
           {{"cx", coord(cpa.x)},
@@ -74,10 +72,7 @@ void relative_motion(const Scene& scene, double course, std::string& out) {
            {"stroke-width", "3"}});
   const double outward = std::atan2(cpa.x - kBoardX, kBoardY - cpa.y) / kRadPerDeg;
   label(out, at_bearing(cpa.x, cpa.y, outward, 8), outward, c.ink,
-        "CPA " + fixed(b.cpa, 1) + " nm in " +
-            (b.iday > 0 ? std::to_string(b.iday) + " d " : std::string()) +
-            std::to_string(b.ihour) + " h " + std::to_string(b.imin) + " m",
-        12);
+        "CPA " + fixed(b.cpa, 1) + " nm in " + time_to_go(b.time_to_go, false), 12);
   close(out, "g");
 }
 
@@ -95,22 +90,24 @@ void draw_ship(const Scene& scene, std::string& out) {
 }  // namespace
 
 double max_cpa_course(const analysis::Advice& advice) {
-  return advice.max_cpa.cpa_block ? advice.max_cpa.becpa : advice.max_cpa.ibecpa;
+  const analysis::MaxCpa& b = advice.max_cpa;
+  return b.course ? *b.course : b.suggested_course;
 }
 
 void draw_courses(const Scene& scene, std::string& out) {
   const analysis::Advice& a = scene.advice;
   const Palette& c = scene.colours;
   const double b_course = max_cpa_course(a);
-  if (a.max_cpa.cpa_block) relative_motion(scene, b_course, out);
+  if (a.max_cpa.course) relative_motion(scene, out);
 
-  if (a.moving_away) {
-    course_arrow(out, "away", a.kanti, kAwayLength, {c.ink, 2.5, "2,3"}, "away " + course3(a.kanti),
-                 "", "");
+  if (a.courses.moving_away) {
+    const int away = a.courses.course_away;
+    course_arrow(out, "away", away, kAwayLength, {c.ink, 2.5, "2,3"}, "away " + course3(away), "",
+                 "");
   }
   course_arrow(out, "max-cpa", b_course, kMaxCpaLength, {c.max_cpa, 3, "9,4"},
-               "[B] " + fixed(b_course, a.max_cpa.cpa_block ? 1 : 0) + "°", "", "");
-  for (const analysis::Escape& e : a.escapes) {
+               "[B] " + fixed(b_course, a.max_cpa.course ? 1 : 0) + "°", "", "");
+  for (const analysis::Escape& e : a.courses.escapes) {
     std::string words = "[A] " + course3(e.course);
     if (e.speed_shown) words += ", ≥ " + fixed(e.speed, 1) + " kn";
     course_arrow(out, "escape", e.course, kEscapeLength, {c.escape, 3.5, ""}, words,

@@ -15,9 +15,9 @@ std::string maneuvering_board(const analysis::Advice& advice, const PictureOptio
         {"height", coord(kCanvasHeight)},
         {"viewBox", "0 0 " + coord(kCanvasWidth) + " " + coord(kCanvasHeight)},
         {"font-family", "sans-serif"},
-        {"data-area", analysis::area_name(advice.area)},
-        {"data-dangerous-quarter", advice.dangerous_quarter ? "true" : "false"},
-        {"data-hemisphere", advice.hemisphere == analysis::Hemisphere::kSouth ? "south" : "north"},
+        {"data-area", analysis::area_name(advice.verdict.area)},
+        {"data-dangerous-quarter", advice.verdict.in_dangerous_quarter ? "true" : "false"},
+        {"data-hemisphere", analysis::hemisphere_name(advice.hemisphere)},
         {"data-palette", options.night ? "night" : "day"}});
   element(out, "rect",
           {{"width", coord(kCanvasWidth)},

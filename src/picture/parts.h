@@ -46,9 +46,12 @@ std::vector<std::string> title_lines(const analysis::Advice& advice);
 // because its construction has no solution.
 std::vector<std::string> caption_lines(const analysis::Advice& advice);
 
-// The course of advice [B]'s arrow: becpa when the CPA block is given, else the course of
-// the suggestion line.
+// The course of advice [B]'s arrow: its course when it has one, else the suggested course.
 double max_cpa_course(const analysis::Advice& advice);
+
+// time_to_go: a duration as the picture words it: "2 h 5 m", with days first when there are
+// any, and seconds when `seconds`.
+std::string time_to_go(analysis::Hours duration, bool seconds);
 
 // has_cone: whether the danger cone exists (not so when the ship is inside the distance to
 // keep, where its edges are NaN).

@@ -22,7 +22,7 @@ struct Offset {
 };
 
 Offset storm_offset(const analysis::Advice& a) {
-  return {-a.pa.x, -a.pa.y};
+  return {a.drawing.storm.north, a.drawing.storm.east};
 }
 
 Offset toward(Offset from, double bearing, double nm) {
@@ -47,11 +47,11 @@ std::string hours_label(int hours) {
 void draw_quarter(const Scene& scene, std::string& out) {
   const analysis::Advice& a = scene.advice;
   const Offset storm = storm_offset(a);
-  const bool south = a.hemisphere == analysis::Hemisphere::kSouth;
-  // Ahead of the storm and to the right of its track in the north, to the left in the south:
-  // the quadrant between the track and the track turned 90 degrees to that side.
-  const double ahead = a.beh0h1;
-  const double side = ahead + (south ? -90 : 90);
+  // Ahead of the storm on the side of its track the advice names: the quadrant between the
+  // track and the track turned 90 degrees to that side.
+  const bool left = a.verdict.dangerous_side == analysis::TrackSide::kLeft;
+  const double ahead = a.drawing.track;
+  const double side = ahead + (left ? -90 : 90);
   const double far = 4 * board_range_nm(scene.board);
   const Offset corners[] = {storm, toward(storm, ahead, far),
                             toward(toward(storm, ahead, far), side, far), toward(storm, side, far)};
@@ -63,8 +63,8 @@ void draw_quarter(const Scene& scene, std::string& out) {
   }
   open(out, "g",
        {{"class", "dangerous-quarter"},
-        {"data-track", exact(a.beh0h1)},
-        {"data-side", south ? "left" : "right"},
+        {"data-track", exact(ahead)},
+        {"data-side", left ? "left" : "right"},
         {"clip-path", std::string("url(#") + kPlotClip + ")"}});
   element(out, "polygon",
           {{"points", points},
@@ -130,7 +130,7 @@ void draw_storm(const Scene& scene, std::string& out) {
   if (storm_moves(a)) {
     // The track: a line ahead across the board, ticks at the positions after 12, 24 and 48
     // hours at the stated speed, and a short vector at the centre.
-    const double track = a.beh0h1;
+    const double track = a.drawing.track;
     open(out, "g",
          {{"class", "track"},
           {"data-track", exact(track)},
@@ -178,7 +178,7 @@ void draw_storm(const Scene& scene, std::string& out) {
           {{"cx", coord(centre.x)}, {"cy", coord(centre.y)}, {"r", "3"}, {"fill", c.background}});
   // The label across the track from the labels of the positions ahead; a storm at rest has
   // it on the side towards the ship, so that it stays on the board.
-  const double side = storm_moves(a) ? a.beh0h1 - 90 : bearing + 180;
+  const double side = storm_moves(a) ? a.drawing.track - 90 : bearing + 180;
   label(out, at_bearing(centre.x, centre.y, side, 14), side, c.ink,
         "storm " + amount(a.values.dist) + " nm, " + amount(bearing) + "°", 13);
   close(out, "g");

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "geometry/bearing.h"
+#include "geometry/timday.h"
+#include "geometry/truncate.h"
 #include "picture/parts.h"
 #include "picture/shapes.h"
 #include "picture/svg.h"
@@ -22,11 +24,17 @@ std::string range_text(const analysis::CourseRange& r) {
   return course3(r.first) + "°–" + course3(r.last) + "°";
 }
 
-std::string verdict(const Advice& a) {
+const char* side_name(analysis::WindSide side) {
+  return side == analysis::WindSide::kPort ? "port" : "starboard";
+}
+
+std::string verdict(const analysis::Verdict& v) {
   std::string words;
-  switch (a.area) {
+  switch (v.area) {
     case analysis::Area::kInternal:
-      words = "Ship within the INTERNAL AREA of impact: keep the wind from starboard.";
+      words = "Ship within the INTERNAL AREA of impact: keep the wind from ";
+      words += side_name(v.keep_wind_on);
+      words += ".";
       break;
     case analysis::Area::kExternal:
       words = "Ship in the EXTERNAL AREA of impact: escape via [B].";
@@ -35,11 +43,11 @@ std::string verdict(const Advice& a) {
       words = "Ship still DISTANT to the hurricane: escape via [A].";
       break;
   }
-  if (a.dangerous_quarter) words += " Ship is in the DANGEROUS QUARTER.";
+  if (v.in_dangerous_quarter) words += " Ship is in the DANGEROUS QUARTER.";
   return words;
 }
 
-std::string advice_a(const Advice& a) {
+std::string advice_a(const analysis::CourseAdvice& a) {
   std::string words;
   if (!a.ranges.empty()) {
     words += "[A] Open courses (clockwise): ";
@@ -69,17 +77,17 @@ std::string advice_a(const Advice& a) {
 std::string advice_b(const Advice& a) {
   const analysis::MaxCpa& b = a.max_cpa;
   std::string words = "[B] ";
-  if (b.cpa_block) {
-    words += "Maximum CPA " + fixed(b.cpa, 1) + " nm, time to go " + std::to_string(b.iday) +
-             " d " + std::to_string(b.ihour) + " h " + std::to_string(b.imin) + " m " +
-             std::to_string(b.isec) + " s, on course " + fixed(b.becpa, 1) + "°.";
+  if (b.course) {
+    words += "Maximum CPA " + fixed(b.cpa, 1) + " nm, time to go " +
+             time_to_go(b.time_to_go, true) + ", on course " + fixed(*b.course, 1) + "°.";
   } else {
     if (b.kind == analysis::CpaCase::kFaster) {
       words += "CPA irrelevant, ship faster than the hurricane; ";
     } else if (b.kind == analysis::CpaCase::kAchieved) {
-      words += "Maximum CPA " + std::to_string(b.icpa) + " nm already achieved; ";
+      words += "Maximum CPA " + std::to_string(geometry::truncate_to_int(a.values.dist + 0.5)) +
+               " nm already achieved; ";
     }
-    words += "suggested course " + course3(b.ibecpa) + "°.";
+    words += "suggested course " + course3(b.suggested_course) + "°.";
   }
   if (b.slow_ship_hint) words += " Slow ships may steer at right angles to the track.";
   return words;
@@ -103,7 +111,7 @@ std::vector<std::string> missing(const Advice& a) {
         "Not drawn: the circle of ship velocities, as the ship cannot move; every course "
         "equals staying in place.");
   }
-  if (a.limits_error) {
+  if (a.courses.ranges_incomplete) {
     lines.push_back(
         "The course ranges may be incomplete: the range finder met a list without a start.");
   }
@@ -214,6 +222,18 @@ void text_line(std::string& out, double x, double y, const std::string& colour, 
 
 }  // namespace
 
+std::string time_to_go(analysis::Hours duration, bool seconds) {
+  int days = 0;
+  int hours = 0;
+  int minutes = 0;
+  int secs = 0;
+  geometry::timday(duration.count(), days, hours, minutes, secs);
+  std::string words = seconds || days > 0 ? std::to_string(days) + " d " : std::string();
+  words += std::to_string(hours) + " h " + std::to_string(minutes) + " m";
+  if (seconds) words += " " + std::to_string(secs) + " s";
+  return words;
+}
+
 std::vector<std::string> title_lines(const Advice& a) {
   double bearing = a.values.bear;
   double track = a.values.track;
@@ -224,16 +244,17 @@ std::vector<std::string> title_lines(const Advice& a) {
       "Storm " + amount(a.values.dist) + " nm at " + degrees(bearing) + ", track " +
           degrees(track) + " at " + amount(a.values.speed) + " kn (U " + amount(a.values.dspeed) +
           " kn); keep " + amount(a.values.cpa) + " nm; ship " + amount(a.values.vship) + " kn; " +
-          (a.hemisphere == analysis::Hemisphere::kSouth ? "southern" : "northern") + " hemisphere",
+          analysis::hemisphere_name(a.hemisphere) + "ern hemisphere",
   };
 }
 
 std::vector<std::string> caption_lines(const Advice& a) {
-  std::vector<std::string> lines{verdict(a)};
-  if (a.moving_away) {
-    lines.push_back("Hurricane moves away from ship: course away " + course3(a.kanti) + "°.");
+  std::vector<std::string> lines{verdict(a.verdict)};
+  if (a.courses.moving_away) {
+    lines.push_back("Hurricane moves away from ship: course away " +
+                    course3(a.courses.course_away) + "°.");
   }
-  lines.push_back(advice_a(a));
+  lines.push_back(advice_a(a.courses));
   lines.push_back(advice_b(a));
   for (std::string& l : missing(a)) lines.push_back(std::move(l));
   return lines;

@@ -3,6 +3,7 @@
 // full speed (open courses marked on it), and the edges of the danger cone.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "picture/parts.h"
@@ -25,10 +26,10 @@ constexpr double kTitleHeight = 18;
 
 Frame frame_for(const analysis::Advice& a) {
   const double r = std::max(a.values.dspeed, a.values.vship);
-  const double north_min = std::min(0.0, a.ph1.x - r);
-  const double north_max = std::max(0.0, a.ph1.x + r);
-  const double east_min = std::min(0.0, a.ph1.y - r);
-  const double east_max = std::max(0.0, a.ph1.y + r);
+  const double north_min = std::min(0.0, a.drawing.storm_velocity.north - r);
+  const double north_max = std::max(0.0, a.drawing.storm_velocity.north + r);
+  const double east_min = std::min(0.0, a.drawing.storm_velocity.east - r);
+  const double east_max = std::max(0.0, a.drawing.storm_velocity.east + r);
   double extent = std::max(north_max - north_min, east_max - east_min);
   const bool usable = std::isfinite(extent) && extent > 0;
   if (!usable) extent = 1;
@@ -65,11 +66,12 @@ void circle(std::string& out, Screen centre, double r, const std::string& fill,
 void draw_velocity_inset(const Scene& scene, std::string& out) {
   const analysis::Advice& a = scene.advice;
   const Palette& c = scene.colours;
-  const double v = std::hypot(a.ph1.x, a.ph1.y);
+  const double v = std::hypot(a.drawing.storm_velocity.north, a.drawing.storm_velocity.east);
   const double u = a.values.dspeed;
   const double s = a.values.vship;
   const Frame frame = frame_for(a);
   const double px_per_kn = frame.px_per_kn;
+  const std::optional<analysis::DangerCone>& cone = a.drawing.cone;
 
   element(out, "rect",
           {{"x", coord(kInsetX)},
@@ -85,29 +87,30 @@ void draw_velocity_inset(const Scene& scene, std::string& out) {
       "Velocity diagram (kn), apex = storm");
   open(out, "g",
        {{"class", "velocity-diagram"},
-        {"data-be1", exact(a.be1)},
-        {"data-be2", exact(a.be2)},
+        {"data-be1", cone ? exact(cone->edge1) : "none"},
+        {"data-be2", cone ? exact(cone->edge2) : "none"},
         {"data-dspeed", exact(u)},
         {"data-vship", exact(s)},
         {"clip-path", std::string("url(#") + kInsetClip + ")"}});
 
   const Screen apex = velocity_point(frame, 0, 0);
-  if (has_cone(a)) {
-    double span = std::fmod(a.be2 - a.be1, 360.0);
+  if (cone) {
+    double span = std::fmod(cone->edge2 - cone->edge1, 360.0);
     if (span < 0) span += 360;
     const double reach = 2 * kInsetSize;  // to the box's edge, clipped there
     element(out, "path",
             {{"class", "danger-cone"},
-             {"d", sector_path(apex.x, apex.y, 0, reach, a.be1, span)},
+             {"d", sector_path(apex.x, apex.y, 0, reach, cone->edge1, span)},
              {"fill", c.storm},
              {"fill-opacity", "0.15"},
              {"stroke", "none"}});
-    for (const double edge : {a.be1, a.be2}) {
+    for (const double edge : {cone->edge1, cone->edge2}) {
       line(out, apex, at_bearing(apex.x, apex.y, edge, reach), {c.storm, 1.5, ""});
     }
   }
 
-  const Screen tip = velocity_point(frame, a.ph1.x, a.ph1.y);
+  const Screen tip =
+      velocity_point(frame, a.drawing.storm_velocity.north, a.drawing.storm_velocity.east);
   if (finite(tip)) {
     if (u * px_per_kn >= 1) {
       circle(out, tip, u * px_per_kn, c.uncertainty, "0.55", c.ink, "3,2");
@@ -125,8 +128,8 @@ void draw_velocity_inset(const Scene& scene, std::string& out) {
                  {"fill", c.admissible},
                  {"fill-rule", "evenodd"}});
       };
-      if (a.all_courses) open_arc(0, 360);
-      for (const analysis::CourseRange& r : a.ranges) {
+      if (a.courses.all_courses) open_arc(0, 360);
+      for (const analysis::CourseRange& r : a.courses.ranges) {
         int span = r.last - r.first;
         if (span < 0) span += 360;
         open_arc(span == 0 ? r.first - 0.5 : r.first, span == 0 ? 1 : span);
@@ -135,7 +138,7 @@ void draw_velocity_inset(const Scene& scene, std::string& out) {
     }
     if (v * px_per_kn >= 4) {
       arrow(out, apex, tip, {c.storm, 2.5, ""}, 10);
-      label(out, tip, a.beh0h1, c.ink, "V", 12);
+      label(out, tip, a.drawing.track, c.ink, "V", 12);
     }
     if (u * px_per_kn >= 6) {
       label(out, at_bearing(tip.x, tip.y, 135, u * px_per_kn), 135, c.ink, "U", 11);

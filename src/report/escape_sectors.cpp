@@ -20,13 +20,16 @@ void write_range(const analysis::CourseRange& range, Lines& out) {
 
 }  // namespace
 
-void escape_sector_lines(const analysis::Advice& a, Lines& out) {
+void escape_sector_lines(const analysis::Advice& advice, Lines& out) {
+  const analysis::CourseAdvice& a = advice.courses;
   if (a.moving_away) {
     out.emplace_back(FreeLine().text("    Hurricane moves away from ship.").str());
-    out.emplace_back(
-        FreeLine().text("[A] Escape against hurricane-bearing, course=").integer(a.kanti).str());
+    out.emplace_back(FreeLine()
+                         .text("[A] Escape against hurricane-bearing, course=")
+                         .integer(a.course_away)
+                         .str());
   }
-  if (a.numc > 0) {
+  if (!a.ranges.empty()) {
     out.emplace_back(FreeLine().text("    Possible courses are [clockwise] between:").str());
   } else if (a.all_courses) {
     out.emplace_back(FreeLine().text("[A] All courses possible").str());
@@ -34,8 +37,8 @@ void escape_sector_lines(const analysis::Advice& a, Lines& out) {
     out.emplace_back(FreeLine().text("    Escape not guaranteed!").str());
   }
   // Three or more ranges: only the first is shown.
-  if (a.numc > 1) write_range(a.ranges[0], out);
-  if (a.numc == 4) {
+  if (!a.ranges.empty()) write_range(a.ranges[0], out);
+  if (a.ranges.size() == 2) {
     write_range(a.ranges[1], out);
     out.emplace_back(FreeLine().text("    (Two directions for escape possible)").str());
   }

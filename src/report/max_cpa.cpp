@@ -1,5 +1,7 @@
 #include "console/fixed_line.h"
 #include "console/free_line.h"
+#include "geometry/timday.h"
+#include "geometry/truncate.h"
 #include "report/report.h"
 
 namespace hurricane::report {
@@ -17,7 +19,7 @@ void max_cpa_lines(const analysis::Advice& advice, Lines& out) {
     case analysis::CpaCase::kAchieved:
       out.emplace_back(FreeLine()
                            .text("    Maximum of CPA =")
-                           .integer(b.icpa)
+                           .integer(geometry::truncate_to_int(advice.values.dist + 0.5))
                            .text(" [nm] already achieved!")
                            .str());
       break;
@@ -25,29 +27,34 @@ void max_cpa_lines(const analysis::Advice& advice, Lines& out) {
       break;
   }
 
-  if (b.cpa_block) {
+  if (b.course) {
+    int iday = 0;  // the time to go in whole days, hours, minutes and seconds
+    int ihour = 0;
+    int imin = 0;
+    int isec = 0;
+    geometry::timday(b.time_to_go.count(), iday, ihour, imin, isec);
     out.emplace_back(
         FixedLine().text("    Maximally possible CPA =").real(b.cpa, 6, 1).text(" nm").str());
     out.emplace_back(FixedLine()
                          .text("    with time-to-go=")
-                         .integer(b.iday, 3)
+                         .integer(iday, 3)
                          .text(" d")
-                         .integer(b.ihour, 3)
+                         .integer(ihour, 3)
                          .text(" h")
-                         .integer(b.imin, 3)
+                         .integer(imin, 3)
                          .text(" m")
-                         .integer(b.isec, 3)
+                         .integer(isec, 3)
                          .text(" s")
                          .str());
     out.emplace_back(FixedLine()
                          .text("[B] For probable CPA-max, take the course =")
-                         .real(b.becpa, 6, 1)
+                         .real(*b.course, 6, 1)
                          .text(" degrees!")
                          .str());
   } else {
     out.emplace_back(FreeLine()
                          .text("    (Suggested course would be")
-                         .integer(b.ibecpa)
+                         .integer(b.suggested_course)
                          .text(" degrees)")
                          .str());
   }

@@ -6,19 +6,19 @@ namespace hurricane::report {
 
 void verdict_lines(const analysis::Advice& advice, Lines& out) {
   using console::FixedLine;
-  const bool south = advice.hemisphere == analysis::Hemisphere::kSouth;
-  if (advice.dangerous_quarter) {
+  const analysis::Verdict& verdict = advice.verdict;
+  if (verdict.in_dangerous_quarter) {
     out.emplace_back(
         console::FreeLine().text("    Ship is in DANGEROUS QUARTER of hurricane").str());
   }
-  switch (advice.area) {
+  switch (verdict.area) {
     case analysis::Area::kInternal:
       out.emplace_back(
           FixedLine().text("===> Ship now within INTERNAL AREA of IMPACT !!! of hurricane,").str());
-      // The rule of seamanship is mirrored south of the equator.
       out.emplace_back(FixedLine()
-                           .text(south ? "    keep wind from port and hope!"
-                                       : "    keep wind from starbord and hope!")
+                           .text(verdict.keep_wind_on == analysis::WindSide::kPort
+                                     ? "    keep wind from port and hope!"
+                                     : "    keep wind from starbord and hope!")
                            .str());
       break;
     case analysis::Area::kExternal:

@@ -1,12 +1,11 @@
 #include "server/advice_answer.h"
 
 #include <nlohmann/json.hpp>
+#include <string_view>
 #include <variant>
 
-#include "advisory_situation/situation_from_advisory.h"
-#include "analysis/advice.h"
-#include "json/advice_json.h"
-#include "json/advisory_json.h"
+#include "answer/answer.h"
+#include "json/answer_json.h"
 #include "picture/maneuvering_board.h"
 #include "server/advice_query.h"
 #include "situation/situation.h"
@@ -35,18 +34,6 @@ std::string failure_message(const advisory_situation::Failure& failure) {
   return "advisory: line " + std::to_string(failure.line) + ": " + failure.error.problem;
 }
 
-// The document of `advise --format json`, plus the picture of the same advice; `extra` is
-// added before the picture, as `advise` adds it.
-Reply answer(const situation::Situation& situation, bool night,
-             const nlohmann::ordered_json& extra = nlohmann::ordered_json::object()) {
-  const analysis::Advice advice =
-      analysis::advise(analysis::round_values(situation.answers), situation.hemisphere);
-  nlohmann::ordered_json document = json::advice_json(situation, advice, HURRICANE_VERSION);
-  for (const auto& [key, value] : extra.items()) document[key] = value;
-  document["svg"] = picture::maneuvering_board(advice, {night});
-  return Reply{200, "application/json", document.dump(), ""};
-}
-
 }  // namespace
 
 Reply advice_reply(std::string_view body) {
@@ -55,25 +42,22 @@ Reply advice_reply(std::string_view body) {
     return error_reply(400, failure->message, failure->field);
   }
   const AdviceQuery& query = std::get<AdviceQuery>(parsed);
-  // From here on exactly what `advise --format json` does with the same inputs.
+  answer::Request request{query.request, std::nullopt};
   if (query.advisory || query.storm_id || query.margin_nm) {
-    const auto formed = advisory_situation::situation_from_advisory(
-        {query.advisory.value_or(""), query.storm_id.value_or(""), query.margin_nm}, query.request);
-    if (const auto* failure = std::get_if<advisory_situation::Failure>(&formed)) {
-      return error_reply(400, failure_message(*failure),
-                         error_field(failure->error, query.request));
-    }
-    const auto& advised = std::get<advisory_situation::AdvisedSituation>(formed);
-    const nlohmann::ordered_json extra = {
-        {"advisory", json::advisory_json(advised.advised, advised.keep_source)}};
-    return answer(advised.situation, query.night, extra);
+    // The text stays in `query`, which outlives the answer.
+    const std::string_view text = query.advisory ? std::string_view(*query.advisory) : "";
+    request.advisory =
+        advisory_situation::AdvisoryInput{text, query.storm_id.value_or(""), query.margin_nm};
   }
-  const situation::Result<situation::Situation> formed = situation::form_situation(query.request);
-  if (!formed.ok()) {
-    return error_reply(400, api_message(formed.error()),
-                       error_field(formed.error(), query.request));
+  const auto answered = answer::answer(request);
+  if (const auto* failure = std::get_if<answer::Failure>(&answered)) {
+    return error_reply(400, failure_message(*failure), error_field(failure->error, query.request));
   }
-  return answer(formed.value(), query.night);
+  // The document of `advise --format json`, and the picture of the same advice.
+  const answer::Answer& a = std::get<answer::Answer>(answered);
+  nlohmann::ordered_json document = json::answer_json(a, HURRICANE_VERSION);
+  document["svg"] = picture::maneuvering_board(a.advice, {query.night});
+  return Reply{200, "application/json", document.dump(), ""};
 }
 
 }  // namespace hurricane::server

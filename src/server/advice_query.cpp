@@ -224,10 +224,10 @@ const char* api_field(Field field) {
 std::string api_message(const situation::Error& error) {
   // The situation's messages name the command line's options; the body has keys instead.
   // Longer options first, so "--ship-speed" is not read as "--ship".
-  static constexpr Field kByLength[] = {Field::kShipSpeed, Field::kStormFix,  Field::kDistance,
-                                        Field::kBearing,   Field::kStorm,     Field::kTrack,
-                                        Field::kSpeed,     Field::kKeep,      Field::kShip,
-                                        Field::kAt,        Field::kHemisphere};
+  static constexpr Field kByLength[] = {
+      Field::kShipSpeed, Field::kStormFix, Field::kStormId, Field::kDistance,  Field::kAdvisory,
+      Field::kBearing,   Field::kMargin,   Field::kStorm,   Field::kTrack,     Field::kSpeed,
+      Field::kKeep,      Field::kShip,     Field::kAt,      Field::kHemisphere};
   std::string problem = error.problem;
   for (const Field field : kByLength) {
     const std::string option = std::string("--") + situation::field_name(field);

@@ -69,9 +69,9 @@ TEST(EscapePhysics, ListedCoursesKeepTheDistanceUnderTheUncertainty) {
   for (int situation = 0; situation < 2000; ++situation) {
     const analysis::RoundValues v = random_situation(rng);
     const analysis::Advice a = analysis::advise(v, analysis::Hemisphere::kNorth);
-    for (std::size_t k = 0; k < a.ranges.size() && k < 2; ++k) {
-      const int first = a.ranges[k].first;
-      const int last = a.ranges[k].last;
+    for (std::size_t k = 0; k < a.courses.ranges.size() && k < 2; ++k) {
+      const int first = a.courses.ranges[k].first;
+      const int last = a.courses.ranges[k].last;
       const int width = (last - first + 360) % 360;
       // One degree away from either end of the range.
       for (int step = 1; step < width; ++step) {
@@ -95,9 +95,12 @@ TEST(EscapePhysics, NoCourseBeatsTheStatedMaximalCpa) {
     analysis::RoundValues v = random_situation(rng);
     v.vship = v.speed * (0.05 + 0.9 * std::uniform_real_distribution<double>(0, 1)(rng));
     const analysis::Advice a = analysis::advise(v, analysis::Hemisphere::kNorth);
-    if (!a.max_cpa.cpa_block) continue;
+    if (!a.max_cpa.course) continue;
     const double stated = a.max_cpa.cpa;
-    const double course = a.max_cpa.becpa;
+    const double course = *a.max_cpa.course;
+    // The CPA point the picture draws lies at the stated CPA from the ship.
+    const analysis::Offset point = a.max_cpa.cpa_point;
+    ASSERT_NEAR(std::hypot(point.north, point.east), stated, 1e-9 * v.dist) << situation;
     const Vec start = polar(v.bear, v.dist);
     const Vec hurricane = polar(v.track, v.speed);
     const auto approach = [&](double c) {

@@ -77,6 +77,12 @@ TEST(AdviseJson, KeepsToTheSchemaAndAgreesWithTheText) {
               out.find("moves away from ship") != std::string::npos);
     EXPECT_EQ(answer["advice_b"]["time_to_go_h"].is_null(),
               out.find("time-to-go") == std::string::npos);
+    // A course to steer exactly when the text gives one: no course is null, never north.
+    EXPECT_EQ(answer["advice_b"]["course_deg"].is_null(),
+              out.find("take the course") == std::string::npos);
+    EXPECT_EQ(answer["advice_b"]["suggested_course"].is_null(),
+              !answer["advice_b"]["course_deg"].is_null());
+    EXPECT_EQ(answer["schema_version"], 2);
     const std::string area = answer["area"];
     EXPECT_NE(out.find(area == "distant"    ? "still DISTANT"
                        : area == "internal" ? "INTERNAL"
@@ -104,6 +110,28 @@ TEST(AdviseJson, DefaultsInFullAndUnrounded) {
               1.0 / 3600);
   EXPECT_EQ(answer["advice_b"]["suggested_course"], nullptr);
   EXPECT_EQ(answer["area"], "distant");
+}
+
+// The published licence-exam cases for the largest CPA (bearing and distance of the storm,
+// its track and speed, own speed), worked exactly; the published plotted answers, 77 and
+// 63 nm, are the board-drawn approximations of the first two.
+TEST(AdviseJson, LicenceExamLargestCpaCases) {
+  struct Case {
+    const char *bearing, *distance, *track, *speed, *ship_speed;
+    double course, cpa, hours;
+  };
+  for (const Case& c : {Case{"120", "110", "285", "25", "12", 346.3, 75.98, 3.63},
+                        Case{"080", "100", "265", "22", "12", 208.1, 61.64, 4.27},
+                        Case{"120", "100", "265", "25", "13", 323.7, 91.59, 1.88}}) {
+    const json answer =
+        advise_json({"--distance", c.distance, "--bearing", c.bearing, "--track", c.track,
+                     "--speed", c.speed, "--keep", "50", "--ship-speed", c.ship_speed});
+    const json& b = answer["advice_b"];
+    ASSERT_EQ(b["case"], "cpa_ahead") << c.bearing;
+    EXPECT_NEAR(b["course_deg"].get<double>(), c.course, 0.05) << c.bearing;
+    EXPECT_NEAR(b["max_cpa_nm"].get<double>(), c.cpa, 0.005) << c.bearing;
+    EXPECT_NEAR(b["time_to_go_h"].get<double>(), c.hours, 0.005) << c.bearing;
+  }
 }
 
 TEST(AdviseJson, GeodesicExampleAndTheDerivedRecord) {

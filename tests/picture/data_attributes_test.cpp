@@ -42,17 +42,18 @@ TEST(PictureData, DefaultRoundCarriesRangesStormEscapeAndCpa) {
   EXPECT_EQ(number(storm[0], "data-distance"), 1000.0);
 
   EXPECT_EQ(courses_of(elements_of_class(svg, "escape")), std::vector<int>{176});
-  EXPECT_EQ(number(elements_of_class(svg, "escape")[0], "data-speed-kn"), a.escapes[0].speed);
+  EXPECT_EQ(number(elements_of_class(svg, "escape")[0], "data-speed-kn"),
+            a.courses.escapes[0].speed);
 
   const auto cpa = elements_of_class(svg, "cpa");
   ASSERT_EQ(cpa.size(), 1u);
   EXPECT_EQ(number(cpa[0], "data-cpa-nm"), a.max_cpa.cpa);  // exact, not rounded
-  EXPECT_EQ(number(cpa[0], "data-tcpa-h"), a.max_cpa.tcpa);
+  EXPECT_EQ(number(cpa[0], "data-tcpa-h"), a.max_cpa.time_to_go.count());
   EXPECT_NEAR(a.max_cpa.cpa, 688.62, 0.01);
 
   const auto b = elements_of_class(svg, "max-cpa");
   ASSERT_EQ(b.size(), 1u);
-  EXPECT_EQ(number(b[0], "data-course"), a.max_cpa.becpa);
+  EXPECT_EQ(number(b[0], "data-course"), *a.max_cpa.course);
   EXPECT_TRUE(elements_of_class(svg, "away").empty());  // the report gives no course away
 
   EXPECT_NE(svg.find("data-area=\"distant\""), std::string::npos);
@@ -65,13 +66,15 @@ TEST(PictureData, RangesThroughNorthTwoRangesAllCoursesAndCourseAway) {
   const std::string away_svg = maneuvering_board(away);
   const auto through_north = elements_of_class(away_svg, "admissible");
   ASSERT_EQ(through_north.size(), 1u);
-  EXPECT_EQ(through_north[0].at("data-first"), std::to_string(away.ranges[0].first));
-  EXPECT_EQ(through_north[0].at("data-last"), std::to_string(away.ranges[0].last));
-  EXPECT_GT(away.ranges[0].first, away.ranges[0].last);
-  ASSERT_TRUE(away.moving_away);
-  EXPECT_EQ(courses_of(elements_of_class(away_svg, "away")), std::vector<int>{away.kanti});
+  EXPECT_EQ(through_north[0].at("data-first"), std::to_string(away.courses.ranges[0].first));
+  EXPECT_EQ(through_north[0].at("data-last"), std::to_string(away.courses.ranges[0].last));
+  EXPECT_GT(away.courses.ranges[0].first, away.courses.ranges[0].last);
+  ASSERT_TRUE(away.courses.moving_away);
+  EXPECT_EQ(courses_of(elements_of_class(away_svg, "away")),
+            std::vector<int>{away.courses.course_away});
   // Advice [B] without a CPA ahead: the suggested course, and no CPA point.
-  EXPECT_EQ(number(elements_of_class(away_svg, "max-cpa")[0], "data-course"), away.max_cpa.ibecpa);
+  EXPECT_EQ(number(elements_of_class(away_svg, "max-cpa")[0], "data-course"),
+            away.max_cpa.suggested_course);
   EXPECT_TRUE(elements_of_class(away_svg, "cpa").empty());
 
   // A fast ship with the storm coming up from the south: two ranges and two escapes.
@@ -80,15 +83,15 @@ TEST(PictureData, RangesThroughNorthTwoRangesAllCoursesAndCourseAway) {
   const auto ranges = elements_of_class(two_svg, "admissible");
   ASSERT_EQ(ranges.size(), 2u);
   for (std::size_t k = 0; k < 2; ++k) {
-    EXPECT_EQ(ranges[k].at("data-first"), std::to_string(two.ranges[k].first));
-    EXPECT_EQ(ranges[k].at("data-last"), std::to_string(two.ranges[k].last));
+    EXPECT_EQ(ranges[k].at("data-first"), std::to_string(two.courses.ranges[k].first));
+    EXPECT_EQ(ranges[k].at("data-last"), std::to_string(two.courses.ranges[k].last));
   }
   EXPECT_EQ(courses_of(elements_of_class(two_svg, "escape")),
-            (std::vector<int>{two.escapes[0].course, two.escapes[1].course}));
+            (std::vector<int>{two.courses.escapes[0].course, two.courses.escapes[1].course}));
 
   // A storm moving away from a slow ship: every course open, drawn as one whole ring.
   const analysis::Advice all = advice_for(300, 0, 10, 10, 50, 1);
-  ASSERT_TRUE(all.all_courses);
+  ASSERT_TRUE(all.courses.all_courses);
   const auto ring = elements_of_class(maneuvering_board(all), "admissible");
   ASSERT_EQ(ring.size(), 1u);
   EXPECT_EQ(ring[0].at("data-first"), "1");

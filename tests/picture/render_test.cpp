@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "analysis/round_analysis.h"
 #include "picture/layout.h"
 #include "picture/maneuvering_board.h"
 #include "picture/palette.h"
@@ -58,11 +59,12 @@ TEST(PictureRender, OpenCoursesAndOnlyThoseHaveTheOpenColour) {
     ASSERT_EQ(image->width, static_cast<int>(kCanvasWidth));
     // Every whole-degree course, probed in the middle of its degree, judged by the field
     // of admissibility codes the ranges were found from.
+    const analysis::RoundAnalysis round = analysis::analyse_round(s.advice.values);
     int open_count = 0;
     for (int course = 1; course <= 360; ++course) {
-      const bool admissible = s.advice.codes[static_cast<std::size_t>(course)] == 0;
+      const bool admissible = round.codes[static_cast<std::size_t>(course)] == 0;
       // Limits are drawn on the limit course itself: probe 0.4 degrees inside them.
-      const bool next_open = s.advice.codes[static_cast<std::size_t>(course % 360 + 1)] == 0;
+      const bool next_open = round.codes[static_cast<std::size_t>(course % 360 + 1)] == 0;
       const double probe = admissible && next_open ? course + 0.5 : course - 0.4;
       const Screen p = band_point(admissible ? probe : course);
       const int off = distance(image->at(p.x, p.y), open);
@@ -73,7 +75,8 @@ TEST(PictureRender, OpenCoursesAndOnlyThoseHaveTheOpenColour) {
         EXPECT_GT(off, 60) << name << ": closed course " << course;
       }
     }
-    EXPECT_EQ(open_count == 0, s.advice.ranges.empty() && !s.advice.all_courses) << name;
+    EXPECT_EQ(open_count == 0, s.advice.courses.ranges.empty() && !s.advice.courses.all_courses)
+        << name;
   }
 }
 

@@ -21,9 +21,11 @@ std::string joined(const Lines& lines) {
 TEST(Verdict, EachAreaInBothHemispheres) {
   Advice a;
   const auto verdict = [&](Area area, Hemisphere hemisphere, bool quarter) {
-    a.area = area;
-    a.hemisphere = hemisphere;
-    a.dangerous_quarter = quarter;
+    a.verdict = analysis::Verdict{
+        area, quarter,
+        hemisphere == Hemisphere::kSouth ? analysis::TrackSide::kLeft : analysis::TrackSide::kRight,
+        hemisphere == Hemisphere::kSouth ? analysis::WindSide::kPort
+                                         : analysis::WindSide::kStarboard};
     Lines lines;
     verdict_lines(a, lines);
     return joined(lines);
@@ -43,9 +45,8 @@ TEST(Verdict, EachAreaInBothHemispheres) {
 
 TEST(EscapeSectors, RangesEscapesAndStaying) {
   Advice a;
-  a.numc = 4;
-  a.ranges = {{350, 10}, {100, 120}};
-  a.escapes = {{5, 3.04, true}, {110, 99.95, true}};
+  a.courses.ranges = {{350, 10}, {100, 120}};
+  a.courses.escapes = {{5, 3.04, true}, {110, 99.95, true}};
   Lines lines;
   escape_sector_lines(a, lines);
   EXPECT_EQ(joined(lines),
@@ -60,11 +61,10 @@ TEST(EscapeSectors, RangesEscapesAndStaying) {
 
   // Three ranges: the first alone; moving away and staying possible.
   Advice b;
-  b.numc = 6;
-  b.ranges = {{1, 2}, {3, 4}, {5, 6}};
-  b.moving_away = true;
-  b.kanti = 360;
-  b.stay_possible = true;
+  b.courses.ranges = {{1, 2}, {3, 4}, {5, 6}};
+  b.courses.moving_away = true;
+  b.courses.course_away = 360;
+  b.courses.stay_possible = true;
   lines.clear();
   escape_sector_lines(b, lines);
   EXPECT_EQ(joined(lines),
@@ -78,7 +78,7 @@ TEST(EscapeSectors, RangesEscapesAndStaying) {
   lines.clear();
   escape_sector_lines(none, lines);
   EXPECT_EQ(joined(lines), "     Escape not guaranteed!\n");
-  none.all_courses = true;
+  none.courses.all_courses = true;
   lines.clear();
   escape_sector_lines(none, lines);
   EXPECT_EQ(joined(lines), " [A] All courses possible\n");
@@ -87,8 +87,9 @@ TEST(EscapeSectors, RangesEscapesAndStaying) {
 TEST(MaxCpaLines, EachCase) {
   Advice a;
   a.max_cpa.kind = analysis::CpaCase::kAchieved;
-  a.max_cpa.icpa = 1000;
-  a.max_cpa.ibecpa = 95;
+  a.values.dist = 999.5;  // shown rounded half up
+  a.max_cpa.cpa = 999.5;
+  a.max_cpa.suggested_course = 95;
   a.max_cpa.slow_ship_hint = true;
   Lines lines;
   max_cpa_lines(a, lines);
@@ -99,9 +100,26 @@ TEST(MaxCpaLines, EachCase) {
             "     (Slow ships may take direction orthogonal to HUR-track)\n");
 }
 
+TEST(MaxCpaLines, TheCpaAheadWithItsTimeToGoInWholeSeconds) {
+  Advice a;
+  a.values.dist = 1000;
+  a.max_cpa.kind = analysis::CpaCase::kCpaAhead;
+  a.max_cpa.cpa = 688.62;
+  a.max_cpa.course = 141.46;
+  a.max_cpa.time_to_go = analysis::Hours(85.4560);  // 3 d 13 h 27 m 21.6 s
+  a.max_cpa.suggested_course = 141;
+  Lines lines;
+  max_cpa_lines(a, lines);
+  EXPECT_EQ(joined(lines),
+            "     Maximally possible CPA = 688.6 nm\n"
+            "     with time-to-go=  3 d 13 h 27 m 22 s\n"
+            " [B] For probable CPA-max, take the course = 141.5 degrees!\n"
+            "  \n");
+}
+
 TEST(ResultLines, TheRangeFinderErrorComesFirst) {
   Advice a;
-  a.limits_error = true;
+  a.courses.ranges_incomplete = true;
   const Lines lines = result_lines(a);
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines.front(), " # ???????? error kfeld ????????");

@@ -1,0 +1,44 @@
+// One answer for every front-end: what the navigator gave becomes the situation, the advice on
+// it and, with an advisory, what the advisory said. The command line, the server and the page
+// only read their inputs into a Request and format the Answer.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "advisory_situation/situation_from_advisory.h"
+#include "analysis/advice.h"
+#include "situation/situation.h"
+
+namespace hurricane::answer {
+
+// What a front-end was given: the situation's inputs (six values, positions or fixes, `at`,
+// the hemisphere), and the storm from an advisory's text instead of its own inputs.
+struct Request {
+  situation::Request situation;
+  std::optional<advisory_situation::AdvisoryInput> advisory;  // its text must outlive the call
+};
+
+// Where the storm came from, when from an advisory.
+struct AdvisoryProvenance {
+  advisory_situation::AdvisedStorm storm;
+  std::string keep_source;   // how the distance to keep was formed (or that it was given)
+  double fix_age_hours = 0;  // from the advisory's fix to `at`; 0 without `at`
+};
+
+// The whole answer. Each stage of the advice has its member here, so every front-end gets it.
+struct Answer {
+  situation::Situation situation;
+  analysis::Advice advice;
+  std::optional<AdvisoryProvenance> advisory;  // present when the request had an advisory
+};
+
+// Why there is no answer: the input at fault and what is wrong with it.
+using Failure = advisory_situation::Failure;
+
+// answer: the situation formed from `request`, the advice on it and the advisory's
+// provenance. Pure: no I/O.
+std::variant<Answer, Failure> answer(const Request& request);
+
+}  // namespace hurricane::answer

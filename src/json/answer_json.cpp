@@ -1,0 +1,16 @@
+#include "json/answer_json.h"
+
+#include "json/advice_json.h"
+#include "json/advisory_json.h"
+
+namespace hurricane::json {
+
+nlohmann::ordered_json answer_json(const answer::Answer& answer, std::string_view version) {
+  nlohmann::ordered_json object = advice_json(answer.situation, answer.advice, version);
+  if (answer.advisory) {
+    object["advisory"] = advisory_json(answer.advisory->storm, answer.advisory->keep_source);
+  }
+  return object;
+}
+
+}  // namespace hurricane::json

@@ -1,0 +1,15 @@
+// The answer of `advise --format json` and of the API: the advice document, with the
+// "advisory" object when the storm came from an advisory.
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string_view>
+
+#include "answer/answer.h"
+
+namespace hurricane::json {
+
+// answer_json: advice_json of the answer, and "advisory" (advisory_json) when it has one.
+nlohmann::ordered_json answer_json(const answer::Answer& answer, std::string_view version);
+
+}  // namespace hurricane::json
