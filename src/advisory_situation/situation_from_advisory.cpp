@@ -101,12 +101,24 @@ std::variant<AdvisedSituation, Failure> situation_from_advisory(const AdvisoryIn
                    "distance to keep");
   }
   givens.storm = advised_state;
+  for (const advisory::ForecastPoint& point : advised.storm.forecast) {
+    if (point.centre) {
+      givens.storm_heading_lat = point.centre->lat_deg;
+      break;
+    }
+  }
   givens.fixes = advised.motion.fixes;
   givens.storm_from_fix = advised.motion.fixes.has_value();
 
   const situation::Result<situation::Situation> formed = situation::situation_from(givens);
   if (!formed.ok()) return Failure{formed.error(), 0};
   result.situation = formed.value();
+  if (request.keep && advised.keep && *request.keep < advised.keep->nm) {
+    result.situation.warnings.push_back(
+        "the distance to keep given, " + nm_text(*request.keep) +
+        " nm, is less than the advisory's 34-kt radius plus its position accuracy, " +
+        nm_text(advised.keep->nm) + " nm");
+  }
   if (givens.at) result.fix_age_hours = situation::hours_between(*givens.storm.time, *givens.at);
   return result;
 }
