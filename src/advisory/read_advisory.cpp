@@ -2,6 +2,7 @@
 
 #include "advisory/atcf.h"
 #include "advisory/feed.h"
+#include "advisory/jtwc.h"
 #include "advisory/storm_choice.h"
 #include "advisory/tcm.h"
 #include "advisory/text_lines.h"
@@ -76,9 +77,11 @@ Result read_advisory(std::string_view bytes, const ReadOptions& options) {
   std::vector<Candidate> candidates;
   for (TcmStart& start : find_tcms(lines)) candidates.push_back({&lines, std::move(start)});
   if (candidates.empty()) {
+    if (const std::optional<std::size_t> start = find_jtwc(lines)) return read_jtwc(lines, *start);
     return ReadError{1,
                      "expected a forecast/advisory (a title line `... FORECAST/ADVISORY "
-                     "NUMBER nn`), an NHC RSS feed or ATCF records"};
+                     "NUMBER nn`), a JTWC warning (`WTPN32 PGTW 310900`), an NHC RSS feed or "
+                     "ATCF records"};
   }
   return read_chosen(candidates, options, SourceForm::kTcm, "the text");
 }

@@ -20,7 +20,8 @@ struct ReadOptions {
 
 // Reads `bytes` as whichever form they hold, judged from the content: an NHC RSS feed (starts
 // with '<'), ATCF a-deck or b-deck records (first line "AL, 13, 2023091218, ..."), or a
-// forecast/advisory as plain text, with or without the transmission lines before its title.
+// forecast/advisory as plain text, with or without the transmission lines before its title, or
+// a JTWC tropical cyclone warning (`WTPN32 PGTW 310900`).
 // Any bytes give a storm or an error; a storm is only given when every field read parses.
 Result read_advisory(std::string_view bytes, const ReadOptions& options = {});
 

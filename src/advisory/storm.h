@@ -83,14 +83,32 @@ struct ForecastPoint {
   std::string stage;  // what follows the position, e.g. "POST-TROPICAL", "DISSIPATED"; or empty
 };
 
-enum class SourceForm { kTcm, kRssFeed, kAtcf };
+enum class SourceForm { kTcm, kRssFeed, kAtcf, kJtwcWarning };
+
+// Something the text states that does not agree with itself (a stated motion the positions do not
+// give): kept as the text has it and reported, not mended.
+struct TextWarning {
+  std::size_t line = 1;  // 1-based line of the input
+  std::string message;
+};
+
+// What a JTWC tropical cyclone warning states beyond an advisory's fields.
+struct WarningDetails {
+  bool final_warning = false;  // "THIS IS THE FINAL WARNING"
+  int wind_average_min = 1;    // "MAX SUSTAINED WINDS BASED ON ONE-MINUTE AVERAGE"
+  int movement_past_h = 6;     // "MOVEMENT PAST SIX HOURS": the past motion, used as present
+  std::optional<Fix>
+      remarks_fix;  // "310900Z POSITION NEAR ...": at the issue time, for information
+  std::optional<int> wave_height_ft;   // "MAXIMUM SIGNIFICANT WAVE HEIGHT ... IS 48 FEET"
+  std::vector<UtcTime> next_warnings;  // "NEXT WARNINGS AT ...", in order
+};
 
 struct Storm {
   SourceForm form = SourceForm::kTcm;
   std::string id;    // ATCF id: basin, number, year, e.g. "AL132023"
   std::string kind;  // e.g. "HURRICANE", "POST-TROPICAL CYCLONE"; from ATCF the code ("HU")
   std::string name;  // e.g. "LEE"; may be empty from ATCF
-  std::optional<int> number;      // advisory number; ATCF has none
+  std::optional<int> number;      // advisory (or JTWC warning) number; ATCF has none
   bool corrected = false;         // "...CORRECTED" after the number
   bool special = false;           // "SPECIAL FORECAST/ADVISORY"
   std::string centre_name;        // issuing centre, e.g. "NWS NATIONAL HURRICANE CENTER MIAMI FL"
@@ -106,7 +124,9 @@ struct Storm {
   WindRadii radii;
   std::optional<SeasRadii> seas;
   std::optional<Fix> previous;  // the earlier fix ("CENTER WAS LOCATED NEAR", the ATCF time before)
-  std::vector<ForecastPoint> forecast;  // forecast, then outlook points, in time order as given
+  std::vector<ForecastPoint> forecast;    // forecast, then outlook points, in time order as given
+  std::optional<WarningDetails> warning;  // only from a JTWC warning
+  std::vector<TextWarning> warnings;      // disagreements within the text, in line order
 };
 
 struct QuadrantRadius {

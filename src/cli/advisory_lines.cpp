@@ -61,6 +61,8 @@ std::string source_text(advisory::SourceForm form) {
       return "forecast/advisory in an NHC RSS feed";
     case advisory::SourceForm::kAtcf:
       return "ATCF track records";
+    case advisory::SourceForm::kJtwcWarning:
+      return "JTWC tropical cyclone warning";
   }
   return "?";
 }
@@ -73,7 +75,8 @@ std::string storm_text(const advisory::Storm& storm) {
 
 std::string advisory_text(const advisory::Storm& storm) {
   if (!storm.number) return "no number (ATCF records have none)";
-  std::string text = "number " + std::to_string(*storm.number);
+  std::string text = (storm.warning ? "warning " : "number ") + std::to_string(*storm.number);
+  if (storm.warning && storm.warning->final_warning) text += " (FINAL)";
   if (storm.special && storm.corrected) {
     text += " (SPECIAL, CORRECTED)";
   } else if (storm.special) {
@@ -91,13 +94,19 @@ std::string centre_text(const advisory::Storm& storm) {
                                    : ", accuracy not given");
 }
 
-std::string movement_text(const advisory_situation::StormMotion& motion) {
+std::string movement_text(const advisory_situation::AdvisedStorm& advised) {
+  const advisory_situation::StormMotion& motion = advised.motion;
+  const std::optional<advisory::WarningDetails>& warning = advised.storm.warning;
+  const std::string past =
+      warning ? " (the past " + std::to_string(warning->movement_past_h) + " h, used as present)"
+              : "";
   char text[96];
   switch (motion.source) {
     case MotionSource::kStated:
-      return nm_text(motion.motion.track) + " deg at " + nm_text(motion.motion.speed) + " kn";
+      return nm_text(motion.motion.track) + " deg at " + nm_text(motion.motion.speed) + " kn" +
+             past;
     case MotionSource::kStationary:
-      return "stationary: speed 0 kn, no track";
+      return "stationary: speed 0 kn, no track" + past;
     case MotionSource::kFixes:
       std::snprintf(text, sizeof text, "%.1f deg at %.1f kn, from the fix %.1f h before",
                     motion.motion.track, motion.motion.speed,
@@ -105,6 +114,66 @@ std::string movement_text(const advisory_situation::StormMotion& motion) {
       return text;
   }
   return "?";
+}
+
+// "115 kt (1-minute average), gusts 140 kt": the averaging said where the text states it.
+std::string wind_text(const advisory::Storm& storm) {
+  std::string text = std::to_string(storm.max_wind_kt) + " kt";
+  if (storm.warning)
+    text += " (" + std::to_string(storm.warning->wind_average_min) + "-minute average)";
+  if (storm.gusts_kt) text += ", gusts " + std::to_string(*storm.gusts_kt) + " kt";
+  return text;
+}
+
+// "31/1500Z" as the texts write a time.
+std::string day_time_text(const advisory::UtcTime& time) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d/%02d%02dZ", time.day % 100, time.hour % 100,
+                time.minute % 100);
+  return text;
+}
+
+// `value` after `label`, broken between words where it would pass kWidth.
+void add_words(const char* label, const std::string& value, std::vector<std::string>& lines) {
+  std::string line = labelled(label, "");
+  std::size_t start = 0;
+  while (start < value.size()) {
+    const std::size_t end = std::min(value.find(' ', start + 1), value.size());
+    const std::string word = value.substr(start, end - start);
+    if (line.size() > kIndent.size() && line.size() + word.size() > kWidth) {
+      lines.push_back(line);
+      line = std::string(kIndent) + word.substr(word.find_first_not_of(' '));
+    } else {
+      line += word;
+    }
+    start = end;
+  }
+  lines.push_back(line);
+}
+
+// What a JTWC warning's remarks add.
+void add_warning_remarks(const advisory::WarningDetails& warning, std::vector<std::string>& lines) {
+  if (warning.wave_height_ft) {
+    lines.push_back(
+        labelled("waves", "highest " + std::to_string(*warning.wave_height_ft) + " ft"));
+  }
+  if (warning.remarks_fix) {
+    lines.push_back(labelled("issue posit", at_text(*warning.remarks_fix) + ", for information"));
+  }
+  if (!warning.next_warnings.empty()) {
+    std::string times;
+    for (const advisory::UtcTime& time : warning.next_warnings) {
+      times += (times.empty() ? "" : ", ") + day_time_text(time);
+    }
+    lines.push_back(labelled("next warning", times));
+  }
+}
+
+// Where the text disagrees with itself: kept as read, and said.
+void add_text_warnings(const advisory::Storm& storm, std::vector<std::string>& lines) {
+  for (const advisory::TextWarning& warning : storm.warnings) {
+    add_words("warning", "line " + std::to_string(warning.line) + ": " + warning.message, lines);
+  }
 }
 
 std::string age_text(const answer::AdvisoryProvenance& advised,
@@ -213,8 +282,10 @@ std::vector<std::string> advisory_provenance_lines(const answer::AdvisoryProvena
   lines.push_back(labelled("storm", storm_text(storm)));
   lines.push_back(labelled("advisory", advisory_text(storm)));
   lines.push_back(labelled("centre", centre_text(storm)));
-  lines.push_back(labelled("movement", movement_text(advised.storm.motion)));
+  lines.push_back(labelled("movement", movement_text(advised.storm)));
+  if (storm.warning) lines.push_back(labelled("max wind", wind_text(storm)));
   lines.push_back(labelled("fix age", age_text(advised, situation)));
+  add_text_warnings(storm, lines);
   add_wrapped("keep", advised.keep_source, lines);
   lines.emplace_back("");
   return lines;
@@ -232,15 +303,14 @@ std::vector<std::string> advisory_summary_lines(const advisory_situation::Advise
   if (!storm.centre_name.empty()) lines.push_back(labelled("centre name", storm.centre_name));
   if (!storm.issued_by.empty()) lines.push_back(labelled("issued by", storm.issued_by));
   lines.push_back(labelled("centre", centre_text(storm)));
-  lines.push_back(labelled("movement", movement_text(advised.motion)));
+  lines.push_back(labelled("movement", movement_text(advised)));
   if (storm.previous) lines.push_back(labelled("previous fix", at_text(*storm.previous)));
-  lines.push_back(
-      labelled("max wind",
-               std::to_string(storm.max_wind_kt) + " kt" +
-                   (storm.gusts_kt ? ", gusts " + std::to_string(*storm.gusts_kt) + " kt" : "")));
+  lines.push_back(labelled("max wind", wind_text(storm)));
   if (storm.pressure_mb) {
     lines.push_back(labelled("pressure", std::to_string(*storm.pressure_mb) + " mb"));
   }
+  if (storm.warning) add_warning_remarks(*storm.warning, lines);
+  add_text_warnings(storm, lines);
   add_wrapped("keep", std::string(keep_source), lines);
   lines.emplace_back("");
   add_radii(storm, lines);

@@ -30,9 +30,9 @@ constexpr const char* kAdviseFooter =
     "Exit status: 0 advice given, 1 a value cannot be used, 2 wrong usage.";
 
 constexpr const char* kAdvisoryFooter =
-    "FILE is a forecast/advisory text, an NHC RSS feed or ATCF records; - is\n"
-    "standard input. Exit status: 0 read, 1 the file cannot be read or used,\n"
-    "2 wrong usage.";
+    "FILE is a forecast/advisory text, a JTWC warning, an NHC RSS feed or ATCF\n"
+    "records; - is standard input. Exit status: 0 read, 1 the file cannot be read\n"
+    "or used, 2 wrong usage.";
 
 constexpr const char* kServeFooter =
     "Serves the page at / and the JSON API at /api/advice and /api/health until SIGINT or\n"

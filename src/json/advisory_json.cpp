@@ -37,6 +37,31 @@ json forecast(const std::vector<advisory::ForecastPoint>& points) {
   return list;
 }
 
+json fix(const advisory::Fix& fix) {
+  return {{"lat", fix.centre.lat_deg}, {"lon", fix.centre.lon_deg}, {"time", iso_time(fix.time)}};
+}
+
+// What only a JTWC warning states; null for the other forms.
+json warning_details(const std::optional<advisory::WarningDetails>& warning) {
+  if (!warning) return nullptr;
+  json next = json::array();
+  for (const advisory::UtcTime& time : warning->next_warnings) next.push_back(iso_time(time));
+  return {{"final", warning->final_warning},
+          {"wind_average_min", warning->wind_average_min},
+          {"movement_past_h", warning->movement_past_h},
+          {"remarks_position", warning->remarks_fix ? fix(*warning->remarks_fix) : json(nullptr)},
+          {"wave_height_ft", optional(warning->wave_height_ft)},
+          {"next_warnings", next}};
+}
+
+json text_warnings(const std::vector<advisory::TextWarning>& warnings) {
+  json list = json::array();
+  for (const advisory::TextWarning& warning : warnings) {
+    list.push_back({{"line", warning.line}, {"message", warning.message}});
+  }
+  return list;
+}
+
 }  // namespace
 
 nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& advised,
@@ -48,10 +73,7 @@ nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& adv
           {"kind", storm.kind},
           {"number", optional(storm.number)},
           {"issued", storm.issued ? json(iso_time(*storm.issued)) : json(nullptr)},
-          {"centre",
-           {{"lat", storm.fix.centre.lat_deg},
-            {"lon", storm.fix.centre.lon_deg},
-            {"time", iso_time(storm.fix.time)}}},
+          {"centre", fix(storm.fix)},
           {"accuracy_nm", optional(storm.accuracy_nm)},
           {"movement", stationary ? json(nullptr)
                                   : json{{"track_deg", advised.motion.motion.track},
@@ -62,7 +84,12 @@ nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& adv
             {"50", radii(storm.radii.kt50)},
             {"64", radii(storm.radii.kt64)}}},
           {"forecast", forecast(storm.forecast)},
-          {"keep_source", std::string(keep_source)}};
+          {"keep_source", std::string(keep_source)},
+          {"jtwc_warning", warning_details(storm.warning)},
+          {"text_warnings", text_warnings(storm.warnings)},
+          {"advisory_keep", advised.keep
+                                ? json{{"nm", advised.keep->nm}, {"source", advised.keep->source}}
+                                : json(nullptr)}};
 }
 
 }  // namespace hurricane::json

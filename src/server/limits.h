@@ -4,11 +4,16 @@
 #include <cstddef>
 #include <ctime>
 
+#include "advisory/read_advisory.h"
+
 namespace hurricane::server {
 
-// Largest request body read, bytes; a longer one is answered 413 unread. An advisory text is a
-// few KiB, so 64 KiB holds any real one with room to spare.
-inline constexpr std::size_t kMaxBodyBytes = std::size_t{64} << 10;
+// Largest request body read, bytes; a longer one is answered 413 unread. A body carries at most
+// one advisory input, as large as the command line takes one (a feed of several storms or a
+// season's track file); a quarter more holds its JSON escapes (one "\n" a line) and the other
+// fields. 48 workers each holding one is 240 MiB at worst.
+inline constexpr std::size_t kMaxBodyBytes =
+    advisory::kMaxInputBytes + advisory::kMaxInputBytes / 4;
 
 // Largest request line and largest single header line, bytes. The HTTP library fixes both when
 // it is built (8 KiB in the Debian package); a longer request is refused with 414 or 400. Kept

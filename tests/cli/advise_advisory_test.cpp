@@ -148,6 +148,14 @@ TEST(AdviseAdvisory, MarginAndKeepOverride) {
   const ProgramRun keep = run_program(advise_on("tcm-al132023-30.txt", {"--keep", "150"}));
   EXPECT_NE(keep.out.find("   keep         150 nm given\n"), std::string::npos) << keep.out;
   EXPECT_NE(keep.out.find(" Radius of HUR to be avoided [nm]= 150."), std::string::npos);
+  // A given keep still answers what the advisory would have kept, so a front-end can set the
+  // two side by side.
+  const json given = answer_json(advise_on("tcm-al132023-30.txt", {"--keep", "150"}));
+  EXPECT_EQ(given["situation"]["keep_nm"], 150.0);
+  EXPECT_EQ(given["advisory"]["keep_source"], "150 nm given");
+  EXPECT_EQ(given["advisory"]["advisory_keep"],
+            json::parse(R"({"nm":230.0,"source":)"
+                        R"("210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm"})"));
 }
 
 // Gilma: a special advisory; a tie of 100 nm NE and NW takes NE.
@@ -245,6 +253,7 @@ TEST(AdviseAdvisory, StationaryAndDepressionFromStandardInput) {
   EXPECT_EQ(answer["advisory"]["kind"], "TROPICAL DEPRESSION");
   EXPECT_EQ(answer["advisory"]["radii_nm"]["34"], nullptr);
   EXPECT_EQ(answer["advisory"]["keep_source"], "60 nm given");
+  EXPECT_EQ(answer["advisory"]["advisory_keep"], nullptr);
   EXPECT_EQ(answer["situation"]["keep_nm"], 60.0);
 }
 

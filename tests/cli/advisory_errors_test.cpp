@@ -120,7 +120,7 @@ TEST(AdvisoryErrors, ReadingErrorsNameFileAndLine) {
       {{"advisory", "-"},
        1,
        "<stdin>:1: expected a forecast/advisory (a title line `... FORECAST/ADVISORY NUMBER nn`), "
-       "an NHC RSS feed or ATCF records",
+       "a JTWC warning (`WTPN32 PGTW 310900`), an NHC RSS feed or ATCF records",
        "a note, not an advisory\n"},
       {advise_stdin, 1,
        "<stdin>:15: expected a position such as `24.7N 66.4W` (latitude to 90, longitude to 180, "

@@ -11,6 +11,7 @@
 
 #include "cli/run_program.h"
 #include "cli/schema_check.h"
+#include "server/limits.h"
 #include "server/running_server.h"
 
 namespace hurricane::server_test {
@@ -134,6 +135,7 @@ std::string sample(const char* name) {
 TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
   const char* const tcm = "tcm-al132023-30.txt";
   const char* const feed = "rss-atlantic-al132023-30.xml";
+  const char* const jtwc = "wp062023-khanun-nr017.txt";
   struct Form {
     json body;
     std::vector<std::string> arguments;
@@ -150,6 +152,8 @@ TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
         {"at", "2023-09-13T00:00Z"}},
        {"--advisory", path + feed, "--storm-id", "AL132023", "--ship", "27N,70W", "--ship-speed",
         "12", "--margin", "20", "--at", "2023-09-13T00:00Z"}},
+      {{{"advisory", sample(jtwc)}, {"ship", "25N,134E"}, {"ship_speed_kn", 12}},
+       {"--advisory", path + jtwc, "--ship", "25N,134E", "--ship-speed", "12"}},
   };
   for (const Form& form : forms) {
     SCOPED_TRACE(form.arguments[1]);
@@ -170,6 +174,34 @@ TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
                          {"distance_nm", 100}}
                         .dump()),
                400, "", "distance_nm");
+}
+
+// A season's track file, 50 storms and a MiB, is taken as the command line takes it.
+TEST_F(Api, ASeasonsTrackFileAnswersWhatAdviseAnswers) {
+  const std::string storm = sample("bal132023-at-adv30.dat");
+  std::string season;
+  for (int number = 10; number < 60; ++number) {
+    std::istringstream lines(storm);
+    for (std::string line; std::getline(lines, line);) {
+      season += "AL, " + std::to_string(number) + line.substr(line.find(',', 4)) + "\n";
+    }
+  }
+  ASSERT_GT(season.size(), std::size_t{1} << 20);
+  const std::string path = ::testing::TempDir() + "season.dat";
+  std::ofstream(path) << season;
+  const httplib::Result result = post(json{
+      {"advisory", season},
+      {"storm_id", "AL132023"},
+      {"ship", "27N,70W"},
+      {"ship_speed_kn", 12}}.dump());
+  ASSERT_TRUE(result);
+  ASSERT_EQ(result->status, 200) << result->body.substr(0, 300);
+  json answer = json::parse(result->body);
+  answer.erase("svg");
+  EXPECT_EQ(answer, advise_json({"--advisory", path, "--storm-id", "AL132023", "--ship", "27N,70W",
+                                 "--ship-speed", "12"}));
+  expect_error(post(json{{"advisory", season}, {"ship", "27N,70W"}, {"ship_speed_kn", 12}}.dump()),
+               400, "advisory", "50 storms");
 }
 
 TEST_F(Api, BadInputNamesTheField) {
@@ -204,7 +236,10 @@ TEST_F(Api, BadInputNamesTheField) {
 }
 
 TEST_F(Api, StatusesOfTheWrongRequests) {
-  expect_error(post(std::string(64 * 1024 + 1, ' ')), 413, "", "larger than 65536");
+  // The bound itself is read (and found not to be JSON); one byte more is refused unread.
+  expect_error(post(std::string(server::kMaxBodyBytes, ' ')), 400, "", "not valid JSON");
+  expect_error(post(std::string(server::kMaxBodyBytes + 1, ' ')), 413, "",
+               "larger than " + std::to_string(server::kMaxBodyBytes));
   expect_error(client().Get("/api/advice"), 405, "", "POST");
   EXPECT_EQ(client().Get("/api/advice")->get_header_value("Allow"), "POST");
   expect_error(post("{}", "/api/health"), 405, "", "GET");

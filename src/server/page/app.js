@@ -19,8 +19,19 @@ const MODE_FIELDS = {
     'hemisphere'],
 };
 const ALL_FIELDS = [...new Set(Object.values(MODE_FIELDS).flat())];
+// What a mode takes over from the one left, when it has no entries of its own yet: the same ship
+// and time, and the distance to keep only where the navigator must give it. An advisory forms
+// its own keep, and two fixes their own track and speed, so neither inherits those.
+const CARRIED = {
+  values: ['keep_nm', 'ship_speed_kn'],
+  positions: ['ship', 'at', 'keep_nm', 'ship_speed_kn'],
+  advisory: ['ship', 'at', 'ship_speed_kn'],
+};
 const TYPING_PAUSE_MS = 150;
-const MAX_ADVISORY_BYTES = 60 * 1024;  // the server takes bodies up to 64 KiB
+// A browser refuses an address of a few MiB, and the page would stop there; a longer advisory
+// (a feed or a track file) is sent but not kept in the address.
+const MAX_ADDRESS_ADVISORY = 64 * 1024;
+const MAX_ADVISORY_BYTES = 4 * 1024 * 1024;  // as much as the server reads as an advisory
 
 const form = document.getElementById('situation');
 const answer = document.getElementById('answer');
@@ -29,6 +40,19 @@ let sent = 0;       // number of the latest request, so a late answer never over
 let shown = false;  // whether an advice is on screen
 let night = false;
 let timer = 0;
+let shownMode = 'values';  // the mode whose entries the form holds
+const entries = {};        // each mode's entries while another mode is shown
+
+// The page's name for an input the server names by its key: the text of the field's label.
+const LABELS = (() => {
+  const labels = { fixes: 'Fixes' };
+  for (const message of form.querySelectorAll('.message[data-for]')) {
+    const label = message.closest('label');
+    const text = label && label.firstChild && label.firstChild.textContent.trim();
+    if (message.dataset.for && text) labels[message.dataset.for] = text;
+  }
+  return labels;
+})();
 
 function mode() {
   return form.elements.mode.value;
@@ -40,7 +64,8 @@ function stateOf() {
   state.set('mode', mode());
   for (const name of MODE_FIELDS[mode()]) {
     const value = form.elements[name].value;
-    if (value !== '') state.set(name, value);
+    if (value === '' || (name === 'advisory' && value.length > MAX_ADDRESS_ADVISORY)) continue;
+    state.set(name, value);
   }
   if (night) state.set('palette', 'night');
   return state;
@@ -54,7 +79,30 @@ function restore(state) {
   if (!form.elements.hemisphere.value) {
     form.elements.hemisphere.value = chosen === 'values' ? 'north' : '';
   }
+  for (const name of Object.keys(entries)) delete entries[name];
+  shownMode = chosen;
   setNight(state.get('palette') === 'night');
+  showMode();
+}
+
+// A change of mode: the entries of the mode left are kept for a return to it, and the form
+// shows the new mode's own, so no value typed for one way of giving the storm is sent with
+// another (a track beside two fixes, a keep beside an advisory).
+function switchMode() {
+  const next = mode();
+  if (next === shownMode) return;
+  const left = {};
+  for (const name of MODE_FIELDS[shownMode]) left[name] = form.elements[name].value;
+  entries[shownMode] = left;
+  const own = entries[next];
+  for (const name of ALL_FIELDS) {
+    if (name === 'hemisphere') continue;
+    if (own) form.elements[name].value = own[name] ?? '';
+    else form.elements[name].value = CARRIED[next].includes(name) ? (left[name] ?? '') : '';
+  }
+  // With a ship's position the hemisphere follows its latitude unless chosen otherwise.
+  form.elements.hemisphere.value = own ? own.hemisphere : (next === 'values' ? 'north' : '');
+  shownMode = next;
   showMode();
 }
 
@@ -90,6 +138,20 @@ function clearMessages() {
   }
 }
 
+// The server's message in the page's words: the keys it names become the labels on screen.
+// Keys that are also plain words (ship, at) are only taken as keys where a message begins.
+function inLabels(message) {
+  let text = message;
+  // Longest first, so ship_speed_kn is not read as ship_ and speed_kn.
+  const keys = Object.keys(LABELS).sort((a, b) => b.length - a.length);
+  for (const key of keys) {
+    if (/[_[]/.test(key)) text = text.split(key).join(LABELS[key]);
+  }
+  const lead = /^([a-z]+)(?=[ :"])/.exec(text);
+  if (lead && LABELS[lead[1]]) text = LABELS[lead[1]] + text.slice(lead[1].length);
+  return text;
+}
+
 // The server's message beside the field it names ("fixes[1]" marks the later fix).
 function markInvalid(field, message) {
   const fixInput = { 'fixes[0]': 'fix1', 'fixes[1]': 'fix2' }[field];
@@ -97,7 +159,7 @@ function markInvalid(field, message) {
   let target = form.querySelector(`.message[data-for="${CSS.escape(field)}"]`);
   const input = inputName && form.elements[inputName];
   if (!target || target.closest('[hidden]')) target = form.querySelector('.form-message');
-  target.textContent = message;
+  target.textContent = inLabels(message);
   if (input && input.setAttribute) input.setAttribute('aria-invalid', 'true');
 }
 
@@ -121,8 +183,67 @@ function usedLine(advice) {
     ` ${advice.hemisphere} hemisphere`;
 }
 
-function showPicture(svgText) {
-  const picture = document.getElementById('picture');
+// A position as a navigator writes it: 24.7N 66.4W.
+function positionText(lat, lon) {
+  if (typeof lat !== 'number' || typeof lon !== 'number') return '–';
+  return `${Math.abs(lat).toFixed(1)}${lat < 0 ? 'S' : 'N'} ` +
+    `${Math.abs(lon).toFixed(1)}${lon < 0 ? 'W' : 'E'}`;
+}
+
+// An ISO time as the advisories write it: 12/2100Z, with the date for a second look.
+function timeText(iso) {
+  const match = /^(\d{4})-(\d{2})-(\d{2})T(\d{2}):(\d{2})/.exec(iso || '');
+  return match ? `${match[3]}/${match[4]}${match[5]}Z (${match[1]}-${match[2]}-${match[3]})` : '–';
+}
+
+function keepText(advice) {
+  const advisory = advice.advisory;
+  const keep = `${formatted(advice.situation.keep_nm, 0)} nm`;
+  const suggested = advisory.advisory_keep;
+  // A keep the navigator gave is set beside the one the advisory would have formed.
+  if (suggested?.source !== advisory.keep_source) {
+    return suggested ? `${advisory.keep_source}, the advisory's is ${suggested.source}`
+      : advisory.keep_source;
+  }
+  return `${keep} from the advisory: ${advisory.keep_source}`;
+}
+
+// What the advisory was read as, so the navigator can hold it against the bulletin.
+function showAdvisory(advice) {
+  const box = document.getElementById('advisory-read');
+  const advisory = advice.advisory;
+  box.hidden = !advisory;
+  if (!advisory) return;
+  const storm = [advisory.kind, advisory.name, `(${advisory.storm_id})`].filter(Boolean).join(' ');
+  const number = advisory.number ? `advisory ${advisory.number}` : 'track file';
+  const issued = advisory.issued ? `, issued ${timeText(advisory.issued)}` : '';
+  const movement = advisory.movement
+    ? `${formatted(advisory.movement.track_deg, 0)}° at ${formatted(advisory.movement.speed_kn, 0)} kn`
+    : 'stationary';
+  const moved = advice.derived && advice.derived.moved_from;
+  const rows = [
+    ['Storm', `${storm}, ${number}${issued}`],
+    ['Centre', `${positionText(advisory.centre.lat, advisory.centre.lon)} at ` +
+      `${timeText(advisory.centre.time)}` +
+      (advisory.accuracy_nm ? `, accurate within ${advisory.accuracy_nm} nm` : '')],
+    ...(moved ? [['Moved to', `${positionText(advice.derived.storm.lat, advice.derived.storm.lon)}` +
+      ` at ${timeText(advice.derived.time)}, ${formatted(moved.hours, 1)} h along its track`]] : []),
+    ['Movement', movement],
+    ['Max wind', `${advisory.max_wind_kt} kt`],
+    ['Keep', keepText(advice)],
+  ];
+  const list = document.getElementById('advisory-facts');
+  list.replaceChildren(...rows.flatMap(([term, text]) => {
+    const dt = document.createElement('dt');
+    dt.textContent = term;
+    const dd = document.createElement('dd');
+    dd.textContent = text;
+    return [dt, dd];
+  }));
+}
+
+function showPicture(svgText, id = 'picture') {
+  const picture = document.getElementById(id);
   picture.replaceChildren();
   if (!svgText) return;
   const parsed = new DOMParser().parseFromString(svgText, 'image/svg+xml');
@@ -163,13 +284,17 @@ function show(advice) {
     item.textContent = text;
     return item;
   }));
+  showAdvisory(advice);
   showPicture(advice.svg);
+  showPicture(advice.chart, 'chart');
+  document.getElementById('pictures').classList.toggle('two', Boolean(advice.chart));
   showReport(advice.report || []);
   shown = true;
 }
 
 async function update() {
   const number = ++sent;
+  answer.setAttribute('aria-busy', 'true');
   history.replaceState(null, '', `#${stateOf()}`);
   let response;
   let result;
@@ -182,12 +307,14 @@ async function update() {
     result = await response.json();
   } catch (failure) {
     if (number !== sent) return;
+    answer.removeAttribute('aria-busy');
     answer.classList.toggle('stale', shown);
     setStatus(shown ? 'The advisor cannot be reached: the advice below is STALE.'
       : 'The advisor cannot be reached.', 'error');
     return;
   }
   if (number !== sent) return;
+  answer.removeAttribute('aria-busy');
   clearMessages();
   if (response.ok) {
     show(result);
@@ -202,6 +329,8 @@ async function update() {
 }
 
 function soon() {
+  // Busy from the first key to the answer of the last, for assistive technology (and tests).
+  answer.setAttribute('aria-busy', 'true');
   clearTimeout(timer);
   timer = setTimeout(update, TYPING_PAUSE_MS);
 }
@@ -218,7 +347,7 @@ function readAdvisoryFile(file) {
   if (!file) return;
   if (file.size > MAX_ADVISORY_BYTES) {
     clearMessages();
-    markInvalid('advisory', `advisory: the file is ${file.size} bytes; at most ${MAX_ADVISORY_BYTES} are taken`);
+    markInvalid('advisory', `advisory: the file is ${file.size} bytes; at most ${MAX_ADVISORY_BYTES} are read`);
     return;
   }
   file.text().then((text) => {
@@ -229,11 +358,7 @@ function readAdvisoryFile(file) {
 
 form.addEventListener('input', soon);
 form.addEventListener('change', (event) => {
-  if (event.target.name === 'mode') {
-    showMode();
-    // With a ship's position the hemisphere follows its latitude unless chosen otherwise.
-    if (mode() !== 'values') form.elements.hemisphere.value = '';
-  }
+  if (event.target.name === 'mode') switchMode();
   soon();
 });
 form.addEventListener('submit', (event) => {

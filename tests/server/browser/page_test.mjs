@@ -1,14 +1,14 @@
 // The served page in a real browser, used as a navigator would: opened bare, typed into, put
 // in a position mode, reloaded from its address. Uses the system Chromium (no download).
 //
-//   node page_test.mjs PROGRAM GOLDEN_TRANSCRIPT ARTEFACT_DIR
+//   node page_test.mjs PROGRAM GOLDEN_TRANSCRIPT ADVISORY ARTEFACT_DIR
 //
 // Exits 0 when every check passes, 1 with the failed checks listed, 77 (skipped) when
 // puppeteer-core is not installed (run `npm ci` here first).
 import { spawn } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, mkdirSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
 import { createInterface } from 'node:readline';
 
 let puppeteer;
@@ -19,7 +19,7 @@ try {
   process.exit(77);
 }
 
-const [program, golden, artefacts] = process.argv.slice(2);
+const [program, golden, advisoryFile, artefacts] = process.argv.slice(2);
 const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
 mkdirSync(artefacts, { recursive: true });
 
@@ -97,7 +97,8 @@ try {
   await page.type('[name=distance_nm]', '12x');
   await waitForStatus('error');
   const message = await page.$eval('.message[data-for="distance_nm"]', (element) => element.textContent);
-  check('an invalid distance shows the server\'s message', message === 'distance_nm "12x": not a number', message);
+  check('an invalid distance shows the server\'s message in the label\'s words',
+    message === 'Distance "12x": not a number', message);
   check('the field is marked invalid',
     (await page.$eval('[name=distance_nm]', (input) => input.getAttribute('aria-invalid'))) === 'true');
   check('the last advice stays, marked stale',
@@ -136,16 +137,160 @@ try {
   await page.click('#night');
   await page.waitForFunction(() => document.body.classList.contains('night'));
   await waitForStatus('current');
+  check('the board is drawn at night too', await page.waitForSelector(
+    '#picture svg[data-palette="night"]', { timeout: 5000 }).then(() => true, () => false));
   await page.screenshot({ path: join(artefacts, 'page-night.png'), fullPage: true });
   check('the night palette is in the address', page.url().includes('palette=night'));
 
-  // A tablet in portrait: the form above the answer, nothing wider than the screen.
-  await page.setViewport({ width: 768, height: 1024, isMobile: true, hasTouch: true });
+  // A message naming two keys names both fields by their labels.
+  await page.goto(`${url}#mode=values&bearing_deg=1&track_deg=1&speed_kn=1&keep_nm=1&ship_speed_kn=1`,
+    { waitUntil: 'networkidle0' });
+  await waitForStatus('error');
+  const twoKeys = await page.$eval('.message[data-for="distance_nm"]', (element) => element.textContent);
+  check('a message names fields by their labels', twoKeys.includes('Bearing needs Distance') &&
+    !/_deg|_nm/.test(twoKeys), twoKeys);
+
+  await page.goto(`${url}#mode=values&distance_nm=1&bearing_deg=1&track_deg=1&speed_kn=1&keep_nm=1`,
+    { waitUntil: 'networkidle0' });
+  await waitForStatus('error');
+  const shipSpeed = await page.$eval('.message[data-for="ship_speed_kn"]', (element) => element.textContent);
+  check('a key holding another is named whole', shipSpeed.includes('Ship\'s maximum speed') &&
+    !shipSpeed.includes('ship_'), shipSpeed);
+
+  // Every request body the page sends, newest last.
+  const bodies = [];
+  page.on('request', (request) => {
+    if (request.url().endsWith('/api/advice')) bodies.push(JSON.parse(request.postData()));
+  });
+  const lastBody = () => bodies[bodies.length - 1];
+  const setField = (name, value) => page.$eval(`[name=${name}]`, (input, text) => {
+    input.value = text;
+    input.dispatchEvent(new Event('input', { bubbles: true }));
+  }, value);
+  const settled = async (kind = 'current') => {
+    await page.waitForFunction(() => !document.querySelector('#answer').hasAttribute('aria-busy'),
+      { timeout: 5000 });
+    await waitForStatus(kind);
+  };
+
+  // From the six values to positions: two fixes alone give the motion; the six-value track
+  // and speed are not sent with them.
   await page.goto(url, { waitUntil: 'networkidle0' });
   await waitForStatus('current');
-  const overflow = await page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
-  check('a tablet needs no sideways scrolling', overflow <= 0, `${overflow} px too wide`);
-  await page.screenshot({ path: join(artefacts, 'page-tablet.png'), fullPage: true });
+  await page.click('input[name=mode][value=positions]');
+  check('positions start without the six-value track and speed',
+    (await page.$eval('[name=track_deg]', (input) => input.value)) === '' &&
+    (await page.$eval('[name=speed_kn]', (input) => input.value)) === '');
+  await setField('ship', '15S,150E');
+  await setField('fix1', '2023-02-01T00:00Z,13S,153E');
+  await setField('fix2', '2023-02-01T06:00Z,13.5S,152.4E');
+  await settled();
+  check('two fixes and a ship give advice (southern hemisphere)',
+    (await page.$eval('#used', (element) => element.textContent)).includes('south hemisphere'),
+    await page.$eval('#status', (element) => element.textContent));
+  check('the positions request carries the ship speed and keep of the six values',
+    lastBody().ship_speed_kn === '7' && lastBody().keep_nm === '150' && !('track_deg' in lastBody()),
+    JSON.stringify(lastBody()));
+  for (const [width, height] of [[390, 844], [1280, 900]]) {
+    await page.setViewport({ width, height });
+    const sideways = await page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
+    check(`positions at ${width} px: no sideways scrolling`, sideways <= 0, `${sideways} px too wide`);
+    await page.screenshot({ path: join(artefacts, `page-south-${width}.png`) });
+  }
+  await page.setViewport({ width: 1280, height: 1000 });
+  // Back to the six values: their own entries again.
+  await page.click('input[name=mode][value=values]');
+  await settled();
+  check('the six values come back as they were',
+    (await page.$eval('[name=track_deg]', (input) => input.value)) === '91' &&
+    lastBody().distance_nm === '1000' && !('ship' in lastBody()), JSON.stringify(lastBody()));
+
+  // Advisory mode: no keep unless the navigator types one, and what was read shown.
+  await page.click('input[name=mode][value=advisory]');
+  await setField('advisory', readFileSync(advisoryFile, 'utf8'));
+  await setField('ship', '27N,70W');
+  await settled();
+  check('the advisory request carries no keep', !('keep_nm' in lastBody()) &&
+    !('track_deg' in lastBody()) && !('distance_nm' in lastBody()), JSON.stringify(lastBody()));
+  const facts = () => page.$eval('#advisory-read', (element) => element.hidden ? '' : element.textContent);
+  const read = await facts();
+  check('the page shows the advisory as read', ['HURRICANE LEE (AL132023), advisory 30',
+    '24.7N 66.4W at 12/2100Z', '315° at 6 kn',
+    '230 nm from the advisory: 210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm']
+    .every((part) => read.includes(part)), read);
+  await setField('keep_nm', '150');
+  await settled();
+  check('a typed keep is sent and set beside the advisory\'s', lastBody().keep_nm === '150' &&
+    (await facts()).includes('150 nm given, the advisory\'s is 210 nm 34-kt radius (NE) + ' +
+      '20 nm position accuracy = 230 nm'), await facts());
+  // A season's track file (50 storms, over a MiB) is answered, and kept out of the address.
+  const storm = readFileSync(join(dirname(advisoryFile), 'bal132023-at-adv30.dat'), 'utf8');
+  const season = Array.from({ length: 50 }, (_, i) => storm.replace(/^AL, 13,/gm, `AL, ${10 + i},`))
+    .join('');
+  await setField('advisory', season);
+  await setField('storm_id', 'AL132023');
+  await settled();
+  check('a season\'s track file is answered', (await facts()).includes('(AL132023), track file') &&
+    !page.url().includes('advisory='), `${await facts()} ${page.url().length}`);
+  await setField('storm_id', '');
+  await setField('advisory', readFileSync(advisoryFile, 'utf8'));
+  await setField('keep_nm', '');
+  await settled();
+
+  // The three screens, with a chart beside the board as the server gives it for an advisory
+  // (stubbed here when the answer has none).
+  await page.setRequestInterception(true);
+  page.on('request', async (request) => {
+    if (!request.url().endsWith('/api/advice')) return request.continue();
+    const response = await fetch(request.url(), {
+      method: 'POST', headers: { 'Content-Type': 'application/json' }, body: request.postData(),
+    });
+    const result = await response.json();
+    if (response.ok && result.advisory && !result.chart) {
+      result.chart = '<svg xmlns="http://www.w3.org/2000/svg" class="stub-chart" ' +
+        'viewBox="0 0 400 300"><rect width="400" height="300" fill="#cde"/></svg>';
+    }
+    return request.respond({ status: response.status, contentType: 'application/json',
+      body: JSON.stringify(result) });
+  });
+  const advisoryAddress = page.url();
+  for (const [width, height, name] of [[390, 844, 'phone'], [800, 1200, 'tablet'],
+    [1280, 900, 'desktop']]) {
+    await page.setViewport({ width, height, isMobile: width < 1000, hasTouch: width < 1000 });
+    await page.goto('about:blank');
+    await page.goto(advisoryAddress, { waitUntil: 'networkidle0' });
+    await waitForStatus('current');
+    const layout = await page.evaluate(() => {
+      const box = (selector) => {
+        const { top, bottom, left, right, width } = document.querySelector(selector)
+          .getBoundingClientRect();
+        return { top, bottom, left, right, width };
+      };
+      return {
+        overflow: document.documentElement.scrollWidth - innerWidth,
+        verdictBottom: box('#verdict').bottom,
+        boardBottom: box('#picture svg').bottom,
+        board: box('#picture svg'),
+        chart: box('#chart svg'),
+        answerTop: box('#answer').top,
+        formTop: box('#situation').top,
+      };
+    });
+    check(`${name}: no sideways scrolling`, layout.overflow <= 0, `${layout.overflow} px too wide`);
+    check(`${name}: the chart is shown`, layout.chart.width > 100);
+    if (width < 1000) {
+      check(`${name}: the advice above the form`, layout.answerTop < layout.formTop);
+    } else {
+      check(`${name}: the chart beside the board`, Math.abs(layout.chart.top - layout.board.top) < 2 &&
+        layout.chart.left >= layout.board.right);
+    }
+    if (name === 'tablet') {
+      check('tablet: the verdict and the board without scrolling',
+        layout.verdictBottom <= height && layout.boardBottom <= height, JSON.stringify(layout));
+    }
+    await page.screenshot({ path: join(artefacts, `page-${name}.png`) });
+    await page.screenshot({ path: join(artefacts, `page-${name}-full.png`), fullPage: true });
+  }
 
   check('no script or policy errors on the page', problems.length === 0, problems.join(' | '));
 } finally {
