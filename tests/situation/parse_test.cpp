@@ -3,6 +3,7 @@
 
 #include "situation/number.h"
 #include "situation/position.h"
+#include "situation/shown_text.h"
 #include "situation/storm.h"
 #include "situation/utc_time.h"
 
@@ -86,6 +87,30 @@ TEST(Position, FormatsDegreesAndMinutesToATenth) {
   const LatLon back = position(format_position({12.345678, -98.765432}));
   EXPECT_NEAR(back.lat, 12.345678, 0.05 / 60.0);
   EXPECT_NEAR(back.lon, -98.765432, 0.05 / 60.0);
+}
+
+// Text is shown back as typed where that is safe, and only there.
+TEST(ShownText, KeepsPrintableUtf8AndNothingElse) {
+  EXPECT_EQ(shown_text("24\u00b042.0'N", 60), "24\u00b042.0'N");
+  EXPECT_EQ(shown_text("\u2032 \u00ba \U0001F300", 60), "\u2032 \u00ba \U0001F300");
+  EXPECT_EQ(shown_text("24\xb0"
+                       "42",
+                       60),
+            "24?42");                                  // Latin-1 alone
+  EXPECT_EQ(shown_text("2\x1b[2J0N", 60), "2?[2J0N");  // terminal escape
+  EXPECT_EQ(shown_text("a\xc2\x9b"
+                       "b",
+                       60),
+            "a??b");  // C1 control in UTF-8
+  EXPECT_EQ(shown_text("a\u202e"
+                       "b",
+                       60),
+            "a???b");                                // direction override
+  EXPECT_EQ(shown_text("\xe2\x80", 60), "??");       // cut sequence
+  EXPECT_EQ(shown_text("\xc0\xaf", 60), "??");       // overlong slash
+  EXPECT_EQ(shown_text("\xed\xa0\x80", 60), "???");  // surrogate
+  EXPECT_EQ(shown_text("\u00b0\u00b0\u00b0abc", 4),
+            "\u00b0\u00b0\u00b0a...");  // characters, not bytes
 }
 
 TEST(Number, WholeTextFiniteOnly) {
