@@ -76,15 +76,18 @@ std::variant<AdvisedSituation, Failure> situation_from_advisory(const AdvisoryIn
     return failure(ErrorKind::kMissing, Field::kShip,
                    "the advisory places the storm; give the ship's position");
   }
-  const situation::Result<situation::Givens> read = situation::read_request(request);
-  if (!read.ok()) return Failure{read.error(), 0};
-
   std::variant<AdvisedStorm, Failure> storm =
       read_advised_storm(advisory.text, advisory.storm_id, advisory.margin);
   if (const auto* error = std::get_if<Failure>(&storm)) return *error;
   AdvisedSituation result;
   result.advised = std::move(std::get<AdvisedStorm>(storm));
   const AdvisedStorm& advised = result.advised;
+  const situation::StormState advised_state = storm_state(advised.storm, advised.motion.motion);
+
+  // A date-time group for --at is taken near the advisory's own time.
+  const situation::Result<situation::Givens> read =
+      situation::read_request(request, advised_state.time);
+  if (!read.ok()) return Failure{read.error(), 0};
 
   situation::Givens givens = read.value();
   if (request.keep) {
@@ -97,13 +100,25 @@ std::variant<AdvisedSituation, Failure> situation_from_advisory(const AdvisoryIn
                    "the advisory gives no 34-kt wind radius (a depression, or weaker): give the "
                    "distance to keep");
   }
-  givens.storm = storm_state(advised.storm, advised.motion.motion);
+  givens.storm = advised_state;
+  for (const advisory::ForecastPoint& point : advised.storm.forecast) {
+    if (point.centre) {
+      givens.storm_heading_lat = point.centre->lat_deg;
+      break;
+    }
+  }
   givens.fixes = advised.motion.fixes;
   givens.storm_from_fix = advised.motion.fixes.has_value();
 
   const situation::Result<situation::Situation> formed = situation::situation_from(givens);
   if (!formed.ok()) return Failure{formed.error(), 0};
   result.situation = formed.value();
+  if (request.keep && advised.keep && *request.keep < advised.keep->nm) {
+    result.situation.warnings.push_back(
+        "the distance to keep given, " + nm_text(*request.keep) +
+        " nm, is less than the advisory's 34-kt radius plus its position accuracy, " +
+        nm_text(advised.keep->nm) + " nm");
+  }
   if (givens.at) result.fix_age_hours = situation::hours_between(*givens.storm.time, *givens.at);
   return result;
 }

@@ -49,6 +49,13 @@ Advice advise(const RoundValues& values, Hemisphere hemisphere) {
   const double alfa = track_angle(values.bear, r.beh0h1);
   a.max_cpa = max_cpa(values, alfa, a.drawing.storm, a.drawing.storm_velocity);
   a.verdict = verdict(area_of(values, a.courses), alfa, hemisphere);
+  a.max_cpa.ship_cannot_move = !(values.vship > kLeastShipSpeed);
+  if (!a.max_cpa.ship_cannot_move) {
+    for (Escape& escape : a.courses.escapes) {
+      escape.speed_needed_fraction = escape.speed / values.vship;
+      escape.little_reserve = escape.speed_shown && *escape.speed_needed_fraction > kLittleReserve;
+    }
+  }
   return a;
 }
 

@@ -80,7 +80,13 @@ struct Escape {
   double speed = 0.0;               // least ship speed it needs, kn, never negative
   bool speed_shown = false;         // whether the speed is stated (staying in place fails)
   std::optional<LandMeeting> land;  // set only when checked and the track meets land
+  // `speed` as a share of the ship's top speed; none when the ship cannot move.
+  std::optional<double> speed_needed_fraction;
+  bool little_reserve = false;  // a stated speed above kLittleReserve of the top speed
 };
+
+// Share of the ship's top speed above which an escape leaves little in hand.
+inline constexpr double kLittleReserve = 0.8;
 
 // Advice [A]: the courses at full speed that keep the distance.
 struct CourseAdvice {
@@ -115,6 +121,9 @@ struct MaxCpa {
   Offset relative_velocity;     // the storm's motion seen from the ship on `course` (kn)
   int suggested_course = 0;     // whole degrees: `course` rounded, else straight away
   bool slow_ship_hint = false;  // ship slower than half the storm's speed
+  // The ship's top speed is 0: no course changes anything. The classic lines still name one
+  // (they stay as they always were); every other output says the ship cannot move.
+  bool ship_cannot_move = false;
 };
 
 // The danger cone of the velocity diagram: from its apex at the storm's centre, the bearings

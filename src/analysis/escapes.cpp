@@ -40,7 +40,8 @@ CourseAdvice course_advice(const RoundAnalysis& r) {
   Candidate second{r.kben2, r.rn2k};
   if (!(std::fabs(r.rn1k) <= std::fabs(r.rn2k))) std::swap(first, second);
   const auto recommend = [&](const Candidate& escape) {
-    a.escapes.push_back(Escape{escape.course, std::fabs(escape.speed), r.karea != 0, std::nullopt});
+    a.escapes.push_back(
+        Escape{escape.course, std::fabs(escape.speed), r.karea != 0, std::nullopt, {}, false});
   };
   if (r.numc == 4) {
     for (const Candidate& escape : {first, second}) {

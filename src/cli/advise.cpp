@@ -38,6 +38,7 @@ std::string text_answer(const answer::Answer& a, std::string_view advisory_file)
   append(report::echo_lines(a.advice.values), text);
   text += "\n          ==> Result:\n";
   append(report::result_lines(a.advice), text);
+  append(report::notes_lines(a.advice), text);
   return text;
 }
 

@@ -213,9 +213,20 @@ void add_radii(const advisory::Storm& storm, std::vector<std::string>& lines) {
   if (!any) lines.emplace_back("   none given");
 }
 
-// A forecast point: valid time as the advisory writes it (day/hour minute), centre, wind,
-// gusts, 34-kt radii NE/SE/SW/NW, stage.
-constexpr const char* kPointRow = "   %-9s  %-13s%5s%6s  %-16s%s";
+// A forecast point: valid time as the advisory writes it (day/hour minute), centre (padded
+// apart, by characters rather than bytes), wind, gusts, 34-kt radii NE/SE/SW/NW, stage.
+constexpr const char* kPointRow = "   %-9s %s%4s%6s %-16s%s";
+
+// `text` followed by blanks up to `width` characters; a UTF-8 character counts once.
+std::string padded(const std::string& text, std::size_t width) {
+  std::size_t characters = 0;
+  for (const char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0u) != 0x80u) ++characters;
+  }
+  return text + std::string(characters < width ? width - characters : 0, ' ');
+}
+
+constexpr std::size_t kCentreWidth = 20;
 
 std::string optional_number(const std::optional<int>& value) {
   return value ? std::to_string(*value) : "-";
@@ -235,7 +246,7 @@ std::string point_row(const advisory::ForecastPoint& point) {
   char time[16];
   std::snprintf(time, sizeof time, "%02d/%02d%02dZ", point.time.day % 100, point.time.hour % 100,
                 point.time.minute % 100);
-  std::snprintf(text, sizeof text, kPointRow, time, where.c_str(),
+  std::snprintf(text, sizeof text, kPointRow, time, padded(where, kCentreWidth).c_str(),
                 optional_number(point.max_wind_kt).c_str(), optional_number(point.gusts_kt).c_str(),
                 radii.c_str(), point.stage.c_str());
   std::string row = text;
@@ -250,8 +261,9 @@ void add_points(const advisory::Storm& storm, bool outlook, std::vector<std::str
     if (!heading) {
       lines.emplace_back("");
       char text[96];
-      std::snprintf(text, sizeof text, kPointRow, outlook ? "Outlook" : "Forecast", "centre",
-                    "wind", "gusts", "34-kt radii", "stage");
+      std::snprintf(text, sizeof text, kPointRow, outlook ? "Outlook" : "Forecast",
+                    padded("centre", kCentreWidth).c_str(), "wind", "gusts", "34-kt radii",
+                    "stage");
       lines.emplace_back(text);
       heading = true;
     }

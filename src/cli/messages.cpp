@@ -1,5 +1,7 @@
 #include "cli/messages.h"
 
+#include "situation/shown_text.h"
+
 namespace hurricane::cli {
 namespace {
 
@@ -12,13 +14,7 @@ std::string option_name(situation::Field field) {
 }
 
 std::string tamed(std::string_view value, std::size_t longest) {
-  std::string text;
-  for (std::size_t i = 0; i < value.size() && i < longest; ++i) {
-    const char c = value[i];
-    text += (c >= ' ' && c <= '~') ? c : '?';
-  }
-  if (value.size() > longest) text += "...";
-  return text;
+  return situation::shown_text(value, longest);
 }
 
 std::string quoted(std::string_view value) {

@@ -15,8 +15,9 @@ std::string option_name(situation::Field field);
 // quoted: `value` tamed, in double quotes.
 std::string quoted(std::string_view value);
 
-// tamed: `value` safe for a terminal: bytes outside printable ASCII become '?', and a value
-// longer than `longest` characters is cut with "...".
+// tamed: `value` safe for a terminal: printable ASCII and well-formed printable UTF-8 (a degree
+// sign as typed) stay, every other byte becomes '?' (controls, escapes, a lone Latin-1 byte),
+// and a value longer than `longest` characters is cut with "...".
 std::string tamed(std::string_view value, std::size_t longest = 60);
 
 // error_line: "hurricane-escape: --ship \"95N,10W\": latitude beyond 90 degrees" (no value part

@@ -73,7 +73,10 @@ json advice_a(const analysis::CourseAdvice& a) {
         {{"course", escape.course},
          {"min_speed_kn", escape.speed_shown ? real(escape.speed) : json(nullptr)},
          {"land_at_h", land ? real(land->hour) : json(nullptr)},
-         {"land_at", land ? json{{"lat", land->lat}, {"lon", land->lon}} : json(nullptr)}});
+         {"land_at", land ? json{{"lat", land->lat}, {"lon", land->lon}} : json(nullptr)},
+         {"speed_needed_fraction",
+          escape.speed_needed_fraction ? real(*escape.speed_needed_fraction) : json(nullptr)},
+         {"little_reserve", escape.little_reserve}});
   }
   return {{"moving_away", a.moving_away},
           {"course_away", a.moving_away ? json(a.course_away) : json(nullptr)},
@@ -111,9 +114,11 @@ json advice_b(const analysis::MaxCpa& b) {
   return {{"case", case_name(b.kind)},
           {"max_cpa_nm", real(b.cpa)},
           {"time_to_go_h", b.course ? real(b.time_to_go.count()) : json(nullptr)},
-          {"course_deg", b.course ? real(*b.course) : json(nullptr)},
-          {"suggested_course", b.course ? json(nullptr) : json(b.suggested_course)},
-          {"slow_ship_hint", b.slow_ship_hint}};
+          {"course_deg", b.course && !b.ship_cannot_move ? real(*b.course) : json(nullptr)},
+          {"suggested_course",
+           b.course || b.ship_cannot_move ? json(nullptr) : json(b.suggested_course)},
+          {"slow_ship_hint", b.slow_ship_hint},
+          {"ship_cannot_move", b.ship_cannot_move}};
 }
 
 }  // namespace
@@ -131,6 +136,7 @@ nlohmann::ordered_json advice_json(const situation::Situation& situation,
   object["dangerous_quarter"] = advice.verdict.in_dangerous_quarter;
   object["area"] = analysis::area_name(advice.verdict.area);
   object["report"] = report::result_lines(advice);
+  object["notes"] = report::notes_lines(advice);
   object["warnings"] = situation.warnings;
   return object;
 }

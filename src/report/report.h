@@ -16,6 +16,11 @@ Lines echo_lines(const analysis::RoundValues& values);
 // line if it met one, advice [A], advice [B], the dangerous quarter and the verdict.
 Lines result_lines(const analysis::Advice& advice);
 
+// notes_lines: what the classic lines leave unsaid, for outputs other than the dialogue (whose
+// lines stay as they always were): escapes that need more than 80% of the ship's top speed
+// ("little reserve"), and that a ship with no speed cannot move whatever [B] names.
+Lines notes_lines(const analysis::Advice& advice);
+
 // The blocks of result_lines, each appended to `out`.
 void escape_sector_lines(const analysis::Advice& advice, Lines& out);  // advice [A]
 void max_cpa_lines(const analysis::Advice& advice, Lines& out);        // advice [B]

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "situation/number.h"
+#include "situation/shown_text.h"
 
 namespace hurricane::server {
 
@@ -20,16 +21,14 @@ QueryError error_of(std::string_view field, std::string_view what) {
   return QueryError{std::string(field), std::move(message)};
 }
 
-// A value for a message: printable ASCII only, and cut short so that a huge value does not
-// make a huge answer.
+// A value for a message: as typed where that is safe (see shown_text), its quotes made '?' so
+// the value's end is plain, and cut short so that a huge value does not make a huge answer.
 std::string shown_value(std::string_view text) {
-  constexpr std::size_t kShown = 60;
-  std::string shown = "\"";
-  for (std::size_t i = 0; i < text.size() && i < kShown; ++i) {
-    shown += (text[i] >= ' ' && text[i] <= '~' && text[i] != '"') ? text[i] : '?';
+  std::string shown = situation::shown_text(text, 60);
+  for (char& c : shown) {
+    if (c == '"') c = '?';
   }
-  if (text.size() > kShown) shown += "...";
-  return shown + "\"";
+  return "\"" + shown + "\"";
 }
 
 // What a form sends for a field left empty.

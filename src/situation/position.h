@@ -15,13 +15,16 @@ struct LatLon {
   double lon = 0.0;
 };
 
-// parse_position: "LAT,LON" in signed decimal degrees ("24.7,-66.4"), or with hemisphere
-// letters as advisories write it ("24.7N,66.4W", "26.3N,179.3E"; letters in either case,
-// numbers then unsigned). Blanks around either part are allowed. A latitude beyond 90 or a
-// longitude beyond 180 is an unusable value of `field`.
+// parse_position: a latitude then a longitude, separated by a comma or blanks. Each is signed
+// decimal degrees ("24.7,-66.4") or unsigned with its hemisphere letter, in either case, as
+// decimal degrees ("24.7N", "66.4W") or degrees and minutes: "24 42.0N", "24-42.0N",
+// "24°42.0'N" (degree sign in UTF-8 or Latin-1, minute sign optional) or packed "2442.0N",
+// "06624.0W" (more integer digits than whole degrees can have: the last two are minutes).
+// Minutes must be below 60; a latitude beyond 90 or a longitude beyond 180 is refused. Errors
+// are unusable values of `field` and keep the text as given.
 Result<LatLon> parse_position(Field field, std::string_view text);
 
-// format_position: "24.7N 66.4W", each part to 0.1 degree.
+// format_position: degrees and minutes to 0.1', "24°42.0'N 066°24.0'W" (UTF-8 degree sign).
 std::string format_position(LatLon position);
 
 }  // namespace hurricane::situation

@@ -24,20 +24,30 @@ std::string number_text(double value) {
 }
 
 // A length, speed or direction must be finite and not negative. (The classic dialogue reads
-// -90 as 90; here a minus sign is refused rather than guessed at.)
+// -90 as 90; here a minus sign is refused rather than guessed at.) Nor may it exceed what the
+// dialogue takes, or what a direction, a ship or a storm can be.
 std::optional<Error> check_quantity(Field field, double value) {
-  if (!std::isfinite(value)) {
-    return Error{ErrorKind::kUnusable, field, number_text(value), "not a finite number"};
+  auto unusable = [&](std::string problem) {
+    return Error{ErrorKind::kUnusable, field, number_text(value), std::move(problem)};
+  };
+  if (!std::isfinite(value)) return unusable("not a finite number");
+  if (value < 0.0) return unusable("must not be negative");
+  if ((field == Field::kBearing || field == Field::kTrack) && value >= 360.0) {
+    return unusable("a direction must lie in [0, 360) degrees");
   }
-  if (value < 0.0) {
-    return Error{ErrorKind::kUnusable, field, number_text(value), "must not be negative"};
+  if (field == Field::kShipSpeed && value > kFastestShipKn) {
+    return unusable("beyond 50 kn: no ship escapes that fast; give the ship's real top speed");
   }
+  if (field == Field::kSpeed && value > kFastestStormKn) {
+    return unusable("beyond 60 kn: no tropical cyclone moves that fast");
+  }
+  if (value > kLargestValue) return unusable("beyond 999999, the largest value the dialogue takes");
   return std::nullopt;
 }
 
 // Reads the two fixes into the storm's motion, and its position and time where no position
 // was given.
-std::optional<Error> read_fixes(const Request& request, Givens& givens) {
+std::optional<Error> read_fixes(const Request& request, const TimeContext& clock, Givens& givens) {
   if (request.storm_fixes.empty()) return std::nullopt;
   if (request.storm_fixes.size() != 2) {
     const std::size_t times = request.storm_fixes.size();
@@ -51,12 +61,21 @@ std::optional<Error> read_fixes(const Request& request, Givens& givens) {
   }
   std::array<StormFix, 2> fixes;
   for (std::size_t i = 0; i < 2; ++i) {
-    const Result<StormFix> fix = parse_storm_fix(Field::kStormFix, request.storm_fixes[i]);
+    const Result<StormFix> fix = parse_storm_fix(Field::kStormFix, request.storm_fixes[i], clock);
     if (!fix.ok()) return fix.error();
     fixes[i] = fix.value();
   }
   const Result<Motion> motion = motion_from_fixes(Field::kStormFix, fixes[0], fixes[1]);
   if (!motion.ok()) return motion.error();
+  if (motion.value().speed > kFastestStormKn) {
+    char problem[160];
+    std::snprintf(problem, sizeof problem,
+                  "the fixes give a storm speed of %.0f kn, beyond 60 kn: no tropical cyclone "
+                  "moves that fast; check their times and positions",
+                  motion.value().speed);
+    return Error{ErrorKind::kUnusable, Field::kStormFix,
+                 request.storm_fixes[0] + " then " + request.storm_fixes[1], problem};
+  }
   givens.storm.motion = motion.value();
   givens.storm.time = fixes[1].time;
   givens.fixes = fixes;
@@ -133,9 +152,87 @@ std::optional<Error> move_storm(const Givens& givens, Situation& situation) {
   return std::nullopt;
 }
 
+// The ship on the storm's centre has no bearing to steer by.
+std::optional<Error> closeness_error(const Givens& givens, const Situation& situation) {
+  if (situation.answers.dist0 >= kLeastDistanceNm) return std::nullopt;
+  const Field field = givens.distance ? Field::kDistance : Field::kShip;
+  return Error{ErrorKind::kUnusable, field, givens.distance ? number_text(*givens.distance) : "",
+               "the ship is at the storm's centre (within 1 nm): there is no bearing to steer "
+               "away from"};
+}
+
+std::string one_decimal(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", value);
+  return text;
+}
+
+// Values that may be right but are more often a slip: said, not refused.
+void add_plausibility_warnings(const Givens& givens, Situation& situation) {
+  if (situation.answers.dist0 > kFarDistanceNm) {
+    situation.warnings.push_back("the storm is " + one_decimal(situation.answers.dist0) +
+                                 " nm from the ship, beyond 1500 nm: check the positions (an E "
+                                 "for a W?)");
+  }
+  if (!givens.fixes) return;
+  const double apart = hours_between((*givens.fixes)[0].time, (*givens.fixes)[1].time);
+  if (givens.storm.motion->speed > kFastFixesKn) {
+    situation.warnings.push_back("the fixes give a storm speed of " +
+                                 one_decimal(givens.storm.motion->speed) +
+                                 " kn, beyond 35 kn: check their times and positions");
+  }
+  if (apart > kFixesApartHours) {
+    situation.warnings.push_back("the fixes are " + one_decimal(apart) +
+                                 " h apart, more than 24 h: the storm's motion is an average "
+                                 "over that time");
+  }
+}
+
+const char* hemisphere_word(analysis::Hemisphere hemisphere) {
+  return hemisphere == analysis::Hemisphere::kSouth ? "southern" : "northern";
+}
+
+analysis::Hemisphere hemisphere_of(double lat) {
+  return lat < 0.0 ? analysis::Hemisphere::kSouth : analysis::Hemisphere::kNorth;
+}
+
+// The storm turns as its hemisphere makes it turn, wherever the ship is.
+void choose_hemisphere(const Givens& givens, Situation& situation) {
+  if (givens.hemisphere) {
+    situation.hemisphere = *givens.hemisphere;
+    return;
+  }
+  const std::optional<LatLon> storm =
+      situation.derived && situation.derived->storm ? situation.derived->storm : std::nullopt;
+  if (!storm) {
+    if (givens.ship) situation.hemisphere = hemisphere_of(givens.ship->lat);
+    return;
+  }
+  if (std::fabs(storm->lat) >= kEquatorBandDeg) {
+    situation.hemisphere = hemisphere_of(storm->lat);
+    return;
+  }
+  std::string reason;
+  if (givens.storm_heading_lat && std::fabs(*givens.storm_heading_lat) >= kEquatorBandDeg) {
+    situation.hemisphere = hemisphere_of(*givens.storm_heading_lat);
+    reason = "its forecast latitude";
+  } else {
+    situation.hemisphere =
+        givens.ship ? hemisphere_of(givens.ship->lat) : analysis::Hemisphere::kNorth;
+    reason = "the ship's latitude";
+  }
+  situation.warnings.push_back(std::string("the storm's centre is on the equator: the ") +
+                               hemisphere_word(situation.hemisphere) +
+                               " hemisphere is taken from " + reason +
+                               " (give the hemisphere to choose)");
+}
+
 }  // namespace
 
-Result<Givens> read_request(const Request& request) {
+Result<Givens> read_request(const Request& request, std::optional<UtcTime> reference) {
+  const TimeContext times{request.now.value_or(std::chrono::time_point_cast<std::chrono::seconds>(
+                              std::chrono::system_clock::now())),
+                          reference};
   Givens givens;
   givens.distance = request.distance;
   givens.bearing = request.bearing;
@@ -152,14 +249,14 @@ Result<Givens> read_request(const Request& request) {
     if (!storm.ok()) return storm.error();
     givens.storm.centre = storm.value();
   }
-  if (const std::optional<Error> error = read_fixes(request, givens)) return *error;
+  if (const std::optional<Error> error = read_fixes(request, times, givens)) return *error;
   if (!givens.fixes && (request.track || request.speed)) {
     if (!request.track) return missing(Field::kTrack, "--speed needs --track");
     if (!request.speed) return missing(Field::kSpeed, "--track needs --speed");
     givens.storm.motion = Motion{*request.track, *request.speed};
   }
   if (request.at) {
-    const Result<UtcTime> at = parse_utc_time(Field::kAt, *request.at);
+    const Result<UtcTime> at = parse_time(Field::kAt, *request.at, times);
     if (!at.ok()) return at.error();
     givens.at = at.value();
   }
@@ -202,11 +299,9 @@ Result<Situation> situation_from(const Givens& givens) {
   }
   place_storm(givens, situation);
 
-  if (givens.hemisphere) {
-    situation.hemisphere = *givens.hemisphere;
-  } else if (givens.ship && givens.ship->lat < 0.0) {
-    situation.hemisphere = analysis::Hemisphere::kSouth;
-  }
+  if (const std::optional<Error> error = closeness_error(givens, situation)) return *error;
+  add_plausibility_warnings(givens, situation);
+  choose_hemisphere(givens, situation);
   return situation;
 }
 

@@ -29,7 +29,9 @@ struct Request {
   std::optional<std::string> storm;
   std::vector<std::string> storm_fixes;  // none or two, in time order
   std::optional<std::string> at;
-  std::optional<analysis::Hemisphere> hemisphere;  // absent: from the ship's latitude
+  std::optional<UtcTime> now;  // the clock's reading for "now" and date-time groups; absent: the
+                               // system clock
+  std::optional<analysis::Hemisphere> hemisphere;  // absent: from the storm's latitude
 };
 
 // The same inputs, read: what situation_from works with. A storm state from an advisory
@@ -45,6 +47,8 @@ struct Givens {
   std::optional<double> keep;
   std::optional<double> ship_speed;
   std::optional<analysis::Hemisphere> hemisphere;
+  // The storm's next latitude off the equator (an advisory's forecast), for a storm on it.
+  std::optional<double> storm_heading_lat;
 };
 
 // What positions and fixes gave, for the navigator to check.
@@ -67,11 +71,15 @@ struct Situation {
 };
 
 // read_request: every text of `request` read into its typed value, and the fixes turned into
-// the storm's motion and its position and time; the first unreadable input is the error.
-Result<Givens> read_request(const Request& request);
+// the storm's motion and its position and time; the first unreadable input is the error. Date-time
+// groups without month and year are taken near `reference` (an advisory's time), else near now.
+Result<Givens> read_request(const Request& request,
+                            std::optional<UtcTime> reference = std::nullopt);
 
 // situation_from: distance and bearing (given, or the geodesic from the ship to the storm),
-// track and speed, and the hemisphere (given, or south for a ship below the equator). The
+// track and speed, and the hemisphere: given, else that of the storm's centre (the rotation is
+// the storm's); for a storm on the equator that of its forecast latitude, else the ship's, and
+// a warning says so; with no positions at all, north. The
 // storm is first moved to `at` when given; more than 12 hours forward or any time backward is
 // warned about. Missing or conflicting inputs and unusable values (not finite, negative, a
 // distance without its bearing) are the error.
@@ -82,5 +90,21 @@ Result<Situation> form_situation(const Request& request);
 
 // The hours --at may move the storm forward before it is warned about.
 inline constexpr double kHoursMovedWithoutWarning = 12.0;
+
+// Bounds of what is taken at all: the dialogue's largest answer, a ship's top speed and a
+// tropical cyclone's speed of advance (kn), and the least distance from the centre (nm).
+inline constexpr double kLargestValue = 999999.0;
+inline constexpr double kFastestShipKn = 50.0;
+inline constexpr double kFastestStormKn = 60.0;
+inline constexpr double kLeastDistanceNm = 1.0;
+
+// Bounds past which a value is taken but warned about: a ship this far from the storm (nm),
+// a storm this fast from its fixes (kn), fixes this far apart (hours).
+inline constexpr double kFarDistanceNm = 1500.0;
+inline constexpr double kFastFixesKn = 35.0;
+inline constexpr double kFixesApartHours = 24.0;
+
+// Within this many degrees of the equator the storm's latitude names no hemisphere.
+inline constexpr double kEquatorBandDeg = 0.05;
 
 }  // namespace hurricane::situation

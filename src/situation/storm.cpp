@@ -6,13 +6,13 @@
 
 namespace hurricane::situation {
 
-Result<StormFix> parse_storm_fix(Field field, std::string_view text) {
+Result<StormFix> parse_storm_fix(Field field, std::string_view text, const TimeContext& context) {
   const std::size_t comma = text.find(',');
   if (comma == std::string_view::npos) {
     return Error{ErrorKind::kUnusable, field, std::string(text),
                  "expected TIME,POS such as 2023-09-12T18:00Z,24.7N,66.4W"};
   }
-  const Result<UtcTime> time = parse_utc_time(field, text.substr(0, comma));
+  const Result<UtcTime> time = parse_time(field, text.substr(0, comma), context);
   if (!time.ok()) return Error{time.error().kind, field, std::string(text), time.error().problem};
   const Result<LatLon> position = parse_position(field, text.substr(comma + 1));
   if (!position.ok()) {

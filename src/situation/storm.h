@@ -29,9 +29,9 @@ struct StormState {
   std::optional<Motion> motion;
 };
 
-// parse_storm_fix: "TIME,POS" ("2023-09-12T18:00Z,24.7N,66.4W"), TIME as parse_utc_time
+// parse_storm_fix: "TIME,POS" ("2023-09-12T18:00Z,24.7N,66.4W"), TIME as parse_time
 // reads it and POS as parse_position does.
-Result<StormFix> parse_storm_fix(Field field, std::string_view text);
+Result<StormFix> parse_storm_fix(Field field, std::string_view text, const TimeContext& context);
 
 // motion_from_fixes: the motion between two fixes: the track is the direction of the geodesic
 // from `earlier` to `later` where it reaches `later`, the speed its length over the elapsed

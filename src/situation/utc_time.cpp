@@ -1,6 +1,7 @@
 #include "situation/utc_time.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace hurricane::situation {
 namespace {
@@ -20,13 +21,66 @@ bool is_at(std::string_view text, std::size_t at, char c) {
   return at < text.size() && text[at] == c;
 }
 
+// The moment `day` HH:MM in the month `month` of `year`, if that day exists.
+std::optional<UtcTime> day_in_month(std::chrono::year_month month, int day, int hour, int minute) {
+  const std::chrono::year_month_day date = month / std::chrono::day{static_cast<unsigned>(day)};
+  if (!date.ok()) return std::nullopt;
+  return std::chrono::sys_days{date} + std::chrono::hours{hour} + std::chrono::minutes{minute};
+}
+
+// A date-time group: "DDHHMMZ" or "DD/HHMMZ". False when the text has neither form.
+bool read_date_time_group(std::string_view text, int& day, int& hour, int& minute) {
+  if (text.empty() || (text.back() != 'Z' && text.back() != 'z')) return false;
+  text.remove_suffix(1);
+  if (text.size() == 7 && text[2] == '/') {
+    return read_digits(text, 0, 2, day) && read_digits(text, 3, 2, hour) &&
+           read_digits(text, 5, 2, minute);
+  }
+  return text.size() == 6 && read_digits(text, 0, 2, day) && read_digits(text, 2, 2, hour) &&
+         read_digits(text, 4, 2, minute);
+}
+
 }  // namespace
+
+std::optional<UtcTime> nearest_day_time(UtcTime reference, int day, int hour, int minute) {
+  if (day < 1 || day > 31 || hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+    return std::nullopt;
+  }
+  const std::chrono::year_month_day date{std::chrono::floor<std::chrono::days>(reference)};
+  const std::chrono::year_month month = date.year() / date.month();
+  std::optional<UtcTime> nearest;
+  for (const std::chrono::months offset :
+       {std::chrono::months{-1}, std::chrono::months{0}, std::chrono::months{1}}) {
+    const std::optional<UtcTime> candidate = day_in_month(month + offset, day, hour, minute);
+    if (!candidate) continue;
+    if (!nearest ||
+        std::chrono::abs(*candidate - reference) < std::chrono::abs(*nearest - reference)) {
+      nearest = candidate;
+    }
+  }
+  return nearest;
+}
+
+Result<UtcTime> parse_time(Field field, std::string_view text, const TimeContext& context) {
+  if (text == "now") return context.now;
+  int day = 0, hour = 0, minute = 0;
+  if (!read_date_time_group(text, day, hour, minute)) return parse_utc_time(field, text);
+  const std::optional<UtcTime> time =
+      nearest_day_time(context.reference.value_or(context.now), day, hour, minute);
+  if (!time) {
+    return Error{ErrorKind::kUnusable, field, std::string(text),
+                 "no such day and time of day (DDHHMMZ or DD/HHMMZ)"};
+  }
+  return *time;
+}
 
 Result<UtcTime> parse_utc_time(Field field, std::string_view text) {
   auto unusable = [&](const char* problem) {
     return Error{ErrorKind::kUnusable, field, std::string(text), problem};
   };
-  constexpr const char* kForm = "expected an ISO 8601 UTC time such as 2023-09-12T18:00Z";
+  constexpr const char* kForm =
+      "expected an ISO 8601 UTC time such as 2023-09-12T18:00Z, a date-time group such as "
+      "121800Z or 12/1800Z, or now";
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
   if (!read_digits(text, 0, 4, year) || !is_at(text, 4, '-') || !read_digits(text, 5, 2, month) ||
       !is_at(text, 7, '-') || !read_digits(text, 8, 2, day) || !is_at(text, 10, 'T') ||

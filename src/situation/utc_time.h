@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,22 @@ using UtcTime = std::chrono::sys_seconds;
 // "+00:00" ("2023-09-12T18:00Z", "2023-09-12T18:00:30+00:00"). Years 1000 to 9999; the date
 // must exist. Anything else is an unusable value of `field`.
 Result<UtcTime> parse_utc_time(Field field, std::string_view text);
+
+// What a time given without its month and year, or as "now", is read against.
+struct TimeContext {
+  UtcTime now;                       // the clock's reading when the input was read
+  std::optional<UtcTime> reference;  // the advisory's time, when there is one
+};
+
+// parse_time: the forms of parse_utc_time, "now", and a date-time group "DDHHMMZ" or
+// "DD/HHMMZ" ("071500Z", "07/1500Z"), taken as the nearest such moment to the reference (the
+// advisory's time, else now): in its month, the month before or the month after.
+Result<UtcTime> parse_time(Field field, std::string_view text, const TimeContext& context);
+
+// nearest_day_time: the moment of day `day` (1..31) at `hour`:`minute` nearest to `reference`
+// among its month, the month before and the month after; nothing when the fields are out of
+// range (a 31st in a run of short months still finds the nearest month that has one).
+std::optional<UtcTime> nearest_day_time(UtcTime reference, int day, int hour, int minute);
 
 // format_utc_time: "2023-09-12T18:00:00Z".
 std::string format_utc_time(UtcTime time);

@@ -33,18 +33,20 @@ TEST(AdviseAdvisory, LeeThirtyGivesCentreMotionAndKeep) {
   const ProgramRun run = run_program(advise_on("tcm-al132023-30.txt", {}));
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(block_from(run.out, " From the advisory"),
-            " From the advisory in " + advisory_path("tcm-al132023-30.txt") +
-                ":\n"
-                "   storm        HURRICANE LEE, AL132023\n"
-                "   advisory     number 30, issued 2023-09-12T21:00:00Z\n"
-                "   centre       24.7N 66.4W at 2023-09-12T21:00:00Z, within 20 nm\n"
-                "   movement     315 deg at 6 kn\n"
-                "   fix age      0.0 h: no --at, the centre at its fix time\n"
-                "   keep         210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm\n");
+  EXPECT_EQ(
+      block_from(run.out, " From the advisory"),
+      " From the advisory in " + advisory_path("tcm-al132023-30.txt") +
+          ":\n"
+          "   storm        HURRICANE LEE, AL132023\n"
+          "   advisory     number 30, issued 2023-09-12T21:00:00Z\n"
+          "   centre       24\u00b042.0'N 066\u00b024.0'W at 2023-09-12T21:00:00Z, within 20 nm\n"
+          "   movement     315 deg at 6 kn\n"
+          "   fix age      0.0 h: no --at, the centre at its fix time\n"
+          "   keep         210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm\n");
   // Then the block of `advise` with positions, the track and speed from the advisory.
-  EXPECT_NE(run.out.find("   HUR centre   24.7N 66.4W at 2023-09-12T21:00:00Z\n"),
-            std::string::npos);
+  EXPECT_NE(
+      run.out.find("   HUR centre   24\u00b042.0'N 066\u00b024.0'W at 2023-09-12T21:00:00Z\n"),
+      std::string::npos);
   EXPECT_NE(run.out.find("   track          315.0 deg  from the advisory\n"
                          "   speed            6.0 kn   from the advisory\n"),
             std::string::npos)
@@ -78,6 +80,33 @@ TEST(AdviseAdvisory, LeeThirtyGivesCentreMotionAndKeep) {
   EXPECT_EQ(advisory["keep_source"], "210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm");
 }
 
+// The advisory's own date-time group and a position as written at sea give the same answer as
+// the ISO time and decimal degrees: the group is read in the advisory's month and year.
+TEST(AdviseAdvisory, DateTimeGroupsAndSeaPositionsAsTheAdvisoryWritesThem) {
+  const ProgramRun iso =
+      run_program(advise_on("tcm-al132023-30.txt", {"--at", "2023-09-13T00:00Z"}));
+  for (const char* at : {"13/0000Z", "130000Z"}) {
+    const ProgramRun group = run_program(advise_on("tcm-al132023-30.txt", {"--at", at}));
+    EXPECT_EQ(group.status, 0) << group.err;
+    EXPECT_EQ(group.out, iso.out) << at;
+  }
+  const ProgramRun written = run_program(
+      advise_on("tcm-al132023-30.txt", {"--at", "13/0000Z"}, "27\u00b000.0'N 070\u00b000.0'W"));
+  EXPECT_EQ(written.status, 0) << written.err;
+  EXPECT_EQ(written.out, iso.out);
+}
+
+// A position that cannot be read is shown as typed, its degree sign kept, with the forms accepted.
+TEST(AdviseAdvisory, UnreadablePositionShownAsTyped) {
+  const ProgramRun run =
+      run_program(advise_on("tcm-al132023-30.txt", {}, "27\u00b060.0'N 070\u00b000.0'W"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(
+      run.err,
+      "hurricane-escape: --ship \"27\u00b060.0'N 070\u00b000.0'W\": minutes of the latitude must "
+      "be below 60\n");
+}
+
 TEST(AdviseAdvisory, AtMovesTheCentreAlongTheAdvisorysMotion) {
   const ProgramRun run =
       run_program(advise_on("tcm-al132023-30.txt", {"--at", "2023-09-13T00:00Z"}));
@@ -86,9 +115,11 @@ TEST(AdviseAdvisory, AtMovesTheCentreAlongTheAdvisorysMotion) {
   EXPECT_NE(run.out.find("   fix age      3.0 h at --at 2023-09-13T00:00:00Z\n"), std::string::npos)
       << run.out;
   // 18 nm toward 315: 0.21 degrees north, 0.23 degrees of longitude west at 24.8N.
-  EXPECT_NE(run.out.find("   HUR centre   24.9N 66.6W at 2023-09-13T00:00:00Z\n"
-                         "                moved 3.0 h along its track from 24.7N 66.4W\n"),
-            std::string::npos)
+  EXPECT_NE(
+      run.out.find(
+          "   HUR centre   24\u00b054.8'N 066\u00b038.0'W at 2023-09-13T00:00:00Z\n"
+          "                moved 3.0 h along its track from 24\u00b042.0'N 066\u00b024.0'W\n"),
+      std::string::npos)
       << run.out;
   const json answer = answer_json(advise_on("tcm-al132023-30.txt", {"--at", "2023-09-13T00:00Z"}));
   EXPECT_NEAR(answer["derived"]["storm"]["lat"].get<double>(), 24.7 + 18 * std::sqrt(0.5) / 60,
@@ -131,11 +162,13 @@ TEST(AdviseAdvisory, MarginAndKeepOverride) {
 TEST(AdviseAdvisory, SpecialAdvisoryOfTheEasternPacific) {
   const ProgramRun run = run_program(advise_on("tcm-ep072024-27.txt", {}, "15N,135W"));
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("   storm        HURRICANE GILMA, EP072024\n"
-                         "   advisory     number 27 (SPECIAL), issued 2024-08-25T00:00:00Z\n"
-                         "   centre       17.7N 131.4W at 2024-08-25T00:00:00Z, within 20 nm\n"
-                         "   movement     280 deg at 8 kn\n"),
-            std::string::npos)
+  EXPECT_NE(
+      run.out.find(
+          "   storm        HURRICANE GILMA, EP072024\n"
+          "   advisory     number 27 (SPECIAL), issued 2024-08-25T00:00:00Z\n"
+          "   centre       17\u00b042.0'N 131\u00b024.0'W at 2024-08-25T00:00:00Z, within 20 nm\n"
+          "   movement     280 deg at 8 kn\n"),
+      std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("   keep         100 nm 34-kt radius (NE) + 20 nm position accuracy = "
                          "120 nm\n"),
@@ -175,14 +208,16 @@ TEST(AdviseAdvisory, BestTrackMotionFromThePreviousFix) {
   const ProgramRun run = run_program(advise_on("bal132023-at-adv30.dat", {}));
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("   advisory     no number (ATCF records have none)\n"
-                         "   centre       24.5N 66.2W at 2023-09-12T18:00:00Z, accuracy not given\n"
+                         "   centre       24\u00b030.0'N 066\u00b012.0'W at 2023-09-12T18:00:00Z, "
+                         "accuracy not given\n"
                          "   movement     311.0 deg at 6.1 kn, from the fix 6.0 h before\n"),
             std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("   keep         210 nm 34-kt radius (NE) = 210 nm\n"), std::string::npos);
-  EXPECT_NE(run.out.find("   fix 1        24.1N 65.7W at 2023-09-12T12:00:00Z\n"
-                         "   fix 2        24.5N 66.2W at 2023-09-12T18:00:00Z\n"),
-            std::string::npos);
+  EXPECT_NE(
+      run.out.find("   fix 1        24\u00b006.0'N 065\u00b042.0'W at 2023-09-12T12:00:00Z\n"
+                   "   fix 2        24\u00b030.0'N 066\u00b012.0'W at 2023-09-12T18:00:00Z\n"),
+      std::string::npos);
   const json answer = answer_json(advise_on("bal132023-at-adv30.dat", {}));
   // 0.4 degrees north (24 nm) and 0.5 west at 24.3N (27.3 nm) in 6 h: 311 degrees, 6.1 kn.
   EXPECT_NEAR(answer["situation"]["track_deg"].get<double>(), 311.3, 0.5);

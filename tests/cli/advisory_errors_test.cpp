@@ -72,7 +72,9 @@ TEST(AdvisoryErrors, UnusableValues) {
       {advise_on(kLee, {"--margin", "-5"}), 1, "--margin \"-5\": must not be negative"},
       {advise_on(kLee, {"--margin", "wide"}), 1, "--margin \"wide\": not a number"},
       {advise_on(kLee, {"--at", "tomorrow"}), 1,
-       "--at \"tomorrow\": expected an ISO 8601 UTC time such as 2023-09-12T18:00Z"},
+       "--at \"tomorrow\": expected an ISO 8601 UTC time such as 2023-09-12T18:00Z, a date-time "
+       "group such as "
+       "121800Z or 12/1800Z, or now"},
       {advise_on(kLee, {}, "95N,70W"), 1, "--ship \"95N,70W\": latitude beyond 90 degrees"},
   });
 }

@@ -79,7 +79,9 @@ TEST(CommandLine, EveryErrorHasItsStatusAndOneLine) {
       {advise_with({"--ship", "95N,60W", "--storm", "21N,61W"}), 1,
        "--ship \"95N,60W\": latitude beyond 90 degrees"},
       {advise_with({"--ship", "20N,60W", "--storm", "21N;61W"}), 1,
-       "--storm \"21N;61W\": expected LAT,LON such as 24.7,-66.4 or 24.7N,66.4W"},
+       "--storm \"21N;61W\": unreadable longitude: expected a latitude and a longitude, e.g. "
+       "24.7N 66.4W, 24.7,-66.4, 24 42.0N 066 24.0W, 24-42.0N 066-24.0W, 2442.0N 06624.0W or "
+       "24\u00b042.0'N 066\u00b024.0'W"},
       {six_and({"--bearing=inf"}), 2, "--bearing: At Most 1 required but received 2"},
       {advise_with({"--distance", "nan"}), 1, "--distance \"nan\": not a number"},
       {advise_with({"--speed", "1e999"}), 1, "--speed \"1e999\": number out of range"},
@@ -101,11 +103,14 @@ TEST(CommandLine, EveryErrorHasItsStatusAndOneLine) {
                     "2023-10-01T12:00Z,20N,60W"}),
        1, "--storm-fix \"2023-09-31T12:00Z,20N,60W\": no such date"},
       {advise_with({"--at", "18:00Z"}), 1,
-       "--at \"18:00Z\": expected an ISO 8601 UTC time such as 2023-09-12T18:00Z"},
+       "--at \"18:00Z\": expected an ISO 8601 UTC time such as 2023-09-12T18:00Z, a date-time "
+       "group such as "
+       "121800Z or 12/1800Z, or now"},
       // A value that would upset a terminal is shown tamed.
       {advise_with({"--ship", "2\x1b[2J0N,60W"}), 1,
-       "--ship \"2?[2J0N,60W\": unreadable latitude: expected LAT,LON such as 24.7,-66.4 or "
-       "24.7N,66.4W"},
+       "--ship \"2?[2J0N,60W\": unreadable latitude: expected a latitude and a longitude, e.g. "
+       "24.7N 66.4W, 24.7,-66.4, 24 42.0N 066 24.0W, 24-42.0N 066-24.0W, 2442.0N 06624.0W or "
+       "24\u00b042.0'N 066\u00b024.0'W"},
   };
   for (const Case& c : cases) {
     const ProgramRun run = run_program(c.arguments);

@@ -46,7 +46,7 @@ TEST(Verdict, EachAreaInBothHemispheres) {
 TEST(EscapeSectors, RangesEscapesAndStaying) {
   Advice a;
   a.courses.ranges = {{350, 10}, {100, 120}};
-  a.courses.escapes = {{5, 3.04, true, {}}, {110, 99.95, true, {}}};
+  a.courses.escapes = {{5, 3.04, true, {}, {}, false}, {110, 99.95, true, {}, {}, false}};
   Lines lines;
   escape_sector_lines(a, lines);
   EXPECT_EQ(joined(lines),

@@ -239,6 +239,42 @@ TEST_F(Api, BadInputNamesTheField) {
                400, "distance_nm", "bearing_deg needs distance_nm");
 }
 
+// What cannot be is refused in the body's names; what is unlikely is answered with a warning.
+TEST_F(Api, ImplausibleValuesRefusedOrWarned) {
+  const json plain = {{"distance_nm", 100}, {"bearing_deg", 300}, {"track_deg", 120},
+                      {"speed_kn", 12},     {"keep_nm", 150},     {"ship_speed_kn", 10}};
+  const auto with = [&](const char* key, const json& value) {
+    json body = plain;
+    body[key] = value;
+    return body.dump();
+  };
+  expect_error(post(with("bearing_deg", 450)), 400, "bearing_deg",
+               "bearing_deg \"450\": a direction must lie in [0, 360) degrees");
+  expect_error(post(with("speed_kn", 61)), 400, "speed_kn",
+               "beyond 60 kn: no tropical cyclone moves that fast");
+  expect_error(post(with("ship_speed_kn", 1e9)), 400, "ship_speed_kn", "beyond 50 kn");
+  expect_error(post(with("distance_nm", 1e308)), 400, "distance_nm",
+               "beyond 999999, the largest value the dialogue takes");
+  expect_error(post(with("distance_nm", 0.5)), 400, "distance_nm",
+               "the ship is at the storm's centre (within 1 nm)");
+  // A position as written at sea is read; a bad one is shown back as typed, degree sign kept.
+  expect_error(post(json{{"ship", "27\u00b060.0'N 070\u00b000.0'W"}, {"storm", "20N,60W"}}.dump()),
+               400, "ship",
+               "ship \"27\u00b060.0'N 070\u00b000.0'W\": minutes of the latitude must be below 60");
+  const httplib::Result far = post(json{
+      {"ship", "24\u00b042.0'N 066\u00b024.0'E"},
+      {"storm", "20N,60W"},
+      {"track_deg", 300},
+      {"speed_kn", 10},
+      {"keep_nm", 150},
+      {"ship_speed_kn", 10}}.dump());
+  ASSERT_TRUE(far);
+  ASSERT_EQ(far->status, 200) << far->body;
+  EXPECT_EQ(json::parse(far->body)["warnings"],
+            json::array({"the storm is 6693.8 nm from the ship, beyond 1500 nm: check the "
+                         "positions (an E for a W?)"}));
+}
+
 TEST_F(Api, StatusesOfTheWrongRequests) {
   // The bound itself is read (and found not to be JSON); one byte more is refused unread.
   expect_error(post(std::string(server::kMaxBodyBytes, ' ')), 400, "", "not valid JSON");

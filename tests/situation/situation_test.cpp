@@ -221,11 +221,15 @@ TEST(Situation, UnusableValuesNameTheirInput) {
   request.storm_fixes = {"2023-09-12T12:00Z,25N,60W", "2023-09-12T18:00Z,26N,61W"};
   request.at = "tomorrow";
   EXPECT_EQ(error_of(request).field, Field::kAt);
-  // Zero is usable: a ship at the storm's centre, a storm at rest, a ship stopped.
+  // Zero is usable for a storm at rest and a ship stopped; a ship on the centre (within
+  // 1 nm) has no bearing to steer by.
   request = plain_request();
-  request.distance = 0;
   request.speed = 0;
   request.ship_speed = 0;
+  EXPECT_TRUE(form_situation(request).ok());
+  request.distance = 0;
+  EXPECT_EQ(error_of(request).field, Field::kDistance);
+  request.distance = 1;
   EXPECT_TRUE(form_situation(request).ok());
 }
 

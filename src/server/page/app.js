@@ -252,15 +252,17 @@ function showPicture(svgText, id = 'picture') {
   picture.append(document.importNode(svg, true));
 }
 
-// The classic report, the verdict and dangerous-quarter lines marked.
-function showReport(lines) {
+// The classic report, the verdict and dangerous-quarter lines marked, then the notes the
+// classic lines leave unsaid (little speed in hand, a ship that cannot move).
+function showReport(lines, notes = []) {
   const report = document.getElementById('report');
   report.replaceChildren();
-  for (const line of lines) {
+  for (const line of [...lines, ...notes]) {
     const span = document.createElement('span');
     span.textContent = line;
     if (line.includes('DANGEROUS QUARTER')) span.className = 'line-quarter';
     else if (line.startsWith(' ===>')) span.className = 'line-verdict';
+    else if (notes.includes(line)) span.className = 'line-note';
     report.append(span, '\n');
   }
 }
@@ -288,7 +290,7 @@ function show(advice) {
   showPicture(advice.svg);
   showPicture(advice.chart, 'chart');
   document.getElementById('pictures').classList.toggle('two', Boolean(advice.chart));
-  showReport(advice.report || []);
+  showReport(advice.report || [], advice.notes || []);
   shown = true;
 }
 
