@@ -71,7 +71,8 @@ TEST(AdviseLand, ShipOnLandIsRefusedByPosition) {
                      "--speed", "12", "--keep", "150", "--ship-speed", "12", "--format", format});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("the ship's position 22.0N 79.5W is on land"), std::string::npos)
+    EXPECT_NE(run.err.find("the ship's position 22\u00b000.0'N 079\u00b030.0'W is on land"),
+              std::string::npos)
         << run.err;
   }
   // E for W puts a ship in the Gulf of Mexico (25N 85W) into India: refused as well.

@@ -26,7 +26,7 @@ endif()
 execute_process(COMMAND ${PREFIX}/bin/hurricane-escape advise --ship 22.0N,79.5W --storm 21N,77W
                         --track 300 --speed 12 --keep 150 --ship-speed 12
                 RESULT_VARIABLE status ERROR_VARIABLE refusal OUTPUT_QUIET)
-if(NOT status EQUAL 1 OR NOT refusal MATCHES "position 22.0N 79.5W is on land")
+if(NOT status EQUAL 1 OR NOT refusal MATCHES "position 22[^ ]+00.0'N 079[^ ]+30.0'W is on land")
   message(SEND_ERROR "installed program and land: status ${status}, said '${refusal}'")
 endif()
 

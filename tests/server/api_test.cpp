@@ -216,7 +216,7 @@ TEST_F(Api, BadInputNamesTheField) {
   // A ship's position on land (central Cuba), as `advise` refuses it.
   expect_error(post(R"({"ship": "22.0N,79.5W", "storm": "21N,77W", "track_deg": 300,
                         "speed_kn": 12, "keep_nm": 150, "ship_speed_kn": 12})"),
-               400, "ship", "position 22.0N 79.5W is on land");
+               400, "ship", "position 22\u00b000.0'N 079\u00b030.0'W is on land");
   expect_error(post(R"({"fixes": ["2023-09-12T18:00Z,24.7N,66.4W"]})"), 400, "fixes", "two");
   expect_error(post(R"({"ship": "20N,60W", "fixes": ["2023-09-12T18:00Z,24N,66W",
                         "2023-09-12T12:00Z,25N,67W"], "keep_nm": 1, "ship_speed_kn": 1})"),
