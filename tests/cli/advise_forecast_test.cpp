@@ -61,7 +61,8 @@ TEST(AdviseForecast, EveryProductInJson) {
   const Case cases[] = {{"tcm-al132023-30.txt", {}, "27N,70W"},
                         {"rss-atlantic-al132023-30.xml", {"--storm-id", "AL132023"}, "27N,70W"},
                         {"tcm-ep072024-27.txt", {}, "19N,135W"},
-                        {"tcm-cp012024-42.txt", {}, "28N,179W"}};
+                        {"tcm-cp012024-42.txt", {}, "28N,179W"},
+                        {"wp062023-khanun-nr017.txt", {}, "20N,135E"}};
   for (const Case& c : cases) {
     const json forecast = forecast_of(advise_on(c.name, c.more, c.ship));
     ASSERT_TRUE(forecast.is_object()) << c.name;

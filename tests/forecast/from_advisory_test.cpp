@@ -90,7 +90,7 @@ TEST(FromAdvisory, BestTrackHasNoForecast) {
 // agree with the clearances, and a recommendation.
 TEST(FromAdvisory, EveryProductAdvised) {
   for (const char* name : {"tcm-al132023-30.txt", "tcm-cp012024-42.txt", "tcm-ep072024-27.txt",
-                           "rss-atlantic-al132023-30.xml"}) {
+                           "rss-atlantic-al132023-30.xml", "wp062023-khanun-nr017.txt"}) {
     const StormTrack track = track_of_sample(name);
     SweepRequest request;
     request.at = track.points.front().time;
