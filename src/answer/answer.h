@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -21,6 +22,10 @@ namespace hurricane::answer {
 // What a front-end was given: the situation's inputs (six values, positions or fixes, `at`,
 // the hemisphere), and the storm from an advisory's text instead of its own inputs.
 struct Request {
+  Request() = default;
+  Request(situation::Request given, std::optional<advisory_situation::AdvisoryInput> text)
+      : situation(std::move(given)), advisory(std::move(text)) {}
+
   situation::Request situation;
   std::optional<advisory_situation::AdvisoryInput> advisory;  // its text must outlive the call
   // The shoreline the escapes are held against when the ship's position is given; null leaves
