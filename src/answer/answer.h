@@ -23,8 +23,9 @@ namespace hurricane::answer {
 // the hemisphere), and the storm from an advisory's text instead of its own inputs.
 struct Request {
   Request() = default;
-  Request(situation::Request given, std::optional<advisory_situation::AdvisoryInput> text)
-      : situation(std::move(given)), advisory(std::move(text)) {}
+  Request(situation::Request given, std::optional<advisory_situation::AdvisoryInput> text,
+          const land::Land* land = nullptr)
+      : situation(std::move(given)), advisory(std::move(text)), shoreline(land) {}
 
   situation::Request situation;
   std::optional<advisory_situation::AdvisoryInput> advisory;  // its text must outlive the call
