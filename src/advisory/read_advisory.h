@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "advisory/result.h"
 
@@ -24,5 +25,9 @@ struct ReadOptions {
 // a JTWC tropical cyclone warning (`WTPN32 PGTW 310900`).
 // Any bytes give a storm or an error; a storm is only given when every field read parses.
 Result read_advisory(std::string_view bytes, const ReadOptions& options = {});
+
+// The distinct storm ids of the forecast/advisories that a feed or text holds, in input order;
+// empty for ATCF records and for bytes that hold no forecast/advisory.
+std::vector<std::string> tcm_storm_ids(std::string_view bytes);
 
 }  // namespace hurricane::advisory

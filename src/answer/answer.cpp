@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "advisory_forecast/storms_of_input.h"
 #include "land_advice/escape_land.h"
 
 namespace hurricane::answer {
@@ -43,6 +44,18 @@ std::variant<Answer, Failure> answer(const Request& request) {
     a.advisory = AdvisoryProvenance{std::move(from.advised), std::move(from.keep_source),
                                     from.fix_age_hours};
     if (auto failure = hold_against_land(request, a)) return std::move(*failure);
+    if (request.forecast.enabled) {
+      const advisory::Storm& classic = a.advisory->storm.storm;
+      std::vector<advisory::Storm> storms = {classic};
+      if (const auto error =
+              advisory_forecast::add_storms(request.advisory->text, classic.id, storms)) {
+        return Failure{situation::Error{situation::ErrorKind::kUnusable,
+                                        situation::Field::kAdvisory, "", error->message},
+                       error->line};
+      }
+      storms.insert(storms.end(), request.more_storms.begin(), request.more_storms.end());
+      a.forecast = advisory_forecast::forecast_for(storms, a.situation, request.forecast);
+    }
     return a;
   }
   situation::Result<situation::Situation> formed = situation::form_situation(request.situation);

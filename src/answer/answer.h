@@ -5,8 +5,13 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
+#include "advisory/storm.h"
+#include "advisory_forecast/forecast_for.h"
+#include "advisory_forecast/forecast_options.h"
 #include "advisory_situation/situation_from_advisory.h"
 #include "analysis/advice.h"
 #include "land/land.h"
@@ -17,11 +22,18 @@ namespace hurricane::answer {
 // What a front-end was given: the situation's inputs (six values, positions or fixes, `at`,
 // the hemisphere), and the storm from an advisory's text instead of its own inputs.
 struct Request {
+  Request() = default;
+  Request(situation::Request given, std::optional<advisory_situation::AdvisoryInput> text,
+          const land::Land* land = nullptr)
+      : situation(std::move(given)), advisory(std::move(text)), shoreline(land) {}
+
   situation::Request situation;
   std::optional<advisory_situation::AdvisoryInput> advisory;  // its text must outlive the call
   // The shoreline the escapes are held against when the ship's position is given; null leaves
   // land out, and the answer says so. The front-end loads it once and keeps it.
   const land::Land* shoreline = nullptr;
+  advisory_forecast::ForecastOptions forecast;  // advice [F], with an advisory
+  std::vector<advisory::Storm> more_storms;     // further storms for [F], read by the front-end
 };
 
 // Where the storm came from, when from an advisory.
@@ -36,14 +48,17 @@ struct Answer {
   situation::Situation situation;
   analysis::Advice advice;
   std::optional<AdvisoryProvenance> advisory;  // present when the request had an advisory
+  // Advice [F]: present with an advisory unless left out; without a forecast it says why.
+  std::optional<advisory_forecast::ForecastOutcome> forecast;
 };
 
 // Why there is no answer: the input at fault and what is wrong with it.
 using Failure = advisory_situation::Failure;
 
 // answer: the situation formed from `request`, the advice on it with its escapes held against
-// the shoreline, and the advisory's provenance. A ship's position on land is a failure of the
-// ship's input. Pure: no I/O.
+// the shoreline, the advisory's provenance, and advice [F] against the forecasts of the
+// advisory's storms (all of a feed's) and `more_storms`. A ship's position on land is a failure
+// of the ship's input. Pure: no I/O.
 std::variant<Answer, Failure> answer(const Request& request);
 
 }  // namespace hurricane::answer

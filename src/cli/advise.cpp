@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "advisory/read_advisory.h"
+#include "advisory_forecast/storms_of_input.h"
 #include "answer/answer.h"
 #include "cli/advisory_lines.h"
 #include "cli/exit_status.h"
@@ -14,6 +15,7 @@
 #include "cli/messages.h"
 #include "cli/pictures.h"
 #include "cli/provenance_lines.h"
+#include "forecast_report/forecast_lines.h"
 #include "json/answer_json.h"
 #include "land_advice/find_shoreline.h"
 #include "report/report.h"
@@ -39,6 +41,11 @@ std::string text_answer(const answer::Answer& a, std::string_view advisory_file)
   text += "\n          ==> Result:\n";
   append(report::result_lines(a.advice), text);
   append(report::notes_lines(a.advice), text);
+  if (a.forecast) {
+    append(a.forecast->advice ? forecast_report::forecast_lines(*a.forecast->advice)
+                              : forecast_report::no_forecast_lines(a.forecast->no_forecast),
+           text);
+  }
   return text;
 }
 
@@ -104,6 +111,21 @@ int run_advise(const CommandLine& command, std::string_view version, std::ostrea
     }
     request.advisory =
         advisory_situation::AdvisoryInput{file.bytes, command.storm_id, command.margin};
+    request.forecast = command.forecast;
+    if (command.forecast.enabled) {
+      // Further storms for [F]: every storm of each further file.
+      for (const std::string& name : command.more_advisories) {
+        const InputFile more = read_input_file(name, advisory::kMaxInputBytes);
+        if (!more.error.empty()) {
+          errors << file_error_line(more.name, 0, more.error) << '\n';
+          return kUnusableValue;
+        }
+        if (const auto error = advisory_forecast::add_storms(more.bytes, "", request.more_storms)) {
+          errors << file_error_line(more.name, error->line, error->message) << '\n';
+          return kUnusableValue;
+        }
+      }
+    }
   }
   const auto answered = answer::answer(request);
   if (const auto* failure = std::get_if<answer::Failure>(&answered)) {

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "advisory_forecast/forecast_options.h"
 #include "server/listen_address.h"
 #include "situation/situation.h"
 
@@ -26,6 +28,8 @@ struct CommandLine {
   situation::Request request;
   Format format = Format::kText;
   std::optional<std::string> advisory;  // --advisory FILE, or the FILE of `advisory`
+  std::vector<std::string> more_advisories;     // further --advisory files: judged in [F] only
+  advisory_forecast::ForecastOptions forecast;  // advice [F] with --advisory
   std::string storm_id;                 // --storm-id
   std::optional<double> margin;         // --margin, nm
   std::string land_file;                // advise: --land FILE, empty for the installed shoreline

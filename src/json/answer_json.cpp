@@ -2,6 +2,7 @@
 
 #include "json/advice_json.h"
 #include "json/advisory_json.h"
+#include "json/forecast_json.h"
 
 namespace hurricane::json {
 
@@ -9,6 +10,11 @@ nlohmann::ordered_json answer_json(const answer::Answer& answer, std::string_vie
   nlohmann::ordered_json object = advice_json(answer.situation, answer.advice, version);
   if (answer.advisory) {
     object["advisory"] = advisory_json(answer.advisory->storm, answer.advisory->keep_source);
+  }
+  if (answer.forecast) {
+    object["forecast"] = answer.forecast->advice
+                             ? forecast_json(*answer.forecast->advice)
+                             : forecast_json_without(answer.forecast->no_forecast);
   }
   return object;
 }

@@ -49,6 +49,7 @@ Reply advice_reply(std::string_view body) {
     const std::string_view text = query.advisory ? std::string_view(*query.advisory) : "";
     request.advisory =
         advisory_situation::AdvisoryInput{text, query.storm_id.value_or(""), query.margin_nm};
+    request.forecast = query.forecast;
   }
   const auto answered = answer::answer(request);
   if (const auto* failure = std::get_if<answer::Failure>(&answered)) {
