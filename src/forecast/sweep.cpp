@@ -1,0 +1,376 @@
+#include "forecast/sweep.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "forecast/centre_in_time.h"
+#include "forecast/earth.h"
+#include "forecast/quarter_discs.h"
+#include "forecast/radii_in_time.h"
+#include "forecast/ship_track.h"
+#include "forecast/storm_samples.h"
+
+namespace hurricane::forecast {
+namespace {
+
+// The sample times: from the advice time every kSampleHours to the horizon, cut where the last
+// storm's track ends.
+struct Grid {
+  std::size_t count = 0;
+  double horizon_h = 0.0;
+};
+
+Grid grid_of(const std::vector<StormTrack>& storms, const SweepRequest& request) {
+  double last_h = -1.0;
+  for (const StormTrack& storm : storms) {
+    last_h = std::max(last_h, hours_between(request.at, track_end(storm)));
+  }
+  const double horizon = std::min(request.horizon_h, last_h);
+  if (!(horizon >= 0.0)) return {};
+  return {static_cast<std::size_t>(std::floor(horizon / kSampleHours + 1e-9)) + 1, horizon};
+}
+
+// Every this many samples the fast sweep always evaluates; between them only where needed.
+constexpr std::size_t kCoarseStride = 10;
+// Bounds the speed at which a point moves in a centre's azimuthal-equidistant plane, relative
+// to its speed on the earth, out to some 3000 nm (the plane stretches across the azimuth).
+constexpr double kMotionFactor = 1.25;
+// Covers the fast evaluation's own error in the bounds.
+constexpr double kCushionNm = 2.0;
+
+double hour_of(std::size_t sample) {
+  return kSampleHours * static_cast<double>(sample);
+}
+
+// The least clearance and first entries of one course at one speed, sample by sample.
+class Tracker {
+ public:
+  // Adds one storm at one sample; samples may come in any order. Gives the signed distances
+  // to the storm's wind areas (34, 50, 64 kt) and the clearance.
+  std::array<double, 4> add(std::size_t sample, std::size_t storm, PlanePoint point,
+                            const StormSample& s) {
+    std::array<double, 4> values{};
+    values[0] = signed_distance_nm(point, s.radii[0]);
+    const double out = std::sqrt(point.east_nm * point.east_nm + point.north_nm * point.north_nm);
+    for (std::size_t k = 1; k < 3; ++k) {
+      // Beyond the largest radius a lower bound does for the pruning and decides no entry.
+      values[k] =
+          out >= s.reach_nm[k] ? out - s.reach_nm[k] : signed_distance_nm(point, s.radii[k]);
+    }
+    const double clearance = values[0] - s.allowance_nm;
+    values[3] = clearance;
+    if (clearance < least_ || (clearance == least_ && sample < least_at_)) {
+      least_ = clearance;
+      least_at_ = sample;
+      storm_ = storm;
+    }
+    if (clearance < 0.0) entered_ = std::min(entered_.value_or(sample), sample);
+    for (std::size_t k = 0; k < 3; ++k) {
+      if (values[k] < 0.0) wind_[k] = std::min(wind_[k].value_or(sample), sample);
+    }
+    return values;
+  }
+
+  double least() const { return least_; }
+  std::size_t least_at() const { return least_at_; }
+  std::size_t storm() const { return storm_; }
+  std::optional<std::size_t> entered() const { return entered_; }
+  // The strongest threshold (index) entered, if any.
+  std::optional<std::size_t> strongest() const {
+    for (std::size_t k = 3; k-- > 0;) {
+      if (wind_[k]) return k;
+    }
+    return std::nullopt;
+  }
+  std::size_t wind_at(std::size_t k) const { return *wind_[k]; }
+  std::optional<std::size_t> wind_entered(std::size_t k) const { return wind_[k]; }
+
+ private:
+  double least_ = std::numeric_limits<double>::infinity();
+  std::size_t least_at_ = 0;
+  std::size_t storm_ = 0;
+  std::optional<std::size_t> entered_;
+  std::array<std::optional<std::size_t>, 3> wind_;
+};
+
+Passage passage_of(const Tracker& tracker) {
+  Passage passage;
+  passage.clearance_nm = tracker.least();
+  passage.min_at_h = hour_of(tracker.least_at());
+  passage.storm = tracker.storm();
+  if (tracker.entered()) passage.enters_at_h = hour_of(*tracker.entered());
+  if (const auto k = tracker.strongest()) {
+    passage.wind_kt = kThresholdKt[*k];
+    passage.wind_at_h = hour_of(tracker.wind_at(*k));
+  }
+  return passage;
+}
+
+using Samples = std::vector<std::vector<StormSample>>;
+
+// The exact values at one sample of one course: per storm the plane point, folded as asked.
+class ExactCheck {
+ public:
+  ExactCheck(const Samples& samples, LatLon ship, double course_deg, double speed_kn)
+      : samples_(samples), ship_(ship), course_(course_deg), speed_(speed_kn) {}
+
+  // The least clearance over the storms at `sample` and the storm giving it.
+  std::pair<double, std::size_t> clearance(std::size_t sample) const {
+    double least = std::numeric_limits<double>::infinity();
+    std::size_t storm = 0;
+    for_each_storm(sample, [&](std::size_t index, PlanePoint point, const StormSample& s) {
+      const double value = signed_distance_nm(point, s.radii[0]) - s.allowance_nm;
+      if (value < least) {
+        least = value;
+        storm = index;
+      }
+    });
+    return {least, storm};
+  }
+
+  // The least signed distance to the wind areas of threshold `k` at `sample`.
+  double wind(std::size_t sample, std::size_t k) const {
+    double least = std::numeric_limits<double>::infinity();
+    for_each_storm(sample, [&](std::size_t, PlanePoint point, const StormSample& s) {
+      least = std::min(least, signed_distance_nm(point, s.radii[k]));
+    });
+    return least;
+  }
+
+ private:
+  void for_each_storm(
+      std::size_t sample,
+      const std::function<void(std::size_t, PlanePoint, const StormSample&)>& use) const {
+    const LatLon ship = ship_at(sample);
+    for (std::size_t i = 0; i < samples_.size(); ++i) {
+      const StormSample& s = samples_[i][sample];
+      if (s.judged) use(i, exact_plane_point(s.centre, ship), s);
+    }
+  }
+
+  // The ship's exact position, kept for the last few samples asked about.
+  LatLon ship_at(std::size_t sample) const {
+    for (const auto& [at, position] : known_) {
+      if (at == sample + 1) return position;
+    }
+    const LatLon position = rhumb_position(ship_, course_, speed_ * hour_of(sample));
+    known_[next_++ % known_.size()] = {sample + 1, position};
+    return position;
+  }
+
+  const Samples& samples_;
+  mutable std::array<std::pair<std::size_t, LatLon>, 8> known_{};  // sample + 1, 0 for none
+  mutable std::size_t next_ = 0;
+  LatLon ship_;
+  double course_;
+  double speed_;
+};
+
+// Walks from `first` (where the fast values first went negative) to the first sample where
+// `value` is negative, a few samples either way; nothing when none is found there.
+std::optional<std::size_t> first_negative(std::size_t first, std::size_t count,
+                                          const std::function<double(std::size_t)>& value) {
+  constexpr int kReach = 5;
+  std::size_t j = first;
+  for (int step = 0; step < kReach && j > 0 && value(j - 1) < 0.0; ++step) --j;
+  for (int step = 0; step <= kReach && j < count; ++step, ++j) {
+    if (value(j) < 0.0) return j;
+  }
+  return std::nullopt;
+}
+
+// Replaces the fast least clearance and entry hours of `passage` with exact ones.
+void check_exactly(const Tracker& tracker, const ExactCheck& exact, std::size_t count,
+                   Passage& passage) {
+  std::size_t best_at = tracker.least_at();
+  auto [best, storm] = exact.clearance(best_at);
+  for (const std::size_t j : {best_at - 1, best_at + 1}) {
+    if (j >= count) continue;  // also the wrapped best_at - 1 at 0
+    const auto [value, index] = exact.clearance(j);
+    if (value < best) {
+      best = value;
+      storm = index;
+      best_at = j;
+    }
+  }
+  passage.clearance_nm = best;
+  passage.min_at_h = hour_of(best_at);
+  passage.storm = storm;
+  passage.enters_at_h.reset();
+  if (tracker.entered()) {
+    const auto entered = first_negative(*tracker.entered(), count,
+                                        [&](std::size_t j) { return exact.clearance(j).first; });
+    if (entered) passage.enters_at_h = hour_of(*entered);
+  }
+  if (!passage.enters_at_h && best < 0.0) passage.enters_at_h = passage.min_at_h;
+  if (const auto k = tracker.strongest()) {
+    const auto entered = first_negative(tracker.wind_at(*k), count,
+                                        [&](std::size_t j) { return exact.wind(j, *k); });
+    if (entered) passage.wind_at_h = hour_of(*entered);
+  }
+}
+
+Samples samples_of(const std::vector<StormTrack>& storms, const SweepRequest& request,
+                   std::size_t count) {
+  Samples samples;
+  for (const StormTrack& storm : storms) {
+    samples.push_back(storm_samples(storm, request.error, request.at, kSampleHours, count));
+  }
+  return samples;
+}
+
+bool any_judged(const Samples& samples) {
+  for (const auto& storm : samples) {
+    for (const StormSample& s : storm) {
+      if (s.judged) return true;
+    }
+  }
+  return false;
+}
+
+// Per span between coarse samples: how fast the storms' danger areas can move or grow, nm/h,
+// the most over the storms and the span's samples; infinite where a storm starts or ends
+// within the span, which is then always sampled in full.
+std::vector<double> storm_rates(const Samples& samples, std::size_t count) {
+  const std::size_t spans = count > 1 ? (count - 2) / kCoarseStride + 1 : 0;
+  std::vector<double> rates(spans, 0.0);
+  for (const auto& storm : samples) {
+    for (std::size_t i = 0; i + 1 < count; ++i) {
+      const StormSample& a = storm[i];
+      const StormSample& b = storm[i + 1];
+      double& rate = rates[i / kCoarseStride];
+      if (a.judged != b.judged) rate = std::numeric_limits<double>::infinity();
+      if (!a.judged || !b.judged) continue;
+      const double dx = b.origin.x - a.origin.x;
+      const double dy = b.origin.y - a.origin.y;
+      const double dz = b.origin.z - a.origin.z;
+      double grow = std::abs(b.allowance_nm - a.allowance_nm);
+      double radii = 0.0;
+      for (std::size_t k = 0; k < 3; ++k) {
+        for (std::size_t q = 0; q < 4; ++q) {
+          radii = std::max(radii, std::abs(b.radii[k][q] - a.radii[k][q]));
+        }
+      }
+      grow += radii;
+      rate = std::max(
+          rate, (kMotionFactor * std::sqrt(dx * dx + dy * dy + dz * dz) + grow) / kSampleHours);
+    }
+  }
+  return rates;
+}
+
+// One course at one speed through the fast path: every coarse sample, then only the spans
+// between them where the values could, by how fast they can change, fall below the least
+// found or below zero before the first entry found; then checked exactly.
+Passage fast_passage(const Samples& samples, const std::vector<double>& rates,
+                     const SweepRequest& request, double course_deg, double speed_kn,
+                     std::size_t count) {
+  const FastRhumb rhumb(request.ship, course_deg);
+  Tracker tracker;
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  // The least over the storms of each value at `i`.
+  auto evaluate = [&](std::size_t i) {
+    std::array<double, 4> least = {kInf, kInf, kInf, kInf};
+    const Ecef ship = rhumb.at(speed_kn * hour_of(i));
+    for (std::size_t k = 0; k < samples.size(); ++k) {
+      const StormSample& s = samples[k][i];
+      if (!s.judged) continue;
+      const auto values = tracker.add(i, k, approximate_plane_point(s, ship), s);
+      for (std::size_t v = 0; v < 4; ++v) least[v] = std::min(least[v], values[v]);
+    }
+    return least;
+  };
+  std::vector<std::array<double, 4>> coarse;
+  for (std::size_t i = 0; i < count; i += kCoarseStride) coarse.push_back(evaluate(i));
+  const bool ragged = (count - 1) % kCoarseStride != 0;
+  if (ragged) coarse.push_back(evaluate(count - 1));
+  const double coarse_least = tracker.least();
+
+  for (std::size_t span = 0; span < rates.size(); ++span) {
+    const std::size_t from = span * kCoarseStride;
+    const std::size_t to = std::min(from + kCoarseStride, count - 1);
+    if (to <= from + 1) continue;
+    const double half_width = 0.5 * hour_of(to - from);
+    const double slack = (kMotionFactor * speed_kn + rates[span]) * half_width + kCushionNm;
+    auto could_fall_below = [&](std::size_t v, double level) {
+      const double a = coarse[span][v];
+      const double b = coarse[span + 1][v];
+      if (!std::isfinite(a) || !std::isfinite(b)) return true;
+      return 0.5 * (a + b) - slack < level;
+    };
+    bool refine = could_fall_below(3, coarse_least);
+    if (!tracker.entered() || *tracker.entered() > from) refine |= could_fall_below(3, 0.0);
+    for (std::size_t k = 0; k < 3 && !refine; ++k) {
+      const auto entered = tracker.wind_entered(k);
+      if (!entered || *entered > from) refine |= could_fall_below(k, 0.0);
+    }
+    if (!refine) continue;
+    for (std::size_t i = from + 1; i < to; ++i) evaluate(i);
+  }
+
+  Passage passage = passage_of(tracker);
+  if (std::isfinite(passage.clearance_nm)) {
+    check_exactly(tracker, ExactCheck(samples, request.ship, course_deg, speed_kn), count, passage);
+  }
+  return passage;
+}
+
+// One course at one speed with the geodesic routines at every sample.
+Passage brute_passage(const std::vector<StormTrack>& storms,
+                      const std::vector<CentreInTime>& centres, const Samples& samples,
+                      const SweepRequest& request, double course_deg, double speed_kn,
+                      std::size_t count) {
+  Tracker tracker;
+  for (std::size_t i = 0; i < count; ++i) {
+    const LatLon ship = rhumb_position(request.ship, course_deg, speed_kn * hour_of(i));
+    const Time time = add_hours(request.at, hour_of(i));
+    for (std::size_t k = 0; k < storms.size(); ++k) {
+      const StormSample& s = samples[k][i];
+      if (s.judged) tracker.add(i, k, exact_plane_point(centres[k].at(time), ship), s);
+    }
+  }
+  return passage_of(tracker);
+}
+
+template <typename Judge>
+Sweep sweep_with(const SweepRequest& request, const Grid& grid, const Samples& samples,
+                 const Judge& judge) {
+  Sweep result;
+  result.horizon_h = grid.horizon_h;
+  result.judged = any_judged(samples);
+  if (!result.judged) return result;
+  for (std::size_t v = 0; v < kSpeedFractions.size(); ++v) {
+    for (std::size_t course = 0; course < kCourses; ++course) {
+      result.passages[v][course] = judge(samples, static_cast<double>(course),
+                                         request.speed_kn * kSpeedFractions[v], grid.count);
+    }
+  }
+  result.stay = judge(samples, 0.0, 0.0, grid.count);
+  return result;
+}
+
+}  // namespace
+
+Sweep sweep(const std::vector<StormTrack>& storms, const SweepRequest& request) {
+  const Grid grid = grid_of(storms, request);
+  const Samples samples = samples_of(storms, request, grid.count);
+  const std::vector<double> rates = storm_rates(samples, grid.count);
+  return sweep_with(request, grid, samples,
+                    [&](const Samples& s, double course, double speed, std::size_t count) {
+                      return fast_passage(s, rates, request, course, speed, count);
+                    });
+}
+
+Sweep sweep_brute_force(const std::vector<StormTrack>& storms, const SweepRequest& request) {
+  std::vector<CentreInTime> centres;
+  for (const StormTrack& storm : storms) centres.emplace_back(storm);
+  const Grid grid = grid_of(storms, request);
+  const Samples samples = samples_of(storms, request, grid.count);
+  return sweep_with(request, grid, samples,
+                    [&](const Samples& s, double course, double speed, std::size_t count) {
+                      return brute_passage(storms, centres, s, request, course, speed, count);
+                    });
+}
+
+}  // namespace hurricane::forecast

@@ -1,0 +1,50 @@
+// Storm tracks built by hand for the forecast tests and benchmark.
+#pragma once
+
+#include <chrono>
+#include <initializer_list>
+#include <string>
+
+#include "forecast/track.h"
+
+namespace hurricane::forecast::testing {
+
+// 2024-09-01T12:00Z, the analysis time of the hand-made tracks.
+inline Time analysis_time() {
+  using namespace std::chrono;
+  return sys_days{year{2024} / 9 / 1} + hours{12};
+}
+
+inline QuadrantNm equal_radii(double nm) {
+  return {nm, nm, nm, nm};
+}
+
+struct PointSpec {
+  double hour;
+  LatLon centre;
+  int max_wind_kt;
+  QuadrantNm radii34;
+};
+
+// A track through `points` (the first at hour 0 is the analysis), 34-kt radii only.
+inline StormTrack track_of(std::initializer_list<PointSpec> points, double motion_deg = 0.0,
+                           double motion_kn = 0.0) {
+  StormTrack track;
+  track.storm_id = "AL992024";
+  track.advisory = "1";
+  track.basin = "AL";
+  track.season = 2024;
+  track.motion_deg = motion_deg;
+  track.motion_kn = motion_kn;
+  for (const PointSpec& spec : points) {
+    TrackPoint point;
+    point.time = add_hours(analysis_time(), spec.hour);
+    point.centre = spec.centre;
+    point.max_wind_kt = spec.max_wind_kt;
+    point.radii[0] = spec.radii34;
+    track.points.push_back(point);
+  }
+  return track;
+}
+
+}  // namespace hurricane::forecast::testing
