@@ -1,0 +1,61 @@
+// Advice [F]: the sweep's outcome as the navigator reads it, decided once for every output.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "forecast/error_model.h"
+#include "forecast/sweep.h"
+#include "forecast/track.h"
+
+namespace hurricane::forecast {
+
+// Courses first..last clockwise, whole degrees [0, 360); first > last wraps through north.
+struct CourseRange {
+  int first = 0;
+  int last = 0;
+};
+
+// What the advice says about one storm's forecast.
+struct StormSummary {
+  std::string storm_id;
+  std::string advisory;
+  std::size_t points = 0;                      // track points including the analysis
+  Time ends_at{};                              // the last point: not judged after it
+  std::optional<Time> dissipated_at;           // when a DISSIPATED/ABSORBED point ended the track
+  std::optional<double> radii_carried_from_h;  // hours from the analysis, when radii were carried
+};
+
+struct Recommendation {
+  int course_deg = 0;
+  double speed_kn = 0.0;
+  Passage passage;
+};
+
+struct ForecastAdvice {
+  ErrorModel error;
+  double requested_horizon_h = 0.0;
+  Time at{};
+  std::optional<double> voyage_course_deg;
+  std::vector<StormSummary> storms;
+  std::array<double, kSpeedFractions.size()> speeds_kn{};  // full speed first
+  Sweep sweep;
+  std::array<std::vector<CourseRange>, kSpeedFractions.size()> open;
+  // The open course at full speed nearest the voyage's course, else the open one with the
+  // largest least clearance; when none is open, the course with the largest least clearance.
+  // Nothing when no storm is judged.
+  std::optional<Recommendation> recommended;
+  bool none_open = false;  // no course keeps clear at full speed
+};
+
+// Judges `storms` for the ship of `request`, recommending relative to `voyage_course_deg`
+// (degrees true, [0, 360)) when given.
+ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const SweepRequest& request,
+                               std::optional<double> voyage_course_deg);
+
+// The clockwise ranges of courses whose least clearance is at least 0.
+std::vector<CourseRange> open_ranges(const std::array<Passage, kCourses>& passages);
+
+}  // namespace hurricane::forecast

@@ -1,0 +1,85 @@
+#include "forecast/advice.h"
+
+#include <gtest/gtest.h>
+
+#include "forecast/tracks.h"
+
+namespace hurricane::forecast {
+namespace {
+
+using testing::equal_radii;
+using testing::track_of;
+
+std::array<Passage, kCourses> clearances(const std::vector<std::pair<int, int>>& open) {
+  std::array<Passage, kCourses> passages{};
+  for (Passage& p : passages) p.clearance_nm = -1;
+  for (const auto& [first, last] : open) {
+    const int count = (last - first + 360) % 360 + 1;
+    for (int step = 0; step < count; ++step) {
+      passages[static_cast<std::size_t>((first + step) % 360)].clearance_nm = 5;
+    }
+  }
+  return passages;
+}
+
+TEST(OpenRanges, ClockwiseThroughNorth) {
+  const auto ranges = open_ranges(clearances({{350, 10}, {100, 120}}));
+  ASSERT_EQ(ranges.size(), 2u);
+  EXPECT_EQ(ranges[0].first, 100);
+  EXPECT_EQ(ranges[0].last, 120);
+  EXPECT_EQ(ranges[1].first, 350);
+  EXPECT_EQ(ranges[1].last, 10);
+  EXPECT_TRUE(open_ranges(clearances({})).empty());
+  const auto all = open_ranges(clearances({{0, 359}}));
+  ASSERT_EQ(all.size(), 1u);
+  EXPECT_EQ(all[0].last, 359);
+}
+
+SweepRequest request_for(LatLon ship) {
+  SweepRequest request;
+  request.at = testing::analysis_time();
+  request.ship = ship;
+  request.speed_kn = 12;
+  request.horizon_h = 24;
+  request.error.kind = ErrorModel::Kind::kNone;
+  return request;
+}
+
+// A stationary storm due south: every course but those toward it is open; with a voyage
+// course toward the storm the nearest open course is recommended, else the one straight away.
+TEST(ForecastAdvice, RecommendsNearestOpenCourse) {
+  const StormTrack storm =
+      track_of({{0, {20, -60}, 80, equal_radii(100)}, {24, {20, -60}, 80, equal_radii(100)}});
+  const ForecastAdvice away = advise_forecast({storm}, request_for({23, -60}), std::nullopt);
+  ASSERT_TRUE(away.recommended);
+  EXPECT_FALSE(away.none_open);
+  // Every course leading away keeps its least clearance at the start: any of them will do.
+  EXPECT_NEAR(away.recommended->passage.clearance_nm, away.sweep.stay.clearance_nm, 1e-6);
+  EXPECT_EQ(away.recommended->passage.min_at_h, 0.0);
+  const ForecastAdvice voyage = advise_forecast({storm}, request_for({23, -60}), 180.0);
+  ASSERT_TRUE(voyage.recommended);
+  const int course = voyage.recommended->course_deg;
+  EXPECT_GE(voyage.recommended->passage.clearance_nm, 0);
+  EXPECT_FALSE(
+      voyage.sweep.passages[0][static_cast<std::size_t>(course > 180 ? course - 1 : course + 1)]
+          .clearance_nm >= 0);
+}
+
+// A ship inside a large storm with no way out at full speed: none open, the course with the
+// largest least clearance, and the winds it meets.
+TEST(ForecastAdvice, NoneOpenSaysWhichWinds) {
+  StormTrack storm =
+      track_of({{0, {20, -60}, 120, equal_radii(300)}, {24, {20, -60}, 120, equal_radii(300)}});
+  storm.points[0].radii[2] = equal_radii(60);
+  storm.points[1].radii[2] = equal_radii(60);
+  const ForecastAdvice advice = advise_forecast({storm}, request_for({20.5, -60}), std::nullopt);
+  EXPECT_TRUE(advice.none_open);
+  ASSERT_TRUE(advice.recommended);
+  EXPECT_LT(advice.recommended->passage.clearance_nm, 0);
+  EXPECT_EQ(advice.recommended->passage.wind_kt, 64);
+  EXPECT_EQ(advice.recommended->passage.wind_at_h, 0.0);
+  EXPECT_EQ(advice.sweep.stay.enters_at_h, 0.0);
+}
+
+}  // namespace
+}  // namespace hurricane::forecast
