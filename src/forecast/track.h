@@ -65,3 +65,13 @@ Time track_start(const StormTrack& track);
 Time track_end(const StormTrack& track);
 
 }  // namespace hurricane::forecast
+
+namespace hurricane::forecast {
+
+// "2023-09-12T21:00:00Z".
+std::string to_iso8601(Time time);
+
+// "12/2100Z": day of month, hours and minutes, as advisories write times.
+std::string to_day_time(Time time);
+
+}  // namespace hurricane::forecast

@@ -26,15 +26,36 @@ json radii(const std::optional<advisory::QuadrantRadii>& radii) {
           {"nw", (*radii)[advisory::Quadrant::kNW]}};
 }
 
+json wind_radii(const advisory::WindRadii& given) {
+  return {{"34", radii(given.kt34)}, {"50", radii(given.kt50)}, {"64", radii(given.kt64)}};
+}
+
 json forecast(const std::vector<advisory::ForecastPoint>& points) {
   json list = json::array();
   for (const advisory::ForecastPoint& point : points) {
     list.push_back({{"time", iso_time(point.time)},
+                    {"outlook", point.outlook},
                     {"lat", point.centre ? json(point.centre->lat_deg) : json(nullptr)},
                     {"lon", point.centre ? json(point.centre->lon_deg) : json(nullptr)},
-                    {"max_wind_kt", optional(point.max_wind_kt)}});
+                    {"max_wind_kt", optional(point.max_wind_kt)},
+                    {"gusts_kt", optional(point.gusts_kt)},
+                    {"stage", point.stage.empty() ? json(nullptr) : json(point.stage)},
+                    {"radii_nm", wind_radii(point.radii)}});
   }
   return list;
+}
+
+json seas(const std::optional<advisory::SeasRadii>& seas) {
+  if (!seas) return nullptr;
+  return {{"height", seas->height},
+          {"unit", seas->unit == advisory::SeasRadii::Unit::kFeet ? "ft" : "m"},
+          {"radii_nm", radii(seas->radii)}};
+}
+
+json previous(const std::optional<advisory::Fix>& fix) {
+  if (!fix) return nullptr;
+  return {
+      {"lat", fix->centre.lat_deg}, {"lon", fix->centre.lon_deg}, {"time", iso_time(fix->time)}};
 }
 
 }  // namespace
@@ -48,6 +69,10 @@ nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& adv
           {"kind", storm.kind},
           {"number", optional(storm.number)},
           {"issued", storm.issued ? json(iso_time(*storm.issued)) : json(nullptr)},
+          {"special", storm.special},
+          {"corrected", storm.corrected},
+          {"office", storm.centre_name},
+          {"issued_by", storm.issued_by.empty() ? json(nullptr) : json(storm.issued_by)},
           {"centre",
            {{"lat", storm.fix.centre.lat_deg},
             {"lon", storm.fix.centre.lon_deg},
@@ -56,11 +81,12 @@ nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& adv
           {"movement", stationary ? json(nullptr)
                                   : json{{"track_deg", advised.motion.motion.track},
                                          {"speed_kn", advised.motion.motion.speed}}},
+          {"previous", previous(storm.previous)},
           {"max_wind_kt", storm.max_wind_kt},
-          {"radii_nm",
-           {{"34", radii(storm.radii.kt34)},
-            {"50", radii(storm.radii.kt50)},
-            {"64", radii(storm.radii.kt64)}}},
+          {"gusts_kt", optional(storm.gusts_kt)},
+          {"pressure_mb", optional(storm.pressure_mb)},
+          {"radii_nm", wind_radii(storm.radii)},
+          {"seas", seas(storm.seas)},
           {"forecast", forecast(storm.forecast)},
           {"keep_source", std::string(keep_source)}};
 }

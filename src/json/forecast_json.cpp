@@ -1,0 +1,107 @@
+#include "json/forecast_json.h"
+
+#include <cmath>
+#include <string>
+
+namespace hurricane::json {
+namespace {
+
+using json = nlohmann::ordered_json;
+namespace fc = hurricane::forecast;
+
+// Tenths of a nautical mile or hour; null for a value never judged.
+json tenths(double value) {
+  if (!std::isfinite(value)) return nullptr;
+  return std::round(value * 10.0) / 10.0;
+}
+
+json optional_tenths(const std::optional<double>& value) {
+  return value ? tenths(*value) : json(nullptr);
+}
+
+json error_model(const fc::ErrorModel& model) {
+  const bool cone = model.kind == fc::ErrorModel::Kind::kCone;
+  json radii = json::array();
+  for (const double r : model.table.radii_nm) radii.push_back(r);
+  return {{"kind", fc::kind_name(model.kind)},
+          {"basin", cone ? json(model.table.basin) : json(nullptr)},
+          {"season", cone ? json(model.table.season) : json(nullptr)},
+          {"scale", cone ? json(model.scale) : json(nullptr)},
+          {"radii_nm", cone ? radii : json(nullptr)},
+          {"margin_nm", model.margin_nm}};
+}
+
+json storms(const fc::ForecastAdvice& advice) {
+  json list = json::array();
+  for (const fc::StormSummary& storm : advice.storms) {
+    list.push_back(
+        {{"storm_id", storm.storm_id},
+         {"advisory", storm.advisory.empty() ? json(nullptr) : json(storm.advisory)},
+         {"points", storm.points},
+         {"ends_at", fc::to_iso8601(storm.ends_at)},
+         {"dissipated_at",
+          storm.dissipated_at ? json(fc::to_iso8601(*storm.dissipated_at)) : json(nullptr)},
+         {"radii_carried_from_h", optional_tenths(storm.radii_carried_from_h)}});
+  }
+  return list;
+}
+
+json speeds(const fc::ForecastAdvice& advice) {
+  json list = json::array();
+  for (std::size_t v = 0; v < fc::kSpeedFractions.size(); ++v) {
+    json clearance = json::array();
+    json min_at = json::array();
+    for (const fc::Passage& passage : advice.sweep.passages[v]) {
+      clearance.push_back(tenths(passage.clearance_nm));
+      min_at.push_back(tenths(passage.min_at_h));
+    }
+    json open = json::array();
+    for (const fc::CourseRange& range : advice.open[v]) {
+      open.push_back({{"first", range.first}, {"last", range.last}});
+    }
+    list.push_back({{"speed_kn", advice.speeds_kn[v]},
+                    {"clearance_nm", clearance},
+                    {"min_at_h", min_at},
+                    {"open", open}});
+  }
+  return list;
+}
+
+json recommended(const fc::ForecastAdvice& advice) {
+  if (!advice.recommended) return nullptr;
+  const fc::Recommendation& r = *advice.recommended;
+  return {{"course_deg", r.course_deg},
+          {"speed_kn", r.speed_kn},
+          {"clearance_nm", tenths(r.passage.clearance_nm)},
+          {"min_at_h", tenths(r.passage.min_at_h)},
+          {"storm_id", advice.storms.at(r.passage.storm).storm_id},
+          {"enters_at_h", optional_tenths(r.passage.enters_at_h)},
+          {"wind_kt", r.passage.wind_kt > 0 ? json(r.passage.wind_kt) : json(nullptr)},
+          {"wind_at_h", optional_tenths(r.passage.wind_at_h)}};
+}
+
+}  // namespace
+
+nlohmann::ordered_json forecast_json(const forecast::ForecastAdvice& advice) {
+  return {
+      {"error_model", error_model(advice.error)},
+      {"horizon_h", tenths(advice.sweep.horizon_h)},
+      {"storms", storms(advice)},
+      {"speeds", speeds(advice)},
+      {"stay",
+       {{"clearance_nm", tenths(advice.sweep.stay.clearance_nm)},
+        {"enters_at_h", optional_tenths(advice.sweep.stay.enters_at_h)}}},
+      {"recommended", recommended(advice)},
+      {"none_open", advice.none_open},
+      {"no_forecast",
+       advice.sweep.judged ? json(nullptr) : json("no storm's forecast reaches the advice time")}};
+}
+
+nlohmann::ordered_json forecast_json_without(std::string_view reason) {
+  return {{"error_model", nullptr},  {"horizon_h", 0},
+          {"storms", json::array()}, {"speeds", json::array()},
+          {"stay", nullptr},         {"recommended", nullptr},
+          {"none_open", false},      {"no_forecast", std::string(reason)}};
+}
+
+}  // namespace hurricane::json
