@@ -67,6 +67,12 @@ int write_advice(const situation::Situation& situation, Format format, std::stri
       return kUnusableValue;
     }
   }
+  if (additions.chart) {
+    if (const auto failed = additions.chart(advice)) {
+      errors << program_line(*failed) << '\n';
+      return kUnusableValue;
+    }
+  }
   std::string answer;
   if (format == Format::kJson) {
     nlohmann::ordered_json object = json::advice_json(situation, advice, version);

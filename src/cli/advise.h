@@ -1,12 +1,15 @@
 // One `advise` run: the situation formed, analysed and written as text or JSON.
 #pragma once
 
+#include <functional>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "analysis/advice.h"
 #include "cli/command_line.h"
 
 namespace hurricane::cli {
@@ -25,6 +28,8 @@ struct AnswerAdditions {
   nlohmann::ordered_json json = nlohmann::ordered_json::object();  // members of the JSON answer
   std::string svg;     // the picture's file (--svg), empty for none
   bool night = false;  // the picture in red on black
+  // Writes the forecast chart of the same advice (--chart); a message when it cannot.
+  std::function<std::optional<std::string>(const analysis::Advice&)> chart;
 };
 
 // picture_additions: the additions that draw the picture `command` asks for.

@@ -3,12 +3,14 @@
 #include <variant>
 
 #include "advisory/read_advisory.h"
+#include "advisory_chart/advisory_chart.h"
 #include "advisory_situation/situation_from_advisory.h"
 #include "cli/advise.h"
 #include "cli/advisory_lines.h"
 #include "cli/exit_status.h"
 #include "cli/input_file.h"
 #include "cli/messages.h"
+#include "files/write_file.h"
 #include "json/advisory_json.h"
 
 namespace hurricane::cli {
@@ -36,6 +38,21 @@ int write(const std::string& text, std::ostream& out, std::ostream& errors) {
   return kSuccess;
 }
 
+// Draws the forecast chart of `advised` with the classic advice it is given into --chart's file.
+std::function<std::optional<std::string>(const analysis::Advice&)> chart_writer(
+    const CommandLine& command, const advisory_situation::AdvisedSituation& advised) {
+  return [&command, &advised](const analysis::Advice& classic) -> std::optional<std::string> {
+    const auto drawn =
+        advisory_chart::advisory_chart({.advised = advised,
+                                        .classic = classic,
+                                        .margin_nm = command.margin,
+                                        .shoreline = advisory_chart::default_shoreline(),
+                                        .night = command.night});
+    if (const auto* svg = std::get_if<0>(&drawn)) return files::write_file(command.chart, *svg);
+    return "--chart: " + std::get<1>(drawn);
+  };
+}
+
 }  // namespace
 
 int run_advise_advisory(const CommandLine& command, std::string_view version, std::ostream& out,
@@ -52,6 +69,7 @@ int run_advise_advisory(const CommandLine& command, std::string_view version, st
   const advisory_situation::AdvisedSituation& advised =
       std::get<advisory_situation::AdvisedSituation>(formed);
   AnswerAdditions additions = picture_additions(command);
+  if (!command.chart.empty()) additions.chart = chart_writer(command, advised);
   if (command.format == Format::kJson) {
     additions.json["advisory"] = json::advisory_json(advised.advised, advised.keep_source);
   } else {

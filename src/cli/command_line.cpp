@@ -43,7 +43,7 @@ constexpr const char* kServeFooter =
 // The texts of the options, before they are read.
 struct Texts {
   std::array<std::string, 6> numbers;  // in the order of kNumberFields
-  std::string ship, storm, at, format = "text", svg, svg_dir;
+  std::string ship, storm, at, format = "text", svg, svg_dir, chart;
   std::string advisory, margin, storm_id, summary_file, summary_format = "text", summary_storm_id;
   std::vector<std::string> fixes;
   bool north = false, south = false, night = false, advise_night = false;
@@ -137,10 +137,13 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   CLI::Option* svg =
       advise->add_option("--svg", texts.svg, "Also draw the advice as an SVG picture here")
           ->type_name("FILE");
-  advise->add_flag("--night", texts.advise_night, "The picture in red on black");
+  CLI::Option* chart =
+      advise->add_option("--chart", texts.chart, "With --advisory: a chart of the forecast here")
+          ->type_name("FILE");
+  advise->add_flag("--night", texts.advise_night, "The picture and the chart in red on black");
   for (CLI::Option* option :
        {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], ship, storm, at,
-        advisory, margin, storm_id, svg, svg_dir}) {
+        advisory, margin, storm_id, svg, chart, svg_dir}) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
 
@@ -243,10 +246,19 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   if (svg->count() > 0 && texts.svg.empty()) {
     return error(kUsageError, program_line("--svg: needs a file"));
   }
-  if (texts.advise_night && svg->count() == 0) {
-    return error(kUsageError, program_line("--night: draws the picture of --svg FILE"));
+  if (chart->count() > 0 && texts.chart.empty()) {
+    return error(kUsageError, program_line("--chart: needs a file"));
+  }
+  if (chart->count() > 0 && advisory->count() == 0) {
+    return error(kUsageError, program_line("--chart needs --advisory"));
+  }
+  if (texts.advise_night && svg->count() == 0 && chart->count() == 0) {
+    return error(
+        kUsageError,
+        program_line("--night: draws the picture of --svg FILE or the chart of --chart FILE"));
   }
   command.svg = texts.svg;
+  command.chart = texts.chart;
   command.night = texts.advise_night;
   if (advisory->count() > 0) {
     command.advisory = texts.advisory;

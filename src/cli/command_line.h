@@ -29,6 +29,7 @@ struct CommandLine {
   std::string storm_id;                 // --storm-id
   std::optional<double> margin;         // --margin, nm
   std::string svg;                      // advise: the picture's file, empty for none
+  std::string chart;                    // advise --advisory: the forecast chart's file, or empty
   std::string svg_dir;                  // dialogue: the directory of the round pictures
   bool night = false;                   // pictures in red on black
   server::ListenAddress listen;         // serve: where
