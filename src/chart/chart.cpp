@@ -45,6 +45,8 @@ std::vector<forecast::LatLon> extent(const ChartInput& input) {
     }
   }
   for (const PastFix& fix : input.past_fixes) points.push_back(fix.centre);
+  const std::vector<forecast::LatLon> track = recommended_track(input);
+  if (!track.empty()) points.push_back(track.back());
   return points;
 }
 

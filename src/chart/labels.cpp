@@ -1,6 +1,8 @@
 #include "chart/labels.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace hurricane::chart {
 
@@ -9,13 +11,34 @@ bool overlaps(const Box& a, const Box& b) {
 }
 
 Box label_size(std::string_view text) {
-  return {0.0, 0.0, kLabelCharPx * static_cast<double>(text.size()) + 4.0, kLabelHeightPx};
+  // One advance per character: continuation bytes of UTF-8 (as in "°") add none.
+  std::size_t characters = 0;
+  for (const char c : text) characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return {0.0, 0.0, kLabelCharPx * static_cast<double>(characters) + 4.0, kLabelHeightPx};
 }
 
 LabelPlacer::LabelPlacer(Box bounds) : bounds_(bounds) {}
 
 void LabelPlacer::block(const Box& box) {
   blocked_.push_back(box);
+}
+
+void LabelPlacer::block_line(const std::vector<std::pair<double, double>>& points,
+                             double half_width) {
+  // Boxes along each piece no further apart than their size, so no label slips between them.
+  const double step = std::max(half_width, 2.0);
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const auto [x0, y0] = points[i - 1];
+    const auto [x1, y1] = points[i];
+    const double length = std::hypot(x1 - x0, y1 - y0);
+    const auto pieces = static_cast<int>(std::min(std::ceil(length / step), 4000.0));
+    for (int k = 0; k <= pieces; ++k) {
+      const double t = pieces == 0 ? 0.0 : static_cast<double>(k) / pieces;
+      const double x = x0 + t * (x1 - x0);
+      const double y = y0 + t * (y1 - y0);
+      blocked_.push_back({x - half_width, y - half_width, 2.0 * half_width, 2.0 * half_width});
+    }
+  }
 }
 
 bool LabelPlacer::free(const Box& box) const {

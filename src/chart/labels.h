@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace hurricane::chart {
@@ -34,6 +35,8 @@ class LabelPlacer {
 
   // A marker or line piece no label may cover.
   void block(const Box& box);
+  // A drawn line through `points` (pixels), `half_width` either side of it, kept free of labels.
+  void block_line(const std::vector<std::pair<double, double>>& points, double half_width);
 
   // A spot for a label of `size` near (`x`, `y`), pixels, and records it; nothing when every
   // spot tried collides (the label is then left out).

@@ -30,6 +30,13 @@ struct Scene {
 // The hours after the advice time the chart shows: the judged horizon.
 double horizon_h(const ChartInput& input);
 
+// The recommended track at every whole hour of the horizon and at its end; empty when nothing
+// is recommended.
+std::vector<forecast::LatLon> recommended_track(const ChartInput& input);
+
+// The ship's full-speed reach the fan and the classic course are drawn to, nm.
+double fan_reach_nm(const ChartInput& input);
+
 // A path through `points`, longitudes kept continuous from one point to the next; closed
 // with Z when `closed`.
 std::string path_of(const Projection& projection, const std::vector<forecast::LatLon>& points,

@@ -16,10 +16,6 @@ using picture::coord;
 constexpr double kFanHours = 24.0;
 constexpr double kTickHours = 12.0;
 
-double fan_reach_nm(const ChartInput& input) {
-  return input.advice.speeds_kn[0] * std::min(kFanHours, horizon_h(input));
-}
-
 void draw_fan(const Scene& scene, std::string& out) {
   const ChartInput& input = scene.input;
   const double reach = fan_reach_nm(input);
@@ -42,7 +38,8 @@ void draw_fan(const Scene& scene, std::string& out) {
                       {"fill", scene.colours.fan},
                       {"fill-opacity", "0.22"},
                       {"stroke", scene.colours.fan},
-                      {"stroke-width", "1"}});
+                      {"stroke-width", "1.2"},
+                      {"stroke-dasharray", "2 3"}});
   }
   picture::close(out, "g");
 }
@@ -74,9 +71,7 @@ void draw_recommended(const Scene& scene, std::string& out) {
   const auto at_hour = [&](double h) {
     return forecast::rhumb_position(input.ship, course, advice.speed_kn * h);
   };
-  std::vector<forecast::LatLon> track;
-  for (double h = 0.0; h < hours; h += 1.0) track.push_back(at_hour(h));
-  track.push_back(at_hour(hours));
+  const std::vector<forecast::LatLon> track = recommended_track(input);
   for (const forecast::LatLon& point : track) {
     scene.chart.recommended_track.push_back(scene.projection.at(point));
   }
@@ -130,6 +125,23 @@ void draw_recommended(const Scene& scene, std::string& out) {
 }
 
 }  // namespace
+
+double fan_reach_nm(const ChartInput& input) {
+  return input.advice.speeds_kn[0] * std::min(kFanHours, horizon_h(input));
+}
+
+std::vector<forecast::LatLon> recommended_track(const ChartInput& input) {
+  if (!input.advice.recommended) return {};
+  const forecast::Recommendation& advice = *input.advice.recommended;
+  const double hours = horizon_h(input);
+  const double course = advice.course_deg % 360;
+  std::vector<forecast::LatLon> track;
+  for (double h = 0.0; h < hours; h += 1.0) {
+    track.push_back(forecast::rhumb_position(input.ship, course, advice.speed_kn * h));
+  }
+  track.push_back(forecast::rhumb_position(input.ship, course, advice.speed_kn * hours));
+  return track;
+}
 
 void draw_ship_layers(const Scene& scene, std::string& out) {
   draw_fan(scene, out);

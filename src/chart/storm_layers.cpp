@@ -5,6 +5,7 @@
 #include "chart/scene.h"
 #include "forecast/danger_outline.h"
 #include "forecast/radii_in_time.h"
+#include "forecast/ship_track.h"
 #include "forecast/storm_samples.h"
 #include "picture/svg.h"
 
@@ -48,6 +49,29 @@ void block_markers(const Scene& scene) {
   }
   for (const PastFix& fix : scene.input.past_fixes) {
     scene.labels.block(box_around(scene.projection.at(fix.centre), 5.0));
+  }
+  // The tracks and courses drawn as lines keep their labels beside them, not over them.
+  const auto block_line = [&](const std::vector<forecast::LatLon>& line, double half_width) {
+    std::vector<std::pair<double, double>> pixels;
+    for (const forecast::LatLon& point : line) {
+      const Pixel at = scene.projection.at(point);
+      pixels.emplace_back(at.x, at.y);
+    }
+    scene.labels.block_line(pixels, half_width);
+  };
+  block_line(recommended_track(scene.input), 3.0);
+  for (const forecast::StormTrack& track : scene.input.storms) {
+    std::vector<forecast::LatLon> centres;
+    for (std::size_t i = 0; i < shown_points(track, end); ++i) {
+      centres.push_back(track.points[i].centre);
+    }
+    block_line(centres, 2.5);
+  }
+  if (scene.input.classic_course_deg && fan_reach_nm(scene.input) > 0.0) {
+    block_line({scene.input.ship,
+                forecast::rhumb_position(scene.input.ship, *scene.input.classic_course_deg % 360,
+                                         fan_reach_nm(scene.input) * 1.15)},
+               2.5);
   }
 }
 
