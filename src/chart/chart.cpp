@@ -108,7 +108,8 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
                  {"width", coord(kWidth)},
                  {"height", coord(kHeight)},
                  {"viewBox", "0 0 " + coord(kWidth) + ' ' + coord(kHeight)},
-                 {"font-family", "DejaVu Sans Mono, monospace"}});
+                 {"font-family", "DejaVu Sans Mono, monospace"},
+                 {"data-palette", options.night ? "night" : "day"}});
   out += "<style>.label{font-size:11px;paint-order:stroke;stroke:" + colours.halo +
          ";stroke-width:3px;stroke-linejoin:round}</style>\n";
   picture::open(out, "defs", {});
