@@ -1,8 +1,10 @@
 #include "server/advice_answer.h"
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <variant>
 
+#include "advisory_chart/advisory_chart.h"
 #include "advisory_situation/situation_from_advisory.h"
 #include "analysis/advice.h"
 #include "json/advice_json.h"
@@ -36,14 +38,26 @@ std::string failure_message(const advisory_situation::Failure& failure) {
 }
 
 // The document of `advise --format json`, plus the picture of the same advice; `extra` is
-// added before the picture, as `advise` adds it.
+// added before the picture, as `advise` adds it. With an advisory, the chart of its forecast
+// follows the picture, when the advisory has a forecast to chart.
 Reply answer(const situation::Situation& situation, bool night,
-             const nlohmann::ordered_json& extra = nlohmann::ordered_json::object()) {
+             const nlohmann::ordered_json& extra = nlohmann::ordered_json::object(),
+             const advisory_situation::AdvisedSituation* advised = nullptr,
+             std::optional<double> margin_nm = std::nullopt) {
   const analysis::Advice advice =
       analysis::advise(analysis::round_values(situation.answers), situation.hemisphere);
   nlohmann::ordered_json document = json::advice_json(situation, advice, HURRICANE_VERSION);
   for (const auto& [key, value] : extra.items()) document[key] = value;
   document["svg"] = picture::maneuvering_board(advice, {night});
+  if (advised != nullptr) {
+    const auto chart =
+        advisory_chart::advisory_chart({.advised = *advised,
+                                        .classic = advice,
+                                        .margin_nm = margin_nm,
+                                        .shoreline = advisory_chart::default_shoreline(),
+                                        .night = night});
+    if (const auto* svg = std::get_if<0>(&chart)) document["chart"] = *svg;
+  }
   return Reply{200, "application/json", document.dump(), ""};
 }
 
@@ -66,7 +80,7 @@ Reply advice_reply(std::string_view body) {
     const auto& advised = std::get<advisory_situation::AdvisedSituation>(formed);
     const nlohmann::ordered_json extra = {
         {"advisory", json::advisory_json(advised.advised, advised.keep_source)}};
-    return answer(advised.situation, query.night, extra);
+    return answer(advised.situation, query.night, extra, &advised, query.margin_nm);
   }
   const situation::Result<situation::Situation> formed = situation::form_situation(query.request);
   if (!formed.ok()) {
