@@ -75,6 +75,20 @@ std::string path_of(const Projection& projection, const std::vector<forecast::La
 void label(const Scene& scene, Pixel at, const std::string& content, const std::string& colour) {
   const auto placed = scene.labels.place(at.x, at.y, label_size(content));
   if (!placed) return;
+  // A label pushed away from its point keeps a thin leader to it, so it cannot be read as
+  // another point's.
+  const double near_x = std::clamp(at.x, placed->x, placed->x + placed->width);
+  const double near_y = std::clamp(at.y, placed->y, placed->y + placed->height);
+  if (std::hypot(near_x - at.x, near_y - at.y) > 20.0) {
+    picture::element(scene.label_layer, "line",
+                     {{"class", "leader"},
+                      {"x1", coord(at.x)},
+                      {"y1", coord(at.y)},
+                      {"x2", coord(near_x)},
+                      {"y2", coord(near_y)},
+                      {"stroke", colour},
+                      {"stroke-width", "0.8"}});
+  }
   picture::text(scene.label_layer,
                 {{"class", "label"},
                  {"x", coord(placed->x + 2.0)},

@@ -1,4 +1,5 @@
 // The chart's title, legend (only what is drawn) and caption.
+#include <array>
 #include <cmath>
 
 #include "chart/scene.h"
@@ -101,19 +102,25 @@ void draw_legend(const Scene& scene, std::string& out, double top) {
   }
 }
 
-std::string caption(const ChartInput& input) {
-  std::string text;
+// The caption's two lines: what the advice found, and how to read the swath.
+std::array<std::string, 2> caption(const ChartInput& input) {
+  std::array<std::string, 2> lines;
   if (!input.advice.sweep.judged) {
-    text = "No storm could be judged over the horizon.";
+    lines[0] = "No storm could be judged over the horizon.";
   } else if (input.advice.none_open) {
-    text =
-        "No course keeps clear of the danger area at full speed; the track shown keeps the "
-        "largest clearance.";
+    lines[0] =
+        "No course keeps clear of the danger area at full speed; the track shown keeps "
+        "the largest clearance.";
   } else if (input.advice.recommended) {
-    text = "Open courses keep clear of the danger area over the horizon.";
+    lines[0] = "Open courses keep clear of the danger area over the whole horizon.";
   }
-  if (input.shoreline == nullptr) text += " Shoreline not available.";
-  return text;
+  if (input.advice.sweep.judged) {
+    lines[1] =
+        "The swath is where the danger area reaches at any time: a track may cross it "
+        "after the storm has passed.";
+  }
+  if (input.shoreline == nullptr) lines[0] += " Shoreline not available.";
+  return lines;
 }
 
 }  // namespace
@@ -134,9 +141,10 @@ void draw_texts(const Scene& scene, std::string& out) {
                     picture::fixed(std::abs(input.ship.lon_deg), 1) +
                     (input.ship.lon_deg >= 0 ? "E" : "W") + ", full speed " +
                     picture::amount(input.advice.speeds_kn[0]) + " kn.");
-  draw_legend(scene, out, bottom + 24.0);
-  picture::text(out, {{"x", "20"}, {"y", "888"}, {"font-size", "12"}, {"fill", ink}},
-                caption(input));
+  draw_legend(scene, out, bottom + 20.0);
+  const std::array<std::string, 2> lines = caption(input);
+  picture::text(out, {{"x", "20"}, {"y", "876"}, {"font-size", "12"}, {"fill", ink}}, lines[0]);
+  picture::text(out, {{"x", "20"}, {"y", "892"}, {"font-size", "12"}, {"fill", ink}}, lines[1]);
 }
 
 }  // namespace hurricane::chart
