@@ -7,6 +7,7 @@
 
 #include "advisory/read_advisory.h"
 #include "advisory_forecast/forecast_for.h"
+#include "advisory_forecast/storms_of_input.h"
 #include "advisory_situation/situation_from_advisory.h"
 #include "cli/advise.h"
 #include "cli/advisory_lines.h"
@@ -38,18 +39,9 @@ std::optional<std::string> forecast_storms(const CommandLine& command, const Inp
                                            const advisory::Storm& classic,
                                            std::vector<advisory::Storm>& storms) {
   storms.push_back(classic);
-  // Every storm of `file` but `skip`: each of a feed's or text's several forecast/advisories,
-  // else the file's only storm.
   auto add_all = [&](const InputFile& file, const std::string& skip) -> std::optional<std::string> {
-    std::vector<std::string> ids = advisory::tcm_storm_ids(file.bytes);
-    if (ids.size() < 2) ids = {skip.empty() ? std::string() : skip};
-    for (const std::string& id : ids) {
-      if (!skip.empty() && id == skip) continue;
-      const advisory::Result read = advisory::read_advisory(file.bytes, {id});
-      if (const auto* error = std::get_if<advisory::ReadError>(&read)) {
-        return file_error_line(file.name, error->line, error->message);
-      }
-      storms.push_back(std::get<advisory::Storm>(read));
+    if (const auto error = advisory_forecast::add_storms(file.bytes, skip, storms)) {
+      return file_error_line(file.name, error->line, error->message);
     }
     return std::nullopt;
   };

@@ -169,33 +169,27 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   advise->add_option("--format", texts.format, "Output: text (the default) or json")
       ->type_name("FORMAT")
       ->check(CLI::IsMember({"text", "json"}));
-  CLI::Option* advisory =
-      advise
-          ->add_option("--advisory", texts.advisories,
-                       "Storm advisory; - for standard input; again for more storms in [F]")
-          ->type_name("FILE")
-          ->expected(1)
-          ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  CLI::Option* advisory = advise
+                              ->add_option("--advisory", texts.advisories,
+                                           "Storm advisory, - for stdin; again for more storms")
+                              ->type_name("FILE")
+                              ->expected(1)
+                              ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   CLI::Option* margin =
-      advise
-          ->add_option("--margin", texts.margin,
-                       "Kept beyond the 34-kt winds: added to the distance to keep from "
-                       "--advisory and to the danger areas of [F] (default there 100)")
+      advise->add_option("--margin", texts.margin, "Beyond the 34-kt winds; [F]: 100")
           ->type_name("NM");
-  CLI::Option* no_forecast =
-      advise->add_flag("--no-forecast", texts.no_forecast,
-                       "With --advisory: leave out the advice along the forecast [F]");
+  CLI::Option* no_forecast = advise->add_flag("--no-forecast", texts.no_forecast,
+                                              "Leave out the advice along the forecast [F]");
   CLI::Option* course =
       advise->add_option("--course", texts.course, "[F]: the voyage's course, degrees true")
           ->type_name("DEG");
   CLI::Option* horizon =
       advise->add_option("--horizon", texts.horizon, "[F]: hours judged, 12 to 120 (default 72)")
           ->type_name("H");
-  CLI::Option* error_model =
-      advise
-          ->add_option("--error", texts.error_model,
-                       "[F]: forecast error: cone[:SCALE] (default cone:2), 1-2-3 or none")
-          ->type_name("MODEL");
+  CLI::Option* error_model = advise
+                                 ->add_option("--error", texts.error_model,
+                                              "[F]: cone[:SCALE] (default cone:2), 1-2-3 or none")
+                                 ->type_name("MODEL");
   CLI::Option* storm_id =
       advise->add_option("--storm-id", texts.storm_id, "The storm of --advisory, e.g. AL132023")
           ->type_name("ID");

@@ -3,10 +3,13 @@
 #include <nlohmann/json.hpp>
 #include <variant>
 
+#include "advisory_forecast/forecast_for.h"
+#include "advisory_forecast/storms_of_input.h"
 #include "advisory_situation/situation_from_advisory.h"
 #include "analysis/advice.h"
 #include "json/advice_json.h"
 #include "json/advisory_json.h"
+#include "json/forecast_json.h"
 #include "picture/maneuvering_board.h"
 #include "server/advice_query.h"
 #include "situation/situation.h"
@@ -64,8 +67,21 @@ Reply advice_reply(std::string_view body) {
                          error_field(failure->error, query.request));
     }
     const auto& advised = std::get<advisory_situation::AdvisedSituation>(formed);
-    const nlohmann::ordered_json extra = {
+    nlohmann::ordered_json extra = {
         {"advisory", json::advisory_json(advised.advised, advised.keep_source)}};
+    if (query.forecast.enabled) {
+      std::vector<advisory::Storm> storms = {advised.advised.storm};
+      if (const auto error = advisory_forecast::add_storms(query.advisory.value_or(""),
+                                                           advised.advised.storm.id, storms)) {
+        return error_reply(400,
+                           "advisory: line " + std::to_string(error->line) + ": " + error->message,
+                           "advisory");
+      }
+      const auto outcome =
+          advisory_forecast::forecast_for(storms, advised.situation, query.forecast);
+      extra["forecast"] = outcome.advice ? json::forecast_json(*outcome.advice)
+                                         : json::forecast_json_without(outcome.no_forecast);
+    }
     return answer(advised.situation, query.night, extra);
   }
   const situation::Result<situation::Situation> formed = situation::form_situation(query.request);
