@@ -171,7 +171,7 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
       ->check(CLI::IsMember({"text", "json"}));
   CLI::Option* advisory = advise
                               ->add_option("--advisory", texts.advisories,
-                                           "Storm advisory, - for stdin; again for more storms")
+                                           "Storm advisory, - for stdin; repeatable")
                               ->type_name("FILE")
                               ->expected(1)
                               ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
