@@ -1,14 +1,15 @@
 #include "advisory_chart/advisory_chart.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "advisory/utc_time.h"
 #include "chart/chart.h"
-#include "forecast/advice.h"
-#include "forecast/from_advisory.h"
 
 namespace hurricane::advisory_chart {
 namespace {
+
+using Drawn = std::variant<std::string, std::string>;
 
 // The classic advice's first escape course, when it recommends one.
 std::optional<int> classic_course(const analysis::Advice& advice) {
@@ -21,44 +22,40 @@ std::string storm_name(const advisory::Storm& storm) {
   return storm.kind.empty() ? storm.name : storm.kind + ' ' + storm.name;
 }
 
+// The previous fix of each judged storm that has one.
+std::vector<chart::PastFix> past_fixes(const std::vector<forecast::StormTrack>& tracks,
+                                       const std::vector<advisory::Storm>& storms) {
+  std::vector<chart::PastFix> fixes;
+  for (std::size_t i = 0; i < tracks.size(); ++i) {
+    for (const advisory::Storm& storm : storms) {
+      if (storm.id != tracks[i].storm_id || !storm.previous) continue;
+      fixes.push_back(
+          {i,
+           forecast::Time{std::chrono::seconds{advisory::epoch_seconds(storm.previous->time)}},
+           {storm.previous->centre.lat_deg, storm.previous->centre.lon_deg}});
+      break;
+    }
+  }
+  return fixes;
+}
+
 }  // namespace
 
-std::variant<std::string, std::string> advisory_chart(const ChartRequest& request) {
-  const advisory::Storm& storm = request.advised.advised.storm;
-  const std::optional<forecast::StormTrack> track = forecast::track_from_advisory(storm);
-  if (!track)
-    return std::variant<std::string, std::string>(std::in_place_index<1>,
-                                                  "the advisory holds no forecast track");
-  const auto& derived = request.advised.situation.derived;
+Drawn advisory_chart(const ChartRequest& request) {
+  const auto& derived = request.situation.derived;
+  if (!request.forecast.advice) return Drawn(std::in_place_index<1>, request.forecast.no_forecast);
   if (!derived || !derived->ship) {
-    return std::variant<std::string, std::string>(std::in_place_index<1>,
-                                                  "the ship's position is not known");
+    return Drawn(std::in_place_index<1>, "the ship's position is needed");
   }
-  forecast::SweepRequest sweep;
-  sweep.at = derived->storm_time.value_or(track->points.front().time);
-  sweep.ship = {derived->ship->lat, derived->ship->lon};
-  sweep.speed_kn = request.advised.situation.answers.vship0;
-  sweep.error.kind = forecast::ErrorModel::Kind::kCone;
-  sweep.error.table = forecast::cone_table(track->basin, track->season);
-  sweep.error.margin_nm = request.margin_nm.value_or(0.0);
-  const std::vector<forecast::StormTrack> storms = {*track};
-  const forecast::ForecastAdvice advice = forecast::advise_forecast(storms, sweep, std::nullopt);
-
-  chart::ChartInput input{.advice = advice,
-                          .storms = storms,
-                          .ship = sweep.ship,
-                          .past_fixes = {},
-                          .classic_course_deg = classic_course(request.classic),
-                          .storm_name = storm_name(storm),
-                          .shoreline = request.shoreline};
-  if (storm.previous) {
-    input.past_fixes.push_back(
-        {0,
-         forecast::Time{std::chrono::seconds{advisory::epoch_seconds(storm.previous->time)}},
-         {storm.previous->centre.lat_deg, storm.previous->centre.lon_deg}});
-  }
-  return std::variant<std::string, std::string>(
-      std::in_place_index<0>, chart::forecast_chart(input, {.night = request.night}));
+  const chart::ChartInput input{
+      .advice = *request.forecast.advice,
+      .storms = request.forecast.tracks,
+      .ship = {derived->ship->lat, derived->ship->lon},
+      .past_fixes = past_fixes(request.forecast.tracks, request.storms),
+      .classic_course_deg = classic_course(request.classic),
+      .storm_name = request.storms.empty() ? std::string() : storm_name(request.storms.front()),
+      .shoreline = request.shoreline};
+  return Drawn(std::in_place_index<0>, chart::forecast_chart(input, {.night = request.night}));
 }
 
 const land::Shoreline* default_shoreline() {

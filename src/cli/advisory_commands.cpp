@@ -1,9 +1,14 @@
 #include "cli/advisory_commands.h"
 
+#include <optional>
+#include <string>
 #include <variant>
+#include <vector>
 
 #include "advisory/read_advisory.h"
 #include "advisory_chart/advisory_chart.h"
+#include "advisory_forecast/forecast_for.h"
+#include "advisory_forecast/storms_of_input.h"
 #include "advisory_situation/situation_from_advisory.h"
 #include "cli/advise.h"
 #include "cli/advisory_lines.h"
@@ -11,7 +16,9 @@
 #include "cli/input_file.h"
 #include "cli/messages.h"
 #include "files/write_file.h"
+#include "forecast_report/forecast_lines.h"
 #include "json/advisory_json.h"
+#include "json/forecast_json.h"
 
 namespace hurricane::cli {
 namespace {
@@ -28,6 +35,27 @@ int report(const Failure& failure, std::string_view file, std::ostream& errors) 
   return status_of(failure.error);
 }
 
+// The storms of [F]: the classic one, then every other storm of its file (a feed may hold
+// several) and of the further files. Gives the first unreadable file's error line.
+std::optional<std::string> forecast_storms(const CommandLine& command, const InputFile& first,
+                                           const advisory::Storm& classic,
+                                           std::vector<advisory::Storm>& storms) {
+  storms.push_back(classic);
+  auto add_all = [&](const InputFile& file, const std::string& skip) -> std::optional<std::string> {
+    if (const auto error = advisory_forecast::add_storms(file.bytes, skip, storms)) {
+      return file_error_line(file.name, error->line, error->message);
+    }
+    return std::nullopt;
+  };
+  if (auto failed = add_all(first, classic.id)) return failed;
+  for (const std::string& name : command.more_advisories) {
+    const InputFile file = read_input_file(name, advisory::kMaxInputBytes);
+    if (!file.error.empty()) return file_error_line(file.name, 0, file.error);
+    if (auto failed = add_all(file, "")) return failed;
+  }
+  return std::nullopt;
+}
+
 int write(const std::string& text, std::ostream& out, std::ostream& errors) {
   out << text;
   out.flush();
@@ -36,21 +64,6 @@ int write(const std::string& text, std::ostream& out, std::ostream& errors) {
     return kUnusableValue;
   }
   return kSuccess;
-}
-
-// Draws the forecast chart of `advised` with the classic advice it is given into --chart's file.
-std::function<std::optional<std::string>(const analysis::Advice&)> chart_writer(
-    const CommandLine& command, const advisory_situation::AdvisedSituation& advised) {
-  return [&command, &advised](const analysis::Advice& classic) -> std::optional<std::string> {
-    const auto drawn =
-        advisory_chart::advisory_chart({.advised = advised,
-                                        .classic = classic,
-                                        .margin_nm = command.margin,
-                                        .shoreline = advisory_chart::default_shoreline(),
-                                        .night = command.night});
-    if (const auto* svg = std::get_if<0>(&drawn)) return files::write_file(command.chart, *svg);
-    return "--chart: " + std::get<1>(drawn);
-  };
 }
 
 }  // namespace
@@ -69,12 +82,42 @@ int run_advise_advisory(const CommandLine& command, std::string_view version, st
   const advisory_situation::AdvisedSituation& advised =
       std::get<advisory_situation::AdvisedSituation>(formed);
   AnswerAdditions additions = picture_additions(command);
-  if (!command.chart.empty()) additions.chart = chart_writer(command, advised);
   if (command.format == Format::kJson) {
     additions.json["advisory"] = json::advisory_json(advised.advised, advised.keep_source);
   } else {
     additions.head = advisory_provenance_lines(advised, file.name);
     additions.motion_from = "from the advisory";
+  }
+  std::vector<advisory::Storm> storms;
+  advisory_forecast::ForecastOutcome outcome;
+  if (command.forecast.enabled) {
+    if (const auto failed = forecast_storms(command, file, advised.advised.storm, storms)) {
+      errors << *failed << '\n';
+      return kUnusableValue;
+    }
+    outcome = advisory_forecast::forecast_for(storms, advised.situation, command.forecast);
+    if (command.format == Format::kJson) {
+      additions.json["forecast"] = outcome.advice
+                                       ? json::forecast_json(*outcome.advice)
+                                       : json::forecast_json_without(outcome.no_forecast);
+    } else {
+      additions.tail = outcome.advice ? forecast_report::forecast_lines(*outcome.advice)
+                                      : forecast_report::no_forecast_lines(outcome.no_forecast);
+    }
+  }
+  if (!command.chart.empty()) {
+    // Drawn from the same [F] advice as the answer's, with the classic advice write_advice forms.
+    additions.chart = [&](const analysis::Advice& classic) -> std::optional<std::string> {
+      const auto drawn =
+          advisory_chart::advisory_chart({.forecast = outcome,
+                                          .storms = storms,
+                                          .situation = advised.situation,
+                                          .classic = classic,
+                                          .shoreline = advisory_chart::default_shoreline(),
+                                          .night = command.night});
+      if (const auto* svg = std::get_if<0>(&drawn)) return files::write_file(command.chart, *svg);
+      return "--chart: " + std::get<1>(drawn);
+    };
   }
   return write_advice(advised.situation, command.format, version, additions, out, errors);
 }

@@ -1,14 +1,18 @@
 #include "server/advice_answer.h"
 
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <variant>
 
 #include "advisory_chart/advisory_chart.h"
+#include "advisory_forecast/forecast_for.h"
+#include "advisory_forecast/storms_of_input.h"
 #include "advisory_situation/situation_from_advisory.h"
 #include "analysis/advice.h"
 #include "json/advice_json.h"
 #include "json/advisory_json.h"
+#include "json/forecast_json.h"
 #include "picture/maneuvering_board.h"
 #include "server/advice_query.h"
 #include "situation/situation.h"
@@ -37,26 +41,21 @@ std::string failure_message(const advisory_situation::Failure& failure) {
   return "advisory: line " + std::to_string(failure.line) + ": " + failure.error.problem;
 }
 
+// Draws the chart of an answer from its classic advice; nothing when there is none to draw.
+using ChartDrawer = std::function<std::optional<std::string>(const analysis::Advice&)>;
+
 // The document of `advise --format json`, plus the picture of the same advice; `extra` is
-// added before the picture, as `advise` adds it. With an advisory, the chart of its forecast
-// follows the picture, when the advisory has a forecast to chart.
+// added before the picture, as `advise` adds it. With an advisory's forecast, its chart follows.
 Reply answer(const situation::Situation& situation, bool night,
              const nlohmann::ordered_json& extra = nlohmann::ordered_json::object(),
-             const advisory_situation::AdvisedSituation* advised = nullptr,
-             std::optional<double> margin_nm = std::nullopt) {
+             const ChartDrawer& chart = {}) {
   const analysis::Advice advice =
       analysis::advise(analysis::round_values(situation.answers), situation.hemisphere);
   nlohmann::ordered_json document = json::advice_json(situation, advice, HURRICANE_VERSION);
   for (const auto& [key, value] : extra.items()) document[key] = value;
   document["svg"] = picture::maneuvering_board(advice, {night});
-  if (advised != nullptr) {
-    const auto chart =
-        advisory_chart::advisory_chart({.advised = *advised,
-                                        .classic = advice,
-                                        .margin_nm = margin_nm,
-                                        .shoreline = advisory_chart::default_shoreline(),
-                                        .night = night});
-    if (const auto* svg = std::get_if<0>(&chart)) document["chart"] = *svg;
+  if (chart) {
+    if (auto drawn = chart(advice)) document["chart"] = std::move(*drawn);
   }
   return Reply{200, "application/json", document.dump(), ""};
 }
@@ -78,9 +77,33 @@ Reply advice_reply(std::string_view body) {
                          error_field(failure->error, query.request));
     }
     const auto& advised = std::get<advisory_situation::AdvisedSituation>(formed);
-    const nlohmann::ordered_json extra = {
+    nlohmann::ordered_json extra = {
         {"advisory", json::advisory_json(advised.advised, advised.keep_source)}};
-    return answer(advised.situation, query.night, extra, &advised, query.margin_nm);
+    std::vector<advisory::Storm> storms = {advised.advised.storm};
+    advisory_forecast::ForecastOutcome outcome;
+    if (query.forecast.enabled) {
+      if (const auto error = advisory_forecast::add_storms(query.advisory.value_or(""),
+                                                           advised.advised.storm.id, storms)) {
+        return error_reply(400,
+                           "advisory: line " + std::to_string(error->line) + ": " + error->message,
+                           "advisory");
+      }
+      outcome = advisory_forecast::forecast_for(storms, advised.situation, query.forecast);
+      extra["forecast"] = outcome.advice ? json::forecast_json(*outcome.advice)
+                                         : json::forecast_json_without(outcome.no_forecast);
+    }
+    const ChartDrawer chart = [&](const analysis::Advice& classic) -> std::optional<std::string> {
+      const auto drawn =
+          advisory_chart::advisory_chart({.forecast = outcome,
+                                          .storms = storms,
+                                          .situation = advised.situation,
+                                          .classic = classic,
+                                          .shoreline = advisory_chart::default_shoreline(),
+                                          .night = query.night});
+      if (const auto* svg = std::get_if<0>(&drawn)) return *svg;
+      return std::nullopt;
+    };
+    return answer(advised.situation, query.night, extra, chart);
   }
   const situation::Result<situation::Situation> formed = situation::form_situation(query.request);
   if (!formed.ok()) {

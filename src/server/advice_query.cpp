@@ -1,5 +1,7 @@
 #include "server/advice_query.h"
 
+#include <cmath>
+
 #include <cctype>
 #include <charconv>
 #include <nlohmann/json.hpp>
@@ -161,6 +163,38 @@ std::optional<QueryError> read_key(const std::string& key, const json& value, Ad
     const auto number = read_number(key, Field::kMargin, value);
     if (const auto* failure = std::get_if<QueryError>(&number)) return *failure;
     query.margin_nm = std::get<double>(number);
+    query.forecast.margin_nm = *query.margin_nm;
+    query.forecast.margin_given = true;
+    return std::nullopt;
+  }
+  if (key == "forecast") {
+    if (!value.is_boolean()) return error_of(key, "expected true or false");
+    query.forecast.enabled = value.get<bool>();
+    return std::nullopt;
+  }
+  if (key == "course_deg" || key == "horizon_h") {
+    const bool course = key == "course_deg";
+    const double low = course ? 0.0 : advisory_forecast::kMinHorizonH;
+    const double high = course ? 360.0 : advisory_forecast::kMaxHorizonH;
+    if (!value.is_number() || !std::isfinite(value.get<double>()) || value.get<double>() < low ||
+        value.get<double>() > high) {
+      return error_of(
+          key, course ? "expected degrees true from 0 to 360" : "expected hours from 12 to 120");
+    }
+    const double number = value.get<double>();
+    if (course) {
+      query.forecast.voyage_course_deg = number == 360.0 ? 0.0 : number;
+    } else {
+      query.forecast.horizon_h = number;
+    }
+    return std::nullopt;
+  }
+  if (key == "error") {
+    const auto choice = value.is_string()
+                            ? advisory_forecast::parse_error_choice(value.get<std::string>())
+                            : std::nullopt;
+    if (!choice) return error_of(key, "expected cone, cone:SCALE, 1-2-3 or none");
+    query.forecast.error = *choice;
     return std::nullopt;
   }
   if (key == "fixes") return read_fixes(value, query.request.storm_fixes);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <variant>
 
+#include "advisory_forecast/forecast_options.h"
 #include "situation/situation.h"
 
 namespace hurricane::server {
@@ -18,7 +19,8 @@ struct AdviceQuery {
   std::optional<std::string> advisory;  // the text of a forecast/advisory, feed or track file
   std::optional<std::string> storm_id;
   std::optional<double> margin_nm;
-  bool night = false;  // the picture in the night palette
+  bool night = false;                           // the picture in the night palette
+  advisory_forecast::ForecastOptions forecast;  // advice [F] with an advisory
 };
 
 // A reading error: the input it is about (a JSON key, "fixes[1]" for one fix, empty for the
@@ -33,7 +35,9 @@ struct QueryError {
 // JSON number or a text the command line would take for it; "hemisphere" "north" or "south";
 // "ship" and "storm" a position text ("24.7N,66.4W") or {"lat", "lon"} in signed degrees;
 // "fixes" a list of "TIME,POS" texts or {"time", "lat", "lon"} objects, earlier first; "at",
-// "advisory" and "storm_id" texts; "margin_nm" a number; "night" true or false. null, "" and
+// "advisory" and "storm_id" texts; "margin_nm" a number; "night" true or false; for advice [F]
+// "forecast" true or false, "course_deg" and "horizon_h" numbers, "error" a text as --error
+// takes. null, "" and
 // [] count as absent, so a form can send every field it has. An unknown key, a value of the
 // wrong type, an unreadable number or a body that is not a JSON object is the error.
 std::variant<AdviceQuery, QueryError> parse_advice_query(std::string_view body);

@@ -72,8 +72,11 @@ TEST(AdviseAdvisory, LeeThirtyGivesCentreMotionAndKeep) {
   EXPECT_EQ(advisory["radii_nm"]["64"], json::parse(R"({"ne":110,"se":100,"sw":60,"nw":70})"));
   ASSERT_EQ(advisory["forecast"].size(), 8u);  // six forecast and two outlook points
   EXPECT_EQ(advisory["forecast"][0],
-            json::parse(R"({"time":"2023-09-13T06:00:00Z","lat":25.4,"lon":-67.0,)"
-                        R"("max_wind_kt":100})"));
+            json::parse(R"({"time":"2023-09-13T06:00:00Z","outlook":false,"lat":25.4,)"
+                        R"("lon":-67.0,"max_wind_kt":100,"gusts_kt":120,"stage":null,)"
+                        R"("radii_nm":{"34":{"ne":220,"se":210,"sw":150,"nw":170},)"
+                        R"("50":{"ne":150,"se":120,"sw":90,"nw":120},)"
+                        R"("64":{"ne":100,"se":90,"sw":60,"nw":75}}})"));
   EXPECT_EQ(advisory["forecast"][7]["time"], "2023-09-17T18:00:00Z");
   EXPECT_EQ(advisory["keep_source"], "210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm");
 }

@@ -79,7 +79,13 @@ TEST(AdviseChart, RefusedWithOneLine) {
                    "27N,60W", "--ship-speed", "14", "--chart", "/tmp/c.svg"});
   EXPECT_EQ(best.status, 1);
   EXPECT_EQ(best.out, "");
-  EXPECT_EQ(best.err, "hurricane-escape: --chart: the advisory holds no forecast track\n");
+  EXPECT_EQ(best.err,
+            "hurricane-escape: --chart: the input holds no forecast points (a best track has "
+            "none)\n");
+  // The chart draws advice [F], so it needs it.
+  const ProgramRun without = run_program(lee({"--no-forecast", "--chart", "/tmp/c.svg"}));
+  EXPECT_EQ(without.status, 2);
+  EXPECT_EQ(without.err, "hurricane-escape: --chart draws the forecast: drop --no-forecast\n");
 }
 
 }  // namespace

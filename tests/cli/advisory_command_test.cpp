@@ -93,8 +93,9 @@ TEST(AdvisoryCommand, JsonOfEachForm) {
   const json hone = json::parse(
       run_program({"advisory", advisory_path("tcm-cp012024-42.txt"), "--format", "json"}).out);
   EXPECT_EQ(hone["advisory"]["forecast"][6],
-            json::parse(R"({"time":"2024-09-05T18:00:00Z","lat":33.2,"lon":176.1,)"
-                        R"("max_wind_kt":20})"));
+            json::parse(R"({"time":"2024-09-05T18:00:00Z","outlook":true,"lat":33.2,)"
+                        R"("lon":176.1,"max_wind_kt":20,"gusts_kt":30,"stage":"DISSIPATED",)"
+                        R"("radii_nm":{"34":null,"50":null,"64":null}})"));
   EXPECT_EQ(hone["advisory"]["keep_source"],
             "200 nm 34-kt radius (NE) + 60 nm position accuracy = 260 nm");
 }

@@ -54,8 +54,9 @@ TEST(AdvisoryErrors, UsageOfTheOptions) {
       {{"advise", "--advisory", advisory_path(kLee), "--ship", "27N,70W"},
        2,
        "--ship-speed: the ship's speed is needed"},
-      {advise_on(kLee, {"--advisory", "other.txt"}), 2,
-       "--advisory: At Most 1 required but received 2"},
+      // A second advisory is another storm for [F]: one that cannot be read is the error.
+      {advise_on(kLee, {"--advisory", "other.txt"}), 1,
+       "other.txt: cannot open: No such file or directory"},
       {{"advisory"}, 2, "FILE is required"},
       {{"advisory", advisory_path(kLee), "--format", "xml"}, 2, "--format: xml not in {text,json}"},
       // A depression has no 34-kt radius to keep away from.

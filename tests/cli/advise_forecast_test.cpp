@@ -1,0 +1,123 @@
+// Advice [F] through the real executable: the block after the classic report, the JSON
+// `forecast` object on every sample product, and the options that shape it.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "cli/advisory_runs.h"
+#include "cli/schema_check.h"
+
+namespace hurricane::cli_test {
+namespace {
+
+const json& schema() {
+  static const json parsed = [] {
+    std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
+    return json::parse(file);
+  }();
+  return parsed;
+}
+
+json forecast_of(std::vector<std::string> arguments) {
+  arguments.insert(arguments.end(), {"--format", "json"});
+  const ProgramRun run = run_program(arguments);
+  EXPECT_EQ(run.status, 0) << run.err;
+  const json answer = json::parse(run.out, nullptr, false);
+  for (const std::string& problem : schema_problems(answer, schema())) ADD_FAILURE() << problem;
+  return answer.is_object() && answer.contains("forecast") ? answer["forecast"] : json();
+}
+
+TEST(AdviseForecast, TextBlockAfterTheClassicReport) {
+  const ProgramRun run =
+      run_program(advise_on("tcm-al132023-30.txt", {"--course", "300"}, "30N,78W"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::size_t classic = run.out.find("==> Result:");
+  const std::size_t forecast = run.out.find("==> Along the official forecast [F]:");
+  ASSERT_NE(forecast, std::string::npos);
+  EXPECT_LT(classic, forecast);
+  EXPECT_NE(run.out.find("Model: error cone:2 (two-thirds cone AL 2023) + margin 100 nm around "
+                         "the 34-kt winds, horizon 72.0 h.\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("AL132023 advisory 30: 9 points, not judged after 17/1800Z; radii "
+                         "carried from the point before from 57.0 h.\n"),
+            std::string::npos);
+  EXPECT_NE(run.out.find("Recommended (nearest the voyage course 300): course "),
+            std::string::npos);
+  EXPECT_NE(run.out.find("Staying put: "), std::string::npos);
+  // Left out on request: the classic answer alone.
+  const ProgramRun without = run_program(
+      advise_on("tcm-al132023-30.txt", {"--course", "300", "--no-forecast"}, "30N,78W"));
+  EXPECT_EQ(without.out, run.out.substr(0, run.out.rfind("\n\n", forecast) + 1));
+}
+
+// Every shared product: the object the schema describes, 360 clearances per speed, open
+// ranges that hold only open courses, and a recommendation where there is a forecast.
+TEST(AdviseForecast, EveryProductInJson) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> more;
+    const char* ship;
+  };
+  const Case cases[] = {{"tcm-al132023-30.txt", {}, "27N,70W"},
+                        {"rss-atlantic-al132023-30.xml", {"--storm-id", "AL132023"}, "27N,70W"},
+                        {"tcm-ep072024-27.txt", {}, "19N,135W"},
+                        {"tcm-cp012024-42.txt", {}, "28N,179W"}};
+  for (const Case& c : cases) {
+    const json forecast = forecast_of(advise_on(c.name, c.more, c.ship));
+    ASSERT_TRUE(forecast.is_object()) << c.name;
+    ASSERT_EQ(forecast["speeds"].size(), 4u) << c.name;
+    EXPECT_EQ(forecast["speeds"][0]["speed_kn"], 12);
+    EXPECT_EQ(forecast["speeds"][3]["speed_kn"], 3);
+    const json& full = forecast["speeds"][0];
+    for (const json& range : full["open"]) {
+      EXPECT_GE(full["clearance_nm"][range["first"].get<std::size_t>()].get<double>(), 0);
+      EXPECT_GE(full["clearance_nm"][range["last"].get<std::size_t>()].get<double>(), 0);
+    }
+    ASSERT_TRUE(forecast["recommended"].is_object()) << c.name;
+    EXPECT_EQ(forecast["none_open"], full["open"].empty()) << c.name;
+  }
+}
+
+TEST(AdviseForecast, BestTrackSaysThereIsNoForecast) {
+  const json forecast = forecast_of(advise_on("bal132023-at-adv30.dat", {}));
+  EXPECT_TRUE(forecast["recommended"].is_null());
+  EXPECT_NE(forecast["no_forecast"].get<std::string>().find("no forecast points"),
+            std::string::npos);
+}
+
+TEST(AdviseForecast, ErrorModelMarginAndHorizonAsGiven) {
+  const json forecast = forecast_of(
+      advise_on("tcm-al132023-30.txt", {"--error", "1-2-3", "--margin", "20", "--horizon", "36"}));
+  EXPECT_EQ(forecast["error_model"]["kind"], "1-2-3");
+  EXPECT_TRUE(forecast["error_model"]["basin"].is_null());
+  EXPECT_EQ(forecast["error_model"]["margin_nm"], 20);
+  EXPECT_EQ(forecast["horizon_h"], 36);
+  const json cone = forecast_of(advise_on("tcm-al132023-30.txt", {"--error", "cone:1.5"}));
+  EXPECT_EQ(cone["error_model"]["scale"], 1.5);
+  EXPECT_EQ(cone["error_model"]["season"], 2023);
+  EXPECT_EQ(cone["error_model"]["radii_nm"][0], 26);
+}
+
+// Two files: both storms judged, the least clearance of each course over both.
+TEST(AdviseForecast, SeveralAdvisoriesJudgedTogether) {
+  std::vector<std::string> arguments = advise_on("tcm-al132023-30.txt", {});
+  arguments.insert(arguments.end(), {"--advisory", advisory_path("tcm-ep072024-27.txt")});
+  const json forecast = forecast_of(arguments);
+  ASSERT_EQ(forecast["storms"].size(), 2u);
+  EXPECT_EQ(forecast["storms"][0]["storm_id"], "AL132023");
+  EXPECT_EQ(forecast["storms"][1]["storm_id"], "EP072024");
+}
+
+TEST(AdviseForecast, UnusableOptions) {
+  EXPECT_EQ(run_program(advise_on("tcm-al132023-30.txt", {"--error", "cone:0"})).status, 1);
+  EXPECT_EQ(run_program(advise_on("tcm-al132023-30.txt", {"--horizon", "200"})).status, 1);
+  EXPECT_EQ(run_program(advise_on("tcm-al132023-30.txt", {"--course", "-5"})).status, 1);
+  const ProgramRun alone =
+      run_program({"advise", "--distance", "100", "--bearing", "90", "--track", "0", "--speed",
+                   "10", "--keep", "50", "--ship-speed", "12", "--course", "90"});
+  EXPECT_EQ(alone.status, 2);
+  EXPECT_NE(alone.err.find("--course needs --advisory"), std::string::npos) << alone.err;
+}
+
+}  // namespace
+}  // namespace hurricane::cli_test
