@@ -9,15 +9,16 @@ if(NOT status EQUAL 0)
 endif()
 
 foreach(file bin/hurricane-escape share/man/man1/hurricane-escape.1
-             share/doc/hurricane-escape/README.md share/doc/hurricane-escape/advice.schema.json)
+             share/doc/hurricane-escape/README.md share/doc/hurricane-escape/advice.schema.json
+             share/hurricane-escape/shoreline.bin)
   if(NOT EXISTS ${PREFIX}/${file})
     message(SEND_ERROR "not installed: ${file}")
   endif()
 endforeach()
 file(GLOB_RECURSE installed RELATIVE ${PREFIX} ${PREFIX}/*)
 list(LENGTH installed count)
-if(NOT count EQUAL 4)
-  message(SEND_ERROR "installed ${count} files, expected 4: ${installed}")
+if(NOT count EQUAL 5)
+  message(SEND_ERROR "installed ${count} files, expected 5: ${installed}")
 endif()
 
 execute_process(COMMAND ${PREFIX}/bin/hurricane-escape --version OUTPUT_VARIABLE version_line
