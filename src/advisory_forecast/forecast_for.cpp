@@ -1,5 +1,7 @@
 #include "advisory_forecast/forecast_for.h"
 
+#include <utility>
+
 #include "forecast/from_advisory.h"
 
 namespace hurricane::advisory_forecast {
@@ -12,10 +14,10 @@ ForecastOutcome forecast_for(const std::vector<advisory::Storm>& storms,
     if (auto track = forecast::track_from_advisory(storm)) tracks.push_back(std::move(*track));
   }
   if (tracks.empty()) {
-    return {std::nullopt, "the input holds no forecast points (a best track has none)"};
+    return {std::nullopt, "the input holds no forecast points (a best track has none)", {}};
   }
   if (!situation.derived || !situation.derived->ship || !situation.derived->storm_time) {
-    return {std::nullopt, "the ship's position is needed"};
+    return {std::nullopt, "the ship's position is needed", {}};
   }
   forecast::SweepRequest request;
   request.at = *situation.derived->storm_time;
@@ -26,7 +28,10 @@ ForecastOutcome forecast_for(const std::vector<advisory::Storm>& storms,
   request.error.scale = options.error.scale;
   request.error.table = forecast::cone_table(tracks.front().basin, tracks.front().season);
   request.error.margin_nm = options.margin_nm;
-  return {forecast::advise_forecast(tracks, request, options.voyage_course_deg), {}};
+  ForecastOutcome outcome;
+  outcome.advice = forecast::advise_forecast(tracks, request, options.voyage_course_deg);
+  outcome.tracks = std::move(tracks);
+  return outcome;
 }
 
 }  // namespace hurricane::advisory_forecast

@@ -8,6 +8,7 @@
 #include "advisory/storm.h"
 #include "advisory_forecast/forecast_options.h"
 #include "forecast/advice.h"
+#include "forecast/track.h"
 #include "situation/situation.h"
 
 namespace hurricane::advisory_forecast {
@@ -15,6 +16,7 @@ namespace hurricane::advisory_forecast {
 struct ForecastOutcome {
   std::optional<forecast::ForecastAdvice> advice;
   std::string no_forecast;  // without advice: why, e.g. a best track holds no forecast
+  std::vector<forecast::StormTrack> tracks;  // with advice: the storms' tracks it judged
 };
 
 // The sweep for the ship at `situation`'s position and time (the storm's time: the fix or

@@ -55,6 +55,7 @@ std::variant<Answer, Failure> answer(const Request& request) {
       }
       storms.insert(storms.end(), request.more_storms.begin(), request.more_storms.end());
       a.forecast = advisory_forecast::forecast_for(storms, a.situation, request.forecast);
+      a.forecast_storms = std::move(storms);
     }
     return a;
   }

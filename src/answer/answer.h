@@ -50,6 +50,7 @@ struct Answer {
   std::optional<AdvisoryProvenance> advisory;  // present when the request had an advisory
   // Advice [F]: present with an advisory unless left out; without a forecast it says why.
   std::optional<advisory_forecast::ForecastOutcome> forecast;
+  std::vector<advisory::Storm> forecast_storms;  // the storms [F] read, the classic one first
 };
 
 // Why there is no answer: the input at fault and what is wrong with it.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "advisory/read_advisory.h"
+#include "advisory_chart/advisory_chart.h"
 #include "advisory_forecast/storms_of_input.h"
 #include "answer/answer.h"
 #include "cli/advisory_lines.h"
@@ -15,6 +16,7 @@
 #include "cli/messages.h"
 #include "cli/pictures.h"
 #include "cli/provenance_lines.h"
+#include "files/write_file.h"
 #include "forecast_report/forecast_lines.h"
 #include "json/answer_json.h"
 #include "land_advice/find_shoreline.h"
@@ -49,13 +51,36 @@ std::string text_answer(const answer::Answer& a, std::string_view advisory_file)
   return text;
 }
 
+// The forecast chart of the answer's [F] advice, over the shoreline its escapes were held
+// against; a message when there is none to draw or it cannot be written.
+std::optional<std::string> write_chart(const answer::Answer& a, const CommandLine& command,
+                                       const land::Land* shoreline) {
+  if (!a.forecast) return "--chart: advice [F] was left out";
+  const auto drawn =
+      advisory_chart::advisory_chart({.forecast = *a.forecast,
+                                      .storms = a.forecast_storms,
+                                      .situation = a.situation,
+                                      .classic = a.advice,
+                                      .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
+                                      .night = command.night});
+  if (const auto* svg = std::get_if<0>(&drawn)) return files::write_file(command.chart, *svg);
+  return "--chart: " + std::get<1>(drawn);
+}
+
 int write_answer(const answer::Answer& a, const CommandLine& command, std::string_view version,
-                 std::string_view advisory_file, std::ostream& out, std::ostream& errors) {
+                 std::string_view advisory_file, const land::Land* shoreline, std::ostream& out,
+                 std::ostream& errors) {
   for (const std::string& warning : a.situation.warnings) {
     errors << program_line("warning: " + warning) << '\n';
   }
   if (!command.svg.empty()) {
     if (const auto failed = write_picture(command.svg, a.advice, command.night)) {
+      errors << program_line(*failed) << '\n';
+      return kUnusableValue;
+    }
+  }
+  if (!command.chart.empty()) {
+    if (const auto failed = write_chart(a, command, shoreline)) {
       errors << program_line(*failed) << '\n';
       return kUnusableValue;
     }
@@ -131,7 +156,8 @@ int run_advise(const CommandLine& command, std::string_view version, std::ostrea
   if (const auto* failure = std::get_if<answer::Failure>(&answered)) {
     return report_failure(*failure, file.name, errors);
   }
-  return write_answer(std::get<answer::Answer>(answered), command, version, file.name, out, errors);
+  return write_answer(std::get<answer::Answer>(answered), command, version, file.name,
+                      request.shoreline, out, errors);
 }
 
 }  // namespace hurricane::cli

@@ -46,7 +46,7 @@ constexpr const char* kServeFooter =
 // The texts of the options, before they are read.
 struct Texts {
   std::array<std::string, 6> numbers;  // in the order of kNumberFields
-  std::string ship, storm, at, format = "text", svg, svg_dir;
+  std::string ship, storm, at, format = "text", svg, svg_dir, chart;
   std::string margin, storm_id, summary_file, summary_format = "text", summary_storm_id;
   std::vector<std::string> advisories;
   std::string course, horizon, error_model;
@@ -170,12 +170,11 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   advise->add_option("--format", texts.format, "Output: text (the default) or json")
       ->type_name("FORMAT")
       ->check(CLI::IsMember({"text", "json"}));
-  CLI::Option* advisory = advise
-                              ->add_option("--advisory", texts.advisories,
-                                           "Storm advisory, - for stdin; repeatable")
-                              ->type_name("FILE")
-                              ->expected(1)
-                              ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  CLI::Option* advisory =
+      advise->add_option("--advisory", texts.advisories, "Storm advisory, - for stdin; repeatable")
+          ->type_name("FILE")
+          ->expected(1)
+          ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   CLI::Option* margin =
       advise->add_option("--margin", texts.margin, "Beyond the 34-kt winds; [F]: 100")
           ->type_name("NM");
@@ -197,7 +196,10 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   CLI::Option* svg =
       advise->add_option("--svg", texts.svg, "Also draw the advice as an SVG picture here")
           ->type_name("FILE");
-  advise->add_flag("--night", texts.advise_night, "The picture in red on black");
+  CLI::Option* chart =
+      advise->add_option("--chart", texts.chart, "With --advisory: a chart of the forecast here")
+          ->type_name("FILE");
+  advise->add_flag("--night", texts.advise_night, "The picture and the chart in red on black");
   CLI::Option* land =
       advise->add_option("--land", texts.land, "Shoreline file (default: the installed one)")
           ->type_name("FILE");
@@ -205,7 +207,7 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
       advise->add_flag("--no-land", texts.no_land, "Leave land out (the answer says so)");
   for (CLI::Option* option :
        {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], ship, storm, at,
-        margin, storm_id, svg, svg_dir, land, course, horizon, error_model}) {
+        margin, storm_id, svg, chart, svg_dir, land, course, horizon, error_model}) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
 
@@ -308,10 +310,21 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   if (svg->count() > 0 && texts.svg.empty()) {
     return error(kUsageError, program_line("--svg: needs a file"));
   }
-  if (texts.advise_night && svg->count() == 0) {
-    return error(kUsageError, program_line("--night: draws the picture of --svg FILE"));
+  if (chart->count() > 0 && texts.chart.empty()) {
+    return error(kUsageError, program_line("--chart: needs a file"));
+  }
+  if (chart->count() > 0 && (advisory->count() == 0 || texts.no_forecast)) {
+    return error(kUsageError, program_line(advisory->count() == 0
+                                               ? "--chart needs --advisory"
+                                               : "--chart draws the forecast: drop --no-forecast"));
+  }
+  if (texts.advise_night && svg->count() == 0 && chart->count() == 0) {
+    return error(
+        kUsageError,
+        program_line("--night: draws the picture of --svg FILE or the chart of --chart FILE"));
   }
   command.svg = texts.svg;
+  command.chart = texts.chart;
   command.night = texts.advise_night;
   if (land->count() > 0 && no_land->count() > 0) {
     return error(kUsageError, program_line("--land and --no-land exclude each other"));

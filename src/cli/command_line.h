@@ -27,17 +27,18 @@ struct CommandLine {
   Kind kind = Kind::kError;
   situation::Request request;
   Format format = Format::kText;
-  std::optional<std::string> advisory;  // --advisory FILE, or the FILE of `advisory`
+  std::optional<std::string> advisory;          // --advisory FILE, or the FILE of `advisory`
   std::vector<std::string> more_advisories;     // further --advisory files: judged in [F] only
   advisory_forecast::ForecastOptions forecast;  // advice [F] with --advisory
-  std::string storm_id;                 // --storm-id
-  std::optional<double> margin;         // --margin, nm
-  std::string land_file;                // advise: --land FILE, empty for the installed shoreline
-  bool no_land = false;                 // advise: --no-land, escapes not held against land
-  std::string svg;                      // advise: the picture's file, empty for none
-  std::string svg_dir;                  // dialogue: the directory of the round pictures
-  bool night = false;                   // pictures in red on black
-  server::ListenAddress listen;         // serve: where
+  std::string storm_id;                         // --storm-id
+  std::optional<double> margin;                 // --margin, nm
+  std::string land_file;         // advise: --land FILE, empty for the installed shoreline
+  bool no_land = false;          // advise: --no-land, escapes not held against land
+  std::string svg;               // advise: the picture's file, empty for none
+  std::string chart;             // advise --advisory: the forecast chart's file
+  std::string svg_dir;           // dialogue: the directory of the round pictures
+  bool night = false;            // pictures in red on black
+  server::ListenAddress listen;  // serve: where
   std::string text;
   int status = 0;
 };

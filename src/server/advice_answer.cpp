@@ -4,6 +4,7 @@
 #include <string_view>
 #include <variant>
 
+#include "advisory_chart/advisory_chart.h"
 #include "answer/answer.h"
 #include "json/answer_json.h"
 #include "picture/maneuvering_board.h"
@@ -59,6 +60,18 @@ Reply advice_reply(std::string_view body) {
   const answer::Answer& a = std::get<answer::Answer>(answered);
   nlohmann::ordered_json document = json::answer_json(a, HURRICANE_VERSION);
   document["svg"] = picture::maneuvering_board(a.advice, {query.night});
+  // With an advisory's [F] advice, its chart over the shoreline the escapes were held against.
+  if (a.forecast) {
+    const land::Land* shoreline = held_shoreline();
+    const auto drawn =
+        advisory_chart::advisory_chart({.forecast = *a.forecast,
+                                        .storms = a.forecast_storms,
+                                        .situation = a.situation,
+                                        .classic = a.advice,
+                                        .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
+                                        .night = query.night});
+    if (const auto* svg = std::get_if<0>(&drawn)) document["chart"] = *svg;
+  }
   return Reply{200, "application/json", document.dump(), ""};
 }
 

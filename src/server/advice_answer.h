@@ -8,7 +8,8 @@
 
 namespace hurricane::server {
 
-// advice_reply: 200 with the advice document and its "svg", or 400 with {"error": ...}
+// advice_reply: 200 with the advice document and its "svg" (and, for an advisory with a
+// forecast, its "chart"), or 400 with {"error": ...}
 // naming the field that stopped it.
 Reply advice_reply(std::string_view body);
 

@@ -162,6 +162,12 @@ TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
     ASSERT_EQ(result->status, 200) << result->body;
     json answer = json::parse(result->body);
     answer.erase("svg");
+    // The chart of the advisory's forecast, beside the board.
+    ASSERT_TRUE(answer.contains("chart"));
+    const std::string chart = answer["chart"];
+    EXPECT_TRUE(chart.starts_with("<?xml"));
+    EXPECT_NE(chart.find("class=\"forecast-point\""), std::string::npos);
+    answer.erase("chart");
     EXPECT_EQ(answer, advise_json(form.arguments));
   }
   expect_error(

@@ -1,0 +1,173 @@
+#include "chart/chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "chart/scene.h"
+#include "forecast/radii_in_time.h"
+#include "forecast/ship_track.h"
+#include "picture/svg.h"
+
+namespace hurricane::chart {
+namespace {
+
+using picture::Attr;
+using picture::coord;
+
+constexpr double kWidth = 1000.0;
+constexpr double kHeight = 900.0;
+constexpr PlotArea kPlot{20.0, 74.0, 960.0, 716.0};
+constexpr double kNmPerDegree = 60.0;
+
+// Everything the chart must hold: the ship, its reach over the horizon, each storm's points
+// within the horizon (and the first beyond) with their 34-kt reach, and the past fixes.
+std::vector<forecast::LatLon> extent(const ChartInput& input) {
+  std::vector<forecast::LatLon> points = {input.ship};
+  const double reach = input.advice.speeds_kn[0] * horizon_h(input);
+  for (const double course : {0.0, 90.0, 180.0, 270.0}) {
+    points.push_back(forecast::rhumb_position(input.ship, course, std::min(reach, 600.0)));
+  }
+  const forecast::Time end = forecast::add_hours(input.advice.at, horizon_h(input));
+  for (const forecast::StormTrack& track : input.storms) {
+    const forecast::RadiiInTime radii(track);
+    for (std::size_t i = 0; i < track.points.size(); ++i) {
+      const forecast::TrackPoint& point = track.points[i];
+      const forecast::QuadrantNm& r34 = radii.point(i, forecast::Threshold::k34).nm;
+      const double grow = *std::max_element(r34.begin(), r34.end()) / kNmPerDegree;
+      const double lat = point.centre.lat_deg;
+      const double widen = grow / std::max(std::cos(lat * std::numbers::pi / 180.0), 0.2);
+      points.push_back({lat + grow, point.centre.lon_deg});
+      points.push_back({lat - grow, point.centre.lon_deg});
+      points.push_back({lat, point.centre.lon_deg + widen});
+      points.push_back({lat, point.centre.lon_deg - widen});
+      if (point.time > end) break;
+    }
+  }
+  for (const PastFix& fix : input.past_fixes) points.push_back(fix.centre);
+  const std::vector<forecast::LatLon> track = recommended_track(input);
+  if (!track.empty()) points.push_back(track.back());
+  return points;
+}
+
+}  // namespace
+
+double horizon_h(const ChartInput& input) {
+  return input.advice.sweep.judged ? input.advice.sweep.horizon_h
+                                   : input.advice.requested_horizon_h;
+}
+
+std::string path_of(const Projection& projection, const std::vector<forecast::LatLon>& points,
+                    bool closed) {
+  std::string d;
+  double previous = 0.0;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    double lon = points[i].lon_deg;
+    lon = i == 0 ? projection.unwrap(lon) : lon - 360.0 * std::round((lon - previous) / 360.0);
+    previous = lon;
+    const double y = projection.at(points[i]).y;
+    d += (i == 0 ? "M" : "L") + coord(projection.x_of(lon)) + ' ' + coord(y);
+  }
+  if (closed && !d.empty()) d += 'Z';
+  return d;
+}
+
+void label(const Scene& scene, Pixel at, const std::string& content, const std::string& colour) {
+  const auto placed = scene.labels.place(at.x, at.y, label_size(content));
+  if (!placed) return;
+  // A label pushed away from its point keeps a thin leader to it, so it cannot be read as
+  // another point's.
+  const double near_x = std::clamp(at.x, placed->x, placed->x + placed->width);
+  const double near_y = std::clamp(at.y, placed->y, placed->y + placed->height);
+  if (std::hypot(near_x - at.x, near_y - at.y) > 20.0) {
+    picture::element(scene.label_layer, "line",
+                     {{"class", "leader"},
+                      {"x1", coord(at.x)},
+                      {"y1", coord(at.y)},
+                      {"x2", coord(near_x)},
+                      {"y2", coord(near_y)},
+                      {"stroke", colour},
+                      {"stroke-width", "0.8"}});
+  }
+  picture::text(scene.label_layer,
+                {{"class", "label"},
+                 {"x", coord(placed->x + 2.0)},
+                 {"y", coord(placed->y + 11.0)},
+                 {"fill", colour}},
+                content);
+}
+
+std::string day_hour(forecast::Time time) {
+  const std::string full = forecast::to_day_time(time);  // "12/2100Z"
+  return full.substr(0, 5) + "Z";
+}
+
+Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
+  Chart chart{.svg = {},
+              .projection = Projection(extent(input), kPlot, 0.06, 4.0),
+              .labels = {},
+              .swath = {},
+              .recommended_track = {}};
+  const ChartPalette& colours = chart_palette(options.night);
+  LabelPlacer placer({kPlot.left, kPlot.top, kPlot.width, kPlot.height});
+  Legend legend;
+  std::string label_layer;
+  const Scene scene{input, chart.projection, colours, placer, legend, chart, label_layer};
+
+  std::string& out = chart.svg;
+  out.reserve(1 << 17);
+  out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  picture::open(out, "svg",
+                {{"xmlns", "http://www.w3.org/2000/svg"},
+                 {"width", coord(kWidth)},
+                 {"height", coord(kHeight)},
+                 {"viewBox", "0 0 " + coord(kWidth) + ' ' + coord(kHeight)},
+                 {"font-family", "DejaVu Sans Mono, monospace"},
+                 {"data-palette", options.night ? "night" : "day"}});
+  out += "<style>.label{font-size:11px;paint-order:stroke;stroke:" + colours.halo +
+         ";stroke-width:3px;stroke-linejoin:round}</style>\n";
+  picture::open(out, "defs", {});
+  picture::open(out, "clipPath", {{"id", "plot"}});
+  picture::element(out, "rect",
+                   {{"x", coord(kPlot.left)},
+                    {"y", coord(kPlot.top)},
+                    {"width", coord(kPlot.width)},
+                    {"height", coord(kPlot.height)}});
+  picture::close(out, "clipPath");
+  picture::close(out, "defs");
+  picture::element(out, "rect",
+                   {{"width", coord(kWidth)}, {"height", coord(kHeight)}, {"fill", colours.halo}});
+  picture::element(out, "rect",
+                   {{"x", coord(kPlot.left)},
+                    {"y", coord(kPlot.top)},
+                    {"width", coord(kPlot.width)},
+                    {"height", coord(kPlot.height)},
+                    {"fill", colours.sea}});
+  picture::open(out, "g", {{"clip-path", "url(#plot)"}});
+  block_markers(scene);
+  draw_shoreline(scene, out);
+  draw_swath(scene, out);
+  draw_wind_areas(scene, out);
+  draw_graticule(scene, out);
+  draw_ship_layers(scene, out);
+  draw_storm_tracks(scene, out);
+  out += label_layer;
+  picture::close(out, "g");
+  picture::element(out, "rect",
+                   {{"x", coord(kPlot.left)},
+                    {"y", coord(kPlot.top)},
+                    {"width", coord(kPlot.width)},
+                    {"height", coord(kPlot.height)},
+                    {"fill", "none"},
+                    {"stroke", colours.ink}});
+  draw_texts(scene, out);
+  picture::close(out, "svg");
+  chart.labels = placer.labels();
+  return chart;
+}
+
+std::string forecast_chart(const ChartInput& input, const ChartOptions& options) {
+  return draw_chart(input, options).svg;
+}
+
+}  // namespace hurricane::chart

@@ -1,0 +1,29 @@
+// The chart's colours: a day palette after the Okabe-Ito colours the board uses, and a
+// red-on-black night palette. Every element also has its own line style or label.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace hurricane::chart {
+
+struct ChartPalette {
+  std::string sea;
+  std::string land;
+  std::string shore;
+  std::string graticule;
+  std::string ink;                  // text, ship, markers' outlines
+  std::string halo;                 // behind label text
+  std::string storm;                // storm track and forecast points
+  std::array<std::string, 3> wind;  // 34-, 50-, 64-kt areas
+  std::string swath_fill;           // the danger swath's tint
+  std::string swath_edge;
+  std::string fan;      // open courses at full speed
+  std::string track;    // the recommended track
+  std::string classic;  // the classic escape course
+};
+
+// chart_palette: the night palette when `night`, else the day palette.
+const ChartPalette& chart_palette(bool night);
+
+}  // namespace hurricane::chart

@@ -1,0 +1,61 @@
+// The chart's layers, each appended to the document in drawing order from one scene.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "chart/chart.h"
+#include "chart/chart_palette.h"
+#include "chart/labels.h"
+#include "chart/projection.h"
+
+namespace hurricane::chart {
+
+// What the legend lists: only what was drawn.
+struct Legend {
+  bool land = false, wind = false, swath = false, fan = false, track = false, classic = false;
+  bool past_fix = false;
+};
+
+struct Scene {
+  const ChartInput& input;
+  const Projection& projection;
+  const ChartPalette& colours;
+  LabelPlacer& labels;
+  Legend& legend;
+  Chart& chart;
+  std::string& label_layer;  // labels go on top of everything, in placing order
+};
+
+// The hours after the advice time the chart shows: the judged horizon.
+double horizon_h(const ChartInput& input);
+
+// The recommended track at every whole hour of the horizon and at its end; empty when nothing
+// is recommended.
+std::vector<forecast::LatLon> recommended_track(const ChartInput& input);
+
+// The ship's full-speed reach the fan and the classic course are drawn to, nm.
+double fan_reach_nm(const ChartInput& input);
+
+// A path through `points`, longitudes kept continuous from one point to the next; closed
+// with Z when `closed`.
+std::string path_of(const Projection& projection, const std::vector<forecast::LatLon>& points,
+                    bool closed);
+
+// A label of `content` near `at` when there is room, in the label font with a halo.
+void label(const Scene& scene, Pixel at, const std::string& content, const std::string& colour);
+
+// "13/00Z": day of month and hour as a chart labels times.
+std::string day_hour(forecast::Time time);
+
+// Keeps labels off the ship and the storms' markers; called before any label is placed.
+void block_markers(const Scene& scene);
+void draw_shoreline(const Scene& scene, std::string& out);
+void draw_graticule(const Scene& scene, std::string& out);
+void draw_swath(const Scene& scene, std::string& out);
+void draw_wind_areas(const Scene& scene, std::string& out);
+void draw_ship_layers(const Scene& scene, std::string& out);   // fan, classic course, track
+void draw_storm_tracks(const Scene& scene, std::string& out);  // tracks, fixes, points
+void draw_texts(const Scene& scene, std::string& out);         // title, legend, caption
+
+}  // namespace hurricane::chart

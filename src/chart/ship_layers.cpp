@@ -1,0 +1,164 @@
+// The ship: the open courses at full speed as a fan, the classic escape course, the
+// recommended track with its 12-h ticks and closest pass.
+#include <algorithm>
+#include <cmath>
+
+#include "chart/scene.h"
+#include "forecast/ship_track.h"
+#include "picture/svg.h"
+
+namespace hurricane::chart {
+namespace {
+
+using picture::coord;
+
+// The fan reaches as far as full speed goes in this many hours (at most the horizon).
+constexpr double kFanHours = 24.0;
+constexpr double kTickHours = 12.0;
+
+void draw_fan(const Scene& scene, std::string& out) {
+  const ChartInput& input = scene.input;
+  const double reach = fan_reach_nm(input);
+  if (reach <= 0.0 || input.advice.open[0].empty()) return;
+  scene.legend.fan = true;
+  picture::open(out, "g", {{"class", "open-courses"}});
+  for (const forecast::CourseRange& range : input.advice.open[0]) {
+    const int last = range.last >= range.first ? range.last : range.last + 360;
+    std::vector<forecast::LatLon> wedge = {input.ship};
+    for (int course = range.first; course <= last;
+         course += std::max(1, (last - range.first) / 45)) {
+      wedge.push_back(forecast::rhumb_position(input.ship, course % 360, reach));
+    }
+    wedge.push_back(forecast::rhumb_position(input.ship, last % 360, reach));
+    picture::element(out, "path",
+                     {{"class", "open-range"},
+                      {"data-first", std::to_string(range.first)},
+                      {"data-last", std::to_string(range.last)},
+                      {"d", path_of(scene.projection, wedge, true)},
+                      {"fill", scene.colours.fan},
+                      {"fill-opacity", "0.22"},
+                      {"stroke", scene.colours.fan},
+                      {"stroke-width", "1.2"},
+                      {"stroke-dasharray", "2 3"}});
+  }
+  picture::close(out, "g");
+}
+
+void draw_classic(const Scene& scene, std::string& out) {
+  const ChartInput& input = scene.input;
+  const double reach = fan_reach_nm(input);
+  if (!input.classic_course_deg || reach <= 0.0) return;
+  scene.legend.classic = true;
+  const int course = *input.classic_course_deg;
+  const forecast::LatLon end = forecast::rhumb_position(input.ship, course % 360, reach * 1.15);
+  picture::element(out, "path",
+                   {{"class", "classic-escape"},
+                    {"data-course", std::to_string(course)},
+                    {"d", path_of(scene.projection, {input.ship, end}, false)},
+                    {"stroke", scene.colours.classic},
+                    {"stroke-width", "2"},
+                    {"stroke-dasharray", "8 5"}});
+  label(scene, scene.projection.at(end), "classic " + picture::course3(course) + "°",
+        scene.colours.ink);
+}
+
+void draw_recommended(const Scene& scene, std::string& out) {
+  const ChartInput& input = scene.input;
+  if (!input.advice.recommended) return;
+  const forecast::Recommendation& advice = *input.advice.recommended;
+  const double hours = horizon_h(input);
+  const double course = advice.course_deg % 360;
+  const auto at_hour = [&](double h) {
+    return forecast::rhumb_position(input.ship, course, advice.speed_kn * h);
+  };
+  const std::vector<forecast::LatLon> track = recommended_track(input);
+  for (const forecast::LatLon& point : track) {
+    scene.chart.recommended_track.push_back(scene.projection.at(point));
+  }
+  scene.legend.track = true;
+  picture::element(out, "path",
+                   {{"class", "ship-track"},
+                    {"data-course", std::to_string(advice.course_deg)},
+                    {"data-speed-kn", picture::exact(advice.speed_kn)},
+                    {"d", path_of(scene.projection, track, false)},
+                    {"fill", "none"},
+                    {"stroke", scene.colours.track},
+                    {"stroke-width", "3"}});
+  const Pixel quarter = scene.projection.at(at_hour(std::min(hours, 6.0)));
+  label(scene, quarter,
+        "steer " + picture::course3(advice.course_deg) + "° " + picture::amount(advice.speed_kn) +
+            " kn",
+        scene.colours.track);
+  for (double h = kTickHours; h <= hours + 1e-9; h += kTickHours) {
+    const Pixel at = scene.projection.at(at_hour(h));
+    picture::element(out, "circle",
+                     {{"class", "track-tick"},
+                      {"data-hour", picture::exact(h)},
+                      {"cx", coord(at.x)},
+                      {"cy", coord(at.y)},
+                      {"r", "3.5"},
+                      {"fill", scene.colours.halo},
+                      {"stroke", scene.colours.track},
+                      {"stroke-width", "2"}});
+    label(scene, at, day_hour(forecast::add_hours(input.advice.at, h)), scene.colours.track);
+  }
+  const forecast::Passage& passage = advice.passage;
+  if (!std::isfinite(passage.clearance_nm)) return;
+  const Pixel closest = scene.projection.at(at_hour(passage.min_at_h));
+  picture::element(out, "rect",
+                   {{"class", "closest-pass"},
+                    {"data-clearance-nm", picture::exact(passage.clearance_nm)},
+                    {"data-hour", picture::exact(passage.min_at_h)},
+                    {"x", coord(closest.x - 5.0)},
+                    {"y", coord(closest.y - 5.0)},
+                    {"width", "10"},
+                    {"height", "10"},
+                    {"transform", "rotate(45 " + coord(closest.x) + ' ' + coord(closest.y) + ')'},
+                    {"fill", scene.colours.track},
+                    {"stroke", scene.colours.halo}});
+  const std::string when = day_hour(forecast::add_hours(input.advice.at, passage.min_at_h));
+  const std::string clearance =
+      passage.clearance_nm >= 0.0
+          ? picture::amount(std::round(passage.clearance_nm)) + " nm clear of danger"
+          : picture::amount(std::round(-passage.clearance_nm)) + " nm inside danger";
+  label(scene, closest, "closest " + when + ": " + clearance, scene.colours.ink);
+}
+
+}  // namespace
+
+double fan_reach_nm(const ChartInput& input) {
+  return input.advice.speeds_kn[0] * std::min(kFanHours, horizon_h(input));
+}
+
+std::vector<forecast::LatLon> recommended_track(const ChartInput& input) {
+  if (!input.advice.recommended) return {};
+  const forecast::Recommendation& advice = *input.advice.recommended;
+  const double hours = horizon_h(input);
+  const double course = advice.course_deg % 360;
+  std::vector<forecast::LatLon> track;
+  for (double h = 0.0; h < hours; h += 1.0) {
+    track.push_back(forecast::rhumb_position(input.ship, course, advice.speed_kn * h));
+  }
+  track.push_back(forecast::rhumb_position(input.ship, course, advice.speed_kn * hours));
+  return track;
+}
+
+void draw_ship_layers(const Scene& scene, std::string& out) {
+  draw_fan(scene, out);
+  draw_classic(scene, out);
+  draw_recommended(scene, out);
+  const Pixel ship = scene.projection.at(scene.input.ship);
+  picture::element(out, "circle",
+                   {{"class", "ship"},
+                    {"data-lat", picture::exact(scene.input.ship.lat_deg)},
+                    {"data-lon", picture::exact(scene.input.ship.lon_deg)},
+                    {"cx", coord(ship.x)},
+                    {"cy", coord(ship.y)},
+                    {"r", "6"},
+                    {"fill", scene.colours.track},
+                    {"stroke", scene.colours.ink},
+                    {"stroke-width", "1.5"}});
+  label(scene, ship, "ship", scene.colours.ink);
+}
+
+}  // namespace hurricane::chart
