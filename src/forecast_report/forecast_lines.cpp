@@ -32,8 +32,14 @@ std::string model_line(const fc::ForecastAdvice& advice) {
   switch (error.kind) {
     case fc::ErrorModel::Kind::kCone:
       text += "cone:" + number(error.scale, error.scale == std::floor(error.scale) ? 0 : 2) +
-              " (two-thirds cone " + error.table.basin + " " + std::to_string(error.table.season) +
-              ")";
+              " (two-thirds cone " + error.table.basin + " " + std::to_string(error.table.season);
+      // A basin with no official cone (the JTWC's) borrows another's, and says so.
+      if (!advice.storms.empty() &&
+          advice.storms.front().storm_id.rfind(error.table.basin, 0) != 0) {
+        text += "; " + advice.storms.front().storm_id.substr(0, 2) +
+                " has no official cone table, so this one is used";
+      }
+      text += ")";
       break;
     case fc::ErrorModel::Kind::kMarinersRule:
       text += "1-2-3 (100 nm per 24 h)";

@@ -82,6 +82,17 @@ TEST(AdviseForecast, CoursesOntoLandAreNotOpen) {
       << text.out;
 }
 
+// A JTWC warning has no official cone table of its own: the Atlantic one of the season is used,
+// and the model line says so.
+TEST(AdviseForecast, JtwcWarningBorrowsTheAtlanticConeAndSaysSo) {
+  const ProgramRun run = run_program(advise_on("wp062023-khanun-nr017.txt", {}, "20N,135E"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Model: error cone:2 (two-thirds cone AL 2023; WP has no official cone "
+                         "table, so this one is used)"),
+            std::string::npos)
+      << run.out;
+}
+
 // Every shared product: the object the schema describes, 360 clearances per speed, open
 // ranges that hold only open courses, and a recommendation where there is a forecast.
 TEST(AdviseForecast, EveryProductInJson) {
