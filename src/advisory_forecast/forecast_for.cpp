@@ -1,14 +1,37 @@
 #include "advisory_forecast/forecast_for.h"
 
+#include <array>
 #include <utility>
 
 #include "forecast/from_advisory.h"
+#include "land/sweep.h"
 
 namespace hurricane::advisory_forecast {
 
+namespace {
+
+// Where each course at each swept speed first meets land within the horizon.
+forecast::LandHours land_hours(const land::Land& shoreline, const forecast::SweepRequest& request) {
+  std::array<double, forecast::kSpeedFractions.size()> speeds{};
+  for (std::size_t v = 0; v < speeds.size(); ++v) {
+    speeds[v] = request.speed_kn * forecast::kSpeedFractions[v];
+  }
+  const land::LandSweep sweep = land::sweep_land(shoreline, request.ship.lat_deg,
+                                                 request.ship.lon_deg, speeds, request.horizon_h);
+  forecast::LandHours hours;
+  for (std::size_t v = 0; v < speeds.size(); ++v) {
+    for (std::size_t c = 0; c < forecast::kCourses; ++c) {
+      hours[v][c] = sweep.hour(static_cast<int>(c), v);
+    }
+  }
+  return hours;
+}
+
+}  // namespace
+
 ForecastOutcome forecast_for(const std::vector<advisory::Storm>& storms,
-                             const situation::Situation& situation,
-                             const ForecastOptions& options) {
+                             const situation::Situation& situation, const ForecastOptions& options,
+                             const land::Land* shoreline) {
   std::vector<forecast::StormTrack> tracks;
   for (const advisory::Storm& storm : storms) {
     if (auto track = forecast::track_from_advisory(storm)) tracks.push_back(std::move(*track));
@@ -29,7 +52,12 @@ ForecastOutcome forecast_for(const std::vector<advisory::Storm>& storms,
   request.error.table = forecast::cone_table(tracks.front().basin, tracks.front().season);
   request.error.margin_nm = options.margin_nm;
   ForecastOutcome outcome;
-  outcome.advice = forecast::advise_forecast(tracks, request, options.voyage_course_deg);
+  if (shoreline) {
+    const forecast::LandHours land = land_hours(*shoreline, request);
+    outcome.advice = forecast::advise_forecast(tracks, request, options.voyage_course_deg, &land);
+  } else {
+    outcome.advice = forecast::advise_forecast(tracks, request, options.voyage_course_deg);
+  }
   outcome.tracks = std::move(tracks);
   return outcome;
 }

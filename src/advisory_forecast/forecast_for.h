@@ -9,6 +9,7 @@
 #include "advisory_forecast/forecast_options.h"
 #include "forecast/advice.h"
 #include "forecast/track.h"
+#include "land/land.h"
 #include "situation/situation.h"
 
 namespace hurricane::advisory_forecast {
@@ -22,7 +23,9 @@ struct ForecastOutcome {
 // The sweep for the ship at `situation`'s position and time (the storm's time: the fix or
 // --at) at its full speed, against every storm of `storms` that holds a forecast. The error
 // table is the first storm's basin and season.
+// With `shoreline`, every course and speed is held against land over the requested horizon.
 ForecastOutcome forecast_for(const std::vector<advisory::Storm>& storms,
-                             const situation::Situation& situation, const ForecastOptions& options);
+                             const situation::Situation& situation, const ForecastOptions& options,
+                             const land::Land* shoreline = nullptr);
 
 }  // namespace hurricane::advisory_forecast

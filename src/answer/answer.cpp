@@ -54,7 +54,8 @@ std::variant<Answer, Failure> answer(const Request& request) {
                        error->line};
       }
       storms.insert(storms.end(), request.more_storms.begin(), request.more_storms.end());
-      a.forecast = advisory_forecast::forecast_for(storms, a.situation, request.forecast);
+      a.forecast =
+          advisory_forecast::forecast_for(storms, a.situation, request.forecast, request.shoreline);
       a.forecast_storms = std::move(storms);
     }
     return a;

@@ -8,7 +8,7 @@ namespace hurricane::forecast {
 namespace {
 
 bool is_open(const Passage& passage) {
-  return passage.clearance_nm >= 0.0;
+  return passage.clearance_nm >= 0.0 && !passage.land_at_h;
 }
 
 // Degrees between two whole-degree courses, [0, 180].
@@ -33,8 +33,13 @@ std::optional<Recommendation> recommend(const ForecastAdvice& advice) {
     }
     return a.clearance_nm > b.clearance_nm;
   };
+  // With none open, the least bad course stays off land when some course does.
+  bool some_at_sea = false;
+  for (const Passage& passage : full) some_at_sea = some_at_sea || !passage.land_at_h;
   for (int course = 0; course < static_cast<int>(kCourses); ++course) {
-    if (!advice.none_open && !is_open(full[static_cast<std::size_t>(course)])) continue;
+    const Passage& passage = full[static_cast<std::size_t>(course)];
+    if (!advice.none_open && !is_open(passage)) continue;
+    if (advice.none_open && some_at_sea && passage.land_at_h) continue;
     if (better(course)) best = course;
   }
   return Recommendation{*best, advice.speeds_kn[0], full[static_cast<std::size_t>(*best)]};
@@ -68,7 +73,7 @@ std::vector<CourseRange> open_ranges(const std::array<Passage, kCourses>& passag
 }
 
 ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const SweepRequest& request,
-                               std::optional<double> voyage_course_deg) {
+                               std::optional<double> voyage_course_deg, const LandHours* land) {
   ForecastAdvice advice;
   advice.error = request.error;
   advice.requested_horizon_h = request.horizon_h;
@@ -88,6 +93,14 @@ ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const Swee
     advice.storms.push_back(std::move(summary));
   }
   advice.sweep = sweep(storms, request);
+  if (land) {
+    advice.land_checked = true;
+    for (std::size_t v = 0; v < kSpeedFractions.size(); ++v) {
+      for (std::size_t c = 0; c < kCourses; ++c) {
+        advice.sweep.passages[v][c].land_at_h = (*land)[v][c];
+      }
+    }
+  }
   if (!advice.sweep.judged) return advice;
   for (std::size_t v = 0; v < kSpeedFractions.size(); ++v) {
     advice.open[v] = open_ranges(advice.sweep.passages[v]);

@@ -18,6 +18,10 @@ struct CourseRange {
   int last = 0;
 };
 
+// Per speed (as kSpeedFractions) and whole-degree course 0..359: the hour the ship's track
+// meets land within the horizon, or none.
+using LandHours = std::array<std::array<std::optional<double>, kCourses>, kSpeedFractions.size()>;
+
 // What the advice says about one storm's forecast.
 struct StormSummary {
   std::string storm_id;
@@ -48,14 +52,20 @@ struct ForecastAdvice {
   // Nothing when no storm is judged.
   std::optional<Recommendation> recommended;
   bool none_open = false;  // no course keeps clear at full speed
+  // Whether courses were held against land: each passage's land_at_h is then set where its
+  // track meets land, and such a course is not open.
+  bool land_checked = false;
 };
 
 // Judges `storms` for the ship of `request`, recommending relative to `voyage_course_deg`
-// (degrees true, [0, 360)) when given.
+// (degrees true, [0, 360)) when given. With `land`, a course whose track meets land before the
+// horizon is not open, and the least bad course when none is open avoids land if any can.
 ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const SweepRequest& request,
-                               std::optional<double> voyage_course_deg);
+                               std::optional<double> voyage_course_deg,
+                               const LandHours* land = nullptr);
 
-// The clockwise ranges of courses whose least clearance is at least 0.
+// The clockwise ranges of courses whose least clearance is at least 0 and whose track meets no
+// land.
 std::vector<CourseRange> open_ranges(const std::array<Passage, kCourses>& passages);
 
 }  // namespace hurricane::forecast

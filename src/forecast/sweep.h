@@ -30,6 +30,9 @@ struct Passage {
   int wind_kt = 0;                    // strongest forecast wind area entered: 34, 50, 64; 0 none
   std::optional<double> wind_at_h;    // when the ship first enters that area
   std::size_t storm = 0;              // the storm giving the least clearance
+  // First hour the track meets land within the horizon, when land was held against it; such a
+  // course is not open whatever its clearance.
+  std::optional<double> land_at_h;
 };
 
 // Fractions of full speed swept, full speed first.

@@ -32,8 +32,14 @@ std::string model_line(const fc::ForecastAdvice& advice) {
   switch (error.kind) {
     case fc::ErrorModel::Kind::kCone:
       text += "cone:" + number(error.scale, error.scale == std::floor(error.scale) ? 0 : 2) +
-              " (two-thirds cone " + error.table.basin + " " + std::to_string(error.table.season) +
-              ")";
+              " (two-thirds cone " + error.table.basin + " " + std::to_string(error.table.season);
+      // A basin with no official cone (the JTWC's) borrows another's, and says so.
+      if (!advice.storms.empty() &&
+          advice.storms.front().storm_id.rfind(error.table.basin, 0) != 0) {
+        text += "; " + advice.storms.front().storm_id.substr(0, 2) +
+                " has no official cone table, so this one is used";
+      }
+      text += ")";
       break;
     case fc::ErrorModel::Kind::kMarinersRule:
       text += "1-2-3 (100 nm per 24 h)";
@@ -47,7 +53,9 @@ std::string model_line(const fc::ForecastAdvice& advice) {
   if (advice.sweep.horizon_h < advice.requested_horizon_h) {
     text += " (of " + number(advice.requested_horizon_h) + ", cut where the forecast ends)";
   }
-  return text + ".";
+  text += advice.land_checked ? "; a course that meets land within it is not open."
+                              : "; land not checked.";
+  return text;
 }
 
 std::string storm_line(const fc::StormSummary& storm) {
@@ -74,6 +82,12 @@ std::string ranges_text(const std::vector<fc::CourseRange>& ranges) {
 }
 
 std::string winds_text(const fc::Passage& passage) {
+  if (passage.land_at_h) {
+    return "meets land at " + hours(*passage.land_at_h) +
+           (passage.wind_kt == 0 ? std::string()
+                                 : " and the forecast " + std::to_string(passage.wind_kt) +
+                                       "-kt winds at " + hours(passage.wind_at_h.value_or(0.0)));
+  }
   if (passage.wind_kt == 0) return "meets no forecast winds of 34 kt";
   return "meets the forecast " + std::to_string(passage.wind_kt) + "-kt winds at " +
          hours(passage.wind_at_h.value_or(0.0));

@@ -51,9 +51,11 @@ json speeds(const fc::ForecastAdvice& advice) {
   for (std::size_t v = 0; v < fc::kSpeedFractions.size(); ++v) {
     json clearance = json::array();
     json min_at = json::array();
+    json land_at = json::array();
     for (const fc::Passage& passage : advice.sweep.passages[v]) {
       clearance.push_back(tenths(passage.clearance_nm));
       min_at.push_back(tenths(passage.min_at_h));
+      land_at.push_back(optional_tenths(passage.land_at_h));
     }
     json open = json::array();
     for (const fc::CourseRange& range : advice.open[v]) {
@@ -62,6 +64,7 @@ json speeds(const fc::ForecastAdvice& advice) {
     list.push_back({{"speed_kn", advice.speeds_kn[v]},
                     {"clearance_nm", clearance},
                     {"min_at_h", min_at},
+                    {"land_at_h", land_at},
                     {"open", open}});
   }
   return list;
@@ -77,7 +80,8 @@ json recommended(const fc::ForecastAdvice& advice) {
           {"storm_id", advice.storms.at(r.passage.storm).storm_id},
           {"enters_at_h", optional_tenths(r.passage.enters_at_h)},
           {"wind_kt", r.passage.wind_kt > 0 ? json(r.passage.wind_kt) : json(nullptr)},
-          {"wind_at_h", optional_tenths(r.passage.wind_at_h)}};
+          {"wind_at_h", optional_tenths(r.passage.wind_at_h)},
+          {"land_at_h", optional_tenths(r.passage.land_at_h)}};
 }
 
 }  // namespace
@@ -93,15 +97,15 @@ nlohmann::ordered_json forecast_json(const forecast::ForecastAdvice& advice) {
         {"enters_at_h", optional_tenths(advice.sweep.stay.enters_at_h)}}},
       {"recommended", recommended(advice)},
       {"none_open", advice.none_open},
+      {"land_checked", advice.land_checked},
       {"no_forecast",
        advice.sweep.judged ? json(nullptr) : json("no storm's forecast reaches the advice time")}};
 }
 
 nlohmann::ordered_json forecast_json_without(std::string_view reason) {
-  return {{"error_model", nullptr},  {"horizon_h", 0},
-          {"storms", json::array()}, {"speeds", json::array()},
-          {"stay", nullptr},         {"recommended", nullptr},
-          {"none_open", false},      {"no_forecast", std::string(reason)}};
+  return {{"error_model", nullptr},  {"horizon_h", 0},        {"storms", json::array()},
+          {"speeds", json::array()}, {"stay", nullptr},       {"recommended", nullptr},
+          {"none_open", false},      {"land_checked", false}, {"no_forecast", std::string(reason)}};
 }
 
 }  // namespace hurricane::json

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "geometry/latlon_text.h"
 #include "situation/number.h"
 
 namespace hurricane::situation {
@@ -183,17 +184,7 @@ Result<LatLon> parse_position(Field field, std::string_view text) {
 }
 
 std::string format_position(LatLon position) {
-  // Whole tenths of a minute first, so that 24.99999 reads 25°00.0' rather than 24°60.0', and
-  // a position that rounds to the equator or the meridian takes N or E.
-  auto part = [](double degrees, char positive, char negative, int width) {
-    const auto tenths = static_cast<long long>(std::llround(std::fabs(degrees) * 600.0));
-    const char letter = degrees < 0.0 && tenths != 0 ? negative : positive;
-    char text[32];
-    std::snprintf(text, sizeof text, "%0*lld\u00b0%02lld.%lld'%c", width, tenths / 600,
-                  (tenths % 600) / 10, tenths % 10, letter);
-    return std::string(text);
-  };
-  return part(position.lat, 'N', 'S', 2) + " " + part(position.lon, 'E', 'W', 3);
+  return geometry::degrees_minutes(position.lat, position.lon);
 }
 
 }  // namespace hurricane::situation

@@ -29,14 +29,14 @@ json forecast_of(std::vector<std::string> arguments) {
 
 TEST(AdviseForecast, TextBlockAfterTheClassicReport) {
   const ProgramRun run =
-      run_program(advise_on("tcm-al132023-30.txt", {"--course", "300"}, "30N,78W"));
+      run_program(advise_on("tcm-al132023-30.txt", {"--course", "300", "--no-land"}, "30N,78W"));
   ASSERT_EQ(run.status, 0) << run.err;
   const std::size_t classic = run.out.find("==> Result:");
   const std::size_t forecast = run.out.find("==> Along the official forecast [F]:");
   ASSERT_NE(forecast, std::string::npos);
   EXPECT_LT(classic, forecast);
   EXPECT_NE(run.out.find("Model: error cone:2 (two-thirds cone AL 2023) + margin 100 nm around "
-                         "the 34-kt winds, horizon 72.0 h.\n"),
+                         "the 34-kt winds, horizon 72.0 h; land not checked.\n"),
             std::string::npos);
   EXPECT_NE(run.out.find("AL132023 advisory 30: 9 points, not judged after 17/1800Z; radii "
                          "carried from the point before from 57.0 h.\n"),
@@ -45,9 +45,52 @@ TEST(AdviseForecast, TextBlockAfterTheClassicReport) {
             std::string::npos);
   EXPECT_NE(run.out.find("Staying put: "), std::string::npos);
   // Left out on request: the classic answer alone.
-  const ProgramRun without = run_program(
-      advise_on("tcm-al132023-30.txt", {"--course", "300", "--no-forecast"}, "30N,78W"));
+  const ProgramRun without = run_program(advise_on(
+      "tcm-al132023-30.txt", {"--course", "300", "--no-forecast", "--no-land"}, "30N,78W"));
   EXPECT_EQ(without.out, run.out.substr(0, run.out.rfind("\n\n", forecast) + 1));
+}
+
+// East of the Bahamas most courses meet land within 72 h at 12 kn: such a course is not open
+// whatever its clearance, and the text says the model held land.
+TEST(AdviseForecast, CoursesOntoLandAreNotOpen) {
+  const std::vector<std::string> at_sea =
+      advise_on("tcm-al132023-30.txt", {"--format", "json"}, "26.5N,76.5W");
+  const ProgramRun run = run_program(at_sea);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json forecast = json::parse(run.out)["forecast"];
+  EXPECT_EQ(forecast["land_checked"], true);
+  const json& full = forecast["speeds"][0];
+  // Course 270 meets Great Abaco's east coast near 77.0W, some 26 nm west: about 2.2 h at 12 kn.
+  ASSERT_TRUE(full["land_at_h"][270].is_number());
+  EXPECT_GT(full["land_at_h"][270].get<double>(), 1.8);
+  EXPECT_LT(full["land_at_h"][270].get<double>(), 2.6);
+  for (const json& range : full["open"]) {
+    for (int c = range["first"];; c = (c + 1) % 360) {
+      EXPECT_TRUE(full["land_at_h"][static_cast<std::size_t>(c)].is_null()) << c;
+      if (c == range["last"]) break;
+    }
+  }
+  // Without land the same course is judged on its clearance alone.
+  std::vector<std::string> no_land = at_sea;
+  no_land.push_back("--no-land");
+  const json plain = json::parse(run_program(no_land).out)["forecast"];
+  EXPECT_EQ(plain["land_checked"], false);
+  EXPECT_TRUE(plain["speeds"][0]["land_at_h"][270].is_null());
+  const ProgramRun text = run_program(advise_on("tcm-al132023-30.txt", {}, "26.5N,76.5W"));
+  EXPECT_NE(text.out.find("horizon 72.0 h; a course that meets land within it is not open.\n"),
+            std::string::npos)
+      << text.out;
+}
+
+// A JTWC warning has no official cone table of its own: the Atlantic one of the season is used,
+// and the model line says so.
+TEST(AdviseForecast, JtwcWarningBorrowsTheAtlanticConeAndSaysSo) {
+  const ProgramRun run = run_program(advise_on("wp062023-khanun-nr017.txt", {}, "20N,135E"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Model: error cone:2 (two-thirds cone AL 2023; WP has no official cone "
+                         "table, so this one is used)"),
+            std::string::npos)
+      << run.out;
 }
 
 // Every shared product: the object the schema describes, 360 clearances per speed, open

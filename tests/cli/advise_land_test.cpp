@@ -40,7 +40,7 @@ TEST(AdviseLand, EscapeThatMeetsLandSaysWhenAndWhere) {
   ASSERT_EQ(text.status, 0) << text.err;
   EXPECT_NE(text.out.find(" [A] Recommended escape course = 120 degrees\n"
                           "     and minimal speed of ship= 7.5 kts\n"
-                          "     meets land at +2.9 h near 23.1N 80.3W\n"),
+                          "     meets land at +2.9 h near 23\u00b008.3'N 080\u00b019.3'W\n"),
             std::string::npos)
       << text.out;
   EXPECT_NE(text.out.find("     Land checked 72 h ahead against the shoreline\n"

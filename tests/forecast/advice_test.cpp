@@ -81,5 +81,46 @@ TEST(ForecastAdvice, NoneOpenSaysWhichWinds) {
   EXPECT_EQ(advice.sweep.stay.enters_at_h, 0.0);
 }
 
+// Land closes a course whatever its clearance; with none open, the least bad course keeps off
+// land while some course does.
+TEST(ForecastAdvice, LandClosesCoursesAndSteersTheLeastBadOffIt) {
+  const StormTrack storm =
+      track_of({{0, {20, -60}, 80, equal_radii(100)}, {24, {20, -60}, 80, equal_radii(100)}});
+  const ForecastAdvice open_sea = advise_forecast({storm}, request_for({23, -60}), std::nullopt);
+  ASSERT_TRUE(open_sea.recommended);
+  LandHours land{};
+  // Land 5 h ahead on every course from 300 through north to 060, at every speed.
+  for (auto& speed : land) {
+    for (int c = 300; c != 61; c = (c + 1) % 360) speed[static_cast<std::size_t>(c)] = 5.0;
+  }
+  const ForecastAdvice ashore =
+      advise_forecast({storm}, request_for({23, -60}), std::nullopt, &land);
+  EXPECT_TRUE(ashore.land_checked);
+  EXPECT_FALSE(open_sea.land_checked);
+  for (const CourseRange& range : ashore.open[0]) {
+    for (int c = range.first;; c = (c + 1) % 360) {
+      EXPECT_FALSE(land[0][static_cast<std::size_t>(c)]) << c;
+      if (c == range.last) break;
+    }
+  }
+  ASSERT_TRUE(ashore.recommended);
+  EXPECT_FALSE(ashore.recommended->passage.land_at_h);
+
+  // Inside a storm with no way out: the least bad course is one without land.
+  StormTrack big =
+      track_of({{0, {20, -60}, 120, equal_radii(300)}, {24, {20, -60}, 120, equal_radii(300)}});
+  const ForecastAdvice trapped = advise_forecast({big}, request_for({20.5, -60}), std::nullopt);
+  ASSERT_TRUE(trapped.recommended);
+  LandHours on_best{};
+  for (auto& speed : on_best)
+    speed[static_cast<std::size_t>(trapped.recommended->course_deg)] = 1.0;
+  const ForecastAdvice kept_off =
+      advise_forecast({big}, request_for({20.5, -60}), std::nullopt, &on_best);
+  ASSERT_TRUE(kept_off.recommended);
+  EXPECT_TRUE(kept_off.none_open);
+  EXPECT_NE(kept_off.recommended->course_deg, trapped.recommended->course_deg);
+  EXPECT_FALSE(kept_off.recommended->passage.land_at_h);
+}
+
 }  // namespace
 }  // namespace hurricane::forecast

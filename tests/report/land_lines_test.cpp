@@ -9,11 +9,13 @@ namespace hurricane::report {
 namespace {
 
 TEST(LandLines, MeetingInEveryQuarterOfTheGlobe) {
-  EXPECT_EQ(land_meeting_line({9.04, 22.94, -82.06}), "     meets land at +9.0 h near 22.9N 82.1W");
+  EXPECT_EQ(land_meeting_line({9.04, 22.94, -82.06}),
+            "     meets land at +9.0 h near 22\u00b056.4'N 082\u00b003.6'W");
   EXPECT_EQ(land_meeting_line({0.75, -33.86, 151.21}),
-            "     meets land at +0.8 h near 33.9S 151.2E");
+            "     meets land at +0.8 h near 33\u00b051.6'S 151\u00b012.6'E");
   // Rounded to nothing, a coordinate takes the northern or eastern letter.
-  EXPECT_EQ(land_meeting_line({61.0, -0.04, -0.04}), "     meets land at +61.0 h near 0.0N 0.0E");
+  EXPECT_EQ(land_meeting_line({61.0, -0.0008, -0.0008}),
+            "     meets land at +61.0 h near 00\u00b000.0'N 000\u00b000.0'E");
 }
 
 TEST(LandLines, HowLandWasChecked) {
