@@ -4,6 +4,7 @@
 
 #include "chart/scene.h"
 #include "forecast/error_model.h"
+#include "geometry/latlon_text.h"
 #include "picture/svg.h"
 
 namespace hurricane::chart {
@@ -136,11 +137,9 @@ void draw_texts(const Scene& scene, std::string& out) {
                     forecast::to_iso8601(input.advice.at) + "); " + model_text(input));
   const double bottom = scene.projection.area().top + scene.projection.area().height;
   picture::text(out, {{"x", "20"}, {"y", "68"}, {"font-size", "12"}, {"fill", ink}},
-                "Mercator, north up. Ship " + picture::fixed(std::abs(input.ship.lat_deg), 1) +
-                    (input.ship.lat_deg >= 0 ? "N " : "S ") +
-                    picture::fixed(std::abs(input.ship.lon_deg), 1) +
-                    (input.ship.lon_deg >= 0 ? "E" : "W") + ", full speed " +
-                    picture::amount(input.advice.speeds_kn[0]) + " kn.");
+                "Mercator, north up. Ship " +
+                    geometry::degrees_minutes(input.ship.lat_deg, input.ship.lon_deg) +
+                    ", full speed " + picture::amount(input.advice.speeds_kn[0]) + " kn.");
   draw_legend(scene, out, bottom + 20.0);
   const std::array<std::string, 2> lines = caption(input);
   picture::text(out, {{"x", "20"}, {"y", "876"}, {"font-size", "12"}, {"fill", ink}}, lines[0]);
