@@ -1,5 +1,7 @@
 #include "answer/answer.h"
 
+#include <cmath>
+
 #include <optional>
 #include <utility>
 
@@ -33,6 +35,16 @@ std::optional<Failure> hold_against_land(const Request& request, Answer& a) {
   return Failure{std::move(error), 0};
 }
 
+// The course the classic advice names: [A]'s first escape, else the course for [B]'s largest
+// CPA; none when it names neither (every course open, or the storm moving away).
+std::optional<int> classic_course(const analysis::Advice& advice) {
+  if (!advice.courses.escapes.empty()) return advice.courses.escapes.front().course;
+  if (advice.max_cpa.course && !advice.max_cpa.ship_cannot_move) {
+    return static_cast<int>(std::lround(*advice.max_cpa.course)) % 360;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::variant<Answer, Failure> answer(const Request& request) {
@@ -56,6 +68,11 @@ std::variant<Answer, Failure> answer(const Request& request) {
       storms.insert(storms.end(), request.more_storms.begin(), request.more_storms.end());
       a.forecast =
           advisory_forecast::forecast_for(storms, a.situation, request.forecast, request.shoreline);
+      if (a.forecast->advice) {
+        if (const std::optional<int> course = classic_course(a.advice)) {
+          forecast::compare_with_classic(*a.forecast->advice, *course);
+        }
+      }
       a.forecast_storms = std::move(storms);
     }
     return a;

@@ -72,6 +72,13 @@ std::vector<CourseRange> open_ranges(const std::array<Passage, kCourses>& passag
   return ranges;
 }
 
+void compare_with_classic(ForecastAdvice& advice, int course) {
+  advice.classic_course = ((course % 360) + 360) % 360;
+  advice.disagrees_with_classic =
+      advice.sweep.judged &&
+      !is_open(advice.sweep.passages[0][static_cast<std::size_t>(*advice.classic_course)]);
+}
+
 ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const SweepRequest& request,
                                std::optional<double> voyage_course_deg, const LandHours* land) {
   ForecastAdvice advice;

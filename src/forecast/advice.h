@@ -55,7 +55,15 @@ struct ForecastAdvice {
   // Whether courses were held against land: each passage's land_at_h is then set where its
   // track meets land, and such a course is not open.
   bool land_checked = false;
+  // The course the classic advice names ([A]'s first escape, else [B]'s), when the answer holds
+  // both, and whether [F] disagrees with it: that course is not open at full speed here.
+  std::optional<int> classic_course;
+  bool disagrees_with_classic = false;
 };
+
+// Records `course` (whole degrees, 0..359) as the classic advice's and whether it is open at full
+// speed along the forecast.
+void compare_with_classic(ForecastAdvice& advice, int course);
 
 // Judges `storms` for the ship of `request`, recommending relative to `voyage_course_deg`
 // (degrees true, [0, 360)) when given. With `land`, a course whose track meets land before the

@@ -142,8 +142,12 @@ std::vector<std::string> forecast_lines(const fc::ForecastAdvice& advice) {
     lines.push_back("Staying put: open, least clearance " + number(stay.clearance_nm) + " nm at " +
                     hours(stay.min_at_h) + ".");
   }
-  lines.push_back(
-      "[F] rests on the official forecast; the classic advice above on the present motion.");
+  if (advice.disagrees_with_classic) {
+    lines.push_back("[F] and the classic advice disagree: its course " +
+                    course(*advice.classic_course) +
+                    " is not open along the forecast. [F] rests on the official forecast; the "
+                    "classic advice above on the present motion.");
+  }
   return lines;
 }
 

@@ -98,14 +98,24 @@ nlohmann::ordered_json forecast_json(const forecast::ForecastAdvice& advice) {
       {"recommended", recommended(advice)},
       {"none_open", advice.none_open},
       {"land_checked", advice.land_checked},
+      {"classic_course_deg", advice.classic_course ? json(*advice.classic_course) : json(nullptr)},
+      {"disagrees_with_classic", advice.disagrees_with_classic},
       {"no_forecast",
        advice.sweep.judged ? json(nullptr) : json("no storm's forecast reaches the advice time")}};
 }
 
 nlohmann::ordered_json forecast_json_without(std::string_view reason) {
-  return {{"error_model", nullptr},  {"horizon_h", 0},        {"storms", json::array()},
-          {"speeds", json::array()}, {"stay", nullptr},       {"recommended", nullptr},
-          {"none_open", false},      {"land_checked", false}, {"no_forecast", std::string(reason)}};
+  return {{"error_model", nullptr},
+          {"horizon_h", 0},
+          {"storms", json::array()},
+          {"speeds", json::array()},
+          {"stay", nullptr},
+          {"recommended", nullptr},
+          {"none_open", false},
+          {"land_checked", false},
+          {"classic_course_deg", nullptr},
+          {"disagrees_with_classic", false},
+          {"no_forecast", std::string(reason)}};
 }
 
 }  // namespace hurricane::json

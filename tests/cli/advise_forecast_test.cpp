@@ -93,6 +93,35 @@ TEST(AdviseForecast, JtwcWarningBorrowsTheAtlanticConeAndSaysSo) {
       << run.out;
 }
 
+// The sentence that [F] and the classic advice rest on different things appears only when they
+// disagree: when the classic course is not open along the forecast.
+TEST(AdviseForecast, DisagreementWithTheClassicCourseIsSaidOnlyWhenThere) {
+  const auto forecast = [](const char* ship) {
+    const ProgramRun run =
+        run_program(advise_on("tcm-al132023-30.txt", {"--format", "json"}, ship));
+    EXPECT_EQ(run.status, 0) << run.err;
+    return json::parse(run.out)["forecast"];
+  };
+  // Lee moves north: from 30N 70W the classic escape 020 runs ahead of the forecast track.
+  const json ahead = forecast("30N,70W");
+  EXPECT_EQ(ahead["classic_course_deg"], 20);
+  EXPECT_EQ(ahead["disagrees_with_classic"], true);
+  EXPECT_TRUE(ahead["speeds"][0]["clearance_nm"][20].get<double>() < 0 ||
+              !ahead["speeds"][0]["land_at_h"][20].is_null());
+  // Well east of it the classic escape 122 is open along the forecast too.
+  const json east = forecast("27N,60W");
+  EXPECT_EQ(east["classic_course_deg"], 122);
+  EXPECT_EQ(east["disagrees_with_classic"], false);
+  const ProgramRun text = run_program(advise_on("tcm-al132023-30.txt", {}, "27N,60W"));
+  EXPECT_EQ(text.out.find("disagree"), std::string::npos);
+  const ProgramRun other = run_program(advise_on("tcm-al132023-30.txt", {}, "30N,70W"));
+  EXPECT_NE(other.out.find("[F] and the classic advice disagree: its course 020 is not open along "
+                           "the forecast. [F] rests on the official forecast; the classic advice "
+                           "above on the present motion.\n"),
+            std::string::npos)
+      << other.out;
+}
+
 // Every shared product: the object the schema describes, 360 clearances per speed, open
 // ranges that hold only open courses, and a recommendation where there is a forecast.
 TEST(AdviseForecast, EveryProductInJson) {
