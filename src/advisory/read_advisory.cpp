@@ -1,5 +1,7 @@
 #include "advisory/read_advisory.h"
 
+#include <algorithm>
+
 #include "advisory/atcf.h"
 #include "advisory/feed.h"
 #include "advisory/storm_choice.h"
@@ -81,6 +83,26 @@ Result read_advisory(std::string_view bytes, const ReadOptions& options) {
                      "NUMBER nn`), an NHC RSS feed or ATCF records"};
   }
   return read_chosen(candidates, options, SourceForm::kTcm, "the text");
+}
+
+std::vector<std::string> tcm_storm_ids(std::string_view bytes) {
+  if (bytes.size() > kMaxInputBytes) return {};
+  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+  std::vector<std::vector<TextLine>> texts;
+  const std::size_t first = bytes.find_first_not_of(" \t\r\n");
+  if (first != std::string_view::npos && bytes[first] == '<') {
+    texts = feed_descriptions(bytes);
+  } else {
+    texts.push_back(split_lines(bytes));
+  }
+  std::vector<std::string> ids;
+  for (const std::vector<TextLine>& lines : texts) {
+    for (const TcmStart& start : find_tcms(lines)) {
+      if (start.id.empty()) continue;
+      if (std::find(ids.begin(), ids.end(), start.id) == ids.end()) ids.push_back(start.id);
+    }
+  }
+  return ids;
 }
 
 }  // namespace hurricane::advisory

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "advisory/result.h"
 
@@ -23,5 +24,9 @@ struct ReadOptions {
 // forecast/advisory as plain text, with or without the transmission lines before its title.
 // Any bytes give a storm or an error; a storm is only given when every field read parses.
 Result read_advisory(std::string_view bytes, const ReadOptions& options = {});
+
+// The distinct storm ids of the forecast/advisories that a feed or text holds, in input order;
+// empty for ATCF records and for bytes that hold no forecast/advisory.
+std::vector<std::string> tcm_storm_ids(std::string_view bytes);
 
 }  // namespace hurricane::advisory

@@ -75,6 +75,7 @@ int write_advice(const situation::Situation& situation, Format format, std::stri
   } else {
     append(additions.head, answer);
     answer += text_answer(situation, advice, additions.motion_from);
+    append(additions.tail, answer);
   }
   out << answer;
   out.flush();

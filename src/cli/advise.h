@@ -21,6 +21,7 @@ int run_advise(const CommandLine& command, std::string_view version, std::ostrea
 // What a front-end of `advise` adds to the answer.
 struct AnswerAdditions {
   std::vector<std::string> head;      // text lines before the block of the derived values
+  std::vector<std::string> tail;      // text lines after the classic report
   std::string motion_from = "given";  // where track and speed came from, unless from fixes
   nlohmann::ordered_json json = nlohmann::ordered_json::object();  // members of the JSON answer
   std::string svg;     // the picture's file (--svg), empty for none

@@ -1,5 +1,8 @@
 #include "cli/command_line.h"
 
+#include <charconv>
+#include <cmath>
+
 #include <CLI/CLI.hpp>
 #include <array>
 #include <utility>
@@ -44,7 +47,10 @@ constexpr const char* kServeFooter =
 struct Texts {
   std::array<std::string, 6> numbers;  // in the order of kNumberFields
   std::string ship, storm, at, format = "text", svg, svg_dir;
-  std::string advisory, margin, storm_id, summary_file, summary_format = "text", summary_storm_id;
+  std::string margin, storm_id, summary_file, summary_format = "text", summary_storm_id;
+  std::vector<std::string> advisories;
+  std::string course, horizon, error_model;
+  bool no_forecast = false;
   std::vector<std::string> fixes;
   bool north = false, south = false, night = false, advise_night = false;
 };
@@ -65,6 +71,44 @@ constexpr std::array<NumberOption, 6> kNumberOptions = {{
     {"NM", "Distance to keep from the storm's centre, nm"},
     {"KN", "Maximum speed of the ship, knots"},
 }};
+
+// A number of an option of [F]: all of `text`, finite.
+std::optional<double> option_number(const std::string& text) {
+  double value = 0.0;
+  const char* end = text.data() + text.size();
+  const auto [stop, failed] = std::from_chars(text.data(), end, value);
+  if (failed != std::errc{} || stop != end || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+// The options of [F] read into `options`; the problem when one is unusable.
+std::optional<std::string> read_forecast_options(const Texts& texts, bool course, bool horizon,
+                                                 bool error_model,
+                                                 advisory_forecast::ForecastOptions& options) {
+  if (course) {
+    const auto value = option_number(texts.course);
+    if (!value || *value < 0.0 || *value > 360.0) {
+      return "--course: expected degrees true from 0 to 360, such as 045";
+    }
+    options.voyage_course_deg = *value == 360.0 ? 0.0 : *value;
+  }
+  if (horizon) {
+    const auto value = option_number(texts.horizon);
+    if (!value || *value < advisory_forecast::kMinHorizonH ||
+        *value > advisory_forecast::kMaxHorizonH) {
+      return "--horizon: expected hours from 12 to 120";
+    }
+    options.horizon_h = *value;
+  }
+  if (error_model) {
+    const auto choice = advisory_forecast::parse_error_choice(texts.error_model);
+    if (!choice) {
+      return "--error: expected cone, cone:SCALE (SCALE above 0, at most 10), 1-2-3 or none";
+    }
+    options.error = *choice;
+  }
+  return std::nullopt;
+}
 
 CommandLine error(int status, std::string line) {
   CommandLine result;
@@ -126,11 +170,32 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
       ->type_name("FORMAT")
       ->check(CLI::IsMember({"text", "json"}));
   CLI::Option* advisory =
-      advise->add_option("--advisory", texts.advisory, "Storm advisory; - for standard input")
-          ->type_name("FILE");
+      advise
+          ->add_option("--advisory", texts.advisories,
+                       "Storm advisory; - for standard input; again for more storms in [F]")
+          ->type_name("FILE")
+          ->expected(1)
+          ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   CLI::Option* margin =
-      advise->add_option("--margin", texts.margin, "Added to the distance to keep from --advisory")
+      advise
+          ->add_option("--margin", texts.margin,
+                       "Kept beyond the 34-kt winds: added to the distance to keep from "
+                       "--advisory and to the danger areas of [F] (default there 100)")
           ->type_name("NM");
+  CLI::Option* no_forecast =
+      advise->add_flag("--no-forecast", texts.no_forecast,
+                       "With --advisory: leave out the advice along the forecast [F]");
+  CLI::Option* course =
+      advise->add_option("--course", texts.course, "[F]: the voyage's course, degrees true")
+          ->type_name("DEG");
+  CLI::Option* horizon =
+      advise->add_option("--horizon", texts.horizon, "[F]: hours judged, 12 to 120 (default 72)")
+          ->type_name("H");
+  CLI::Option* error_model =
+      advise
+          ->add_option("--error", texts.error_model,
+                       "[F]: forecast error: cone[:SCALE] (default cone:2), 1-2-3 or none")
+          ->type_name("MODEL");
   CLI::Option* storm_id =
       advise->add_option("--storm-id", texts.storm_id, "The storm of --advisory, e.g. AL132023")
           ->type_name("ID");
@@ -140,7 +205,7 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   advise->add_flag("--night", texts.advise_night, "The picture in red on black");
   for (CLI::Option* option :
        {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], ship, storm, at,
-        advisory, margin, storm_id, svg, svg_dir}) {
+        margin, storm_id, svg, svg_dir, course, horizon, error_model}) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
 
@@ -249,18 +314,29 @@ CommandLine parse_command_line(int argc, const char* const* argv, std::string_vi
   command.svg = texts.svg;
   command.night = texts.advise_night;
   if (advisory->count() > 0) {
-    command.advisory = texts.advisory;
+    command.advisory = texts.advisories.front();
+    command.more_advisories.assign(texts.advisories.begin() + 1, texts.advisories.end());
     command.storm_id = texts.storm_id;
-  } else if (margin->count() > 0 || storm_id->count() > 0) {
-    return error(kUsageError,
-                 program_line(std::string(margin->count() > 0 ? "--margin" : "--storm-id") +
-                              " needs --advisory"));
+  } else {
+    for (const CLI::Option* option :
+         {margin, storm_id, no_forecast, course, horizon, error_model}) {
+      if (option->count() > 0) {
+        return error(kUsageError, program_line(option->get_name() + " needs --advisory"));
+      }
+    }
   }
   if (margin->count() > 0) {
     const situation::Result<double> number = situation::parse_number(Field::kMargin, texts.margin);
     if (!number.ok()) return error(kUnusableValue, error_line(number.error()));
     command.margin = number.value();
+    command.forecast.margin_nm = number.value();
+    command.forecast.margin_given = true;
   }
+  if (const auto failed = read_forecast_options(texts, course->count() > 0, horizon->count() > 0,
+                                                error_model->count() > 0, command.forecast)) {
+    return error(kUnusableValue, program_line(*failed));
+  }
+  command.forecast.enabled = !texts.no_forecast;
   return command;
 }
 

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "advisory_forecast/forecast_options.h"
 #include "server/listen_address.h"
 #include "situation/situation.h"
 
@@ -25,13 +27,15 @@ struct CommandLine {
   Kind kind = Kind::kError;
   situation::Request request;
   Format format = Format::kText;
-  std::optional<std::string> advisory;  // --advisory FILE, or the FILE of `advisory`
-  std::string storm_id;                 // --storm-id
-  std::optional<double> margin;         // --margin, nm
-  std::string svg;                      // advise: the picture's file, empty for none
-  std::string svg_dir;                  // dialogue: the directory of the round pictures
-  bool night = false;                   // pictures in red on black
-  server::ListenAddress listen;         // serve: where
+  std::optional<std::string> advisory;          // --advisory FILE, or the FILE of `advisory`
+  std::vector<std::string> more_advisories;     // further --advisory files: judged in [F] only
+  advisory_forecast::ForecastOptions forecast;  // advice [F] with --advisory
+  std::string storm_id;                         // --storm-id
+  std::optional<double> margin;                 // --margin, nm
+  std::string svg;                              // advise: the picture's file, empty for none
+  std::string svg_dir;                          // dialogue: the directory of the round pictures
+  bool night = false;                           // pictures in red on black
+  server::ListenAddress listen;                 // serve: where
   std::string text;
   int status = 0;
 };

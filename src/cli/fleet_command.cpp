@@ -9,6 +9,7 @@
 
 #include "advisory/read_advisory.h"
 #include "advisory/utc_time.h"
+#include "advisory_forecast/forecast_options.h"
 #include "cli/exit_status.h"
 #include "cli/fleet_ship.h"
 #include "cli/input_file.h"
@@ -46,14 +47,14 @@ int run_fleet_command(int argc, const char* const* argv, std::istream& in, std::
                  "holds several")
       ->type_name("ID");
   app.add_option("--horizon", storms.horizon_h, "Horizon of advice [F], hours")
-      ->check(CLI::Range(12.0, 120.0))
-      ->default_val(72.0);
+      ->check(CLI::Range(advisory_forecast::kMinHorizonH, advisory_forecast::kMaxHorizonH))
+      ->default_val(advisory_forecast::kDefaultHorizonH);
   app.add_option("--cone-scale", storms.cone_scale, "Multiplies the two-thirds cone of advice [F]")
       ->check(CLI::Range(0.01, 10.0))
-      ->default_val(2.0);
+      ->default_val(advisory_forecast::kDefaultConeScale);
   app.add_option("--margin", storms.margin_nm, "Margin of advice [F], nm")
       ->check(CLI::Range(0.0, 1000.0))
-      ->default_val(100.0);
+      ->default_val(advisory_forecast::kDefaultMarginNm);
   app.add_option("--threads", threads, "Threads (default: every core)")->check(CLI::Range(1, 256));
   try {
     app.parse(argc, argv);

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "advisory/read_advisory.h"
+#include "advisory_forecast/forecast_options.h"
 #include "cli/exit_status.h"
 #include "cli/hindcast_output.h"
 #include "cli/input_file.h"
@@ -95,15 +96,15 @@ int run_hindcast_command(int argc, const char* const* argv, std::ostream& out,
       ->check(CLI::Range(12.0, 120.0))
       ->default_val(72.0);
   app.add_option("--horizon", options.forecast.horizon_h, "Horizon of the forecast advice, hours")
-      ->check(CLI::Range(12.0, 120.0))
-      ->default_val(72.0);
+      ->check(CLI::Range(advisory_forecast::kMinHorizonH, advisory_forecast::kMaxHorizonH))
+      ->default_val(advisory_forecast::kDefaultHorizonH);
   app.add_option("--cone-scale", options.forecast.cone_scale,
                  "Multiplies the two-thirds cone of the forecast advice")
       ->check(CLI::Range(0.01, 10.0))
-      ->default_val(2.0);
+      ->default_val(advisory_forecast::kDefaultConeScale);
   app.add_option("--margin", options.forecast.margin_nm, "Margin of the forecast advice, nm")
       ->check(CLI::Range(0.0, 1000.0))
-      ->default_val(100.0);
+      ->default_val(advisory_forecast::kDefaultMarginNm);
   app.add_option("--threads", threads, "Threads (default: every core)")->check(CLI::Range(1, 256));
   app.add_option("--format", format, "Output: text (the default) or json")
       ->check(CLI::IsMember({"text", "json"}));

@@ -1,0 +1,26 @@
+// Advice [F] for the ship of a situation against the forecasts of the storms read.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "advisory/storm.h"
+#include "advisory_forecast/forecast_options.h"
+#include "forecast/advice.h"
+#include "situation/situation.h"
+
+namespace hurricane::advisory_forecast {
+
+struct ForecastOutcome {
+  std::optional<forecast::ForecastAdvice> advice;
+  std::string no_forecast;  // without advice: why, e.g. a best track holds no forecast
+};
+
+// The sweep for the ship at `situation`'s position and time (the storm's time: the fix or
+// --at) at its full speed, against every storm of `storms` that holds a forecast. The error
+// table is the first storm's basin and season.
+ForecastOutcome forecast_for(const std::vector<advisory::Storm>& storms,
+                             const situation::Situation& situation, const ForecastOptions& options);
+
+}  // namespace hurricane::advisory_forecast
