@@ -17,7 +17,8 @@ if(HURRICANE_UNITY_BUILD)
     endif()
   endforeach()
   # Each has a helper of the same name as one in another file of its area.
-  set(unity_skipped picture/storm_layer.cpp cli/messages.cpp)
+  set(unity_skipped picture/storm_layer.cpp cli/messages.cpp cli/hindcast_command.cpp
+                     cli/hindcast_output.cpp cli/fleet_command.cpp)
   foreach(file IN LISTS unity_skipped)
     string(REGEX REPLACE "/.*" "" area "${file}")
     if(TARGET hurricane_${area})

@@ -88,15 +88,28 @@ std::optional<TcmCentreLine> read_tcm_centre_line(std::string_view line) {
   return TcmCentreLine{std::string(trim(line.substr(0, space))), std::string(id)};
 }
 
+namespace {
+
+// " UTC" after the hours and minutes, or "Z" right after them as older products write it.
+bool take_utc_mark(Cursor& cursor) {
+  if (cursor.rest.starts_with("Z ")) {
+    cursor.rest.remove_prefix(1);
+    return true;
+  }
+  return take_word(cursor, "UTC");
+}
+
+}  // namespace
+
 bool looks_like_issue_time(std::string_view line) {
   Cursor cursor{line};
-  return take_int(cursor, 4) && take_word(cursor, "UTC");
+  return take_int(cursor, 4) && take_utc_mark(cursor);
 }
 
 std::optional<UtcTime> read_issue_time(std::string_view line) {
   Cursor cursor{line};
   const std::optional<int> hhmm = take_int(cursor, 4);
-  if (!hhmm || !take_word(cursor, "UTC")) return std::nullopt;
+  if (!hhmm || !take_utc_mark(cursor)) return std::nullopt;
   if (!is_weekday(take_short_word(cursor))) return std::nullopt;
   const int month = month_number(take_short_word(cursor));
   const std::optional<int> day = take_int(cursor, 2);

@@ -36,10 +36,12 @@ std::optional<TcmCentreLine> read_tcm_centre_line(std::string_view line);
 // Whether `word` is an ATCF id such as AL132023 (upper-case letters).
 bool is_storm_id(std::string_view word);
 
-// Whether the line has the shape of an issue time, "hhmm UTC ...", and so must read as one.
+// Whether the line has the shape of an issue time, "hhmm UTC ..." (or "hhmmZ ..."), and so
+// must read as one.
 bool looks_like_issue_time(std::string_view line);
 
-// "2100 UTC TUE SEP 12 2023": hours and minutes, UTC, weekday, month, day, year; a real date.
+// "2100 UTC TUE SEP 12 2023" (older products: "0300Z THU SEP 11 2003"): hours and minutes,
+// UTC, weekday, month, day, year; a real date.
 std::optional<UtcTime> read_issue_time(std::string_view line);
 
 }  // namespace hurricane::advisory

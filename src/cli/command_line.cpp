@@ -21,8 +21,9 @@ using situation::Field;
 constexpr const char* kProgramFooter =
     "Without arguments the program holds the classic dialogue on the console;\n"
     "with --svg-dir it also draws every round into DIR/round-001.svg, ...\n"
-    "See 'hurricane-escape COMMAND --help' for advise, advisory and serve, and the manual\n"
-    "page hurricane-escape(1).";
+    "hindcast scores the advice against a storm's best track; fleet advises many ships.\n"
+    "See 'hurricane-escape COMMAND --help' for advise, advisory, serve, hindcast and fleet,\n"
+    "and the manual page hurricane-escape(1).";
 
 constexpr const char* kAdviseFooter =
     "Give the storm by --distance and --bearing, or by --ship and --storm (or two\n"

@@ -4,6 +4,8 @@
 #include "cli/advisory_commands.h"
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
+#include "cli/fleet_command.h"
+#include "cli/hindcast_command.h"
 #include "cli/messages.h"
 #include "cli/pictures.h"
 #include "files/write_file.h"
@@ -13,6 +15,12 @@ namespace hurricane::cli {
 
 int run_command_line(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                      std::ostream& errors, const dialogue::SessionOptions& dialogue) {
+  if (argc > 1 && std::string_view(argv[1]) == "hindcast") {
+    return run_hindcast_command(argc - 1, argv + 1, out, errors);
+  }
+  if (argc > 1 && std::string_view(argv[1]) == "fleet") {
+    return run_fleet_command(argc - 1, argv + 1, in, out, errors);
+  }
   const CommandLine command = parse_command_line(argc, argv, HURRICANE_VERSION);
   switch (command.kind) {
     case CommandLine::Kind::kAdvise:

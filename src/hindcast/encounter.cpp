@@ -1,0 +1,103 @@
+#include "hindcast/encounter.h"
+
+#include <GeographicLib/Rhumb.hpp>
+#include <cmath>
+
+#include "forecast/quarter_discs.h"
+#include "forecast/ship_track.h"
+#include "forecast/sweep.h"
+
+namespace hurricane::hindcast {
+namespace {
+
+std::size_t sample_count(double hours) {
+  return static_cast<std::size_t>(std::floor(hours / kTruthStepHours + 1e-9)) + 1;
+}
+
+struct Leg {
+  double from_h = 0.0;
+  forecast::LatLon start;
+  Plan plan;
+};
+
+forecast::LatLon leg_position(const Leg& leg, double hours) {
+  if (leg.plan.speed_kn <= 0.0) return leg.start;
+  return forecast::rhumb_position(leg.start, leg.plan.course_deg,
+                                  leg.plan.speed_kn * (hours - leg.from_h));
+}
+
+}  // namespace
+
+Truth truth_from(const forecast::StormTrack& best_track, forecast::Time start, double hours) {
+  forecast::ErrorModel none;
+  none.kind = forecast::ErrorModel::Kind::kNone;
+  return {forecast::storm_samples(best_track, none, start, kTruthStepHours, sample_count(hours))};
+}
+
+double truth_clearance_nm(const Truth& truth, std::size_t sample, forecast::LatLon at) {
+  const forecast::StormSample& s = truth.samples[sample];
+  return forecast::signed_distance_nm(forecast::approximate_plane_point(s, forecast::to_ecef(at)),
+                                      s.radii[0]);
+}
+
+Outcome follow(Policy policy, const std::vector<IssuedAdvisory>& series, const ShipStart& start,
+               const Truth& truth, const PlanRequest& settings) {
+  const forecast::Time t0 = series[start.advisory].time;
+  PlanRequest request = settings;
+  request.speed_kn = start.speed_kn;
+  request.voyage_course_deg = start.voyage_course_deg;
+
+  std::vector<Leg> legs;
+  Plan current{start.voyage_course_deg, start.speed_kn};
+  forecast::LatLon here = start.position;
+  for (std::size_t k = start.advisory; k < series.size(); ++k) {
+    const double at_h = forecast::hours_between(t0, series[k].time);
+    if (at_h >= start.hours) break;
+    if (!legs.empty()) here = leg_position(legs.back(), at_h);
+    request.ship = here;
+    if (const auto made = plan(policy, series[k], request)) current = *made;
+    legs.push_back({at_h, here, current});
+  }
+
+  Outcome outcome;
+  outcome.least_nm = std::numeric_limits<double>::infinity();
+  std::size_t leg = 0;
+  for (std::size_t i = 0; i < truth.samples.size(); ++i) {
+    const double h = kTruthStepHours * static_cast<double>(i);
+    while (leg + 1 < legs.size() && legs[leg + 1].from_h <= h) ++leg;
+    const double value = truth_clearance_nm(truth, i, leg_position(legs[leg], h));
+    if (value < outcome.least_nm) {
+      outcome.least_nm = value;
+      outcome.least_at_h = h;
+    }
+    if (value < 0.0 && !outcome.entered_at_h) outcome.entered_at_h = h;
+  }
+  const forecast::LatLon end = leg_position(legs.back(), start.hours);
+  double run_m = 0.0, course = 0.0;
+  GeographicLib::Rhumb::WGS84().Inverse(start.position.lat_deg, start.position.lon_deg, end.lat_deg,
+                                        end.lon_deg, run_m, course);
+  const double along =
+      run_m / 1852.0 * std::cos((course - start.voyage_course_deg) * std::numbers::pi / 180.0);
+  outcome.progress = along / (start.speed_kn * start.hours);
+  for (const Leg& made : legs) outcome.plans.push_back(made.plan);
+  return outcome;
+}
+
+Hindsight hindsight(const forecast::StormTrack& best_track, forecast::Time start_time,
+                    const ShipStart& start) {
+  forecast::SweepRequest request;
+  request.at = start_time;
+  request.ship = start.position;
+  request.speed_kn = start.speed_kn;
+  request.horizon_h = start.hours;
+  request.error.kind = forecast::ErrorModel::Kind::kNone;
+  const forecast::Sweep swept = forecast::sweep({best_track}, request);
+  Hindsight best{swept.stay.clearance_nm, std::nullopt};
+  for (int course = 0; course < static_cast<int>(forecast::kCourses); ++course) {
+    const double value = swept.passages[0][static_cast<std::size_t>(course)].clearance_nm;
+    if (value > best.best_nm) best = {value, course};
+  }
+  return best;
+}
+
+}  // namespace hurricane::hindcast

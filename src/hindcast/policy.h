@@ -1,0 +1,47 @@
+// How a ship in a hindcast chooses its course at each advisory: the advice under test and the
+// baselines it is measured against.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "forecast/error_model.h"
+#include "hindcast/series.h"
+
+namespace hurricane::hindcast {
+
+enum class Policy { kForecast, kForecastMaximin, kClassic, kVoyage, kStay, kAway, kPerpendicular };
+inline constexpr std::array<Policy, 7> kPolicies = {
+    Policy::kForecast, Policy::kForecastMaximin, Policy::kClassic, Policy::kVoyage, Policy::kStay,
+    Policy::kAway,     Policy::kPerpendicular};
+
+// "forecast", "forecast-maximin", "classic", "voyage", "stay", "away", "perpendicular".
+const char* policy_name(Policy policy);
+
+// A constant course and speed until the next advisory.
+struct Plan {
+  double course_deg = 0.0;  // degrees true, [0, 360)
+  double speed_kn = 0.0;    // knots, >= 0
+};
+
+// The ship as it receives an advisory.
+struct PlanRequest {
+  forecast::LatLon ship;
+  double speed_kn = 0.0;           // full speed, knots, > 0
+  double voyage_course_deg = 0.0;  // degrees true, [0, 360)
+  double horizon_h = 72.0;         // the forecast advice's horizon, hours
+  double cone_scale = 2.0;         // the forecast advice's cone scale, > 0
+  double margin_nm = 100.0;        // the forecast advice's margin, nm, >= 0
+};
+
+// The plan `policy` makes from `issued` for `request`; nothing when the policy cannot judge
+// this advisory (no forecast, no 34-kt radius for the classic advice), so the ship keeps its
+// plan.
+std::optional<Plan> plan(Policy policy, const IssuedAdvisory& issued, const PlanRequest& request);
+
+// The forecast advice's error model for `track`'s basin and season.
+forecast::ErrorModel forecast_error(const forecast::StormTrack& track, double cone_scale,
+                                    double margin_nm);
+
+}  // namespace hurricane::hindcast

@@ -1,0 +1,38 @@
+#include "hindcast/series.h"
+
+#include <algorithm>
+
+#include "advisory/read_advisory.h"
+#include "advisory/utc_time.h"
+#include "forecast/from_advisory.h"
+
+namespace hurricane::hindcast {
+
+std::variant<std::vector<IssuedAdvisory>, std::string> read_series(
+    const std::vector<AdvisoryText>& texts, const std::string& storm_id) {
+  std::vector<IssuedAdvisory> series;
+  for (const AdvisoryText& text : texts) {
+    advisory::Result read = advisory::read_advisory(text.bytes, {.storm_id = storm_id});
+    if (const auto* failed = std::get_if<advisory::ReadError>(&read)) {
+      return text.name + ":" + std::to_string(failed->line) + ": " + failed->message;
+    }
+    IssuedAdvisory issued;
+    issued.storm = std::get<advisory::Storm>(std::move(read));
+    issued.time =
+        forecast::Time{std::chrono::seconds{advisory::epoch_seconds(issued.storm.fix.time)}};
+    issued.track = forecast::track_from_advisory(issued.storm);
+    series.push_back(std::move(issued));
+  }
+  std::stable_sort(series.begin(), series.end(), [](const auto& a, const auto& b) {
+    if (a.time != b.time) return a.time < b.time;
+    return a.storm.number.value_or(0) < b.storm.number.value_or(0);
+  });
+  std::vector<IssuedAdvisory> kept;
+  for (IssuedAdvisory& issued : series) {
+    if (!kept.empty() && kept.back().time == issued.time) kept.pop_back();
+    kept.push_back(std::move(issued));
+  }
+  return kept;
+}
+
+}  // namespace hurricane::hindcast

@@ -1,0 +1,112 @@
+// The hindcast and fleet commands end to end: a short hindcast of real advisories, and a fleet
+// with good ships and bad lines.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "run_program.h"
+
+namespace hurricane::cli_test {
+namespace {
+
+const std::string kData = std::string(HURRICANE_SOURCE_DIR) + "/tests/hindcast/data";
+const std::string kAdvisory = kData + "/21.132003.index-at.xml";
+
+TEST(Hindcast, ScoresEveryPolicyAsJsonAndWritesEveryEncounterAsCsv) {
+  const std::string csv =
+      (std::filesystem::temp_directory_path() / "hurricane-hindcast-test.csv").string();
+  const ProgramRun run = run_program({"hindcast", "--advisories", kData + "/22.132003.index-at.xml",
+                                      kData + "/23.132003.index-at.xml", "--best-track",
+                                      kData + "/54.bal132003.dat", "--rings", "250", "--bearings",
+                                      "2", "--hours", "12", "--format", "json", "--csv", csv});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const nlohmann::json answer = nlohmann::json::parse(run.out);
+  EXPECT_EQ(answer["storm_id"], "AL132003");
+  ASSERT_EQ(answer["policies"].size(), 7u);
+  EXPECT_EQ(answer["policies"][0]["policy"], "forecast");
+  EXPECT_EQ(answer["policies"][6]["policy"], "perpendicular");
+  for (const auto& policy : answer["policies"]) {
+    EXPECT_EQ(policy["encounters"], 4);  // two starts, two ships each, none inside the winds
+    for (const char* key : {"escapable", "escaped", "deepest_entry_nm", "progress"}) {
+      EXPECT_TRUE(policy.contains(key)) << key;
+    }
+  }
+  std::ifstream in(csv);
+  std::string line;
+  std::size_t rows = 0;
+  while (std::getline(in, line)) ++rows;
+  EXPECT_EQ(rows, 1u + 4u * 7u);
+  std::filesystem::remove(csv);
+}
+
+TEST(Hindcast, NamesTheInputItCannotUse) {
+  const ProgramRun no_truth =
+      run_program({"hindcast", "--advisories", kAdvisory, "--best-track", kData + "/missing.dat"});
+  EXPECT_EQ(no_truth.status, 1);
+  EXPECT_NE(no_truth.err.find("missing.dat"), std::string::npos);
+  const ProgramRun not_advisory =
+      run_program({"hindcast", "--advisories", kData + "/54.bal132003.dat",
+                   kData + "/../encounter_test.cpp", "--best-track", kData + "/54.bal132003.dat"});
+  EXPECT_EQ(not_advisory.status, 1);
+  EXPECT_NE(not_advisory.err.find("encounter_test.cpp"), std::string::npos);
+  EXPECT_EQ(run_program({"hindcast", "--best-track", kAdvisory}).status, 2);
+  EXPECT_EQ(run_program({"hindcast", "--advisories", kAdvisory, "--best-track", kAdvisory,
+                         "--bearings", "0"})
+                .status,
+            2);
+}
+
+TEST(Fleet, AnswersEveryLineInOrderWithErrorsNamingTheShip) {
+  const std::string ships =
+      "{\"id\": \"north\", \"position\": \"26.0N,53.0W\", \"speed\": 14, \"course\": 270}\n"
+      "not json at all\n"
+      "\n"
+      "{\"id\": \"painted\", \"position\": \"26N,53W\", \"speed\": 12, \"colour\": \"red\"}\n"
+      "{\"id\": \"pole\", \"position\": \"95N,53W\", \"speed\": 12}\n"
+      "{\"id\": \"drifting\", \"position\": \"20N,50W\", \"speed\": 0}\n"
+      "[1, 2]\n"
+      "{\"id\": 7, \"position\": \"18.0N,56.0W\", \"speed\": 10, \"time\": "
+      "\"2003-09-11T12:00Z\"}\n";
+  const ProgramRun run = run_program({"fleet", "--advisory", kAdvisory, "--threads", "2"}, &ships);
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::istringstream lines(run.out);
+  std::vector<nlohmann::json> answers;
+  for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(answers.size(), 7u);  // the blank line asks nothing
+
+  EXPECT_EQ(answers[0]["id"], "north");
+  EXPECT_EQ(answers[0]["classic"]["area"].is_string(), true);
+  EXPECT_EQ(answers[0]["forecast"]["recommended"]["course_deg"].is_number(), true);
+
+  EXPECT_TRUE(answers[1]["id"].is_null());
+  EXPECT_EQ(answers[1]["line"], 2);
+  EXPECT_EQ(answers[1]["error"], "not a JSON object");
+
+  EXPECT_EQ(answers[2]["id"], "painted");
+  EXPECT_NE(answers[2]["error"].get<std::string>().find("unknown field \"colour\""),
+            std::string::npos);
+  EXPECT_EQ(answers[3]["id"], "pole");
+  EXPECT_NE(answers[3]["error"].get<std::string>().find("position \"95N,53W\""), std::string::npos);
+  EXPECT_EQ(answers[4]["id"], "drifting");
+  EXPECT_NE(answers[4]["error"].get<std::string>().find("speed"), std::string::npos);
+  EXPECT_EQ(answers[5]["error"], "not a JSON object");
+  EXPECT_EQ(answers[5]["line"], 7);
+
+  EXPECT_EQ(answers[6]["id"], "7");
+  EXPECT_TRUE(answers[6]["classic"].contains("area"));  // a whole-number id, a time of its own
+  EXPECT_TRUE(answers[6]["forecast"].contains("speeds"));
+}
+
+TEST(Fleet, RefusesAnAdvisoryItCannotRead) {
+  const std::string ships = "{\"id\": \"a\", \"position\": \"26N,53W\", \"speed\": 12}\n";
+  const ProgramRun run =
+      run_program({"fleet", "--advisory", kData + "/54.bal132003.dat.missing"}, &ships);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.out.empty());
+}
+
+}  // namespace
+}  // namespace hurricane::cli_test

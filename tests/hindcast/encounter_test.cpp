@@ -1,0 +1,194 @@
+// Ships followed against a storm by hand, the hindsight sweep against a brute force, and the
+// same hindcast for any number of threads.
+#include "hindcast/encounter.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+#include "forecast/quarter_discs.h"
+#include "forecast/ship_track.h"
+#include "forecast/storm_samples.h"
+#include "hindcast/best_track.h"
+#include "hindcast/hindcast.h"
+
+namespace hurricane::hindcast {
+namespace {
+
+using namespace std::chrono;
+
+const forecast::Time kStart = sys_days{year{2024} / 9 / 1} + hours{12};
+
+// A storm standing at 20N 60W for 48 h with 100 nm 34-kt winds all round.
+forecast::StormTrack standing_storm() {
+  forecast::StormTrack track;
+  track.storm_id = "AL992024";
+  track.basin = "AL";
+  track.season = 2024;
+  for (double hour : {0.0, 48.0}) {
+    forecast::TrackPoint point;
+    point.time = forecast::add_hours(kStart, hour);
+    point.centre = {20.0, -60.0};
+    point.max_wind_kt = 80;
+    point.radii = {forecast::QuadrantNm{100, 100, 100, 100}, forecast::QuadrantNm{},
+                   forecast::QuadrantNm{}};
+    track.points.push_back(point);
+  }
+  return track;
+}
+
+std::vector<IssuedAdvisory> one_advisory() {
+  IssuedAdvisory issued;
+  issued.time = kStart;
+  issued.storm.fix.centre = {20.0, -60.0};
+  return {issued};
+}
+
+TEST(Encounter, ShipSteamingThroughTheCentreEntersWhenHandArithmeticSays) {
+  const forecast::StormTrack truth_track = standing_storm();
+  // 200 nm due west of the centre, voyage 090 at 10 kn: the edge (100 nm) after 10 h, the
+  // centre (100 nm deep) after 20 h, out again after 30 h.
+  ShipStart start;
+  start.position = forecast::rhumb_position({20.0, -60.0}, 270.0, 200.0);
+  start.speed_kn = 10.0;
+  start.voyage_course_deg = 90.0;
+  start.hours = 36.0;
+  const Truth truth = truth_from(truth_track, kStart, start.hours);
+  const Outcome voyage = follow(Policy::kVoyage, one_advisory(), start, truth, {});
+  ASSERT_TRUE(voyage.entered_at_h);
+  EXPECT_NEAR(*voyage.entered_at_h, 10.0, 0.15);
+  EXPECT_NEAR(voyage.least_nm, -100.0, 1.0);
+  EXPECT_NEAR(voyage.least_at_h, 20.0, 0.15);
+  EXPECT_NEAR(voyage.progress, 1.0, 1e-9);
+  ASSERT_EQ(voyage.plans.size(), 1u);
+
+  const Outcome stay = follow(Policy::kStay, one_advisory(), start, truth, {});
+  EXPECT_FALSE(stay.entered_at_h);
+  EXPECT_NEAR(stay.least_nm, 100.0, 0.5);
+  EXPECT_DOUBLE_EQ(stay.progress, 0.0);
+
+  // Straight away from the centre at the start: 100 nm out, then only further.
+  const Outcome away = follow(Policy::kAway, one_advisory(), start, truth, {});
+  EXPECT_NEAR(away.plans.front().course_deg, 270.0, 1.0);  // the geodesic azimuth
+  EXPECT_NEAR(away.least_nm, 100.0, 0.5);
+  EXPECT_NEAR(away.progress, -1.0, 1e-3);
+}
+
+std::string data_file(const std::string& name) {
+  std::ifstream in(std::string(HINDCAST_DATA_DIR) + "/" + name, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+forecast::StormTrack isabel_truth() {
+  return std::get<forecast::StormTrack>(read_best_track(data_file("54.bal132003.dat")));
+}
+
+std::vector<IssuedAdvisory> isabel_series() {
+  std::vector<AdvisoryText> texts;
+  for (const char* name : {"20.132003.index-at.xml", "21.132003.index-at.xml",
+                           "22.132003.index-at.xml", "23.132003.index-at.xml"}) {
+    texts.push_back({name, data_file(name)});
+  }
+  auto series = read_series(texts, "");
+  EXPECT_TRUE((std::holds_alternative<std::vector<IssuedAdvisory>>(series)));
+  return std::get<std::vector<IssuedAdvisory>>(series);
+}
+
+// Every course at full speed and staying put, every sample with the exact geodesics.
+double brute_force_best(const forecast::StormTrack& truth_track, const ShipStart& start,
+                        forecast::Time t0) {
+  const Truth truth = truth_from(truth_track, t0, start.hours);
+  double best = -1e9;
+  for (int course = -1; course < 360; ++course) {
+    double least = 1e9;
+    for (std::size_t i = 0; i < truth.samples.size(); ++i) {
+      const double run =
+          course < 0 ? 0.0 : start.speed_kn * kTruthStepHours * static_cast<double>(i);
+      const forecast::LatLon at =
+          forecast::rhumb_position(start.position, course < 0 ? 0.0 : course, run);
+      const forecast::StormSample& s = truth.samples[i];
+      least = std::min(least, forecast::signed_distance_nm(
+                                  forecast::exact_plane_point(s.centre, at), s.radii[0]));
+    }
+    best = std::max(best, least);
+  }
+  return best;
+}
+
+TEST(Hindsight, BestConstantCourseMatchesBruteForce) {
+  const forecast::StormTrack truth = isabel_truth();
+  const std::vector<IssuedAdvisory> series = isabel_series();
+  for (double bearing : {0.0, 270.0}) {
+    ShipStart start;
+    start.position = forecast::rhumb_position(
+        {series[0].storm.fix.centre.lat_deg, series[0].storm.fix.centre.lon_deg}, bearing, 250.0);
+    start.speed_kn = 12.0;
+    start.hours = 24.0;
+    const Hindsight fast = hindsight(truth, series[0].time, start);
+    EXPECT_NEAR(fast.best_nm, brute_force_best(truth, start, series[0].time), 0.5) << bearing;
+  }
+}
+
+TEST(Hindcast, ScoresAreTheSameForAnyNumberOfThreads) {
+  const forecast::StormTrack truth = isabel_truth();
+  const std::vector<IssuedAdvisory> series = isabel_series();
+  HindcastOptions options;
+  options.rings_nm = {250};
+  options.bearings = 2;
+  options.hours = 12.0;
+  options.threads = 1;
+  const HindcastResult one = run_hindcast(series, truth, options);
+  options.threads = 3;
+  const HindcastResult three = run_hindcast(series, truth, options);
+  ASSERT_EQ(one.encounters.size(), three.encounters.size());
+  ASSERT_GT(one.encounters.size(), 0u);
+  for (std::size_t i = 0; i < one.encounters.size(); ++i) {
+    EXPECT_EQ(one.encounters[i].hindsight.best_nm, three.encounters[i].hindsight.best_nm);
+    for (std::size_t p = 0; p < kPolicies.size(); ++p) {
+      const Outcome& a = one.encounters[i].outcomes[p];
+      const Outcome& b = three.encounters[i].outcomes[p];
+      EXPECT_EQ(a.least_nm, b.least_nm);
+      EXPECT_EQ(a.progress, b.progress);
+      ASSERT_EQ(a.plans.size(), b.plans.size());
+      for (std::size_t k = 0; k < a.plans.size(); ++k) {
+        EXPECT_EQ(a.plans[k].course_deg, b.plans[k].course_deg);
+      }
+    }
+  }
+  for (std::size_t p = 0; p < kPolicies.size(); ++p) {
+    EXPECT_EQ(one.scores[p].escaped, three.scores[p].escaped);
+    EXPECT_EQ(one.scores[p].encounters, one.encounters.size());
+  }
+}
+
+TEST(Hindcast, ScoreCountsEscapableEscapesAndDepth) {
+  std::vector<Encounter> encounters(3);
+  encounters[0].hindsight.best_nm = 50.0;  // escapable, voyage enters 12 nm deep
+  encounters[1].hindsight.best_nm = 10.0;  // not escapable by 20 nm, voyage enters 30 nm deep
+  encounters[2].hindsight.best_nm = 80.0;  // escapable, voyage keeps 5 nm clear
+  const std::array<double, 3> voyage = {-12.0, -30.0, 5.0};
+  for (std::size_t i = 0; i < 3; ++i) {
+    for (Outcome& o : encounters[i].outcomes) o.least_nm = 40.0;
+    encounters[i].outcomes[3].least_nm = voyage[i];
+    encounters[i].outcomes[3].progress = 0.5 * static_cast<double>(i);
+  }
+  const std::vector<PolicyScore> scores = score(encounters);
+  const PolicyScore& v = scores[3];
+  EXPECT_EQ(v.policy, Policy::kVoyage);
+  EXPECT_EQ(v.encounters, 3u);
+  EXPECT_EQ(v.escapable, 2u);
+  EXPECT_EQ(v.escaped, 1u);
+  EXPECT_EQ(v.escaped_of_escapable, 1u);
+  EXPECT_DOUBLE_EQ(v.deepest_entry_nm, 30.0);
+  EXPECT_DOUBLE_EQ(v.deepest_escapable_entry_nm, 12.0);
+  EXPECT_DOUBLE_EQ(v.progress, 0.5);
+  EXPECT_EQ(v.worst, (std::vector<std::size_t>{0}));
+  EXPECT_EQ(scores[0].escaped, 3u);
+}
+
+}  // namespace
+}  // namespace hurricane::hindcast
