@@ -124,8 +124,6 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
                  {"viewBox", "0 0 " + coord(kWidth) + ' ' + coord(kHeight)},
                  {"font-family", "DejaVu Sans Mono, monospace"},
                  {"data-palette", options.night ? "night" : "day"}});
-  out += "<style>.label{font-size:11px;paint-order:stroke;stroke:" + colours.halo +
-         ";stroke-width:3px;stroke-linejoin:round}</style>\n";
   picture::open(out, "defs", {});
   picture::open(out, "clipPath", {{"id", "plot"}});
   picture::element(out, "rect",
@@ -151,7 +149,16 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
   draw_graticule(scene, out);
   draw_ship_layers(scene, out);
   draw_storm_tracks(scene, out);
+  // The labels' halo as presentation attributes, not a style sheet: the page that shows the
+  // chart allows no inline styles. Leader lines set their own stroke.
+  picture::open(out, "g",
+                {{"font-size", "11"},
+                 {"paint-order", "stroke"},
+                 {"stroke", colours.halo},
+                 {"stroke-width", "3"},
+                 {"stroke-linejoin", "round"}});
   out += label_layer;
+  picture::close(out, "g");
   picture::close(out, "g");
   picture::element(out, "rect",
                    {{"x", coord(kPlot.left)},
