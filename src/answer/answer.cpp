@@ -15,19 +15,19 @@ Answer advised(situation::Situation situation) {
 
 }  // namespace
 
-std::variant<Answer, Failure> answer(const Request& request) {
+situation::Result<Answer> answer(const Request& request) {
   if (request.advisory) {
     auto formed = advisory_situation::situation_from_advisory(*request.advisory, request.situation);
-    if (auto* failure = std::get_if<Failure>(&formed)) return std::move(*failure);
-    auto& from = std::get<advisory_situation::AdvisedSituation>(formed);
+    if (!formed.ok()) return formed.error();
+    advisory_situation::AdvisedSituation& from = formed.value();
     Answer a = advised(std::move(from.situation));
     a.advisory = AdvisoryProvenance{std::move(from.advised), std::move(from.keep_source),
                                     from.fix_age_hours};
     return a;
   }
   situation::Result<situation::Situation> formed = situation::form_situation(request.situation);
-  if (!formed.ok()) return Failure{formed.error(), 0};
-  return advised(formed.value());
+  if (!formed.ok()) return formed.error();
+  return advised(std::move(formed.value()));
 }
 
 }  // namespace hurricane::answer

@@ -5,7 +5,6 @@
 
 #include <optional>
 #include <string>
-#include <variant>
 
 #include "advisory_situation/situation_from_advisory.h"
 #include "analysis/advice.h"
@@ -34,11 +33,8 @@ struct Answer {
   std::optional<AdvisoryProvenance> advisory;  // present when the request had an advisory
 };
 
-// Why there is no answer: the input at fault and what is wrong with it.
-using Failure = advisory_situation::Failure;
-
 // answer: the situation formed from `request`, the advice on it and the advisory's
-// provenance. Pure: no I/O.
-std::variant<Answer, Failure> answer(const Request& request);
+// provenance; or the error naming the input at fault (and the advisory's line). Pure: no I/O.
+situation::Result<Answer> answer(const Request& request);
 
 }  // namespace hurricane::answer

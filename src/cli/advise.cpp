@@ -1,7 +1,6 @@
 #include "cli/advise.h"
 
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "advisory/read_advisory.h"
@@ -41,7 +40,7 @@ std::string text_answer(const answer::Answer& a, std::string_view advisory_file)
 int write_answer(const answer::Answer& a, const CommandLine& command, std::string_view version,
                  std::string_view advisory_file, std::ostream& out, std::ostream& errors) {
   for (const std::string& warning : a.situation.warnings) {
-    errors << program_line("warning: " + warning) << '\n';
+    errors << program_line("warning: " + situation::worded(warning, option_name)) << '\n';
   }
   if (!command.svg.empty()) {
     if (const auto failed = write_picture(command.svg, a.advice, command.night)) {
@@ -67,14 +66,16 @@ int status_of(const situation::Error& error) {
   return error.kind == situation::ErrorKind::kUnusable ? kUnusableValue : kUsageError;
 }
 
-int report_failure(const advisory_situation::Failure& failure, std::string_view advisory_file,
-                   std::ostream& errors) {
-  if (failure.error.field == situation::Field::kAdvisory) {
-    errors << file_error_line(advisory_file, failure.line, failure.error.problem) << '\n';
+int report_error(const situation::Error& error, std::string_view advisory_file,
+                 std::ostream& errors) {
+  if (error.field == situation::Field::kAdvisory) {
+    errors << file_error_line(advisory_file, error.line,
+                              situation::worded(error.problem, option_name))
+           << '\n';
     return kUnusableValue;
   }
-  errors << error_line(failure.error) << '\n';
-  return status_of(failure.error);
+  errors << error_line(error) << '\n';
+  return status_of(error);
 }
 
 int run_advise(const CommandLine& command, std::string_view version, std::ostream& out,
@@ -90,11 +91,9 @@ int run_advise(const CommandLine& command, std::string_view version, std::ostrea
     request.advisory =
         advisory_situation::AdvisoryInput{file.bytes, command.storm_id, command.margin};
   }
-  const auto answered = answer::answer(request);
-  if (const auto* failure = std::get_if<answer::Failure>(&answered)) {
-    return report_failure(*failure, file.name, errors);
-  }
-  return write_answer(std::get<answer::Answer>(answered), command, version, file.name, out, errors);
+  const situation::Result<answer::Answer> answered = answer::answer(request);
+  if (!answered.ok()) return report_error(answered.error(), file.name, errors);
+  return write_answer(answered.value(), command, version, file.name, out, errors);
 }
 
 }  // namespace hurricane::cli
