@@ -37,7 +37,7 @@ std::string text_answer(const answer::Answer& a, std::string_view advisory_file)
   return text;
 }
 
-int write_answer(const answer::Answer& a, const CommandLine& command, std::string_view version,
+int write_answer(const answer::Answer& a, const AdviseRequest& command, std::string_view version,
                  std::string_view advisory_file, std::ostream& out, std::ostream& errors) {
   for (const std::string& warning : a.situation.warnings) {
     errors << program_line("warning: " + situation::worded(warning, option_name)) << '\n';
@@ -78,7 +78,7 @@ int report_error(const situation::Error& error, std::string_view advisory_file,
   return status_of(error);
 }
 
-int run_advise(const CommandLine& command, std::string_view version, std::ostream& out,
+int run_advise(const AdviseRequest& command, std::string_view version, std::ostream& out,
                std::ostream& errors) {
   answer::Request request{command.request, std::nullopt};
   InputFile file;
