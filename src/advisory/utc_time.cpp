@@ -5,43 +5,30 @@
 namespace hurricane::advisory {
 namespace {
 
-bool is_leap(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-// Days from 1970-01-01 to the civil date; the era arithmetic keeps every division on
-// non-negative numbers (years from 0 on).
-std::int64_t days_from_civil(int year, int month, int day) {
-  const std::int64_t y = static_cast<std::int64_t>(year) - (month <= 2 ? 1 : 0);
-  const std::int64_t era = y / 400;
-  const std::int64_t year_of_era = y - era * 400;
-  const std::int64_t shifted_month = month > 2 ? month - 3 : month + 9;  // March is 0
-  const std::int64_t day_of_year = (153 * shifted_month + 2) / 5 + day - 1;
-  const std::int64_t day_of_era =
-      year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
-  return era * 146097 + day_of_era - 719468;
-}
-
 constexpr std::int64_t kResolveWindowSeconds = 10 * 86400;
 
 }  // namespace
 
 int days_in_month(int year, int month) {
-  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (month < 1 || month > 12) return 0;
-  if (month == 2 && is_leap(year)) return 29;
-  return kDays[month - 1];
+  const std::chrono::year_month_day_last last{std::chrono::year{year} /
+                                              std::chrono::month{static_cast<unsigned>(month)} /
+                                              std::chrono::last};
+  return static_cast<int>(static_cast<unsigned>(last.day()));
 }
 
 bool is_valid(const UtcTime& time) {
-  return time.year >= 1900 && time.year <= 2200 && time.month >= 1 && time.month <= 12 &&
-         time.day >= 1 && time.day <= days_in_month(time.year, time.month) && time.hour >= 0 &&
-         time.hour <= 23 && time.minute >= 0 && time.minute <= 59;
+  return time.year >= 1900 && time.year <= 2200 &&
+         navigation::civil_time(time.year, time.month, time.day, time.hour, time.minute);
+}
+
+navigation::UtcTime instant(const UtcTime& time) {
+  return navigation::civil_time(time.year, time.month, time.day, time.hour, time.minute)
+      .value_or(navigation::UtcTime{});
 }
 
 std::int64_t epoch_seconds(const UtcTime& time) {
-  return days_from_civil(time.year, time.month, time.day) * 86400 + time.hour * 3600 +
-         time.minute * 60;
+  return instant(time).time_since_epoch().count();
 }
 
 std::string to_iso8601(const UtcTime& time) {

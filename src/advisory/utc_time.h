@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "navigation/utc_time.h"
+
 namespace hurricane::advisory {
 
 // A UTC time on the proleptic Gregorian calendar: month 1..12, day 1..31, hour 0..23, minute 0..59.
@@ -23,6 +25,9 @@ int days_in_month(int year, int month);
 
 // Whether the fields name a real minute (the day exists in its month) of a year in 1900..2200.
 bool is_valid(const UtcTime& time);
+
+// The moment `time` names (the epoch for a time that is not valid).
+navigation::UtcTime instant(const UtcTime& time);
 
 // Seconds since 1970-01-01T00:00Z; negative before it. `time` must be valid.
 std::int64_t epoch_seconds(const UtcTime& time);

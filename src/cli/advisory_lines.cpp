@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/messages.h"
+#include "navigation/utc_time.h"
 #include "situation/position.h"
 #include "situation/utc_time.h"
 
@@ -13,13 +14,12 @@ namespace {
 using advisory_situation::lat_lon;
 using advisory_situation::MotionSource;
 using advisory_situation::nm_text;
-using advisory_situation::utc_time;
 
 constexpr std::size_t kWidth = 79;
 constexpr std::string_view kIndent = "                ";  // where values start
 
 std::string iso(const advisory::UtcTime& time) {
-  return situation::format_utc_time(utc_time(time));
+  return navigation::format_utc_time(advisory::instant(time));
 }
 
 std::string at_text(const advisory::Fix& fix) {

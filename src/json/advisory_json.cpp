@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "situation/utc_time.h"
+#include "navigation/utc_time.h"
 
 namespace hurricane::json {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 using json = nlohmann::ordered_json;
 
 std::string iso_time(const advisory::UtcTime& time) {
-  return situation::format_utc_time(advisory_situation::utc_time(time));
+  return navigation::format_utc_time(advisory::instant(time));
 }
 
 template <class T>

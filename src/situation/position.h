@@ -4,16 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "navigation/position.h"
 #include "situation/error.h"
 
 namespace hurricane::situation {
 
-// Geographic position on the WGS84 ellipsoid, degrees: latitude in [-90, 90], north positive;
-// longitude in [-180, 180], east positive.
-struct LatLon {
-  double lat = 0.0;
-  double lon = 0.0;
-};
+using navigation::LatLon;
 
 // parse_position: "LAT,LON" in signed decimal degrees ("24.7,-66.4"), or with hemisphere
 // letters as advisories write it ("24.7N,66.4W", "26.3N,179.3E"; letters in either case,

@@ -1,6 +1,6 @@
 #include "situation/utc_time.h"
 
-#include <cstdio>
+#include <optional>
 
 namespace hurricane::situation {
 namespace {
@@ -43,29 +43,12 @@ Result<UtcTime> parse_utc_time(Field field, std::string_view text) {
   if (suffix != "Z" && suffix != "+00:00") {
     return unusable("expected the time in UTC, ending in Z or +00:00");
   }
-  const std::chrono::year_month_day date{std::chrono::year{year},
-                                         std::chrono::month{static_cast<unsigned>(month)},
-                                         std::chrono::day{static_cast<unsigned>(day)}};
-  if (year < 1000 || !date.ok()) return unusable("no such date");
-  if (hour > 23 || minute > 59 || second > 59) return unusable("no such time of day");
-  return std::chrono::sys_days{date} + std::chrono::hours{hour} + std::chrono::minutes{minute} +
-         std::chrono::seconds{second};
-}
-
-std::string format_utc_time(UtcTime time) {
-  const auto day = std::chrono::floor<std::chrono::days>(time);
-  const std::chrono::year_month_day date{day};
-  const std::chrono::hh_mm_ss clock{time - day};
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
-                static_cast<int>(clock.seconds().count()));
-  return text;
-}
-
-double hours_between(UtcTime earlier, UtcTime later) {
-  return static_cast<double>((later - earlier).count()) / 3600.0;
+  if (year < 1000) return unusable("no such date");
+  if (!navigation::civil_time(year, month, day, 0, 0)) return unusable("no such date");
+  const std::optional<UtcTime> time =
+      navigation::civil_time(year, month, day, hour, minute, second);
+  if (!time) return unusable("no such time of day");
+  return *time;
 }
 
 }  // namespace hurricane::situation
