@@ -19,7 +19,7 @@ inline QuadrantNm equal_radii(double nm) {
   return {nm, nm, nm, nm};
 }
 
-struct PointSpec {
+struct GivenPoint {
   double hour;
   LatLon centre;
   int max_wind_kt;
@@ -27,7 +27,7 @@ struct PointSpec {
 };
 
 // A track through `points` (the first at hour 0 is the analysis), 34-kt radii only.
-inline StormTrack track_of(std::initializer_list<PointSpec> points, double motion_deg = 0.0,
+inline StormTrack track_of(std::initializer_list<GivenPoint> points, double motion_deg = 0.0,
                            double motion_kn = 0.0) {
   StormTrack track;
   track.storm_id = "AL992024";
@@ -36,12 +36,12 @@ inline StormTrack track_of(std::initializer_list<PointSpec> points, double motio
   track.season = 2024;
   track.motion_deg = motion_deg;
   track.motion_kn = motion_kn;
-  for (const PointSpec& spec : points) {
+  for (const GivenPoint& given : points) {
     TrackPoint point;
-    point.time = add_hours(analysis_time(), spec.hour);
-    point.centre = spec.centre;
-    point.max_wind_kt = spec.max_wind_kt;
-    point.radii[0] = spec.radii34;
+    point.time = add_hours(analysis_time(), given.hour);
+    point.centre = given.centre;
+    point.max_wind_kt = given.max_wind_kt;
+    point.radii[0] = given.radii34;
     track.points.push_back(point);
   }
   return track;
