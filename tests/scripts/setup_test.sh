@@ -79,14 +79,28 @@ if ((EUID == 0)); then
     fail "root: apt-get install not called as expected: $(cat "$calls")"
   grep -q '^sudo' "$calls" && fail "root: sudo called"
   as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-  chmod -R a+rX "$work"
+  # The unprivileged user may not reach the sources or WORK_DIR (a clone in a private
+  # directory): it runs a copy of the scripts, stubs and list from a directory open to it.
+  open_dir=$(mktemp -d)
+  trap 'rm -rf "$open_dir"' EXIT
+  cp -r "$source_dir/scripts" "$open_dir/scripts"
+  cp "$list" "$open_dir/packages"
+  mkdir "$open_dir/bin"
+  calls=$open_dir/calls
+  for tool in cmake ctest npm apt-get sudo; do
+    printf '#!/bin/sh\necho "%s $*" >>"%s"\nexit 97\n' "$tool" "$calls" >"$open_dir/bin/$tool"
+    chmod +x "$open_dir/bin/$tool"
+  done
+  chmod -R a+rX "$open_dir"
+  user_scripts=$open_dir/scripts user_list=$open_dir/packages user_path=$open_dir/bin:$PATH
 else
   as_user=()
+  user_scripts=$source_dir/scripts user_list=$list user_path=$stubbed
 fi
 : >"$calls"
 chmod a+w "$calls"
 status=0
-err=$(PATH=$stubbed HURRICANE_PACKAGES=$list "${as_user[@]}" "$source_dir/scripts/setup" program 2>&1 >/dev/null) ||
+err=$(PATH=$user_path HURRICANE_PACKAGES=$user_list "${as_user[@]}" "$user_scripts/setup" program 2>&1 >/dev/null) ||
   status=$?
 ((status == 1)) || fail "a user without sudo: status $status, not 1"
 [[ $err == *"  apt-get install -y --no-install-recommends hurricane-escape-no-such-package"* ]] ||
