@@ -22,7 +22,6 @@
 #include <sstream>
 #include <string>
 #include <thread>
-#include <variant>
 #include <vector>
 
 #include "answer/answer.h"
@@ -114,8 +113,7 @@ Case random_case(std::mt19937_64& random) {
       {"hemisphere",
        request.hemisphere == hurricane::analysis::Hemisphere::kSouth ? "south" : "north"}};
   const auto answered = hurricane::answer::answer({request, std::nullopt});
-  return {body.dump(), hurricane::json::answer_json(std::get<hurricane::answer::Answer>(answered),
-                                                    HURRICANE_VERSION)};
+  return {body.dump(), hurricane::json::answer_json(answered.value(), HURRICANE_VERSION)};
 }
 
 }  // namespace

@@ -12,12 +12,12 @@ using situation::Error;
 using situation::ErrorKind;
 using situation::Field;
 
-Failure failure(ErrorKind kind, Field field, std::string problem) {
-  return {Error{kind, field, "", std::move(problem)}, 0};
+Error failure(ErrorKind kind, Field field, std::string problem) {
+  return Error{kind, field, "", std::move(problem)};
 }
 
 // The storm's own inputs: an advisory already gives them.
-std::optional<Failure> conflict_with_advisory(const situation::Request& request) {
+std::optional<Error> conflict_with_advisory(const situation::Request& request) {
   const std::pair<Field, bool> storm_inputs[] = {{Field::kStorm, request.storm.has_value()},
                                                  {Field::kDistance, request.distance.has_value()},
                                                  {Field::kBearing, request.bearing.has_value()},
@@ -27,67 +27,65 @@ std::optional<Failure> conflict_with_advisory(const situation::Request& request)
   for (const auto& [field, given] : storm_inputs) {
     if (given) {
       return failure(ErrorKind::kConflict, field,
-                     "the storm comes from --advisory; give one or the other");
+                     "the storm comes from {advisory}; give one or the other");
     }
   }
   return std::nullopt;
 }
 
-std::optional<Failure> margin_error(const AdvisoryInput& advisory,
-                                    const situation::Request& request) {
+std::optional<Error> margin_error(const AdvisoryInput& advisory,
+                                  const situation::Request& request) {
   if (!advisory.margin) return std::nullopt;
   if (request.keep) {
     return failure(ErrorKind::kConflict, Field::kMargin,
-                   "it widens the distance formed from the advisory; with --keep give the whole "
+                   "it widens the distance formed from the advisory; with {keep} give the whole "
                    "distance");
   }
   if (!std::isfinite(*advisory.margin) || *advisory.margin < 0.0) {
-    return Failure{
-        Error{ErrorKind::kUnusable, Field::kMargin, nm_text(*advisory.margin),
-              std::isfinite(*advisory.margin) ? "must not be negative" : "not a finite number"},
-        0};
+    return Error{ErrorKind::kUnusable, Field::kMargin, nm_text(*advisory.margin),
+                 std::isfinite(*advisory.margin) ? "must not be negative" : "not a finite number"};
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-std::variant<AdvisedStorm, Failure> read_advised_storm(std::string_view text,
-                                                       const std::string& storm_id,
-                                                       std::optional<double> margin_nm) {
+situation::Result<AdvisedStorm> read_advised_storm(std::string_view text,
+                                                   const std::string& storm_id,
+                                                   std::optional<double> margin_nm) {
   const advisory::Result read = advisory::read_advisory(text, {storm_id});
   if (const auto* error = std::get_if<advisory::ReadError>(&read)) {
-    return Failure{Error{ErrorKind::kUnusable, Field::kAdvisory, "", error->message}, error->line};
+    return Error{ErrorKind::kUnusable, Field::kAdvisory, "", error->message, error->line};
   }
   AdvisedStorm advised;
   advised.storm = std::get<advisory::Storm>(read);
   const situation::Result<StormMotion> motion = storm_motion(advised.storm);
-  if (!motion.ok()) return Failure{motion.error(), 0};
+  if (!motion.ok()) return motion.error();
   advised.motion = motion.value();
   advised.keep = keep_from_radii(advised.storm, margin_nm);
   return advised;
 }
 
-std::variant<AdvisedSituation, Failure> situation_from_advisory(const AdvisoryInput& advisory,
-                                                                const situation::Request& request) {
-  if (std::optional<Failure> conflict = conflict_with_advisory(request)) return *conflict;
-  if (std::optional<Failure> margin = margin_error(advisory, request)) return *margin;
+situation::Result<AdvisedSituation> situation_from_advisory(const AdvisoryInput& advisory,
+                                                            const situation::Request& request) {
+  if (std::optional<Error> conflict = conflict_with_advisory(request)) return *conflict;
+  if (std::optional<Error> margin = margin_error(advisory, request)) return *margin;
   if (!request.ship) {
     return failure(ErrorKind::kMissing, Field::kShip,
                    "the advisory places the storm; give the ship's position");
   }
-  std::variant<AdvisedStorm, Failure> storm =
+  situation::Result<AdvisedStorm> storm =
       read_advised_storm(advisory.text, advisory.storm_id, advisory.margin);
-  if (const auto* error = std::get_if<Failure>(&storm)) return *error;
+  if (!storm.ok()) return storm.error();
   AdvisedSituation result;
-  result.advised = std::move(std::get<AdvisedStorm>(storm));
+  result.advised = std::move(storm.value());
   const AdvisedStorm& advised = result.advised;
   const situation::StormState advised_state = storm_state(advised.storm, advised.motion.motion);
 
   // A date-time group for --at is taken near the advisory's own time.
   const situation::Result<situation::Givens> read =
       situation::read_request(request, advised_state.time);
-  if (!read.ok()) return Failure{read.error(), 0};
+  if (!read.ok()) return read.error();
 
   situation::Givens givens = read.value();
   if (request.keep) {
@@ -111,7 +109,7 @@ std::variant<AdvisedSituation, Failure> situation_from_advisory(const AdvisoryIn
   givens.storm_from_fix = advised.motion.fixes.has_value();
 
   const situation::Result<situation::Situation> formed = situation::situation_from(givens);
-  if (!formed.ok()) return Failure{formed.error(), 0};
+  if (!formed.ok()) return formed.error();
   result.situation = formed.value();
   if (request.keep && advised.keep && *request.keep < advised.keep->nm) {
     result.situation.warnings.push_back(

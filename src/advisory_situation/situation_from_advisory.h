@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "advisory/storm.h"
 #include "advisory_situation/keep_distance.h"
@@ -14,13 +13,6 @@
 #include "situation/situation.h"
 
 namespace hurricane::advisory_situation {
-
-// Why there is no storm or no situation: the input at fault, as situation::Error names it;
-// Field::kAdvisory when it is the advisory's text.
-struct Failure {
-  situation::Error error;
-  std::size_t line = 0;  // with Field::kAdvisory: the text's 1-based line at fault; 0 for none
-};
 
 // The storm read from an advisory, with what a situation takes from it.
 struct AdvisedStorm {
@@ -31,10 +23,11 @@ struct AdvisedStorm {
 
 // read_advised_storm: `text` read as any form advisory::read_advisory reads (`storm_id`
 // chooses among several storms), its motion formed and its distance to keep with
-// `margin_nm` (not checked here: finite and not negative).
-std::variant<AdvisedStorm, Failure> read_advised_storm(std::string_view text,
-                                                       const std::string& storm_id,
-                                                       std::optional<double> margin_nm);
+// `margin_nm` (not checked here: finite and not negative). A fault of the text is
+// Field::kAdvisory with the line at fault.
+situation::Result<AdvisedStorm> read_advised_storm(std::string_view text,
+                                                   const std::string& storm_id,
+                                                   std::optional<double> margin_nm);
 
 struct AdvisoryInput {
   std::string_view text;         // the advisory's bytes
@@ -53,7 +46,7 @@ struct AdvisedSituation {
 // and ship-speed (needed), at, keep and hemisphere. The storm's own inputs (distance,
 // bearing, storm, track, speed, storm-fix) conflict with an advisory, as does a margin with
 // keep; without keep, a storm without 34-kt winds is a missing keep.
-std::variant<AdvisedSituation, Failure> situation_from_advisory(const AdvisoryInput& advisory,
-                                                                const situation::Request& request);
+situation::Result<AdvisedSituation> situation_from_advisory(const AdvisoryInput& advisory,
+                                                            const situation::Request& request);
 
 }  // namespace hurricane::advisory_situation

@@ -29,7 +29,7 @@ situation::Result<StormMotion> storm_motion(const advisory::Storm& storm) {
   if (!storm.previous) {
     return situation::Error{situation::ErrorKind::kUnusable, situation::Field::kAdvisory, "",
                             "it states no motion of the storm and no earlier position to form "
-                            "one from; give the storm by --storm, --track and --speed"};
+                            "one from; give the storm by {storm}, {track} and {speed}"};
   }
   const std::array<situation::StormFix, 2> fixes = {
       situation::StormFix{utc_time(storm.previous->time), lat_lon(storm.previous->centre)},

@@ -20,7 +20,7 @@ Answer advised(situation::Situation situation) {
 }
 
 // The escapes held against the shoreline; a failure of the ship's input when it lies on land.
-std::optional<Failure> hold_against_land(const Request& request, Answer& a) {
+std::optional<situation::Error> hold_against_land(const Request& request, Answer& a) {
   if (!request.shoreline) {
     land_advice::land_turned_off(a.situation, a.advice);
     return std::nullopt;
@@ -32,7 +32,7 @@ std::optional<Failure> hold_against_land(const Request& request, Answer& a) {
   error.field = situation::Field::kShip;
   error.value = request.situation.ship.value_or("");
   error.problem = std::move(*refused);
-  return Failure{std::move(error), 0};
+  return error;
 }
 
 // The course the classic advice names: [A]'s first escape, else the course for [B]'s largest
@@ -47,11 +47,11 @@ std::optional<int> classic_course(const analysis::Advice& advice) {
 
 }  // namespace
 
-std::variant<Answer, Failure> answer(const Request& request) {
+situation::Result<Answer> answer(const Request& request) {
   if (request.advisory) {
     auto formed = advisory_situation::situation_from_advisory(*request.advisory, request.situation);
-    if (auto* failure = std::get_if<Failure>(&formed)) return std::move(*failure);
-    auto& from = std::get<advisory_situation::AdvisedSituation>(formed);
+    if (!formed.ok()) return formed.error();
+    advisory_situation::AdvisedSituation& from = formed.value();
     Answer a = advised(std::move(from.situation));
     a.advisory = AdvisoryProvenance{std::move(from.advised), std::move(from.keep_source),
                                     from.fix_age_hours};
@@ -61,9 +61,8 @@ std::variant<Answer, Failure> answer(const Request& request) {
       std::vector<advisory::Storm> storms = {classic};
       if (const auto error =
               advisory_forecast::add_storms(request.advisory->text, classic.id, storms)) {
-        return Failure{situation::Error{situation::ErrorKind::kUnusable,
-                                        situation::Field::kAdvisory, "", error->message},
-                       error->line};
+        return situation::Error{situation::ErrorKind::kUnusable, situation::Field::kAdvisory, "",
+                                error->message, error->line};
       }
       storms.insert(storms.end(), request.more_storms.begin(), request.more_storms.end());
       a.forecast =
@@ -78,8 +77,8 @@ std::variant<Answer, Failure> answer(const Request& request) {
     return a;
   }
   situation::Result<situation::Situation> formed = situation::form_situation(request.situation);
-  if (!formed.ok()) return Failure{formed.error(), 0};
-  Answer a = advised(formed.value());
+  if (!formed.ok()) return formed.error();
+  Answer a = advised(std::move(formed.value()));
   if (auto failure = hold_against_land(request, a)) return std::move(*failure);
   return a;
 }

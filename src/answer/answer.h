@@ -53,13 +53,8 @@ struct Answer {
   std::vector<advisory::Storm> forecast_storms;  // the storms [F] read, the classic one first
 };
 
-// Why there is no answer: the input at fault and what is wrong with it.
-using Failure = advisory_situation::Failure;
-
-// answer: the situation formed from `request`, the advice on it with its escapes held against
-// the shoreline, the advisory's provenance, and advice [F] against the forecasts of the
-// advisory's storms (all of a feed's) and `more_storms`. A ship's position on land is a failure
-// of the ship's input. Pure: no I/O.
-std::variant<Answer, Failure> answer(const Request& request);
+// answer: the situation formed from `request`, the advice on it and the advisory's
+// provenance; or the error naming the input at fault (and the advisory's line). Pure: no I/O.
+situation::Result<Answer> answer(const Request& request);
 
 }  // namespace hurricane::answer

@@ -71,7 +71,7 @@ int write_answer(const answer::Answer& a, const CommandLine& command, std::strin
                  std::string_view advisory_file, const land::Land* shoreline, std::ostream& out,
                  std::ostream& errors) {
   for (const std::string& warning : a.situation.warnings) {
-    errors << program_line("warning: " + warning) << '\n';
+    errors << program_line("warning: " + situation::worded(warning, option_name)) << '\n';
   }
   if (!command.svg.empty()) {
     if (const auto failed = write_picture(command.svg, a.advice, command.night)) {
@@ -103,14 +103,16 @@ int status_of(const situation::Error& error) {
   return error.kind == situation::ErrorKind::kUnusable ? kUnusableValue : kUsageError;
 }
 
-int report_failure(const advisory_situation::Failure& failure, std::string_view advisory_file,
-                   std::ostream& errors) {
-  if (failure.error.field == situation::Field::kAdvisory) {
-    errors << file_error_line(advisory_file, failure.line, failure.error.problem) << '\n';
+int report_error(const situation::Error& error, std::string_view advisory_file,
+                 std::ostream& errors) {
+  if (error.field == situation::Field::kAdvisory) {
+    errors << file_error_line(advisory_file, error.line,
+                              situation::worded(error.problem, option_name))
+           << '\n';
     return kUnusableValue;
   }
-  errors << error_line(failure.error) << '\n';
-  return status_of(failure.error);
+  errors << error_line(error) << '\n';
+  return status_of(error);
 }
 
 int run_advise(const CommandLine& command, std::string_view version, std::ostream& out,
@@ -152,12 +154,10 @@ int run_advise(const CommandLine& command, std::string_view version, std::ostrea
       }
     }
   }
-  const auto answered = answer::answer(request);
-  if (const auto* failure = std::get_if<answer::Failure>(&answered)) {
-    return report_failure(*failure, file.name, errors);
-  }
-  return write_answer(std::get<answer::Answer>(answered), command, version, file.name,
-                      request.shoreline, out, errors);
+  const situation::Result<answer::Answer> answered = answer::answer(request);
+  if (!answered.ok()) return report_error(answered.error(), file.name, errors);
+  return write_answer(answered.value(), command, version, file.name, request.shoreline, out,
+                      errors);
 }
 
 }  // namespace hurricane::cli

@@ -4,7 +4,6 @@
 #include <ostream>
 #include <string_view>
 
-#include "advisory_situation/situation_from_advisory.h"
 #include "cli/command_line.h"
 #include "situation/error.h"
 
@@ -20,9 +19,9 @@ int run_advise(const CommandLine& command, std::string_view version, std::ostrea
 // The exit status of an error of the situation: 1 for an unusable value, else 2.
 int status_of(const situation::Error& error);
 
-// report_failure: one line for `failure` on `errors`: an advisory's fault as "FILE:LINE: ...",
+// report_error: one line for `error` on `errors`: an advisory's fault as "FILE:LINE: ...",
 // any other by its option. Returns the exit status.
-int report_failure(const advisory_situation::Failure& failure, std::string_view advisory_file,
-                   std::ostream& errors);
+int report_error(const situation::Error& error, std::string_view advisory_file,
+                 std::ostream& errors);
 
 }  // namespace hurricane::cli

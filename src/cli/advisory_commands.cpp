@@ -1,7 +1,5 @@
 #include "cli/advisory_commands.h"
 
-#include <variant>
-
 #include "advisory/read_advisory.h"
 #include "advisory_situation/situation_from_advisory.h"
 #include "cli/advise.h"
@@ -13,8 +11,6 @@
 
 namespace hurricane::cli {
 namespace {
-
-using advisory_situation::Failure;
 
 int write(const std::string& text, std::ostream& out, std::ostream& errors) {
   out << text;
@@ -35,11 +31,10 @@ int run_advisory_summary(const CommandLine& command, std::string_view version, s
     errors << file_error_line(file.name, 0, file.error) << '\n';
     return kUnusableValue;
   }
-  const auto read = advisory_situation::read_advised_storm(file.bytes, command.storm_id, {});
-  if (const auto* failure = std::get_if<Failure>(&read))
-    return report_failure(*failure, file.name, errors);
-  const advisory_situation::AdvisedStorm& advised =
-      std::get<advisory_situation::AdvisedStorm>(read);
+  const situation::Result<advisory_situation::AdvisedStorm> read =
+      advisory_situation::read_advised_storm(file.bytes, command.storm_id, {});
+  if (!read.ok()) return report_error(read.error(), file.name, errors);
+  const advisory_situation::AdvisedStorm& advised = read.value();
   const std::string keep_source =
       advised.keep ? advised.keep->source
                    : "no 34-kt winds, as in a depression: give the distance to keep";

@@ -92,11 +92,8 @@ Json classic_answer(const Ship& ship, const FleetStorms& storms, std::string_vie
   request.at = ship.time;
   const auto formed = advisory_situation::situation_from_advisory(
       {storms.advisory_text, storms.storm_id, std::nullopt}, request);
-  if (const auto* failure = std::get_if<advisory_situation::Failure>(&formed)) {
-    return {{"error", without_program(error_line(failure->error))}};
-  }
-  const situation::Situation& formed_situation =
-      std::get<advisory_situation::AdvisedSituation>(formed).situation;
+  if (!formed.ok()) return {{"error", without_program(error_line(formed.error()))}};
+  const situation::Situation& formed_situation = formed.value().situation;
   const analysis::Advice advice = analysis::advise(analysis::round_values(formed_situation.answers),
                                                    formed_situation.hemisphere);
   return json::advice_json(formed_situation, advice, version);

@@ -10,7 +10,38 @@ constexpr std::size_t kLongestFileName = 1024;
 }  // namespace
 
 std::string option_name(situation::Field field) {
-  return std::string("--") + situation::field_name(field);
+  using situation::Field;
+  switch (field) {
+    case Field::kDistance:
+      return "--distance";
+    case Field::kBearing:
+      return "--bearing";
+    case Field::kTrack:
+      return "--track";
+    case Field::kSpeed:
+      return "--speed";
+    case Field::kKeep:
+      return "--keep";
+    case Field::kShipSpeed:
+      return "--ship-speed";
+    case Field::kShip:
+      return "--ship";
+    case Field::kStorm:
+      return "--storm";
+    case Field::kStormFix:
+      return "--storm-fix";
+    case Field::kAt:
+      return "--at";
+    case Field::kHemisphere:
+      return "--north";
+    case Field::kAdvisory:
+      return "--advisory";
+    case Field::kMargin:
+      return "--margin";
+    case Field::kStormId:
+      return "--storm-id";
+  }
+  return "?";
 }
 
 std::string tamed(std::string_view value, std::size_t longest) {
@@ -29,7 +60,7 @@ std::string error_line(const situation::Error& error) {
     text += quoted(error.value);
   }
   text += ": ";
-  text += error.problem;
+  text += situation::worded(error.problem, option_name);
   return program_line(text);
 }
 

@@ -21,7 +21,7 @@ std::string quoted(std::string_view value);
 std::string tamed(std::string_view value, std::size_t longest = 60);
 
 // error_line: "hurricane-escape: --ship \"95N,10W\": latitude beyond 90 degrees" (no value part
-// when the error has none), without a line break.
+// when the error has none), every input named by its option, without a line break.
 std::string error_line(const situation::Error& error);
 
 // file_error_line: "hurricane-escape: tcm.txt:12: expected ..." (no line part when `line` is

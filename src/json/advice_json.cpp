@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "json/keys.h"
 #include "report/report.h"
 #include "situation/position.h"
 #include "situation/utc_time.h"
@@ -137,7 +138,11 @@ nlohmann::ordered_json advice_json(const situation::Situation& situation,
   object["area"] = analysis::area_name(advice.verdict.area);
   object["report"] = report::result_lines(advice);
   object["notes"] = report::notes_lines(advice);
-  object["warnings"] = situation.warnings;
+  json warnings = json::array();
+  for (const std::string& warning : situation.warnings) {
+    warnings.push_back(hurricane::situation::worded(warning, key_words));
+  }
+  object["warnings"] = warnings;
   return object;
 }
 

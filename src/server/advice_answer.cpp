@@ -29,11 +29,9 @@ std::string error_field(const situation::Error& error, const situation::Request&
 }
 
 // An advisory's fault names its line, as the command line does.
-std::string failure_message(const advisory_situation::Failure& failure) {
-  if (failure.error.field != situation::Field::kAdvisory || failure.line == 0) {
-    return api_message(failure.error);
-  }
-  return "advisory: line " + std::to_string(failure.line) + ": " + failure.error.problem;
+std::string failure_message(const situation::Error& error) {
+  if (error.field != situation::Field::kAdvisory || error.line == 0) return api_message(error);
+  return "advisory: line " + std::to_string(error.line) + ": " + error.problem;
 }
 
 }  // namespace
@@ -52,12 +50,13 @@ Reply advice_reply(std::string_view body) {
         advisory_situation::AdvisoryInput{text, query.storm_id.value_or(""), query.margin_nm};
     request.forecast = query.forecast;
   }
-  const auto answered = answer::answer(request);
-  if (const auto* failure = std::get_if<answer::Failure>(&answered)) {
-    return error_reply(400, failure_message(*failure), error_field(failure->error, query.request));
+  const situation::Result<answer::Answer> answered = answer::answer(request);
+  if (!answered.ok()) {
+    return error_reply(400, failure_message(answered.error()),
+                       error_field(answered.error(), query.request));
   }
   // The document of `advise --format json`, and the picture of the same advice.
-  const answer::Answer& a = std::get<answer::Answer>(answered);
+  const answer::Answer& a = answered.value();
   nlohmann::ordered_json document = json::answer_json(a, HURRICANE_VERSION);
   document["svg"] = picture::maneuvering_board(a.advice, {query.night});
   // With an advisory's [F] advice, its chart over the shoreline the escapes were held against.

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <system_error>
 
+#include "json/keys.h"
 #include "situation/number.h"
 #include "situation/shown_text.h"
 
@@ -221,70 +222,17 @@ std::variant<AdviceQuery, QueryError> parse_advice_query(std::string_view body) 
 }
 
 const char* api_field(Field field) {
-  switch (field) {
-    case Field::kDistance:
-      return "distance_nm";
-    case Field::kBearing:
-      return "bearing_deg";
-    case Field::kTrack:
-      return "track_deg";
-    case Field::kSpeed:
-      return "speed_kn";
-    case Field::kKeep:
-      return "keep_nm";
-    case Field::kShipSpeed:
-      return "ship_speed_kn";
-    case Field::kShip:
-      return "ship";
-    case Field::kStorm:
-      return "storm";
-    case Field::kStormFix:
-      return "fixes";
-    case Field::kAt:
-      return "at";
-    case Field::kHemisphere:
-      return "hemisphere";
-    case Field::kAdvisory:
-      return "advisory";
-    case Field::kMargin:
-      return "margin_nm";
-    case Field::kStormId:
-      return "storm_id";
-  }
-  return "?";
+  return hurricane::json::key_name(field);
 }
 
 std::string api_message(const situation::Error& error) {
-  // The situation's messages name the command line's options; the body has keys instead.
-  // Longer options first, so "--ship-speed" is not read as "--ship".
-  static constexpr Field kByLength[] = {
-      Field::kShipSpeed, Field::kStormFix, Field::kStormId, Field::kDistance,  Field::kAdvisory,
-      Field::kBearing,   Field::kMargin,   Field::kStorm,   Field::kTrack,     Field::kSpeed,
-      Field::kKeep,      Field::kShip,     Field::kAt,      Field::kHemisphere};
-  std::string problem = error.problem;
-  for (const Field field : kByLength) {
-    const std::string option = std::string("--") + situation::field_name(field);
-    for (std::size_t at = problem.find(option); at != std::string::npos;
-         at = problem.find(option, at)) {
-      const std::size_t end = at + option.size();
-      const bool whole =
-          end == problem.size() ||
-          !(std::isalnum(static_cast<unsigned char>(problem[end])) || problem[end] == '-');
-      if (!whole) {
-        at = end;
-        continue;
-      }
-      problem.replace(at, option.size(), api_field(field));
-      at += std::string_view(api_field(field)).size();
-    }
-  }
   std::string message = api_field(error.field);
   if (!error.value.empty()) {
     message += ' ';
     message += shown_value(error.value);
   }
   message += ": ";
-  message += problem;
+  message += situation::worded(error.problem, hurricane::json::key_words);
   return message;
 }
 

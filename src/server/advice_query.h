@@ -45,8 +45,8 @@ std::variant<AdviceQuery, QueryError> parse_advice_query(std::string_view body);
 // api_field: the key of the body that gives `field` ("ship_speed_kn").
 const char* api_field(situation::Field field);
 
-// api_message: a situation error as the API states it, with the body's keys for the command
-// line's options: `ship "95N,10W": latitude beyond 90 degrees`.
+// api_message: an error as the API states it, every input named by its key:
+// `ship "95N,10W": latitude beyond 90 degrees`.
 std::string api_message(const situation::Error& error);
 
 }  // namespace hurricane::server

@@ -2,7 +2,16 @@
 
 namespace hurricane::situation {
 
-const char* field_name(Field field) {
+namespace {
+
+constexpr Field kFields[] = {
+    Field::kDistance,   Field::kBearing,  Field::kTrack,  Field::kSpeed,    Field::kKeep,
+    Field::kShipSpeed,  Field::kShip,     Field::kStorm,  Field::kStormFix, Field::kAt,
+    Field::kHemisphere, Field::kAdvisory, Field::kMargin, Field::kStormId};
+
+}  // namespace
+
+const char* field_id(Field field) {
   switch (field) {
     case Field::kDistance:
       return "distance";
@@ -15,25 +24,50 @@ const char* field_name(Field field) {
     case Field::kKeep:
       return "keep";
     case Field::kShipSpeed:
-      return "ship-speed";
+      return "ship_speed";
     case Field::kShip:
       return "ship";
     case Field::kStorm:
       return "storm";
     case Field::kStormFix:
-      return "storm-fix";
+      return "storm_fix";
     case Field::kAt:
       return "at";
     case Field::kHemisphere:
-      return "north";
+      return "hemisphere";
     case Field::kAdvisory:
       return "advisory";
     case Field::kMargin:
       return "margin";
     case Field::kStormId:
-      return "storm-id";
+      return "storm_id";
   }
   return "?";
+}
+
+std::string worded(std::string_view text, const FieldWords& words) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t open = text.find('{', at);
+    const std::size_t close = open == std::string_view::npos ? open : text.find('}', open);
+    if (close == std::string_view::npos) break;
+    out.append(text, at, open - at);
+    const std::string_view id = text.substr(open + 1, close - open - 1);
+    bool known = false;
+    for (const Field field : kFields) {
+      if (id == field_id(field)) {
+        out += words(field);
+        known = true;
+        break;
+      }
+    }
+    if (!known) out.append(text, open, close - open + 1);  // not an input: kept as it is
+    at = close + 1;
+  }
+  out.append(text, at, std::string_view::npos);
+  return out;
 }
 
 }  // namespace hurricane::situation

@@ -1,13 +1,18 @@
-// Errors of the situation edge: which input was wrong, what it held, and why.
+// The one error of the inputs: which input was wrong, what it held, and why. Every area that
+// reads the navigator's inputs reports this, and every front-end words it: option names on
+// the command line, JSON keys in the API, labels on the page.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 
 namespace hurricane::situation {
 
-// The inputs of a situation, as every front-end names them.
+// The inputs of a situation, by identity; each front-end has its own names for them.
 enum class Field {
   kDistance,
   kBearing,
@@ -25,9 +30,8 @@ enum class Field {
   kStormId,   // which storm of an advisory holding several
 };
 
-// field_name: the input's name as the command line spells it without its dashes
-// ("distance", "ship-speed", "storm-fix", "north", "storm-id").
-const char* field_name(Field field);
+// field_id: the input's identity in texts: "distance", "ship_speed", "storm_fix", ...
+const char* field_id(Field field);
 
 enum class ErrorKind {
   kMissing,   // a needed input is absent (or given the wrong number of times)
@@ -38,11 +42,21 @@ enum class ErrorKind {
 struct Error {
   ErrorKind kind = ErrorKind::kUnusable;
   Field field = Field::kDistance;
-  std::string value;    // the text (or number) as given; empty when there is none
-  std::string problem;  // what is wrong and, where it helps, the form expected
+  std::string value;  // the text (or number) as given; empty when there is none
+  // What is wrong and, where it helps, the form expected. Other inputs are named by identity
+  // as "{id}" (field_id), for a front-end to word: see worded().
+  std::string problem;
+  std::size_t line = 0;  // the 1-based line of a text input at fault (an advisory); 0 for none
 };
 
-// A value or the error that prevented it.
+// How a front-end names an input.
+using FieldWords = std::function<std::string(Field)>;
+
+// worded: `text` with every "{id}" of an input (field_id) replaced by words(field). Warnings
+// of a situation are worded the same way.
+std::string worded(std::string_view text, const FieldWords& words);
+
+// A value or the error that prevented it: the result of every step that reads inputs.
 template <class T>
 class Result {
  public:
@@ -51,6 +65,7 @@ class Result {
 
   bool ok() const { return state_.index() == 0; }
   const T& value() const { return std::get<0>(state_); }
+  T& value() { return std::get<0>(state_); }
   const Error& error() const { return std::get<1>(state_); }
 
  private:

@@ -57,7 +57,7 @@ std::optional<Error> read_fixes(const Request& request, const TimeContext& clock
   }
   if (request.track || request.speed) {
     return conflict(request.track ? Field::kTrack : Field::kSpeed,
-                    "give either --track and --speed or two --storm-fix, not both");
+                    "give either {track} and {speed} or two {storm_fix}, not both");
   }
   std::array<StormFix, 2> fixes;
   for (std::size_t i = 0; i < 2; ++i) {
@@ -92,23 +92,23 @@ std::optional<Error> placement_error(const Givens& givens) {
   const bool storm_given = givens.storm.centre && !givens.storm_from_fix;
   if (givens.distance || givens.bearing) {
     if (givens.ship) {
-      return conflict(Field::kShip, "give either --ship and --storm or --distance and --bearing");
+      return conflict(Field::kShip, "give either {ship} and {storm} or {distance} and {bearing}");
     }
     if (storm_given) {
-      return conflict(Field::kStorm, "give either --ship and --storm or --distance and --bearing");
+      return conflict(Field::kStorm, "give either {ship} and {storm} or {distance} and {bearing}");
     }
-    if (givens.at) return conflict(Field::kAt, "moving the storm needs --ship, not --distance");
-    if (!givens.distance) return missing(Field::kDistance, "--bearing needs --distance");
-    if (!givens.bearing) return missing(Field::kBearing, "--distance needs --bearing");
+    if (givens.at) return conflict(Field::kAt, "moving the storm needs {ship}, not {distance}");
+    if (!givens.distance) return missing(Field::kDistance, "{bearing} needs {distance}");
+    if (!givens.bearing) return missing(Field::kBearing, "{distance} needs {bearing}");
     return std::nullopt;
   }
   if (!givens.ship && !givens.storm.centre) {
-    return missing(Field::kDistance, "give --distance and --bearing, or --ship and --storm");
+    return missing(Field::kDistance, "give {distance} and {bearing}, or {ship} and {storm}");
   }
   if (!givens.ship) return missing(Field::kShip, "the storm's position needs the ship's");
   if (!givens.storm.centre) {
     return missing(Field::kStorm,
-                   "the ship's position needs the storm's (--storm or two --storm-fix)");
+                   "the ship's position needs the storm's ({storm} or two {storm_fix})");
   }
   return std::nullopt;
 }
@@ -129,7 +129,7 @@ void place_storm(const Givens& givens, Situation& situation) {
 std::optional<Error> move_storm(const Givens& givens, Situation& situation) {
   Derived& derived = *situation.derived;
   if (!givens.storm.time) {
-    return missing(Field::kAt, "moving the storm needs its time: give two --storm-fix");
+    return missing(Field::kAt, "moving the storm needs its time: give two {storm_fix}");
   }
   const MovedCentre moved =
       move_centre(*givens.storm.centre, *givens.storm.motion, *givens.storm.time, *givens.at);
@@ -142,7 +142,7 @@ std::optional<Error> move_storm(const Givens& givens, Situation& situation) {
   if (moved.hours > kHoursMovedWithoutWarning || moved.hours < 0.0) {
     char text[160];
     std::snprintf(text, sizeof text,
-                  "--at %s is %.1f hours %s the storm's time %s; its track and speed are assumed "
+                  "{at} %s is %.1f hours %s the storm's time %s; its track and speed are assumed "
                   "to hold",
                   format_utc_time(*givens.at).c_str(), std::fabs(moved.hours),
                   moved.hours < 0.0 ? "before" : "after",
@@ -251,8 +251,8 @@ Result<Givens> read_request(const Request& request, std::optional<UtcTime> refer
   }
   if (const std::optional<Error> error = read_fixes(request, times, givens)) return *error;
   if (!givens.fixes && (request.track || request.speed)) {
-    if (!request.track) return missing(Field::kTrack, "--speed needs --track");
-    if (!request.speed) return missing(Field::kSpeed, "--track needs --speed");
+    if (!request.track) return missing(Field::kTrack, "{speed} needs {track}");
+    if (!request.speed) return missing(Field::kSpeed, "{track} needs {speed}");
     givens.storm.motion = Motion{*request.track, *request.speed};
   }
   if (request.at) {
@@ -266,7 +266,7 @@ Result<Givens> read_request(const Request& request, std::optional<UtcTime> refer
 Result<Situation> situation_from(const Givens& givens) {
   if (const std::optional<Error> error = placement_error(givens)) return *error;
   if (!givens.storm.motion) {
-    return missing(Field::kTrack, "give --track and --speed, or --storm-fix twice");
+    return missing(Field::kTrack, "give {track} and {speed}, or {storm_fix} twice");
   }
   if (!givens.keep) return missing(Field::kKeep, "the distance to keep is needed");
   if (!givens.ship_speed) return missing(Field::kShipSpeed, "the ship's speed is needed");

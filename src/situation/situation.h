@@ -66,8 +66,10 @@ struct Derived {
 struct Situation {
   analysis::Answers answers;  // the six values, unrounded
   analysis::Hemisphere hemisphere = analysis::Hemisphere::kNorth;
-  std::optional<Derived> derived;     // present when positions or fixes were used
-  std::vector<std::string> warnings;  // for the navigator, not errors (a far --at)
+  std::optional<Derived> derived;  // present when positions or fixes were used
+  // For the navigator, not errors (a far `at`); inputs named as in Error::problem, for
+  // worded().
+  std::vector<std::string> warnings;
 };
 
 // read_request: every text of `request` read into its typed value, and the fixes turned into

@@ -44,8 +44,8 @@ TEST(KeepFromRadii, LargestRadiusAccuracyAndMargin) {
 
 TEST(SituationFromAdvisory, TheStormOfTheTextWithTheShip) {
   const auto formed = situation_from_advisory({kTcm, "", 5.0}, ship_request());
-  ASSERT_TRUE(std::holds_alternative<AdvisedSituation>(formed));
-  const AdvisedSituation& advised = std::get<AdvisedSituation>(formed);
+  ASSERT_TRUE(formed.ok());
+  const AdvisedSituation& advised = formed.value();
   EXPECT_EQ(advised.situation.answers.cpa0, 170.0);  // 150 SE + 15 + 5
   EXPECT_EQ(advised.situation.answers.track0, 315.0);
   EXPECT_EQ(advised.situation.answers.speed0, 6.0);
@@ -58,14 +58,14 @@ TEST(SituationFromAdvisory, TheStormOfTheTextWithTheShip) {
   situation::Request later = ship_request();
   later.at = "2024-01-01T03:00Z";
   const auto moved = situation_from_advisory({kTcm, "", std::nullopt}, later);
-  ASSERT_TRUE(std::holds_alternative<AdvisedSituation>(moved));
-  EXPECT_EQ(std::get<AdvisedSituation>(moved).fix_age_hours, 6.0);
-  EXPECT_EQ(std::get<AdvisedSituation>(moved).situation.derived->hours_moved, 6.0);
+  ASSERT_TRUE(moved.ok());
+  EXPECT_EQ(moved.value().fix_age_hours, 6.0);
+  EXPECT_EQ(moved.value().situation.derived->hours_moved, 6.0);
 }
 
 TEST(SituationFromAdvisory, FailuresNameTheFieldAndTheLine) {
-  const auto field_of = [](const std::variant<AdvisedSituation, Failure>& result) {
-    return std::get<Failure>(result).error.field;
+  const auto field_of = [](const situation::Result<AdvisedSituation>& result) {
+    return result.error().field;
   };
   situation::Request with_storm = ship_request();
   with_storm.storm = "20N,60W";
@@ -82,13 +82,12 @@ TEST(SituationFromAdvisory, FailuresNameTheFieldAndTheLine) {
   std::string broken(kTcm);
   broken.replace(broken.find("24.7N"), 5, "24.7Q");
   const auto unread = situation_from_advisory({broken, "", std::nullopt}, ship_request());
-  const Failure& failure = std::get<Failure>(unread);
-  EXPECT_EQ(failure.error.field, situation::Field::kAdvisory);
+  const situation::Error& failure = unread.error();
+  EXPECT_EQ(failure.field, situation::Field::kAdvisory);
   EXPECT_EQ(failure.line, 5u);
   // The wrong storm asked for.
   const auto other = situation_from_advisory({kTcm, "EP012024", std::nullopt}, ship_request());
-  EXPECT_EQ(std::get<Failure>(other).error.problem,
-            "no storm EP012024 in the text, which holds AL992023");
+  EXPECT_EQ(other.error().problem, "no storm EP012024 in the text, which holds AL992023");
 }
 
 TEST(StormMotion, FromThePreviousFixOrNone) {

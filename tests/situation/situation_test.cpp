@@ -190,7 +190,30 @@ TEST(Situation, MissingAndConflictingInputs) {
     EXPECT_EQ(error.kind, c.kind) << c.what;
     EXPECT_EQ(error.field, c.field) << c.what;
     EXPECT_FALSE(error.problem.empty()) << c.what;
+    // Inputs by identity only: no front-end's name for them.
+    EXPECT_EQ(error.problem.find("--"), std::string::npos) << c.what << ": " << error.problem;
   }
+}
+
+TEST(Situation, ErrorsAndWarningsAreWordedByEachFrontEnd) {
+  const auto option = [](Field field) { return "--" + std::string(field_id(field)); };
+  EXPECT_EQ(worded("give {track} and {speed}, or {storm_fix} twice", option),
+            "give --track and --speed, or --storm_fix twice");
+  // Braces that name no input stay as they are, so does an unclosed one.
+  EXPECT_EQ(worded("{x} {ship_speed}{at} {", option), "{x} --ship_speed--at {");
+  EXPECT_EQ(worded("", option), "");
+
+  Request request = position_request();
+  request.storm_fixes = {"2023-09-12T12:00Z,25N,60W", "2023-09-12T18:00Z,26N,61W"};
+  request.track.reset();
+  request.speed.reset();
+  request.storm.reset();
+  request.at = "2023-09-14T00:00Z";  // 30 hours on
+  const Result<Situation> moved = form_situation(request);
+  ASSERT_TRUE(moved.ok());
+  ASSERT_EQ(moved.value().warnings.size(), 1u);
+  EXPECT_EQ(worded(moved.value().warnings[0], option).rfind("--at 2023-09-14T00:00:00Z", 0), 0u)
+      << moved.value().warnings[0];
 }
 
 TEST(Situation, UnusableValuesNameTheirInput) {
@@ -205,7 +228,7 @@ TEST(Situation, UnusableValuesNameTheirInput) {
       Request request = plain_request();
       request.*member = bad;
       const Error error = error_of(request);
-      EXPECT_EQ(error.kind, ErrorKind::kUnusable) << field_name(field) << " " << bad;
+      EXPECT_EQ(error.kind, ErrorKind::kUnusable) << field_id(field) << " " << bad;
       EXPECT_EQ(error.field, field) << bad;
       EXPECT_FALSE(error.value.empty());
     }

@@ -1,0 +1,44 @@
+#include "json/keys.h"
+
+namespace hurricane::json {
+
+const char* key_name(situation::Field field) {
+  using situation::Field;
+  switch (field) {
+    case Field::kDistance:
+      return "distance_nm";
+    case Field::kBearing:
+      return "bearing_deg";
+    case Field::kTrack:
+      return "track_deg";
+    case Field::kSpeed:
+      return "speed_kn";
+    case Field::kKeep:
+      return "keep_nm";
+    case Field::kShipSpeed:
+      return "ship_speed_kn";
+    case Field::kShip:
+      return "ship";
+    case Field::kStorm:
+      return "storm";
+    case Field::kStormFix:
+      return "fixes";
+    case Field::kAt:
+      return "at";
+    case Field::kHemisphere:
+      return "hemisphere";
+    case Field::kAdvisory:
+      return "advisory";
+    case Field::kMargin:
+      return "margin_nm";
+    case Field::kStormId:
+      return "storm_id";
+  }
+  return "?";
+}
+
+std::string key_words(situation::Field field) {
+  return key_name(field);
+}
+
+}  // namespace hurricane::json

@@ -1,0 +1,17 @@
+// The names JSON gives the inputs: the keys of the answer's "situation" and of the API's
+// request body.
+#pragma once
+
+#include <string>
+
+#include "situation/error.h"
+
+namespace hurricane::json {
+
+// key_name: the key that gives `field` ("ship_speed_kn", "fixes", "margin_nm").
+const char* key_name(situation::Field field);
+
+// key_words: key_name as the FieldWords of situation::worded.
+std::string key_words(situation::Field field);
+
+}  // namespace hurricane::json
