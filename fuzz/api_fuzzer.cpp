@@ -4,7 +4,8 @@
 //   - no request is answered 500: every body is either answered or refused;
 //   - every 200 is the advice document (with its picture) and keeps to the schema;
 //   - every 400 says what is wrong, and for a body that is a JSON object it names the field
-//     at fault in API words: the key of the body, never a command-line option.
+//     at fault in API words: the key of the body, never a command-line option; its template
+//     (inputs as "{key}", for a form's labels) says the same.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -51,6 +52,25 @@ std::string own_words(const std::string& message) {
   return words;
 }
 
+// A text without the index of a fix ("fixes[1]" as "fixes").
+std::string without_index(std::string text) {
+  for (const char* index : {"[0]", "[1]"}) {
+    for (std::size_t at = text.find(index); at != std::string::npos; at = text.find(index, at)) {
+      text.erase(at, 3);
+    }
+  }
+  return text;
+}
+
+// A template with every "{key}" as the key itself: what the message says.
+std::string keys_of(const std::string& words) {
+  std::string text;
+  for (const char c : words) {
+    if (c != '{' && c != '}') text += c;
+  }
+  return without_index(text);
+}
+
 // The key a field names: "fixes" for "fixes[1]".
 std::string key_of(const std::string& field) {
   return field.substr(0, field.find('['));
@@ -87,6 +107,13 @@ void check_refusal(std::string_view request, std::string_view body) {
   require(!field.empty(), "a 400 naming an empty field");
   require(message.find(key_of(field)) != std::string::npos,
           "a 400 whose message does not name its field");
+  require(parsed.contains("template") && parsed["template"].is_string(),
+          "a 400 without the template of its message");
+  const std::string words = parsed["template"].get<std::string>();
+  require(words.find("{" + field + "}") != std::string::npos,
+          "a 400 whose template does not name its field");
+  require(keys_of(words) == without_index(message),
+          "a 400 whose template says another thing than its message");
 }
 
 }  // namespace

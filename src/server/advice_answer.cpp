@@ -28,18 +28,12 @@ std::string error_field(const situation::Error& error, const situation::Request&
   return api_field(error.field);
 }
 
-// An advisory's fault names its line, as the command line does.
-std::string failure_message(const situation::Error& error) {
-  if (error.field != situation::Field::kAdvisory || error.line == 0) return api_message(error);
-  return "advisory: line " + std::to_string(error.line) + ": " + error.problem;
-}
-
 }  // namespace
 
 Reply advice_reply(std::string_view body) {
   const auto parsed = parse_advice_query(body);
   if (const auto* failure = std::get_if<QueryError>(&parsed)) {
-    return error_reply(400, failure->message, failure->field);
+    return error_reply(400, failure->message, failure->field, failure->words);
   }
   const AdviceQuery& query = std::get<AdviceQuery>(parsed);
   answer::Request request{query.request, std::nullopt, held_shoreline()};
@@ -52,8 +46,15 @@ Reply advice_reply(std::string_view body) {
   }
   const situation::Result<answer::Answer> answered = answer::answer(request);
   if (!answered.ok()) {
-    return error_reply(400, failure_message(answered.error()),
-                       error_field(answered.error(), query.request));
+    const situation::Error& error = answered.error();
+    const std::string field = error_field(error, query.request);
+    // The template names the very fix, so a form can put that fix's label.
+    std::string words = api_words(error);
+    const std::string whole = "{" + std::string(api_field(error.field)) + "}";
+    if (field != api_field(error.field) && words.starts_with(whole)) {
+      words.replace(0, whole.size(), "{" + field + "}");
+    }
+    return error_reply(400, api_message(error), field, words);
   }
   // The document of `advise --format json`, and the picture of the same advice.
   const answer::Answer& a = answered.value();

@@ -19,17 +19,18 @@ using nlohmann::json;
 using situation::Field;
 
 QueryError error_of(std::string_view field, std::string_view what) {
-  std::string message =
-      field.empty() ? std::string(what) : std::string(field) + ": " + std::string(what);
-  return QueryError{std::string(field), std::move(message)};
+  if (field.empty()) return QueryError{"", std::string(what), std::string(what)};
+  return QueryError{std::string(field), std::string(field) + ": " + std::string(what),
+                    "{" + std::string(field) + "}: " + std::string(what)};
 }
 
-// A value for a message: as typed where that is safe (see shown_text), its quotes made '?' so
-// the value's end is plain, and cut short so that a huge value does not make a huge answer.
+// A value for a message: as typed where that is safe (see shown_text), its quotes and the
+// braces that name inputs in a message's template made '?', so the value's end is plain and a
+// value cannot pass for an input, and cut short so that a huge value does not make a huge answer.
 std::string shown_value(std::string_view text) {
   std::string shown = situation::shown_text(text, 60);
   for (char& c : shown) {
-    if (c == '"') c = '?';
+    if (c == '"' || c == '{' || c == '}') c = '?';
   }
   return "\"" + shown + "\"";
 }
@@ -49,7 +50,9 @@ std::variant<double, QueryError> read_number(std::string_view key, Field field, 
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   const situation::Result<double> number = situation::parse_number(field, text);
-  if (!number.ok()) return QueryError{std::string(key), api_message(number.error())};
+  if (!number.ok()) {
+    return QueryError{std::string(key), api_message(number.error()), api_words(number.error())};
+  }
   return number.value();
 }
 
@@ -225,15 +228,30 @@ const char* api_field(Field field) {
   return hurricane::json::key_name(field);
 }
 
-std::string api_message(const situation::Error& error) {
-  std::string message = api_field(error.field);
-  if (!error.value.empty()) {
-    message += ' ';
-    message += shown_value(error.value);
+namespace {
+
+// An error with every input named as `name` gives it.
+std::string stated(const situation::Error& error, const situation::FieldWords& name) {
+  std::string text = name(error.field);
+  if (error.line > 0) {
+    text += ": line " + std::to_string(error.line);
+  } else if (!error.value.empty()) {
+    text += ' ';
+    text += shown_value(error.value);
   }
-  message += ": ";
-  message += situation::worded(error.problem, hurricane::json::key_words);
-  return message;
+  text += ": ";
+  text += situation::worded(error.problem, name);
+  return text;
+}
+
+}  // namespace
+
+std::string api_words(const situation::Error& error) {
+  return stated(error, [](Field field) { return "{" + std::string(api_field(field)) + "}"; });
+}
+
+std::string api_message(const situation::Error& error) {
+  return stated(error, [](Field field) { return std::string(api_field(field)); });
 }
 
 }  // namespace hurricane::server

@@ -24,10 +24,11 @@ struct AdviceQuery {
 };
 
 // A reading error: the input it is about (a JSON key, "fixes[1]" for one fix, empty for the
-// body as a whole) and a message that names it.
+// body as a whole), a message that names it, and the message with each input as "{key}".
 struct QueryError {
   std::string field;
   std::string message;
+  std::string words;
 };
 
 // parse_advice_query: the body as one JSON object with the keys of the answer's "situation"
@@ -46,7 +47,11 @@ std::variant<AdviceQuery, QueryError> parse_advice_query(std::string_view body);
 const char* api_field(situation::Field field);
 
 // api_message: an error as the API states it, every input named by its key:
-// `ship "95N,10W": latitude beyond 90 degrees`.
+// `ship "95N,10W": latitude beyond 90 degrees`; an advisory's fault with its line.
 std::string api_message(const situation::Error& error);
+
+// api_words: api_message with every input as "{key}", for a form to put its labels in:
+// `{ship} "95N,10W": latitude beyond 90 degrees`.
+std::string api_words(const situation::Error& error);
 
 }  // namespace hurricane::server

@@ -138,18 +138,13 @@ function clearMessages() {
   }
 }
 
-// The server's message in the page's words: the keys it names become the labels on screen.
-// Keys that are also plain words (ship, at) are only taken as keys where a message begins.
-function inLabels(message) {
-  let text = message;
-  // Longest first, so ship_speed_kn is not read as ship_ and speed_kn.
-  const keys = Object.keys(LABELS).sort((a, b) => b.length - a.length);
-  for (const key of keys) {
-    if (/[_[]/.test(key)) text = text.split(key).join(LABELS[key]);
+// The server's message in the page's words: its template names every input as {key}, and
+// each becomes the label on screen.
+function inLabels(result, status) {
+  if (typeof result.template === 'string') {
+    return result.template.replace(/\{([a-z_]+(?:\[[01]\])?)\}/g, (whole, key) => LABELS[key] || key);
   }
-  const lead = /^([a-z]+)(?=[ :"])/.exec(text);
-  if (lead && LABELS[lead[1]]) text = LABELS[lead[1]] + text.slice(lead[1].length);
-  return text;
+  return result.error || `error ${status}`;
 }
 
 // The server's message beside the field it names ("fixes[1]" marks the later fix).
@@ -159,7 +154,7 @@ function markInvalid(field, message) {
   let target = form.querySelector(`.message[data-for="${CSS.escape(field)}"]`);
   const input = inputName && form.elements[inputName];
   if (!target || target.closest('[hidden]')) target = form.querySelector('.form-message');
-  target.textContent = inLabels(message);
+  target.textContent = message;
   if (input && input.setAttribute) input.setAttribute('aria-invalid', 'true');
 }
 
@@ -324,7 +319,7 @@ async function update() {
     setStatus('Advice for the situation entered.', 'current');
     return;
   }
-  markInvalid(result.field || '', result.error || `error ${response.status}`);
+  markInvalid(result.field || '', inLabels(result, response.status));
   answer.classList.toggle('stale', shown);
   setStatus(shown ? 'STALE: the advice below is for the last valid entries. Mend the marked field.'
     : 'No advice yet: mend the marked field.', 'error');
@@ -349,7 +344,7 @@ function readAdvisoryFile(file) {
   if (!file) return;
   if (file.size > MAX_ADVISORY_BYTES) {
     clearMessages();
-    markInvalid('advisory', `advisory: the file is ${file.size} bytes; at most ${MAX_ADVISORY_BYTES} are read`);
+    markInvalid('advisory', `${LABELS.advisory || 'advisory'}: the file is ${file.size} bytes; at most ${MAX_ADVISORY_BYTES} are read`);
     return;
   }
   file.text().then((text) => {
