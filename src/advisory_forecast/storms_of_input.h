@@ -7,13 +7,14 @@
 
 #include "advisory/read_advisory.h"
 #include "advisory/storm.h"
+#include "situation/error.h"
 
 namespace hurricane::advisory_forecast {
 
 // Appends to `storms` every storm of `bytes` but the one with id `skip` (none when empty): each
 // of several forecast/advisories, else the input's only storm (which `skip` may name). Gives the
-// first reading error, or nothing.
-std::optional<advisory::ReadError> add_storms(std::string_view bytes, const std::string& skip,
-                                              std::vector<advisory::Storm>& storms);
+// first reading error (Field::kAdvisory with the line at fault), or nothing.
+std::optional<situation::Error> add_storms(std::string_view bytes, const std::string& skip,
+                                           std::vector<advisory::Storm>& storms);
 
 }  // namespace hurricane::advisory_forecast

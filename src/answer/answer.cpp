@@ -26,13 +26,9 @@ std::optional<situation::Error> hold_against_land(const Request& request, Answer
     return std::nullopt;
   }
   auto refused = land_advice::check_escapes(*request.shoreline, a.situation, a.advice);
-  if (!refused) return std::nullopt;
-  situation::Error error;
-  error.kind = situation::ErrorKind::kUnusable;
-  error.field = situation::Field::kShip;
-  error.value = request.situation.ship.value_or("");
-  error.problem = std::move(*refused);
-  return error;
+  // The value as the navigator gave it, where there is one (an advisory's ship is given too).
+  if (refused && request.situation.ship) refused->value = *request.situation.ship;
+  return refused;
 }
 
 // The course the classic advice names: [A]'s first escape, else the course for [B]'s largest
@@ -61,8 +57,7 @@ situation::Result<Answer> answer(const Request& request) {
       std::vector<advisory::Storm> storms = {classic};
       if (const auto error =
               advisory_forecast::add_storms(request.advisory->text, classic.id, storms)) {
-        return situation::Error{situation::ErrorKind::kUnusable, situation::Field::kAdvisory, "",
-                                error->message, error->line};
+        return *error;
       }
       storms.insert(storms.end(), request.more_storms.begin(), request.more_storms.end());
       a.forecast =

@@ -122,11 +122,8 @@ int run_advise(const CommandLine& command, std::string_view version, std::ostrea
   std::optional<land::Land> shoreline;
   if (command.request.ship && !command.no_land) {
     auto loaded = land_advice::load_shoreline(command.land_file);
-    if (const auto* problem = std::get_if<std::string>(&loaded)) {
-      errors << program_line(*problem) << '\n';
-      return kUnusableValue;
-    }
-    shoreline = std::move(std::get<land::Land>(loaded));
+    if (!loaded.ok()) return report_error(loaded.error(), "", errors);
+    shoreline = std::move(loaded.value());
     request.shoreline = &*shoreline;
   }
   InputFile file;
@@ -148,8 +145,7 @@ int run_advise(const CommandLine& command, std::string_view version, std::ostrea
           return kUnusableValue;
         }
         if (const auto error = advisory_forecast::add_storms(more.bytes, "", request.more_storms)) {
-          errors << file_error_line(more.name, error->line, error->message) << '\n';
-          return kUnusableValue;
+          return report_error(*error, more.name, errors);
         }
       }
     }

@@ -75,14 +75,26 @@ std::variant<Ship, std::string> read_ship(const nlohmann::json& object) {
   return ship;
 }
 
-std::string without_program(std::string line) {
-  constexpr std::string_view kPrefix = "hurricane-escape: ";
-  if (line.starts_with(kPrefix)) line.erase(0, kPrefix.size());
-  return line;
+// An input as a fleet line names it: the ship's own by the line's field, the storm's by the
+// fleet command's option.
+std::string fleet_words(situation::Field field) {
+  switch (field) {
+    case situation::Field::kShip:
+      return "position";
+    case situation::Field::kShipSpeed:
+      return "speed";
+    case situation::Field::kAt:
+      return "time";
+    default:
+      return option_name(field);
+  }
 }
 
-std::string field_problem(std::string_view field, const situation::Error& error) {
-  return std::string(field) + " " + cli::quoted(error.value) + ": " + error.problem;
+// "position \"95N,53W\": latitude beyond 90 degrees", every input named as fleet_words does.
+std::string line_problem(const situation::Error& error) {
+  std::string text = fleet_words(error.field);
+  if (!error.value.empty()) text += " " + cli::quoted(error.value);
+  return text + ": " + situation::worded(error.problem, fleet_words);
 }
 
 Json classic_answer(const Ship& ship, const FleetStorms& storms, std::string_view version) {
@@ -92,7 +104,7 @@ Json classic_answer(const Ship& ship, const FleetStorms& storms, std::string_vie
   request.at = ship.time;
   const auto formed = advisory_situation::situation_from_advisory(
       {storms.advisory_text, storms.storm_id, std::nullopt}, request);
-  if (!formed.ok()) return {{"error", without_program(error_line(formed.error()))}};
+  if (!formed.ok()) return {{"error", line_problem(formed.error())}};
   const situation::Situation& formed_situation = formed.value().situation;
   const analysis::Advice advice = analysis::advise(analysis::round_values(formed_situation.answers),
                                                    formed_situation.hemisphere);
@@ -129,13 +141,13 @@ std::string fleet_answer(std::size_t line_number, std::string_view line, const F
   const Ship& ship = std::get<Ship>(read);
   const situation::Result<situation::LatLon> at =
       situation::parse_position(situation::Field::kShip, ship.position);
-  if (!at.ok()) return error_answer(line_number, ship.id, field_problem("position", at.error()));
+  if (!at.ok()) return error_answer(line_number, ship.id, line_problem(at.error()));
   forecast::Time time = storms.fix_time;
   if (ship.time) {
     const situation::Result<situation::UtcTime> parsed =
         situation::parse_utc_time(situation::Field::kAt, *ship.time);
     if (!parsed.ok()) {
-      return error_answer(line_number, ship.id, field_problem("time", parsed.error()));
+      return error_answer(line_number, ship.id, line_problem(parsed.error()));
     }
     time = parsed.value();
   }

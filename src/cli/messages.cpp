@@ -40,6 +40,10 @@ std::string option_name(situation::Field field) {
       return "--margin";
     case Field::kStormId:
       return "--storm-id";
+    case Field::kLand:
+      return "--land";
+    case Field::kNoLand:
+      return "--no-land";
   }
   return "?";
 }

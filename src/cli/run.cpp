@@ -9,6 +9,7 @@
 #include "cli/messages.h"
 #include "cli/pictures.h"
 #include "files/write_file.h"
+#include "land_advice/find_shoreline.h"
 #include "server/serve.h"
 
 namespace hurricane::cli {
@@ -34,8 +35,13 @@ int run_command_line(int argc, const char* const* argv, std::istream& in, std::o
       options.on_round = round_pictures(command.svg_dir, command.night);
       return dialogue::run_advisor(in, out, errors, options);
     }
-    case CommandLine::Kind::kServe:
-      return server::serve(command.listen, out, errors);
+    case CommandLine::Kind::kServe: {
+      // The answers hold escapes against land as `advise` does; without the shoreline they
+      // could not.
+      auto shoreline = land_advice::load_shoreline("");
+      if (!shoreline.ok()) return report_error(shoreline.error(), "", errors);
+      return server::serve(command.listen, std::move(shoreline.value()), out, errors);
+    }
     case CommandLine::Kind::kAdvisory:
       return run_advisory_summary(command, HURRICANE_VERSION, out, errors);
     case CommandLine::Kind::kPrint:

@@ -33,6 +33,10 @@ const char* key_name(situation::Field field) {
       return "margin_nm";
     case Field::kStormId:
       return "storm_id";
+    case Field::kLand:
+      return "land";
+    case Field::kNoLand:
+      return "no_land";
   }
   return "?";
 }

@@ -11,14 +11,16 @@ const situation::LatLon* ship_position(const situation::Situation& situation) {
 
 }  // namespace
 
-std::optional<std::string> check_escapes(const land::Land& land,
-                                         const situation::Situation& situation,
-                                         analysis::Advice& advice) {
+std::optional<situation::Error> check_escapes(const land::Land& land,
+                                              const situation::Situation& situation,
+                                              analysis::Advice& advice) {
   const situation::LatLon* ship = ship_position(situation);
   if (!ship) return std::nullopt;
   if (land.on_land(ship->lat, ship->lon)) {
-    return "the ship's position " + situation::format_position(*ship) + " is on land (" +
-           std::string(land.source()) + "); check it, N for S and E for W";
+    return situation::Error{
+        situation::ErrorKind::kUnusable, situation::Field::kShip, situation::format_position(*ship),
+        "the ship's position " + situation::format_position(*ship) + " is on land (" +
+            std::string(land.source()) + "); check it, N for S and E for W"};
   }
   advice.courses.land = {analysis::LandCheck::kChecked, std::string(land.source()),
                          kEscapeHorizonH};

@@ -18,11 +18,11 @@ inline constexpr double kEscapeHorizonH = 72.0;
 // Holds `advice`'s escapes against `land` when `situation` gives the ship's position: each
 // escape's `land` is set when its rhumb line at the ship's speed meets land within
 // kEscapeHorizonH, and advice.courses.land says so. Without a position nothing is checked. Returns
-// the refusal, naming the position and the word land, when the ship's position is on land; the
-// advice is then not to be given.
-std::optional<std::string> check_escapes(const land::Land& land,
-                                         const situation::Situation& situation,
-                                         analysis::Advice& advice);
+// the refusal, an error of Field::kShip naming the position and the word land, when the ship's
+// position is on land; the advice is then not to be given.
+std::optional<situation::Error> check_escapes(const land::Land& land,
+                                              const situation::Situation& situation,
+                                              analysis::Advice& advice);
 
 // Records in `advice` that land was turned off, when there was a position to check.
 void land_turned_off(const situation::Situation& situation, analysis::Advice& advice);

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace hurricane::land_advice {
@@ -21,18 +23,29 @@ std::vector<std::filesystem::path> places() {
   return found;
 }
 
+// The shoreline of `path`; `given` is the file as the navigator named it (empty for one found).
+situation::Result<land::Land> loaded(const std::string& path, const std::string& given) {
+  auto land = land::Land::load(path);
+  if (auto* problem = std::get_if<std::string>(&land)) {
+    return situation::Error{situation::ErrorKind::kUnusable, situation::Field::kLand, given,
+                            std::move(*problem)};
+  }
+  return std::move(std::get<land::Land>(land));
+}
+
 }  // namespace
 
-std::variant<land::Land, std::string> load_shoreline(const std::string& file) {
-  if (!file.empty()) return land::Land::load(file);
+situation::Result<land::Land> load_shoreline(const std::string& file) {
+  if (!file.empty()) return loaded(file, file);
   std::string looked;
   for (const std::filesystem::path& place : places()) {
     std::error_code failed;
-    if (std::filesystem::is_regular_file(place, failed)) return land::Land::load(place.string());
+    if (std::filesystem::is_regular_file(place, failed)) return loaded(place.string(), "");
     looked += (looked.empty() ? "" : ", ") + place.string();
   }
-  return "no shoreline file found (looked for " + looked + "); give one with --land FILE or " +
-         "advise without land by --no-land";
+  return situation::Error{situation::ErrorKind::kMissing, situation::Field::kLand, "",
+                          "no shoreline file found (looked for " + looked +
+                              "); give one with {land} or advise without land by {no_land}"};
 }
 
 }  // namespace hurricane::land_advice

@@ -11,7 +11,6 @@
 #include <utility>
 #include <variant>
 
-#include "land_advice/find_shoreline.h"
 #include "server/http_server.h"
 #include "server/limits.h"
 #include "server/shoreline.h"
@@ -31,7 +30,8 @@ sigset_t stop_signals() {
 
 }  // namespace
 
-int serve(const ListenAddress& address, std::ostream& out, std::ostream& errors) {
+int serve(const ListenAddress& address, land::Land shoreline, std::ostream& out,
+          std::ostream& errors) {
   // Each worker thread would otherwise get a malloc arena of its own that keeps the peak of
   // its answers: memory that grows with the number of threads, not with the work.
   mallopt(M_ARENA_MAX, kMallocArenas);
@@ -41,13 +41,8 @@ int serve(const ListenAddress& address, std::ostream& out, std::ostream& errors)
   // Before any thread starts, so the workers inherit the mask.
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
-  // The answers hold escapes against land as `advise` does; without the shoreline they could not.
-  auto shoreline = land_advice::load_shoreline("");
-  if (const auto* problem = std::get_if<std::string>(&shoreline)) {
-    errors << "hurricane-escape: " << *problem << '\n';
-    return 1;
-  }
-  hold_shoreline(std::move(std::get<land::Land>(shoreline)));
+  // The answers hold escapes against land as `advise` does.
+  hold_shoreline(std::move(shoreline));
 
   httplib::Server server;
   configure(server);

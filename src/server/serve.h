@@ -3,14 +3,17 @@
 
 #include <ostream>
 
+#include "land/land.h"
 #include "server/listen_address.h"
 
 namespace hurricane::server {
 
-// serve: listens on `address` (port 0: a free port), writes the one line
+// serve: answers with escapes held against `shoreline`; listens on `address` (port 0: a free
+// port), writes the one line
 // "listening on http://ADDR:PORT/" to `out` and flushes it, and serves until the process gets
 // SIGINT or SIGTERM; then it stops accepting, finishes the requests under way and returns 0.
 // An address it cannot listen on is one line "hurricane-escape: ..." on `errors` and status 1.
-int serve(const ListenAddress& address, std::ostream& out, std::ostream& errors);
+int serve(const ListenAddress& address, land::Land shoreline, std::ostream& out,
+          std::ostream& errors);
 
 }  // namespace hurricane::server

@@ -5,9 +5,10 @@ namespace hurricane::situation {
 namespace {
 
 constexpr Field kFields[] = {
-    Field::kDistance,   Field::kBearing,  Field::kTrack,  Field::kSpeed,    Field::kKeep,
-    Field::kShipSpeed,  Field::kShip,     Field::kStorm,  Field::kStormFix, Field::kAt,
-    Field::kHemisphere, Field::kAdvisory, Field::kMargin, Field::kStormId};
+    Field::kDistance, Field::kBearing,   Field::kTrack,      Field::kSpeed,
+    Field::kKeep,     Field::kShipSpeed, Field::kShip,       Field::kStorm,
+    Field::kStormFix, Field::kAt,        Field::kHemisphere, Field::kAdvisory,
+    Field::kMargin,   Field::kStormId,   Field::kLand,       Field::kNoLand};
 
 }  // namespace
 
@@ -41,6 +42,10 @@ const char* field_id(Field field) {
       return "margin";
     case Field::kStormId:
       return "storm_id";
+    case Field::kLand:
+      return "land";
+    case Field::kNoLand:
+      return "no_land";
   }
   return "?";
 }

@@ -28,6 +28,8 @@ enum class Field {
   kAdvisory,  // an advisory's text, as the storm's whole description
   kMargin,    // added to the distance to keep formed from an advisory
   kStormId,   // which storm of an advisory holding several
+  kLand,      // the shoreline file the escapes are held against
+  kNoLand,    // the choice to leave land out
 };
 
 // field_id: the input's identity in texts: "distance", "ship_speed", "storm_fix", ...

@@ -100,6 +100,24 @@ TEST(Fleet, AnswersEveryLineInOrderWithErrorsNamingTheShip) {
   EXPECT_TRUE(answers[6]["forecast"].contains("speeds"));
 }
 
+TEST(Fleet, ErrorsNameTheLinesFieldsNotTheOptions) {
+  const std::string ships =
+      "{\"id\": \"eye\", \"position\": \"21.3N,53.7W\", \"speed\": 12}\n"
+      "{\"id\": \"late\", \"position\": \"26N,53W\", \"speed\": 12, \"time\": \"soon\"}\n";
+  const ProgramRun run = run_program({"fleet", "--advisory", kAdvisory, "--threads", "1"}, &ships);
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::istringstream lines(run.out);
+  std::vector<nlohmann::json> answers;
+  for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
+  ASSERT_EQ(answers.size(), 2u);
+  // The ship in the eye: the classic answer refuses it, by the line's own name for the input.
+  const std::string eye = answers[0]["classic"]["error"].get<std::string>();
+  EXPECT_TRUE(eye.starts_with("position: the ship is at the storm's centre")) << eye;
+  const std::string late = answers[1]["error"].get<std::string>();
+  EXPECT_TRUE(late.starts_with("time \"soon\": ")) << late;
+  for (const std::string& text : {eye, late}) EXPECT_EQ(text.find("--"), std::string::npos) << text;
+}
+
 TEST(Fleet, RefusesAnAdvisoryItCannotRead) {
   const std::string ships = "{\"id\": \"a\", \"position\": \"26N,53W\", \"speed\": 12}\n";
   const ProgramRun run =
