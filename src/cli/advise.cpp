@@ -53,7 +53,7 @@ std::string text_answer(const answer::Answer& a, std::string_view advisory_file)
 
 // The forecast chart of the answer's [F] advice, over the shoreline its escapes were held
 // against; a message when there is none to draw or it cannot be written.
-std::optional<std::string> write_chart(const answer::Answer& a, const CommandLine& command,
+std::optional<std::string> write_chart(const answer::Answer& a, const AdviseRequest& command,
                                        const land::Land* shoreline) {
   if (!a.forecast) return "--chart: advice [F] was left out";
   const auto drawn =
@@ -67,7 +67,7 @@ std::optional<std::string> write_chart(const answer::Answer& a, const CommandLin
   return "--chart: " + std::get<1>(drawn);
 }
 
-int write_answer(const answer::Answer& a, const CommandLine& command, std::string_view version,
+int write_answer(const answer::Answer& a, const AdviseRequest& command, std::string_view version,
                  std::string_view advisory_file, const land::Land* shoreline, std::ostream& out,
                  std::ostream& errors) {
   for (const std::string& warning : a.situation.warnings) {
@@ -115,7 +115,7 @@ int report_error(const situation::Error& error, std::string_view advisory_file,
   return status_of(error);
 }
 
-int run_advise(const CommandLine& command, std::string_view version, std::ostream& out,
+int run_advise(const AdviseRequest& command, std::string_view version, std::ostream& out,
                std::ostream& errors) {
   answer::Request request{command.request, std::nullopt, nullptr};
   // The shoreline, only when there is a ship's position to hold against it.

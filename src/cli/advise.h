@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "cli/command_line.h"
+#include "cli/advise_options.h"
 #include "situation/error.h"
 
 namespace hurricane::cli {
@@ -13,7 +13,7 @@ namespace hurricane::cli {
 // when given) and writes the answer to `out` in `command.format`, and its picture to
 // `command.svg` when given; warnings go to `errors`. Returns the exit status; on an error one
 // diagnostic line goes to `errors` and nothing to `out`.
-int run_advise(const CommandLine& command, std::string_view version, std::ostream& out,
+int run_advise(const AdviseRequest& command, std::string_view version, std::ostream& out,
                std::ostream& errors);
 
 // The exit status of an error of the situation: 1 for an unusable value, else 2.

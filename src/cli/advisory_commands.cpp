@@ -24,9 +24,9 @@ int write(const std::string& text, std::ostream& out, std::ostream& errors) {
 
 }  // namespace
 
-int run_advisory_summary(const CommandLine& command, std::string_view version, std::ostream& out,
+int run_advisory_summary(const SummaryRequest& command, std::string_view version, std::ostream& out,
                          std::ostream& errors) {
-  const InputFile file = read_input_file(*command.advisory, advisory::kMaxInputBytes);
+  const InputFile file = read_input_file(command.file, advisory::kMaxInputBytes);
   if (!file.error.empty()) {
     errors << file_error_line(file.name, 0, file.error) << '\n';
     return kUnusableValue;

@@ -1,53 +1,33 @@
-// Reading the command line: `advise` and its options into a situation request, or the help,
-// the version, or a usage error.
+// Reading the command line: which command, with its own typed request, or the help, the
+// version, or a usage error.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <variant>
 
-#include "advisory_forecast/forecast_options.h"
-#include "server/listen_address.h"
-#include "situation/situation.h"
+#include "cli/advise_options.h"
+#include "cli/command_error.h"
+#include "cli/fleet_options.h"
+#include "cli/hindcast_options.h"
+#include "cli/serve_options.h"
+#include "cli/summary_options.h"
 
 namespace hurricane::cli {
 
-enum class Format { kText, kJson };
-
-struct CommandLine {
-  enum class Kind {
-    kAdvise,    // `request` and `format` hold what to answer, with `advisory` when given
-    kDialogue,  // the classic dialogue, drawing every round into `svg_dir`
-    kAdvisory,  // `advisory FILE`: print what `advisory` reads, in `format`
-    kServe,     // serve the page and the API on `listen`
-    kPrint,     // help or version: `text` goes to standard output, status 0
-    kError,     // `text` is the one diagnostic line, `status` the exit status
-  };
-  Kind kind = Kind::kError;
-  situation::Request request;
-  Format format = Format::kText;
-  std::optional<std::string> advisory;          // --advisory FILE, or the FILE of `advisory`
-  std::vector<std::string> more_advisories;     // further --advisory files: judged in [F] only
-  advisory_forecast::ForecastOptions forecast;  // advice [F] with --advisory
-  std::string storm_id;                         // --storm-id
-  std::optional<double> margin;                 // --margin, nm
-  std::string land_file;         // advise: --land FILE, empty for the installed shoreline
-  bool no_land = false;          // advise: --no-land, escapes not held against land
-  std::string svg;               // advise: the picture's file, empty for none
-  std::string chart;             // advise --advisory: the forecast chart's file
-  std::string svg_dir;           // dialogue: the directory of the round pictures
-  bool night = false;            // pictures in red on black
-  server::ListenAddress listen;  // serve: where
-  std::string text;
-  int status = 0;
+// The classic dialogue, drawing every round into `svg_dir`.
+struct DialogueRequest {
+  std::string svg_dir;
+  bool night = false;  // pictures in red on black
 };
 
+using Command = std::variant<AdviseRequest, SummaryRequest, ServeRequest, HindcastRequest,
+                             FleetRequest, DialogueRequest, Printed, CommandError>;
+
 // parse_command_line: argv[1..argc) read as `advise [OPTIONS]`, `advisory FILE [OPTIONS]`,
-// `serve [--listen ADDR:PORT]`, `--svg-dir DIR [--night]` (the dialogue with pictures), `--help`
-// or `--version`.
-// Numbers are read here (an unreadable one is an unusable value, status 1); positions and
-// times are left to the situation.
-CommandLine parse_command_line(int argc, const char* const* argv, std::string_view version);
+// `serve [--listen ADDR:PORT]`, `hindcast [OPTIONS]`, `fleet [OPTIONS]`, `--svg-dir DIR [--night]`
+// (the dialogue with pictures), `--help` or `--version`. Each subcommand's options make its own
+// request.
+Command parse_command_line(int argc, const char* const* argv, std::string_view version);
 
 }  // namespace hurricane::cli

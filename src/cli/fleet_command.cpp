@@ -1,6 +1,5 @@
 #include "cli/fleet_command.h"
 
-#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <atomic>
 #include <string>
@@ -9,7 +8,6 @@
 
 #include "advisory/read_advisory.h"
 #include "advisory/utc_time.h"
-#include "advisory_forecast/forecast_options.h"
 #include "cli/exit_status.h"
 #include "cli/fleet_ship.h"
 #include "cli/input_file.h"
@@ -19,53 +17,20 @@
 namespace hurricane::cli {
 namespace {
 
-constexpr const char* kFooter =
-    "Each line of standard input is one ship: {\"id\": \"A\", \"position\": \"24.0N,88.0W\",\n"
-    "\"speed\": 14, \"course\": 300, \"time\": \"2024-10-08T12:00Z\"} (course and time optional;\n"
-    "time defaults to the first advisory's fix). The classic advice judges the first\n"
-    "--advisory's storm; advice [F] every one. Each answer is one JSON line, in input order;\n"
-    "a line that is not a ship answers with its error. Exit status: 0 answered (errors of\n"
-    "single ships included), 1 an advisory cannot be used, 2 wrong usage.";
-
 // Longest input line taken, bytes: a ship is a few dozen.
 constexpr std::size_t kMaxLineBytes = 4096;
 
 }  // namespace
 
-int run_fleet_command(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-                      std::ostream& errors) {
-  CLI::App app{"Advise every ship of a fleet at once", "hurricane-escape fleet"};
-  app.footer(kFooter);
-  std::vector<std::string> advisories;
+int run_fleet(const FleetRequest& request, std::istream& in, std::ostream& out,
+              std::ostream& errors) {
+  const std::vector<std::string>& advisories = request.advisories;
   FleetStorms storms;
-  unsigned threads = std::max(1u, std::thread::hardware_concurrency());
-  app.add_option("--advisory", advisories, "A storm advisory; repeat for several storms")
-      ->required()
-      ->type_name("FILE");
-  app.add_option("--storm-id", storms.storm_id,
-                 "The classic advice's storm, when the first file "
-                 "holds several")
-      ->type_name("ID");
-  app.add_option("--horizon", storms.horizon_h, "Horizon of advice [F], hours")
-      ->check(CLI::Range(advisory_forecast::kMinHorizonH, advisory_forecast::kMaxHorizonH))
-      ->default_val(advisory_forecast::kDefaultHorizonH);
-  app.add_option("--cone-scale", storms.cone_scale, "Multiplies the two-thirds cone of advice [F]")
-      ->check(CLI::Range(0.01, 10.0))
-      ->default_val(advisory_forecast::kDefaultConeScale);
-  app.add_option("--margin", storms.margin_nm, "Margin of advice [F], nm")
-      ->check(CLI::Range(0.0, 1000.0))
-      ->default_val(advisory_forecast::kDefaultMarginNm);
-  app.add_option("--threads", threads, "Threads (default: every core)")->check(CLI::Range(1, 256));
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp&) {
-    out << app.help();
-    return kSuccess;
-  } catch (const CLI::ParseError& failure) {
-    errors << program_line(std::string("fleet: ") + failure.what()) << '\n';
-    return kUsageError;
-  }
-
+  storms.storm_id = request.storm_id;
+  storms.horizon_h = request.horizon_h;
+  storms.cone_scale = request.cone_scale;
+  storms.margin_nm = request.margin_nm;
+  const unsigned threads = request.threads;
   for (std::size_t i = 0; i < advisories.size(); ++i) {
     const InputFile file = read_input_file(advisories[i], advisory::kMaxInputBytes);
     if (!file.error.empty()) {

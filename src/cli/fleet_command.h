@@ -4,12 +4,14 @@
 #include <istream>
 #include <ostream>
 
+#include "cli/fleet_options.h"
+
 namespace hurricane::cli {
 
-// Reads the arguments after "fleet" (argv[0] is "fleet") and newline-delimited JSON ships on
-// `in`; writes one JSON line per non-blank input line, in input order: the classic advice and
+// run_fleet: reads newline-delimited JSON ships on `in` and judges them against the storms of
+// `request`; writes one JSON line per non-blank input line, in input order: the classic advice and
 // advice [F], or the error naming the ship (or the line when it names none).
-int run_fleet_command(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-                      std::ostream& errors);
+int run_fleet(const FleetRequest& request, std::istream& in, std::ostream& out,
+              std::ostream& errors);
 
 }  // namespace hurricane::cli

@@ -2,13 +2,11 @@
 
 #include <unistd.h>
 
-#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
 #include <thread>
 
 #include "advisory/read_advisory.h"
-#include "advisory_forecast/forecast_options.h"
 #include "cli/exit_status.h"
 #include "cli/hindcast_output.h"
 #include "cli/input_file.h"
@@ -18,11 +16,6 @@
 
 namespace hurricane::cli {
 namespace {
-
-constexpr const char* kFooter =
-    "--advisories takes files, or a directory whose *.xml, *.txt and *.tcm files are the\n"
-    "advisories (RSS feeds or forecast/advisory texts); --best-track the ATCF b-deck whose\n"
-    "34-kt radii are the truth. Exit status: 0 scored, 1 an input cannot be used, 2 wrong usage.";
 
 bool is_advisory_name(const std::filesystem::path& path) {
   const std::string ext = path.extension().string();
@@ -66,60 +59,9 @@ class ProgressBar {
 
 }  // namespace
 
-int run_hindcast_command(int argc, const char* const* argv, std::ostream& out,
-                         std::ostream& errors) {
-  CLI::App app{"Score the advice against what a storm really did", "hurricane-escape hindcast"};
-  app.footer(kFooter);
-  std::vector<std::string> advisories;
-  std::string best_track, storm_id, format = "text", csv;
-  hindcast::HindcastOptions options;
-  unsigned threads = std::max(1u, std::thread::hardware_concurrency());
-  app.add_option("--advisories", advisories, "The storm's advisories: files or a directory")
-      ->required()
-      ->type_name("DIR|FILES");
-  app.add_option("--best-track", best_track, "The storm's ATCF best track (b-deck)")
-      ->required()
-      ->type_name("FILE");
-  app.add_option("--storm-id", storm_id, "The storm, when a file holds several")->type_name("ID");
-  app.add_option("--rings", options.rings_nm, "Ship distances from each advisory's centre, nm")
-      ->delimiter(',')
-      ->type_name("NM,...")
-      ->check(CLI::Range(1.0, 3000.0))
-      ->default_str("200,300,450");
-  app.add_option("--bearings", options.bearings, "Ships per ring")
-      ->check(CLI::Range(1, 360))
-      ->default_val(12);
-  app.add_option("--ship-speed", options.ship_speed_kn, "Ship speed, knots")
-      ->check(CLI::Range(1.0, 60.0))
-      ->default_val(12.0);
-  app.add_option("--hours", options.hours, "How long each ship is followed, hours")
-      ->check(CLI::Range(12.0, 120.0))
-      ->default_val(72.0);
-  app.add_option("--horizon", options.forecast.horizon_h, "Horizon of the forecast advice, hours")
-      ->check(CLI::Range(advisory_forecast::kMinHorizonH, advisory_forecast::kMaxHorizonH))
-      ->default_val(advisory_forecast::kDefaultHorizonH);
-  app.add_option("--cone-scale", options.forecast.cone_scale,
-                 "Multiplies the two-thirds cone of the forecast advice")
-      ->check(CLI::Range(0.01, 10.0))
-      ->default_val(advisory_forecast::kDefaultConeScale);
-  app.add_option("--margin", options.forecast.margin_nm, "Margin of the forecast advice, nm")
-      ->check(CLI::Range(0.0, 1000.0))
-      ->default_val(advisory_forecast::kDefaultMarginNm);
-  app.add_option("--threads", threads, "Threads (default: every core)")->check(CLI::Range(1, 256));
-  app.add_option("--format", format, "Output: text (the default) or json")
-      ->check(CLI::IsMember({"text", "json"}));
-  app.add_option("--csv", csv, "Also write every encounter here")->type_name("FILE");
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp&) {
-    out << app.help();
-    return kSuccess;
-  } catch (const CLI::ParseError& failure) {
-    errors << program_line(std::string("hindcast: ") + failure.what()) << '\n';
-    return kUsageError;
-  }
-
-  const InputFile truth_file = read_input_file(best_track, advisory::kMaxInputBytes);
+int run_hindcast(const HindcastRequest& request, std::ostream& out, std::ostream& errors) {
+  hindcast::HindcastOptions options = request.options;
+  const InputFile truth_file = read_input_file(request.best_track, advisory::kMaxInputBytes);
   if (!truth_file.error.empty()) {
     errors << file_error_line(truth_file.name, 0, truth_file.error) << '\n';
     return kUnusableValue;
@@ -130,7 +72,7 @@ int run_hindcast_command(int argc, const char* const* argv, std::ostream& out,
     return kUnusableValue;
   }
   std::vector<hindcast::AdvisoryText> texts;
-  for (const std::string& path : advisory_paths(advisories)) {
+  for (const std::string& path : advisory_paths(request.advisories)) {
     InputFile file = read_input_file(path, advisory::kMaxInputBytes);
     if (!file.error.empty()) {
       errors << file_error_line(file.name, 0, file.error) << '\n';
@@ -142,14 +84,13 @@ int run_hindcast_command(int argc, const char* const* argv, std::ostream& out,
     errors << program_line("hindcast: --advisories names no advisory") << '\n';
     return kUnusableValue;
   }
-  auto series = hindcast::read_series(texts, storm_id);
+  auto series = hindcast::read_series(texts, request.storm_id);
   if (const auto* failed = std::get_if<std::string>(&series)) {
     errors << program_line(*failed) << '\n';
     return kUnusableValue;
   }
   const auto& issued = std::get<std::vector<hindcast::IssuedAdvisory>>(series);
 
-  options.threads = threads;
   ProgressBar bar(errors);
   if (isatty(STDERR_FILENO) == 1) options.progress = std::ref(bar);
   const hindcast::HindcastResult result =
@@ -160,13 +101,13 @@ int run_hindcast_command(int argc, const char* const* argv, std::ostream& out,
   setting.storm_name = issued.front().storm.name;
   setting.advisories = issued.size();
   setting.options = options;
-  if (!csv.empty()) {
-    if (const auto failed = files::write_file(csv, hindcast_csv(issued, result))) {
+  if (!request.csv.empty()) {
+    if (const auto failed = files::write_file(request.csv, hindcast_csv(issued, result))) {
       errors << program_line(*failed) << '\n';
       return kUnusableValue;
     }
   }
-  if (format == "json") {
+  if (request.format == Format::kJson) {
     out << hindcast_json(setting, issued, result).dump(2) << '\n';
   } else {
     out << hindcast_text(setting, issued, result);

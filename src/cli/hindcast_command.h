@@ -3,11 +3,12 @@
 
 #include <ostream>
 
+#include "cli/hindcast_options.h"
+
 namespace hurricane::cli {
 
-// Reads the arguments after "hindcast" (argv[0] is "hindcast"), runs the hindcast and writes
-// the score table (or JSON, and the CSV of every encounter when asked). Exit status as advise.
-int run_hindcast_command(int argc, const char* const* argv, std::ostream& out,
-                         std::ostream& errors);
+// run_hindcast: runs the hindcast of `request` and writes the score table (or JSON, and the
+// CSV of every encounter when asked). Exit status as advise.
+int run_hindcast(const HindcastRequest& request, std::ostream& out, std::ostream& errors);
 
 }  // namespace hurricane::cli

@@ -13,50 +13,62 @@
 #include "server/serve.h"
 
 namespace hurricane::cli {
+namespace {
+
+// One overload per command.
+struct Runner {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& errors;
+  const dialogue::SessionOptions& dialogue;
+
+  int operator()(const AdviseRequest& request) const {
+    return run_advise(request, HURRICANE_VERSION, out, errors);
+  }
+  int operator()(const SummaryRequest& request) const {
+    return run_advisory_summary(request, HURRICANE_VERSION, out, errors);
+  }
+  int operator()(const ServeRequest& request) const {
+    // The answers hold escapes against land as `advise` does; without the shoreline they
+    // could not.
+    auto shoreline = land_advice::load_shoreline("");
+    if (!shoreline.ok()) return report_error(shoreline.error(), "", errors);
+    return server::serve(request.listen, std::move(shoreline.value()), out, errors);
+  }
+  int operator()(const HindcastRequest& request) const {
+    return run_hindcast(request, out, errors);
+  }
+  int operator()(const FleetRequest& request) const { return run_fleet(request, in, out, errors); }
+  int operator()(const DialogueRequest& request) const {
+    if (const auto failed = files::prepare_directory(request.svg_dir)) {
+      errors << program_line(*failed) << '\n';
+      return kUnusableValue;
+    }
+    dialogue::SessionOptions options = dialogue;
+    options.on_round = round_pictures(request.svg_dir, request.night);
+    return dialogue::run_advisor(in, out, errors, options);
+  }
+  int operator()(const Printed& printed) const {
+    out << printed.text;
+    out.flush();
+    if (!out) {
+      errors << program_line("cannot write to standard output") << '\n';
+      return kUnusableValue;
+    }
+    return kSuccess;
+  }
+  int operator()(const CommandError& error) const {
+    errors << error.line << '\n';
+    return error.status;
+  }
+};
+
+}  // namespace
 
 int run_command_line(int argc, const char* const* argv, std::istream& in, std::ostream& out,
                      std::ostream& errors, const dialogue::SessionOptions& dialogue) {
-  if (argc > 1 && std::string_view(argv[1]) == "hindcast") {
-    return run_hindcast_command(argc - 1, argv + 1, out, errors);
-  }
-  if (argc > 1 && std::string_view(argv[1]) == "fleet") {
-    return run_fleet_command(argc - 1, argv + 1, in, out, errors);
-  }
-  const CommandLine command = parse_command_line(argc, argv, HURRICANE_VERSION);
-  switch (command.kind) {
-    case CommandLine::Kind::kAdvise:
-      return run_advise(command, HURRICANE_VERSION, out, errors);
-    case CommandLine::Kind::kDialogue: {
-      if (const auto failed = files::prepare_directory(command.svg_dir)) {
-        errors << program_line(*failed) << '\n';
-        return kUnusableValue;
-      }
-      dialogue::SessionOptions options = dialogue;
-      options.on_round = round_pictures(command.svg_dir, command.night);
-      return dialogue::run_advisor(in, out, errors, options);
-    }
-    case CommandLine::Kind::kServe: {
-      // The answers hold escapes against land as `advise` does; without the shoreline they
-      // could not.
-      auto shoreline = land_advice::load_shoreline("");
-      if (!shoreline.ok()) return report_error(shoreline.error(), "", errors);
-      return server::serve(command.listen, std::move(shoreline.value()), out, errors);
-    }
-    case CommandLine::Kind::kAdvisory:
-      return run_advisory_summary(command, HURRICANE_VERSION, out, errors);
-    case CommandLine::Kind::kPrint:
-      out << command.text;
-      out.flush();
-      if (!out) {
-        errors << program_line("cannot write to standard output") << '\n';
-        return kUnusableValue;
-      }
-      return kSuccess;
-    case CommandLine::Kind::kError:
-      errors << command.text << '\n';
-      return command.status;
-  }
-  return kUsageError;
+  return std::visit(Runner{in, out, errors, dialogue},
+                    parse_command_line(argc, argv, HURRICANE_VERSION));
 }
 
 }  // namespace hurricane::cli

@@ -52,8 +52,8 @@ TEST(CommandLine, EveryErrorHasItsStatusAndOneLine) {
       // Usage errors: 2.
       {{"advize"},
        2,
-       "unknown command \"advize\": expected advise, advisory, serve, --svg-dir, --help or "
-       "--version"},
+       "unknown command \"advize\": expected advise, advisory, serve, hindcast, fleet, --svg-dir, "
+       "--help or --version"},
       {six_and({"--colour"}), 2, "The following argument was not expected: --colour"},
       {advise_with({"--distance"}), 2, "--distance: 1 required NM missing"},
       {six_and({"--storm", "20N,60W"}), 2,
@@ -75,6 +75,22 @@ TEST(CommandLine, EveryErrorHasItsStatusAndOneLine) {
       {advise_with({"--ship", "20N,60W", "--storm", "21N,61W", "--track", "91", "--speed", "11",
                     "--keep", "150", "--ship-speed", "7", "--at", "2023-09-12T18:00Z"}),
        2, "--at: moving the storm needs its time: give two --storm-fix"},
+      // Each command's own options: a usage error of hindcast or fleet says which command.
+      {{"hindcast", "--advisories", "a", "--best-track", "b", "--bearings", "0"},
+       2,
+       "hindcast: --bearings: Value 0 not in range 1 to 360"},
+      {{"fleet", "--threads", "2"}, 2, "fleet: --advisory is required"},
+      {{"fleet", "--advisory", "a", "--chart", "c.svg"},
+       2,
+       "fleet: The following arguments were not expected: c.svg --chart"},
+      {{"--svg-dir", "d", "fleet", "--advisory", "a"},
+       2,
+       "--svg-dir and --night before a command are for the dialogue; advise takes --svg FILE "
+       "and --night after it"},
+      {six_and({"--advisory", "a.txt", "--no-land", "--land", "s.bin"}), 2,
+       "--land and --no-land exclude each other"},
+      {six_and({"--horizon", "48"}), 2, "--horizon needs --advisory"},
+      {six_and({"--chart", "c.svg"}), 2, "--chart needs --advisory"},
       // Unusable values: 1.
       {advise_with({"--ship", "95N,60W", "--storm", "21N,61W"}), 1,
        "--ship \"95N,60W\": latitude beyond 90 degrees"},

@@ -1,0 +1,49 @@
+#include "cli/fleet_options.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "advisory_forecast/forecast_options.h"
+
+namespace hurricane::cli {
+namespace {
+
+constexpr const char* kFooter =
+    "Each line of standard input is one ship: {\"id\": \"A\", \"position\": \"24.0N,88.0W\",\n"
+    "\"speed\": 14, \"course\": 300, \"time\": \"2024-10-08T12:00Z\"} (course and time optional;\n"
+    "time defaults to the first advisory's fix). The classic advice judges the first\n"
+    "--advisory's storm; advice [F] every one. Each answer is one JSON line, in input order;\n"
+    "a line that is not a ship answers with its error. Exit status: 0 answered (errors of\n"
+    "single ships included), 1 an advisory cannot be used, 2 wrong usage.";
+
+}  // namespace
+
+FleetOptions::FleetOptions(CLI::App& app)
+    : command_(app.add_subcommand("fleet", "Advise every ship of a fleet at once")) {
+  CLI::App& fleet = *command_;
+  fleet.footer(kFooter);
+  request_.threads = std::max(1u, std::thread::hardware_concurrency());
+  fleet
+      .add_option("--advisory", request_.advisories, "A storm advisory; repeat for several storms")
+      ->required()
+      ->type_name("FILE");
+  fleet
+      .add_option("--storm-id", request_.storm_id,
+                  "The classic advice's storm, when the first file holds several")
+      ->type_name("ID");
+  fleet.add_option("--horizon", request_.horizon_h, "Horizon of advice [F], hours")
+      ->check(CLI::Range(advisory_forecast::kMinHorizonH, advisory_forecast::kMaxHorizonH))
+      ->default_val(advisory_forecast::kDefaultHorizonH);
+  fleet
+      .add_option("--cone-scale", request_.cone_scale,
+                  "Multiplies the two-thirds cone of advice [F]")
+      ->check(CLI::Range(0.01, 10.0))
+      ->default_val(advisory_forecast::kDefaultConeScale);
+  fleet.add_option("--margin", request_.margin_nm, "Margin of advice [F], nm")
+      ->check(CLI::Range(0.0, 1000.0))
+      ->default_val(advisory_forecast::kDefaultMarginNm);
+  fleet.add_option("--threads", request_.threads, "Threads (default: every core)")
+      ->check(CLI::Range(1, 256));
+}
+
+}  // namespace hurricane::cli

@@ -1,0 +1,75 @@
+#include "cli/hindcast_options.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "advisory_forecast/forecast_options.h"
+
+namespace hurricane::cli {
+namespace {
+
+constexpr const char* kFooter =
+    "--advisories takes files, or a directory whose *.xml, *.txt and *.tcm files are the\n"
+    "advisories (RSS feeds or forecast/advisory texts); --best-track the ATCF b-deck whose\n"
+    "34-kt radii are the truth. Exit status: 0 scored, 1 an input cannot be used, 2 wrong usage.";
+
+}  // namespace
+
+HindcastOptions::HindcastOptions(CLI::App& app)
+    : command_(app.add_subcommand("hindcast", "Score the advice against what a storm really did")),
+      threads_(std::max(1u, std::thread::hardware_concurrency())) {
+  CLI::App& hindcast = *command_;
+  hindcast.footer(kFooter);
+  hindcast::HindcastOptions& options = request_.options;
+  hindcast
+      .add_option("--advisories", request_.advisories,
+                  "The storm's advisories: files or a directory")
+      ->required()
+      ->type_name("DIR|FILES");
+  hindcast.add_option("--best-track", request_.best_track, "The storm's ATCF best track (b-deck)")
+      ->required()
+      ->type_name("FILE");
+  hindcast.add_option("--storm-id", request_.storm_id, "The storm, when a file holds several")
+      ->type_name("ID");
+  hindcast
+      .add_option("--rings", options.rings_nm, "Ship distances from each advisory's centre, nm")
+      ->delimiter(',')
+      ->type_name("NM,...")
+      ->check(CLI::Range(1.0, 3000.0))
+      ->default_str("200,300,450");
+  hindcast.add_option("--bearings", options.bearings, "Ships per ring")
+      ->check(CLI::Range(1, 360))
+      ->default_val(12);
+  hindcast.add_option("--ship-speed", options.ship_speed_kn, "Ship speed, knots")
+      ->check(CLI::Range(1.0, 60.0))
+      ->default_val(12.0);
+  hindcast.add_option("--hours", options.hours, "How long each ship is followed, hours")
+      ->check(CLI::Range(12.0, 120.0))
+      ->default_val(72.0);
+  hindcast
+      .add_option("--horizon", options.forecast.horizon_h, "Horizon of the forecast advice, hours")
+      ->check(CLI::Range(advisory_forecast::kMinHorizonH, advisory_forecast::kMaxHorizonH))
+      ->default_val(advisory_forecast::kDefaultHorizonH);
+  hindcast
+      .add_option("--cone-scale", options.forecast.cone_scale,
+                  "Multiplies the two-thirds cone of the forecast advice")
+      ->check(CLI::Range(0.01, 10.0))
+      ->default_val(advisory_forecast::kDefaultConeScale);
+  hindcast.add_option("--margin", options.forecast.margin_nm, "Margin of the forecast advice, nm")
+      ->check(CLI::Range(0.0, 1000.0))
+      ->default_val(advisory_forecast::kDefaultMarginNm);
+  hindcast.add_option("--threads", threads_, "Threads (default: every core)")
+      ->check(CLI::Range(1, 256));
+  hindcast.add_option("--format", format_, "Output: text (the default) or json")
+      ->check(CLI::IsMember({"text", "json"}));
+  hindcast.add_option("--csv", request_.csv, "Also write every encounter here")->type_name("FILE");
+}
+
+HindcastRequest HindcastOptions::request() const {
+  HindcastRequest request = request_;
+  request.options.threads = threads_;
+  request.format = format_ == "json" ? Format::kJson : Format::kText;
+  return request;
+}
+
+}  // namespace hurricane::cli

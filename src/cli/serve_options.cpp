@@ -1,0 +1,37 @@
+#include "cli/serve_options.h"
+
+#include "cli/exit_status.h"
+#include "cli/messages.h"
+#include "server/limits.h"
+
+namespace hurricane::cli {
+namespace {
+
+constexpr const char* kFooter =
+    "Serves the page at / and the JSON API at /api/advice and /api/health until SIGINT or\n"
+    "SIGTERM. The default address is this machine only; --listen 0.0.0.0:8080 serves every\n"
+    "network the machine is on. Port 0 picks a free port; the first line printed names it.\n"
+    "Exit status: 0 stopped by a signal, 1 cannot listen there, 2 wrong usage.";
+
+}  // namespace
+
+ServeOptions::ServeOptions(CLI::App& app)
+    : command_(
+          app.add_subcommand("serve", "Serve the advisor as a web page and a JSON API over HTTP")),
+      listen_(server::kDefaultListen) {
+  command_->footer(kFooter);
+  command_->add_option("--listen", listen_, "Address and port to listen on")
+      ->type_name("ADDR:PORT")
+      ->default_str(server::kDefaultListen)
+      ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+}
+
+std::variant<ServeRequest, CommandError> ServeOptions::request() const {
+  const auto address = server::parse_listen_address(listen_);
+  if (const auto* problem = std::get_if<std::string>(&address)) {
+    return CommandError{kUsageError, program_line(*problem)};
+  }
+  return ServeRequest{std::get<server::ListenAddress>(address)};
+}
+
+}  // namespace hurricane::cli

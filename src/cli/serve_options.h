@@ -1,0 +1,34 @@
+// The options of `serve`, and the typed request they make.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+#include <variant>
+
+#include "cli/command_error.h"
+#include "server/listen_address.h"
+
+namespace hurricane::cli {
+
+// `serve`: where to listen.
+struct ServeRequest {
+  server::ListenAddress listen;
+};
+
+// The `serve` subcommand: declares its options on construction; request() reads them once
+// the command line is parsed.
+class ServeOptions {
+ public:
+  explicit ServeOptions(CLI::App& app);
+  ServeOptions(const ServeOptions&) = delete;
+  ServeOptions& operator=(const ServeOptions&) = delete;
+
+  bool parsed() const { return command_->parsed(); }
+  std::variant<ServeRequest, CommandError> request() const;
+
+ private:
+  CLI::App* command_;
+  std::string listen_;
+};
+
+}  // namespace hurricane::cli
