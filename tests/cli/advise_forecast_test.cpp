@@ -181,6 +181,30 @@ TEST(AdviseForecast, BestTrackSaysThereIsNoForecast) {
             std::string::npos);
 }
 
+// An a-deck's official forecast (hand-made lines) is judged as an advisory's: the analysis and
+// five OFCL points, the track ending at the 96-h outlook point.
+TEST(AdviseForecast, ADeckOfficialForecastIsJudged) {
+  const std::vector<std::string> arguments =
+      advise_on("aal982023-ofcl.dat", {"--no-land"}, "27N,62W");
+  const json forecast = forecast_of(arguments);
+  ASSERT_EQ(forecast["storms"].size(), 1u);
+  EXPECT_EQ(forecast["storms"][0]["storm_id"], "AL982023");
+  EXPECT_TRUE(forecast["storms"][0]["advisory"].is_null());
+  EXPECT_EQ(forecast["storms"][0]["points"], 6);
+  EXPECT_EQ(forecast["storms"][0]["ends_at"], "2023-09-16T18:00:00Z");
+  EXPECT_TRUE(forecast["recommended"].is_object());
+  std::vector<std::string> as_json = arguments;
+  as_json.insert(as_json.end(), {"--format", "json"});
+  const json advisory = json::parse(run_program(as_json).out)["advisory"];
+  EXPECT_EQ(advisory["analysis_technique"], "OFCL");
+  EXPECT_EQ(advisory["forecast"].size(), 5u);
+  const ProgramRun text = run_program(arguments);
+  EXPECT_NE(text.out.find("   advisory     no number (ATCF records have none); analysis from OFCL "
+                          "at hour 0, forecast from OFCL\n"),
+            std::string::npos)
+      << text.out;
+}
+
 TEST(AdviseForecast, ErrorModelMarginAndHorizonAsGiven) {
   const json forecast = forecast_of(
       advise_on("tcm-al132023-30.txt", {"--error", "1-2-3", "--margin", "20", "--horizon", "36"}));
