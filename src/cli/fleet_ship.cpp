@@ -115,6 +115,10 @@ Json forecast_answer(const Ship& ship, situation::LatLon at, forecast::Time time
   request.horizon_h = storms.horizon_h;
   request.error =
       hindcast::forecast_error(storms.tracks.front(), storms.cone_scale, storms.margin_nm);
+  // Each storm with its own basin's and season's cone, as advise judges several storms.
+  for (const forecast::StormTrack& track : storms.tracks) {
+    request.storm_tables.push_back(forecast::cone_table(track.basin, track.season));
+  }
   return json::forecast_json(forecast::advise_forecast(storms.tracks, request, ship.course_deg));
 }
 
