@@ -75,7 +75,7 @@ try {
   page.on('pageerror', (error) => problems.push(String(error)));
 
   const reportText = () => page.$eval('#report', (element) => element.textContent.replace(/\n$/, ''));
-  const waitForStatus = (kind) => page.waitForSelector(`#status.${kind}`, { timeout: 5000 });
+  const waitForStatus = (kind) => page.waitForSelector(`#status.${kind}`, { timeout: 20000 });
 
   // Opened bare: the classic defaults and their advice at once.
   await page.goto(url, { waitUntil: 'networkidle0' });
@@ -171,10 +171,12 @@ try {
     input.value = text;
     input.dispatchEvent(new Event('input', { bubbles: true }));
   }, value);
+  // An advisory's answer (the forecast swept against land, its chart) can take seconds on a
+  // machine shared with other work.
   const settled = async (kind = 'current') => {
     await page.waitForFunction(() => !document.querySelector('#answer').hasAttribute('aria-busy'),
-      { timeout: 5000 });
-    await waitForStatus(kind);
+      { timeout: 20000 });
+    await page.waitForSelector(`#status.${kind}`, { timeout: 20000 });
   };
 
   // From the six values to positions: two fixes alone give the motion; the six-value track
