@@ -95,8 +95,11 @@ Json classic_answer(const Ship& ship, const FleetStorms& storms, std::string_vie
   if (const auto* failure = std::get_if<advisory_situation::Failure>(&formed)) {
     return {{"error", without_program(error_line(failure->error))}};
   }
-  const situation::Situation& formed_situation =
-      std::get<advisory_situation::AdvisedSituation>(formed).situation;
+  const auto& advised = std::get<advisory_situation::AdvisedSituation>(formed);
+  // A storm without 34-kt winds: the classic advice needs a keep the fleet file does not give.
+  if (advised.classic_needs)
+    return {{"error", without_program(error_line(*advised.classic_needs))}};
+  const situation::Situation& formed_situation = advised.situation;
   const analysis::Advice advice = analysis::advise(analysis::round_values(formed_situation.answers),
                                                    formed_situation.hemisphere);
   return json::advice_json(formed_situation, advice, version);
@@ -112,6 +115,10 @@ Json forecast_answer(const Ship& ship, situation::LatLon at, forecast::Time time
   request.horizon_h = storms.horizon_h;
   request.error =
       hindcast::forecast_error(storms.tracks.front(), storms.cone_scale, storms.margin_nm);
+  // Each storm with its own basin's and season's cone, as advise judges several storms.
+  for (const forecast::StormTrack& track : storms.tracks) {
+    request.storm_tables.push_back(forecast::cone_table(track.basin, track.season));
+  }
   return json::forecast_json(forecast::advise_forecast(storms.tracks, request, ship.course_deg));
 }
 

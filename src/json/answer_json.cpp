@@ -7,7 +7,13 @@
 namespace hurricane::json {
 
 nlohmann::ordered_json answer_json(const answer::Answer& answer, std::string_view version) {
-  nlohmann::ordered_json object = advice_json(answer.situation, answer.advice, version);
+  nlohmann::ordered_json object = answer.advice
+                                      ? advice_json(answer.situation, *answer.advice, version)
+                                      : advice_json_without_classic(answer.situation, version);
+  if (answer.classic_needs) {
+    object["classic_needs"] = {{"input", situation::field_name(answer.classic_needs->field)},
+                               {"message", answer.classic_needs->problem}};
+  }
   if (answer.advisory) {
     object["advisory"] = advisory_json(answer.advisory->storm, answer.advisory->keep_source);
   }
