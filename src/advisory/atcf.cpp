@@ -1,6 +1,7 @@
 #include "advisory/atcf.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -137,11 +138,13 @@ std::optional<std::string> read_record(std::string_view line, Record& record) {
   record.at = epoch_seconds(record.time);
 
   record.technique = std::string(f[kTechnique]);
-  const std::optional<int> tau = digits_value(f[kTau], 3);
+  // CARQ rows of an a-deck give the hours before the analysis as negative forecast hours.
+  const bool before = f[kTau].starts_with('-');
+  const std::optional<int> tau = digits_value(f[kTau].substr(before ? 1 : 0), 3);
   if (record.technique.empty() || !tau) {
     return "expected the technique (such as BEST) and the forecast hour in fields 5 and 6";
   }
-  record.tau = *tau;
+  record.tau = before ? -*tau : *tau;
   const std::optional<double> lat = tenths_degrees(f[kLatitude], 900, 'N', 'S');
   const std::optional<double> lon = tenths_degrees(f[kLongitude], 1800, 'E', 'W');
   if (!lat || !lon) {
@@ -211,6 +214,91 @@ Times times_of(const std::vector<const Record*>& records, std::string_view techn
   return times;
 }
 
+// The tau-0 times of `technique` for a forecast issued at `issued`: `issued` itself when it has
+// records then, and the latest before it.
+Times times_at(const std::vector<const Record*>& records, std::string_view technique,
+               std::int64_t issued) {
+  Times times;
+  for (const Record* r : records) {
+    if (r->technique != technique || r->tau != 0) continue;
+    if (r->at == issued) {
+      times.latest = issued;
+    } else if (r->at < issued && (!times.before || r->at > *times.before)) {
+      times.before = r->at;
+    }
+  }
+  if (!times.latest) times.before.reset();
+  return times;
+}
+
+// The latest time the official forecast (OFCL) was issued for, with points beyond hour 0.
+std::optional<std::int64_t> latest_forecast(const std::vector<const Record*>& records) {
+  std::optional<std::int64_t> latest;
+  for (const Record* r : records) {
+    if (r->technique == "OFCL" && r->tau > 0 && (!latest || r->at > *latest)) latest = r->at;
+  }
+  return latest;
+}
+
+UtcTime hours_after(const UtcTime& time, int hours) {
+  using namespace std::chrono;
+  const sys_days day = year{time.year} / time.month / time.day;
+  const sys_seconds at = day + std::chrono::hours{time.hour + hours} + minutes{time.minute};
+  const sys_days then = floor<days>(at);
+  const year_month_day date{then};
+  const hh_mm_ss clock{at - then};
+  return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+          static_cast<int>(static_cast<unsigned>(date.day())),
+          static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count())};
+}
+
+// The stage an ATCF storm type names, as a forecast/advisory writes it after a position; empty
+// for the tropical and subtropical types.
+std::string stage_of(std::string_view type) {
+  if (type == "EX") return "EXTRATROPICAL";
+  if (type == "PT") return "POST-TROPICAL";
+  if (type == "LO" || type == "DB" || type == "WV") return "REMNANT LOW";
+  if (type == "IN") return "INLAND";
+  return "";
+}
+
+std::optional<QuadrantRadii>* radii_slot(WindRadii& radii, int threshold) {
+  return threshold == 34   ? &radii.kt34
+         : threshold == 50 ? &radii.kt50
+         : threshold == 64 ? &radii.kt64
+                           : nullptr;
+}
+
+// The official forecast's points issued at `issued`, one per forecast hour beyond 0 (a row per
+// wind threshold), in time order; points past 72 h are the outlook's. Rows of one hour that
+// give another centre or wind are the error.
+std::optional<ReadError> add_forecast(const std::vector<const Record*>& records,
+                                      std::int64_t issued, const std::string& id, Storm& storm) {
+  std::map<int, std::pair<const Record*, ForecastPoint>> points;
+  for (const Record* r : records) {
+    if (r->technique != "OFCL" || r->tau <= 0 || r->at != issued) continue;
+    auto [entry, added] = points.try_emplace(r->tau);
+    auto& [first, point] = entry->second;
+    if (added) {
+      first = r;
+      point.time = hours_after(r->time, r->tau);
+      point.outlook = r->tau > 72;
+      point.centre = r->centre;
+      point.max_wind_kt = r->max_wind_kt;
+      if (r->gusts_kt.value_or(0) > 0) point.gusts_kt = r->gusts_kt;
+      point.stage = stage_of(r->type);
+    } else if (!(r->centre == first->centre) || r->max_wind_kt != first->max_wind_kt) {
+      return ReadError{r->line, "this OFCL record gives another centre or wind for " + id +
+                                    " at forecast hour " + std::to_string(r->tau) +
+                                    " than the one on line " + std::to_string(first->line)};
+    }
+    std::optional<QuadrantRadii>* slot = radii_slot(point.radii, r->threshold);
+    if (slot != nullptr && !slot->has_value()) *slot = r->radii;
+  }
+  for (auto& [tau, entry] : points) storm.forecast.push_back(std::move(entry.second));
+  return std::nullopt;
+}
+
 std::string kind_of(std::string_view type) {
   static const std::map<std::string_view, std::string_view> kKinds = {
       {"DB", "DISTURBANCE"},
@@ -248,16 +336,14 @@ Result storm_at(const std::vector<const Record*>& records, std::string_view tech
                                       to_iso8601(r->time) + " than the one on line " +
                                       std::to_string(first->line)};
       }
-      std::optional<QuadrantRadii>* slot = r->threshold == 34   ? &storm.radii.kt34
-                                           : r->threshold == 50 ? &storm.radii.kt50
-                                           : r->threshold == 64 ? &storm.radii.kt64
-                                                                : nullptr;
+      std::optional<QuadrantRadii>* slot = radii_slot(storm.radii, r->threshold);
       if (slot != nullptr && !slot->has_value()) *slot = r->radii;
     } else if (times.before && r->at == *times.before && !storm.previous) {
       storm.previous = Fix{r->centre, r->time};
     }
   }
   storm.fix = {first->centre, first->time};
+  storm.analysis_technique = std::string(technique);
   storm.kind = kind_of(first->type);
   storm.name = first->name;
   storm.max_wind_kt = first->max_wind_kt;
@@ -305,6 +391,19 @@ Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) 
   std::vector<const Record*> chosen;
   for (std::size_t i = 0; i < records.size(); ++i) {
     if (ids[i] == choice.id) chosen.push_back(&records[i]);
+  }
+  // With an official forecast, the analysis is of its time: OFCL's own hour 0, else CARQ's,
+  // else the best track's.
+  if (const std::optional<std::int64_t> issued = latest_forecast(chosen)) {
+    for (const std::string_view technique : {"OFCL", "CARQ", "BEST"}) {
+      const Times times = times_at(chosen, technique, *issued);
+      if (!times.latest) continue;
+      Result read = storm_at(chosen, technique, times, choice.id);
+      if (auto* storm = std::get_if<Storm>(&read)) {
+        if (auto error = add_forecast(chosen, *issued, choice.id, *storm)) return *error;
+      }
+      return read;
+    }
   }
   for (const std::string_view technique : {"BEST", "CARQ", "OFCL"}) {
     const Times times = times_of(chosen, technique);

@@ -13,10 +13,14 @@ namespace hurricane::advisory {
 // Whether the line starts as an ATCF record does: "AL, 13, 2023091218,".
 bool looks_like_atcf(std::string_view line);
 
-// The storm `storm_id` names (or the only one) at its latest time of the best track (BEST), else
-// of CARQ, else of OFCL, each at forecast hour 0: centre, wind, pressure and radii, the motion
-// from the direction and speed columns when both are given and the speed is not 0, and the fix
-// of the time before. Every record must read; blank lines are skipped.
+// The storm `storm_id` names (or the only one). With official forecast records (OFCL, forecast
+// hours beyond 0: an a-deck), at the latest time they were issued for: the analysis from OFCL
+// at hour 0, else CARQ, else the best track (BEST) at that time, and every OFCL hour beyond 0 as
+// a forecast point (the rows of its 34/50/64-kt radii merged; past 72 h an outlook point).
+// Otherwise at its latest time of BEST, else of CARQ, else of OFCL, each at hour 0, without a
+// forecast. The analysis gives centre, wind, pressure and radii, the motion from the direction
+// and speed columns when both are given and the speed is not 0, and the fix of the time before.
+// Every record must read; blank lines are skipped.
 Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id);
 
 }  // namespace hurricane::advisory

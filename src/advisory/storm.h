@@ -124,6 +124,9 @@ struct Storm {
   WindRadii radii;
   std::optional<SeasRadii> seas;
   std::optional<Fix> previous;  // the earlier fix ("CENTER WAS LOCATED NEAR", the ATCF time before)
+  // From ATCF: the technique whose hour-0 records gave the present centre ("OFCL", "CARQ" or
+  // "BEST"); empty for the other forms.
+  std::string analysis_technique;
   std::vector<ForecastPoint> forecast;    // forecast, then outlook points, in time order as given
   std::optional<WarningDetails> warning;  // only from a JTWC warning
   std::vector<TextWarning> warnings;      // disagreements within the text, in line order

@@ -51,7 +51,7 @@ Drawn advisory_chart(const ChartRequest& request) {
       .storms = request.forecast.tracks,
       .ship = {derived->ship->lat, derived->ship->lon},
       .past_fixes = past_fixes(request.forecast.tracks, request.storms),
-      .classic_course_deg = classic_course(request.classic),
+      .classic_course_deg = request.classic ? classic_course(*request.classic) : std::nullopt,
       .storm_name = request.storms.empty() ? std::string() : storm_name(request.storms.front()),
       .shoreline = request.shoreline};
   return Drawn(std::in_place_index<0>, chart::forecast_chart(input, {.night = request.night}));

@@ -18,8 +18,8 @@ struct ChartRequest {
   const advisory_forecast::ForecastOutcome& forecast;  // advice [F] and the tracks it judged
   const std::vector<advisory::Storm>& storms;          // the storms read, the classic one first
   const situation::Situation& situation;               // where the ship is
-  const analysis::Advice& classic;                     // the classic advice of the situation
-  const land::Shoreline* shoreline = nullptr;          // the answer's; none draws no land
+  const analysis::Advice* classic;  // the classic advice of the situation; null without one
+  const land::Shoreline* shoreline = nullptr;  // the answer's; none draws no land
   bool night = false;
 };
 

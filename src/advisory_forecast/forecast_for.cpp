@@ -50,6 +50,9 @@ ForecastOutcome forecast_for(const std::vector<advisory::Storm>& storms,
   request.error.kind = options.error.kind;
   request.error.scale = options.error.scale;
   request.error.table = forecast::cone_table(tracks.front().basin, tracks.front().season);
+  for (const forecast::StormTrack& track : tracks) {
+    request.storm_tables.push_back(forecast::cone_table(track.basin, track.season));
+  }
   request.error.margin_nm = options.margin_nm;
   ForecastOutcome outcome;
   if (shoreline) {

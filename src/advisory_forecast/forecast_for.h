@@ -21,8 +21,8 @@ struct ForecastOutcome {
 };
 
 // The sweep for the ship at `situation`'s position and time (the storm's time: the fix or
-// --at) at its full speed, against every storm of `storms` that holds a forecast. The error
-// table is the first storm's basin and season.
+// --at) at its full speed, against every storm of `storms` that holds a forecast, each with the
+// cone table of its own basin and season.
 // With `shoreline`, every course and speed is held against land over the requested horizon.
 ForecastOutcome forecast_for(const std::vector<advisory::Storm>& storms,
                              const situation::Situation& situation, const ForecastOptions& options,

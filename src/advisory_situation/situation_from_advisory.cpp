@@ -94,9 +94,12 @@ situation::Result<AdvisedSituation> situation_from_advisory(const AdvisoryInput&
     givens.keep = advised.keep->nm;
     result.keep_source = advised.keep->source;
   } else {
-    return failure(ErrorKind::kMissing, Field::kKeep,
-                   "the advisory gives no 34-kt wind radius (a depression, or weaker): give the "
-                   "distance to keep");
+    // Formed with the least keep the situation takes; the keep is cleared after.
+    givens.keep = situation::kLeastDistanceNm;
+    result.keep_source = "none: the advisory gives no 34-kt wind radius";
+    result.classic_needs = Error{ErrorKind::kMissing, Field::kKeep, "",
+                                 "the advisory gives no 34-kt wind radius (a depression, or "
+                                 "weaker): give the distance to keep"};
   }
   givens.storm = advised_state;
   for (const advisory::ForecastPoint& point : advised.storm.forecast) {
@@ -111,6 +114,7 @@ situation::Result<AdvisedSituation> situation_from_advisory(const AdvisoryInput&
   const situation::Result<situation::Situation> formed = situation::situation_from(givens);
   if (!formed.ok()) return formed.error();
   result.situation = formed.value();
+  if (result.classic_needs) result.situation.answers.cpa0 = 0.0;
   if (request.keep && advised.keep && *request.keep < advised.keep->nm) {
     result.situation.warnings.push_back(
         "the distance to keep given, " + nm_text(*request.keep) +

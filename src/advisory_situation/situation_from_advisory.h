@@ -40,12 +40,16 @@ struct AdvisedSituation {
   AdvisedStorm advised;
   std::string keep_source;   // how the distance to keep was formed (or that it was given)
   double fix_age_hours = 0;  // from the advisory's fix to --at; 0 without --at
+  // Why the classic advice cannot be given, when it cannot: a storm without 34-kt winds and no
+  // keep given (a missing keep). The situation then holds a keep of 0, not to be advised on.
+  std::optional<situation::Error> classic_needs;
 };
 
 // situation_from_advisory: the storm of `advisory` with the ship's inputs of `request`: ship
 // and ship-speed (needed), at, keep and hemisphere. The storm's own inputs (distance,
 // bearing, storm, track, speed, storm-fix) conflict with an advisory, as does a margin with
-// keep; without keep, a storm without 34-kt winds is a missing keep.
+// keep; without keep, a storm without 34-kt winds still forms the situation (for advice along
+// the forecast) with `classic_needs` saying the classic advice needs {keep}.
 situation::Result<AdvisedSituation> situation_from_advisory(const AdvisoryInput& advisory,
                                                             const situation::Request& request);
 

@@ -22,10 +22,11 @@ Answer advised(situation::Situation situation) {
 // The escapes held against the shoreline; a failure of the ship's input when it lies on land.
 std::optional<situation::Error> hold_against_land(const Request& request, Answer& a) {
   if (!request.shoreline) {
-    land_advice::land_turned_off(a.situation, a.advice);
+    if (a.advice) land_advice::land_turned_off(a.situation, *a.advice);
     return std::nullopt;
   }
-  auto refused = land_advice::check_escapes(*request.shoreline, a.situation, a.advice);
+  auto refused = a.advice ? land_advice::check_escapes(*request.shoreline, a.situation, *a.advice)
+                          : land_advice::ship_on_land(*request.shoreline, a.situation);
   // The value as the navigator gave it, where there is one (an advisory's ship is given too).
   if (refused && request.situation.ship) refused->value = *request.situation.ship;
   return refused;
@@ -48,7 +49,13 @@ situation::Result<Answer> answer(const Request& request) {
     auto formed = advisory_situation::situation_from_advisory(*request.advisory, request.situation);
     if (!formed.ok()) return formed.error();
     advisory_situation::AdvisedSituation& from = formed.value();
-    Answer a = advised(std::move(from.situation));
+    Answer a;
+    if (from.classic_needs) {
+      a.situation = std::move(from.situation);
+      a.classic_needs = std::move(from.classic_needs);
+    } else {
+      a = advised(std::move(from.situation));
+    }
     a.advisory = AdvisoryProvenance{std::move(from.advised), std::move(from.keep_source),
                                     from.fix_age_hours};
     if (auto failure = hold_against_land(request, a)) return std::move(*failure);
@@ -62,8 +69,8 @@ situation::Result<Answer> answer(const Request& request) {
       storms.insert(storms.end(), request.more_storms.begin(), request.more_storms.end());
       a.forecast =
           advisory_forecast::forecast_for(storms, a.situation, request.forecast, request.shoreline);
-      if (a.forecast->advice) {
-        if (const std::optional<int> course = classic_course(a.advice)) {
+      if (a.forecast->advice && a.advice) {
+        if (const std::optional<int> course = classic_course(*a.advice)) {
           forecast::compare_with_classic(*a.forecast->advice, *course);
         }
       }

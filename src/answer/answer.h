@@ -46,7 +46,11 @@ struct AdvisoryProvenance {
 // The whole answer. Each stage of the advice has its member here, so every front-end gets it.
 struct Answer {
   situation::Situation situation;
-  analysis::Advice advice;
+  // The classic advice ([A], [B], verdict); absent when `classic_needs` says what it lacks.
+  std::optional<analysis::Advice> advice;
+  // Why there is no classic advice: an advisory storm without 34-kt winds and no keep given.
+  // The answer still holds advice [F] and is not a failure.
+  std::optional<situation::Error> classic_needs;
   std::optional<AdvisoryProvenance> advisory;  // present when the request had an advisory
   // Advice [F]: present with an advisory unless left out; without a forecast it says why.
   std::optional<advisory_forecast::ForecastOutcome> forecast;

@@ -29,6 +29,12 @@ void append(const std::vector<std::string>& lines, std::string& text) {
   for (const std::string& line : lines) text += line + '\n';
 }
 
+// In place of the classic report when it cannot be given: what it needs, by its option.
+std::string classic_needs_line(const situation::Error& needs) {
+  return "Classic advice [A]/[B] left out: " + situation::worded(needs.problem, option_name) +
+         " with " + option_name(needs.field) + ".";
+}
+
 // The text answer: what the advisory gave, what positions and fixes gave, then the classic
 // round's block from the echo to the verdict.
 std::string text_answer(const answer::Answer& a, std::string_view advisory_file) {
@@ -39,10 +45,14 @@ std::string text_answer(const answer::Answer& a, std::string_view advisory_file)
                             a.advisory ? "from the advisory" : "given"),
            text);
   }
-  append(report::echo_lines(a.advice.values), text);
-  text += "\n          ==> Result:\n";
-  append(report::result_lines(a.advice), text);
-  append(report::notes_lines(a.advice), text);
+  if (a.advice) {
+    append(report::echo_lines(a.advice->values), text);
+    text += "\n          ==> Result:\n";
+    append(report::result_lines(*a.advice), text);
+    append(report::notes_lines(*a.advice), text);
+  } else if (a.classic_needs) {
+    text += classic_needs_line(*a.classic_needs) + '\n';
+  }
   if (a.forecast) {
     append(a.forecast->advice ? forecast_report::forecast_lines(*a.forecast->advice)
                               : forecast_report::no_forecast_lines(a.forecast->no_forecast),
@@ -60,7 +70,7 @@ std::optional<std::string> write_chart(const answer::Answer& a, const AdviseRequ
       advisory_chart::advisory_chart({.forecast = *a.forecast,
                                       .storms = a.forecast_storms,
                                       .situation = a.situation,
-                                      .classic = a.advice,
+                                      .classic = a.advice ? &*a.advice : nullptr,
                                       .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
                                       .night = command.night});
   if (const auto* svg = std::get_if<0>(&drawn)) return files::write_file(command.chart, *svg);
@@ -74,7 +84,13 @@ int write_answer(const answer::Answer& a, const AdviseRequest& command, std::str
     errors << program_line("warning: " + situation::worded(warning, option_name)) << '\n';
   }
   if (!command.svg.empty()) {
-    if (const auto failed = write_picture(command.svg, a.advice, command.night)) {
+    if (!a.advice) {
+      errors << program_line("--svg: the maneuvering board draws the classic advice. " +
+                             classic_needs_line(a.classic_needs.value_or(situation::Error{})))
+             << '\n';
+      return kUnusableValue;
+    }
+    if (const auto failed = write_picture(command.svg, *a.advice, command.night)) {
       errors << program_line(*failed) << '\n';
       return kUnusableValue;
     }

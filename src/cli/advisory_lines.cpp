@@ -74,7 +74,14 @@ std::string storm_text(const advisory::Storm& storm) {
 }
 
 std::string advisory_text(const advisory::Storm& storm) {
-  if (!storm.number) return "no number (ATCF records have none)";
+  if (!storm.number) {
+    std::string text = "no number (ATCF records have none)";
+    if (!storm.analysis_technique.empty()) {
+      text += "; analysis from " + storm.analysis_technique + " at hour 0";
+      text += storm.forecast.empty() ? ", no OFCL forecast" : ", forecast from OFCL";
+    }
+    return text;
+  }
   std::string text = (storm.warning ? "warning " : "number ") + std::to_string(*storm.number);
   if (storm.warning && storm.warning->final_warning) text += " (FINAL)";
   if (storm.special && storm.corrected) {

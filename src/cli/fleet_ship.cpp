@@ -76,7 +76,7 @@ std::variant<Ship, std::string> read_ship(const nlohmann::json& object) {
 }
 
 // An input as a fleet line names it: the ship's own by the line's field, the storm's by the
-// fleet command's option.
+// fleet command's option; the keep, which neither gives, by its plain name.
 std::string fleet_words(situation::Field field) {
   switch (field) {
     case situation::Field::kShip:
@@ -85,6 +85,8 @@ std::string fleet_words(situation::Field field) {
       return "speed";
     case situation::Field::kAt:
       return "time";
+    case situation::Field::kKeep:
+      return "keep";  // a fleet gives none: the classic advice of a storm without gales lacks it
     default:
       return option_name(field);
   }
@@ -105,7 +107,10 @@ Json classic_answer(const Ship& ship, const FleetStorms& storms, std::string_vie
   const auto formed = advisory_situation::situation_from_advisory(
       {storms.advisory_text, storms.storm_id, std::nullopt}, request);
   if (!formed.ok()) return {{"error", line_problem(formed.error())}};
-  const situation::Situation& formed_situation = formed.value().situation;
+  const auto& advised = formed.value();
+  // A storm without 34-kt winds: the classic advice needs a keep the fleet file does not give.
+  if (advised.classic_needs) return {{"error", line_problem(*advised.classic_needs)}};
+  const situation::Situation& formed_situation = advised.situation;
   const analysis::Advice advice = analysis::advise(analysis::round_values(formed_situation.answers),
                                                    formed_situation.hemisphere);
   return json::advice_json(formed_situation, advice, version);
@@ -121,6 +126,10 @@ Json forecast_answer(const Ship& ship, situation::LatLon at, forecast::Time time
   request.horizon_h = storms.horizon_h;
   request.error =
       hindcast::forecast_error(storms.tracks.front(), storms.cone_scale, storms.margin_nm);
+  // Each storm with its own basin's and season's cone, as advise judges several storms.
+  for (const forecast::StormTrack& track : storms.tracks) {
+    request.storm_tables.push_back(forecast::cone_table(track.basin, track.season));
+  }
   return json::forecast_json(forecast::advise_forecast(storms.tracks, request, ship.course_deg));
 }
 

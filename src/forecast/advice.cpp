@@ -82,15 +82,17 @@ void compare_with_classic(ForecastAdvice& advice, int course) {
 ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const SweepRequest& request,
                                std::optional<double> voyage_course_deg, const LandHours* land) {
   ForecastAdvice advice;
-  advice.error = request.error;
+  advice.error = storm_error(request, 0);
   advice.requested_horizon_h = request.horizon_h;
   advice.at = request.at;
   advice.voyage_course_deg = voyage_course_deg;
   for (std::size_t v = 0; v < kSpeedFractions.size(); ++v) {
     advice.speeds_kn[v] = request.speed_kn * kSpeedFractions[v];
   }
-  for (const StormTrack& storm : storms) {
+  for (std::size_t s = 0; s < storms.size(); ++s) {
+    const StormTrack& storm = storms[s];
     StormSummary summary;
+    summary.error = storm_error(request, s);
     summary.storm_id = storm.storm_id;
     summary.advisory = storm.advisory;
     summary.points = storm.points.size();

@@ -30,6 +30,7 @@ struct StormSummary {
   Time ends_at{};                              // the last point: not judged after it
   std::optional<Time> dissipated_at;           // when a DISSIPATED/ABSORBED point ended the track
   std::optional<double> radii_carried_from_h;  // hours from the analysis, when radii were carried
+  ErrorModel error;  // the error model this storm is judged with (its basin's and season's cone)
 };
 
 struct Recommendation {
@@ -39,7 +40,7 @@ struct Recommendation {
 };
 
 struct ForecastAdvice {
-  ErrorModel error;
+  ErrorModel error;  // the first storm's (each storm's is in its summary)
   double requested_horizon_h = 0.0;
   Time at{};
   std::optional<double> voyage_course_deg;

@@ -214,8 +214,9 @@ void check_exactly(const Tracker& tracker, const ExactCheck& exact, std::size_t 
 Samples samples_of(const std::vector<StormTrack>& storms, const SweepRequest& request,
                    std::size_t count) {
   Samples samples;
-  for (const StormTrack& storm : storms) {
-    samples.push_back(storm_samples(storm, request.error, request.at, kSampleHours, count));
+  for (std::size_t s = 0; s < storms.size(); ++s) {
+    samples.push_back(
+        storm_samples(storms[s], storm_error(request, s), request.at, kSampleHours, count));
   }
   return samples;
 }
@@ -351,6 +352,12 @@ Sweep sweep_with(const SweepRequest& request, const Grid& grid, const Samples& s
 }
 
 }  // namespace
+
+ErrorModel storm_error(const SweepRequest& request, std::size_t storm) {
+  ErrorModel model = request.error;
+  if (storm < request.storm_tables.size()) model.table = request.storm_tables[storm];
+  return model;
+}
 
 Sweep sweep(const std::vector<StormTrack>& storms, const SweepRequest& request) {
   const Grid grid = grid_of(storms, request);

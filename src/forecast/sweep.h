@@ -20,7 +20,13 @@ struct SweepRequest {
   double speed_kn = 0;    // full speed, knots, > 0
   double horizon_h = 72;  // hours from `at`, 12..120
   ErrorModel error;
+  // Each storm's cone table, in the order of the storms swept (a storm's basin and season);
+  // a storm without one uses error.table.
+  std::vector<ConeTable> storm_tables;
 };
+
+// The error model `request` judges storm number `storm` with: its error with that storm's table.
+ErrorModel storm_error(const SweepRequest& request, std::size_t storm);
 
 // One course at one speed (or staying put). Hours count from the advice time.
 struct Passage {

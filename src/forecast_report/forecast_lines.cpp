@@ -1,7 +1,11 @@
 #include "forecast_report/forecast_lines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace hurricane::forecast_report {
 namespace {
@@ -26,20 +30,51 @@ std::string hours(double h) {
   return number(h, 1) + " h";
 }
 
+std::string table_name(const fc::ConeTable& table) {
+  return table.basin + " " + std::to_string(table.season);
+}
+
+// The basin of a storm whose own basin has no official cone (the JTWC's) and borrows another's.
+std::optional<std::string> borrowing_basin(const fc::StormSummary& storm) {
+  if (storm.storm_id.rfind(storm.error.table.basin, 0) == 0) return std::nullopt;
+  return storm.storm_id.substr(0, 2);
+}
+
+// The cone tables the storms are judged with: one name when they share one, else each storm's.
+std::string cones_text(const fc::ForecastAdvice& advice) {
+  bool shared = true;
+  for (const fc::StormSummary& storm : advice.storms) {
+    shared = shared && table_name(storm.error.table) == table_name(advice.error.table);
+  }
+  std::string text;
+  if (shared) {
+    text = "two-thirds cone " + table_name(advice.error.table);
+  } else {
+    text = "two-thirds cones";
+    for (std::size_t i = 0; i < advice.storms.size(); ++i) {
+      const fc::StormSummary& storm = advice.storms[i];
+      text += (i == 0 ? " " : ", ") + table_name(storm.error.table) + " for " + storm.storm_id;
+    }
+  }
+  std::vector<std::string> borrowing;
+  for (const fc::StormSummary& storm : advice.storms) {
+    const auto basin = borrowing_basin(storm);
+    if (basin && std::find(borrowing.begin(), borrowing.end(), *basin) == borrowing.end()) {
+      borrowing.push_back(*basin);
+      text += "; " + *basin + " has no official cone table, so " +
+              (shared ? std::string("this one") : table_name(storm.error.table)) + " is used";
+    }
+  }
+  return text;
+}
+
 std::string model_line(const fc::ForecastAdvice& advice) {
   const fc::ErrorModel& error = advice.error;
   std::string text = "Model: error ";
   switch (error.kind) {
     case fc::ErrorModel::Kind::kCone:
-      text += "cone:" + number(error.scale, error.scale == std::floor(error.scale) ? 0 : 2) +
-              " (two-thirds cone " + error.table.basin + " " + std::to_string(error.table.season);
-      // A basin with no official cone (the JTWC's) borrows another's, and says so.
-      if (!advice.storms.empty() &&
-          advice.storms.front().storm_id.rfind(error.table.basin, 0) != 0) {
-        text += "; " + advice.storms.front().storm_id.substr(0, 2) +
-                " has no official cone table, so this one is used";
-      }
-      text += ")";
+      text += "cone:" + number(error.scale, error.scale == std::floor(error.scale) ? 0 : 2) + " (" +
+              cones_text(advice) + ")";
       break;
     case fc::ErrorModel::Kind::kMarinersRule:
       text += "1-2-3 (100 nm per 24 h)";

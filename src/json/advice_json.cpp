@@ -146,4 +146,22 @@ nlohmann::ordered_json advice_json(const situation::Situation& situation,
   return object;
 }
 
+nlohmann::ordered_json advice_json_without_classic(const situation::Situation& situation,
+                                                   std::string_view version) {
+  json values = situation_values(analysis::round_values(situation.answers));
+  values["keep_nm"] = nullptr;
+  json object = {{"schema_version", kSchemaVersion},
+                 {"version", std::string(version)},
+                 {"hemisphere", analysis::hemisphere_name(situation.hemisphere)},
+                 {"situation", values}};
+  if (situation.derived) object["derived"] = derived_record(*situation.derived);
+  for (const char* key : {"advice_a", "land", "advice_b", "dangerous_quarter", "area"}) {
+    object[key] = nullptr;
+  }
+  object["report"] = json::array();
+  object["notes"] = json::array();
+  object["warnings"] = situation.warnings;
+  return object;
+}
+
 }  // namespace hurricane::json

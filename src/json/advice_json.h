@@ -11,8 +11,10 @@ namespace hurricane::json {
 
 // The version of docs/advice.schema.json the document follows; raised whenever a key is
 // added or changes its meaning. 2: "schema_version"; advice_b's course_deg is null without a
-// course to steer. 3: "land", and each escape's "land_at_h" and "land_at".
-inline constexpr int kSchemaVersion = 3;
+// course to steer. 3: "land", and each escape's "land_at_h" and "land_at". 4: an advisory storm
+// without 34-kt winds and no keep is answered: the classic keys null (report and notes empty)
+// and "classic_needs" says what is missing; each forecast storm's "error_model".
+inline constexpr int kSchemaVersion = 4;
 
 // advice_json: "schema_version", "version", "hemisphere", "situation" (the values the analysis
 // used, full precision), "derived" (only when positions or fixes were used), "advice_a",
@@ -20,5 +22,11 @@ inline constexpr int kSchemaVersion = 3;
 // "warnings". `advice` must be the advice for `situation`.
 nlohmann::ordered_json advice_json(const situation::Situation& situation,
                                    const analysis::Advice& advice, std::string_view version);
+
+// advice_json_without_classic: the same keys for a situation the classic advice cannot be given
+// for: "situation" with keep_nm null, "advice_a", "land", "advice_b", "dangerous_quarter" and
+// "area" null, "report" and "notes" empty.
+nlohmann::ordered_json advice_json_without_classic(const situation::Situation& situation,
+                                                   std::string_view version);
 
 }  // namespace hurricane::json

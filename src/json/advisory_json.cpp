@@ -92,6 +92,8 @@ nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& adv
           {"kind", storm.kind},
           {"number", optional(storm.number)},
           {"issued", storm.issued ? json(iso_time(*storm.issued)) : json(nullptr)},
+          {"analysis_technique",
+           storm.analysis_technique.empty() ? json(nullptr) : json(storm.analysis_technique)},
           {"special", storm.special},
           {"corrected", storm.corrected},
           {"office", storm.centre_name},

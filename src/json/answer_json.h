@@ -9,7 +9,9 @@
 
 namespace hurricane::json {
 
-// answer_json: advice_json of the answer, and "advisory" (advisory_json) when it has one.
+// answer_json: advice_json of the answer (advice_json_without_classic without classic advice,
+// then "classic_needs" {input, message}: the input named as the command line does), and
+// "advisory" (advisory_json) when it has one.
 nlohmann::ordered_json answer_json(const answer::Answer& answer, std::string_view version);
 
 }  // namespace hurricane::json

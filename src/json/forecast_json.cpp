@@ -41,7 +41,8 @@ json storms(const fc::ForecastAdvice& advice) {
          {"ends_at", fc::to_iso8601(storm.ends_at)},
          {"dissipated_at",
           storm.dissipated_at ? json(fc::to_iso8601(*storm.dissipated_at)) : json(nullptr)},
-         {"radii_carried_from_h", optional_tenths(storm.radii_carried_from_h)}});
+         {"radii_carried_from_h", optional_tenths(storm.radii_carried_from_h)},
+         {"error_model", error_model(storm.error)}});
   }
   return list;
 }

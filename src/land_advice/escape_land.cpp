@@ -11,17 +11,22 @@ const situation::LatLon* ship_position(const situation::Situation& situation) {
 
 }  // namespace
 
+std::optional<situation::Error> ship_on_land(const land::Land& land,
+                                             const situation::Situation& situation) {
+  const situation::LatLon* ship = ship_position(situation);
+  if (!ship || !land.on_land(ship->lat, ship->lon)) return std::nullopt;
+  return situation::Error{
+      situation::ErrorKind::kUnusable, situation::Field::kShip, situation::format_position(*ship),
+      "the ship's position " + situation::format_position(*ship) + " is on land (" +
+          std::string(land.source()) + "); check it, N for S and E for W"};
+}
+
 std::optional<situation::Error> check_escapes(const land::Land& land,
                                               const situation::Situation& situation,
                                               analysis::Advice& advice) {
   const situation::LatLon* ship = ship_position(situation);
   if (!ship) return std::nullopt;
-  if (land.on_land(ship->lat, ship->lon)) {
-    return situation::Error{
-        situation::ErrorKind::kUnusable, situation::Field::kShip, situation::format_position(*ship),
-        "the ship's position " + situation::format_position(*ship) + " is on land (" +
-            std::string(land.source()) + "); check it, N for S and E for W"};
-  }
+  if (auto refused = ship_on_land(land, situation)) return refused;
   advice.courses.land = {analysis::LandCheck::kChecked, std::string(land.source()),
                          kEscapeHorizonH};
   const double speed_kn = advice.values.vship;  // the full speed the escapes are judged at

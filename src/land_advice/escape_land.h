@@ -15,6 +15,11 @@ namespace hurricane::land_advice {
 // forecast advice looks by default.
 inline constexpr double kEscapeHorizonH = 72.0;
 
+// The refusal of a ship's position on land, an error of Field::kShip naming the position and
+// the word land; nothing when `situation` gives no position or it is at sea.
+std::optional<situation::Error> ship_on_land(const land::Land& land,
+                                             const situation::Situation& situation);
+
 // Holds `advice`'s escapes against `land` when `situation` gives the ship's position: each
 // escape's `land` is set when its rhumb line at the ship's speed meets land within
 // kEscapeHorizonH, and advice.courses.land says so. Without a position nothing is checked. Returns

@@ -59,7 +59,15 @@ Reply advice_reply(std::string_view body) {
   // The document of `advise --format json`, and the picture of the same advice.
   const answer::Answer& a = answered.value();
   nlohmann::ordered_json document = json::answer_json(a, HURRICANE_VERSION);
-  document["svg"] = picture::maneuvering_board(a.advice, {query.night});
+  if (a.classic_needs) {
+    // Named as the API's body names it.
+    document["classic_needs"] = {{"input", api_field(a.classic_needs->field)},
+                                 {"message", api_message(*a.classic_needs)},
+                                 {"template", api_words(*a.classic_needs)}};
+  }
+  document["svg"] =
+      a.advice ? nlohmann::ordered_json(picture::maneuvering_board(*a.advice, {query.night}))
+               : nlohmann::ordered_json(nullptr);
   // With an advisory's [F] advice, its chart over the shoreline the escapes were held against.
   if (a.forecast) {
     const land::Land* shoreline = held_shoreline();
@@ -67,7 +75,7 @@ Reply advice_reply(std::string_view body) {
         advisory_chart::advisory_chart({.forecast = *a.forecast,
                                         .storms = a.forecast_storms,
                                         .situation = a.situation,
-                                        .classic = a.advice,
+                                        .classic = a.advice ? &*a.advice : nullptr,
                                         .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
                                         .night = query.night});
     if (const auto* svg = std::get_if<0>(&drawn)) document["chart"] = *svg;

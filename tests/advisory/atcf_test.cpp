@@ -32,7 +32,6 @@ TEST(Atcf, BestTrackLatestTime) {
 
 constexpr std::string_view kADeck =
     "CP, 01, 2024090118, 03, OFCL,   0, 262N, 1797E,  35, 1007, EX, 34, NEQ, 200, 0, 0, 120\n"
-    "CP, 01, 2024090118, 03, OFCL,  12, 266N, 1788E,  35\n"
     "CP, 01, 2024090121, 01, CARQ,   0, 263N, 1793E,  35, 1007, EX, 34, AAA, 150, 0, 0, 0, "
     "1010, 200, 40, 45, 0, C, 0, XX, 285, 11, HONE\n"
     "CP, 01, 2024090118, 01, CARQ,   0, 261N, 1798W,  35, 1007, EX,  0,    ,   0, 0, 0, 0\n";
@@ -52,13 +51,80 @@ TEST(Atcf, ADeckCarqWithMotion) {
   EXPECT_EQ(s.previous->centre, (GeoPoint{26.1, -179.8}));
 }
 
-// Only OFCL: its tau 0, not the forecast hours.
+// Only OFCL at hour 0: the centre, and no forecast.
 TEST(Atcf, ADeckOfclAtTauZero) {
   const std::string ofcl(kADeck.substr(0, kADeck.find("CP, 01, 2024090121")));
   const Storm s = read_storm(ofcl);
   EXPECT_EQ(s.fix.centre, (GeoPoint{26.2, 179.7}));
   EXPECT_EQ(s.radii.kt34, radii(200, 0, 0, 120));
   EXPECT_FALSE(s.previous);
+  EXPECT_EQ(s.analysis_technique, "OFCL");
+  EXPECT_TRUE(s.forecast.empty());
+}
+
+// An a-deck with the official forecast: the analysis is OFCL's hour 0 of its latest issue (not
+// the earlier issue's, nor the CARQ row of that time), each later hour a point with its 34/50/64
+// rows merged; the models and the negative CARQ hour are read and left aside.
+TEST(Atcf, ADeckOfficialForecastPoints) {
+  const Storm s = read_storm(sample("aal982023-ofcl.dat"));
+  EXPECT_EQ(s.id, "AL982023");
+  EXPECT_EQ(s.name, "HANDMADE");
+  EXPECT_EQ(s.analysis_technique, "OFCL");
+  EXPECT_EQ(s.fix.centre, (GeoPoint{24.7, -66.4}));
+  EXPECT_EQ(s.fix.time, (UtcTime{2023, 9, 12, 18, 0}));
+  EXPECT_EQ(s.max_wind_kt, 95);
+  EXPECT_EQ(s.gusts_kt, 115);
+  EXPECT_EQ(s.pressure_mb, 955);
+  EXPECT_EQ(s.radii.kt34, radii(160, 130, 100, 130));
+  EXPECT_EQ(s.radii.kt64, radii(40, 35, 25, 30));
+  EXPECT_EQ(s.motion.kind, Motion::Kind::kMoving);
+  EXPECT_EQ(s.motion.track_deg, 340.0);
+  ASSERT_TRUE(s.previous);
+  EXPECT_EQ(s.previous->centre, (GeoPoint{24.0, -66.0}));  // OFCL hour 0 of the 12:00 issue
+  ASSERT_EQ(s.forecast.size(), 5u);
+  const ForecastPoint& first = s.forecast[0];
+  EXPECT_EQ(first.time, (UtcTime{2023, 9, 13, 6, 0}));
+  EXPECT_EQ(first.centre, (GeoPoint{26.0, -66.8}));
+  EXPECT_EQ(first.max_wind_kt, 100);
+  EXPECT_EQ(first.gusts_kt, 120);
+  EXPECT_EQ(first.radii.kt34, radii(170, 140, 110, 140));
+  EXPECT_EQ(first.radii.kt50, radii(90, 80, 60, 70));
+  EXPECT_EQ(first.radii.kt64, radii(45, 40, 30, 35));
+  EXPECT_FALSE(first.outlook);
+  EXPECT_EQ(first.stage, "");
+  EXPECT_EQ(s.forecast[1].time, (UtcTime{2023, 9, 13, 18, 0}));
+  EXPECT_TRUE(s.forecast[1].radii.kt50);
+  EXPECT_FALSE(s.forecast[1].radii.kt64);  // no 64-kt row at hour 24
+  EXPECT_EQ(s.forecast[2].time, (UtcTime{2023, 9, 14, 18, 0}));
+  EXPECT_EQ(s.forecast[3].stage, "EXTRATROPICAL");
+  EXPECT_FALSE(s.forecast[3].outlook);  // hour 72
+  EXPECT_EQ(s.forecast[4].time, (UtcTime{2023, 9, 16, 18, 0}));
+  EXPECT_EQ(s.forecast[4].centre, (GeoPoint{42.0, -62.0}));
+  EXPECT_TRUE(s.forecast[4].outlook);  // hour 96
+
+  // Without OFCL's hour 0 the CARQ row of the issue time is the analysis; a month's end rolls
+  // the points' dates over.
+  const std::string carq =
+      "AL, 98, 2023093018, 01, CARQ,   0, 246N,  663W,  95,  955, HU\n"
+      "AL, 98, 2023093018, 03, OFCL,  12, 260N,  668W, 100,    0, HU\n";
+  const Storm from_carq = read_storm(carq);
+  EXPECT_EQ(from_carq.analysis_technique, "CARQ");
+  EXPECT_EQ(from_carq.fix.centre, (GeoPoint{24.6, -66.3}));
+  ASSERT_EQ(from_carq.forecast.size(), 1u);
+  EXPECT_EQ(from_carq.forecast[0].time, (UtcTime{2023, 10, 1, 6, 0}));
+
+  // Rows of one forecast hour must agree on the centre and wind.
+  const ReadError split = read_error(
+      std::string(carq) + "AL, 98, 2023093018, 03, OFCL,  12, 261N,  668W, 100,    0, HU\n");
+  EXPECT_EQ(split.line, 3u);
+  EXPECT_NE(split.message.find("forecast hour 12"), std::string::npos) << split.message;
+}
+
+// A best track holds no forecast, whatever its records.
+TEST(Atcf, BestTrackHasNoForecast) {
+  const Storm s = read_storm(sample("bal132023-at-adv30.dat"));
+  EXPECT_EQ(s.analysis_technique, "BEST");
+  EXPECT_TRUE(s.forecast.empty());
 }
 
 TEST(Atcf, SeveralStorms) {

@@ -42,10 +42,10 @@ TEST(Answer, SixValuesGiveTheAdviceOfTheirSituation) {
   ASSERT_TRUE(result.ok());
   const Answer& a = result.value();
   EXPECT_FALSE(a.advisory.has_value());
-  EXPECT_EQ(a.advice.values.dist, 1000.0);
-  EXPECT_EQ(a.advice.hemisphere, analysis::Hemisphere::kSouth);
-  EXPECT_EQ(a.advice.verdict.keep_wind_on, analysis::WindSide::kPort);
-  EXPECT_NEAR(*a.advice.max_cpa.course, 141.5, 0.05);
+  EXPECT_EQ(a.advice->values.dist, 1000.0);
+  EXPECT_EQ(a.advice->hemisphere, analysis::Hemisphere::kSouth);
+  EXPECT_EQ(a.advice->verdict.keep_wind_on, analysis::WindSide::kPort);
+  EXPECT_NEAR(*a.advice->max_cpa.course, 141.5, 0.05);
 }
 
 TEST(Answer, AnAdvisoryGivesTheStormAndItsProvenance) {
@@ -58,10 +58,10 @@ TEST(Answer, AnAdvisoryGivesTheStormAndItsProvenance) {
   const Answer& a = result.value();
   ASSERT_TRUE(a.advisory.has_value());
   EXPECT_EQ(a.advisory->storm.storm.id, "AL992023");
-  EXPECT_EQ(a.advice.values.cpa, 150.0 + 15 + 10);  // largest radius, accuracy, margin
-  EXPECT_EQ(a.advice.values.track, 315.0);
+  EXPECT_EQ(a.advice->values.cpa, 150.0 + 15 + 10);  // largest radius, accuracy, margin
+  EXPECT_EQ(a.advice->values.track, 315.0);
   ASSERT_TRUE(a.situation.derived.has_value());
-  EXPECT_EQ(a.advice.values.dist, a.situation.answers.dist0);
+  EXPECT_EQ(a.advice->values.dist, a.situation.answers.dist0);
 }
 
 TEST(Answer, FailuresNameTheInputAndTheAdvisorysLine) {
@@ -116,7 +116,7 @@ TEST(Answer, EscapesAreHeldAgainstTheShoreline) {
   const land::Land shoreline = atoll();
   const auto result = answer({in_the_lagoon(), std::nullopt, &shoreline});
   ASSERT_TRUE(result.ok());
-  const analysis::CourseAdvice& courses = result.value().advice.courses;
+  const analysis::CourseAdvice& courses = result.value().advice->courses;
   EXPECT_EQ(courses.land.check, analysis::LandCheck::kChecked);
   EXPECT_EQ(courses.land.shoreline, "test atoll");
   ASSERT_FALSE(courses.escapes.empty());
@@ -129,11 +129,11 @@ TEST(Answer, EscapesAreHeldAgainstTheShoreline) {
   // Without a shoreline land is left out, and says so; without a position nothing is checked.
   const auto off = answer({in_the_lagoon(), std::nullopt, nullptr});
   ASSERT_TRUE(off.ok());
-  EXPECT_EQ(off.value().advice.courses.land.check, analysis::LandCheck::kOff);
-  EXPECT_FALSE(off.value().advice.courses.escapes.front().land);
+  EXPECT_EQ(off.value().advice->courses.land.check, analysis::LandCheck::kOff);
+  EXPECT_FALSE(off.value().advice->courses.escapes.front().land);
   const auto six = answer({six_values(), std::nullopt, &shoreline});
   ASSERT_TRUE(six.ok());
-  EXPECT_EQ(six.value().advice.courses.land.check, analysis::LandCheck::kNoPosition);
+  EXPECT_EQ(six.value().advice->courses.land.check, analysis::LandCheck::kNoPosition);
 }
 
 TEST(Answer, AShipAshoreIsAFailureOfItsPosition) {
@@ -148,6 +148,59 @@ TEST(Answer, AShipAshoreIsAFailureOfItsPosition) {
   EXPECT_NE(error.problem.find("09\u00b030.0'N 039\u00b030.0'W is on land (test atoll)"),
             std::string::npos)
       << error.problem;
+}
+
+// A depression: no 34-kt line, one forecast point, near the atoll.
+constexpr std::string_view kDepressionTcm =
+    "TROPICAL DEPRESSION TEST FORECAST/ADVISORY NUMBER   1\n"
+    "NWS NATIONAL HURRICANE CENTER MIAMI FL       AL992023\n"
+    "2100 UTC SUN SEP 10 2023\n"
+    "\n"
+    "TROPICAL DEPRESSION CENTER LOCATED NEAR  9.0N  42.5W AT 10/2100Z\n"
+    "POSITION ACCURATE WITHIN  20 NM\n"
+    "PRESENT MOVEMENT TOWARD THE NORTHEAST OR  45 DEGREES AT  10 KT\n"
+    "MAX SUSTAINED WINDS  30 KT WITH GUSTS TO  40 KT.\n"
+    "\n"
+    "FORECAST VALID 11/0900Z 10.0N  41.5W\n"
+    "MAX WIND  30 KT...GUSTS  40 KT.\n"
+    "\n"
+    "$$\n";
+
+situation::Request ship_at(const char* position) {
+  situation::Request r;
+  r.ship = position;
+  r.ship_speed = 12.0;
+  return r;
+}
+
+// Without 34-kt winds and a keep the classic advice is left out, saying it needs the keep, and
+// [F] is still given; the ship's position is still held against land.
+TEST(Answer, ADepressionWithoutKeepGivesForecastAdviceAlone) {
+  const advisory_situation::AdvisoryInput depression{kDepressionTcm, "", {}};
+  const auto result = answer({ship_at("8N,44W"), depression});
+  ASSERT_TRUE(result.ok());
+  const Answer& a = result.value();
+  EXPECT_FALSE(a.advice);
+  ASSERT_TRUE(a.classic_needs);
+  EXPECT_EQ(a.classic_needs->field, situation::Field::kKeep);
+  EXPECT_EQ(a.classic_needs->kind, situation::ErrorKind::kMissing);
+  EXPECT_EQ(a.situation.answers.cpa0, 0.0);
+  EXPECT_EQ(a.advisory->keep_source, "none: the advisory gives no 34-kt wind radius");
+  ASSERT_TRUE(a.forecast && a.forecast->advice);
+  EXPECT_TRUE(a.forecast->advice->sweep.judged);
+  EXPECT_FALSE(a.forecast->advice->classic_course);  // nothing to compare with
+
+  situation::Request kept = ship_at("8N,44W");
+  kept.keep = 80;
+  const auto with_keep = answer({kept, depression});
+  ASSERT_TRUE(with_keep.ok());
+  EXPECT_EQ(with_keep.value().advice->values.cpa, 80.0);
+  EXPECT_FALSE(with_keep.value().classic_needs);
+
+  const land::Land shoreline = atoll();
+  const auto ashore = answer({ship_at("9.5N,39.5W"), depression, &shoreline});
+  ASSERT_FALSE(ashore.ok());
+  EXPECT_EQ(ashore.error().field, situation::Field::kShip);
 }
 
 }  // namespace

@@ -210,7 +210,9 @@ TEST(AdviseAdvisory, RssFeedNeedsTheStormId) {
 TEST(AdviseAdvisory, BestTrackMotionFromThePreviousFix) {
   const ProgramRun run = run_program(advise_on("bal132023-at-adv30.dat", {}));
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("   advisory     no number (ATCF records have none)\n"
+  EXPECT_NE(run.out.find("   advisory     no number (ATCF records have none); analysis from BEST "
+                         "at hour 0, no OFCL "
+                         "forecast\n"
                          "   centre       24\u00b030.0'N 066\u00b012.0'W at 2023-09-12T18:00:00Z, "
                          "accuracy not given\n"
                          "   movement     311.0 deg at 6.1 kn, from the fix 6.0 h before\n"),

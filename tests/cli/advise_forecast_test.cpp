@@ -93,6 +93,29 @@ TEST(AdviseForecast, JtwcWarningBorrowsTheAtlanticConeAndSaysSo) {
       << run.out;
 }
 
+// An Atlantic and an eastern Pacific advisory together: each storm is judged with its own
+// basin's cone (Gilma's 2024 season takes the newest earlier table), and both are named.
+TEST(AdviseForecast, SeveralStormsNameEachStormsConeTable) {
+  const std::vector<std::string> both =
+      advise_on("tcm-al132023-30.txt",
+                {"--advisory", advisory_path("tcm-ep072024-27.txt"), "--no-land"}, "27N,70W");
+  const ProgramRun text = run_program(both);
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_NE(text.out.find("Model: error cone:2 (two-thirds cones AL 2023 for AL132023, EP 2023 "
+                          "for EP072024) + margin 100 nm"),
+            std::string::npos)
+      << text.out;
+  std::vector<std::string> as_json = both;
+  const json forecast = forecast_of(as_json);
+  EXPECT_EQ(forecast["error_model"]["basin"], "AL");
+  ASSERT_EQ(forecast["storms"].size(), 2u);
+  EXPECT_EQ(forecast["storms"][0]["error_model"]["basin"], "AL");
+  EXPECT_EQ(forecast["storms"][1]["error_model"]["basin"], "EP");
+  EXPECT_EQ(forecast["storms"][1]["error_model"]["season"], 2023);
+  EXPECT_EQ(forecast["storms"][1]["error_model"]["radii_nm"][1], 38.0);
+  EXPECT_EQ(forecast["storms"][1]["error_model"]["scale"], 2.0);
+}
+
 // The sentence that [F] and the classic advice rest on different things appears only when they
 // disagree: when the classic course is not open along the forecast.
 TEST(AdviseForecast, DisagreementWithTheClassicCourseIsSaidOnlyWhenThere) {
@@ -156,6 +179,30 @@ TEST(AdviseForecast, BestTrackSaysThereIsNoForecast) {
   EXPECT_TRUE(forecast["recommended"].is_null());
   EXPECT_NE(forecast["no_forecast"].get<std::string>().find("no forecast points"),
             std::string::npos);
+}
+
+// An a-deck's official forecast (hand-made lines) is judged as an advisory's: the analysis and
+// five OFCL points, the track ending at the 96-h outlook point.
+TEST(AdviseForecast, ADeckOfficialForecastIsJudged) {
+  const std::vector<std::string> arguments =
+      advise_on("aal982023-ofcl.dat", {"--no-land"}, "27N,62W");
+  const json forecast = forecast_of(arguments);
+  ASSERT_EQ(forecast["storms"].size(), 1u);
+  EXPECT_EQ(forecast["storms"][0]["storm_id"], "AL982023");
+  EXPECT_TRUE(forecast["storms"][0]["advisory"].is_null());
+  EXPECT_EQ(forecast["storms"][0]["points"], 6);
+  EXPECT_EQ(forecast["storms"][0]["ends_at"], "2023-09-16T18:00:00Z");
+  EXPECT_TRUE(forecast["recommended"].is_object());
+  std::vector<std::string> as_json = arguments;
+  as_json.insert(as_json.end(), {"--format", "json"});
+  const json advisory = json::parse(run_program(as_json).out)["advisory"];
+  EXPECT_EQ(advisory["analysis_technique"], "OFCL");
+  EXPECT_EQ(advisory["forecast"].size(), 5u);
+  const ProgramRun text = run_program(arguments);
+  EXPECT_NE(text.out.find("   advisory     no number (ATCF records have none); analysis from OFCL "
+                          "at hour 0, forecast from OFCL\n"),
+            std::string::npos)
+      << text.out;
 }
 
 TEST(AdviseForecast, ErrorModelMarginAndHorizonAsGiven) {

@@ -59,12 +59,6 @@ TEST(AdvisoryErrors, UsageOfTheOptions) {
        "other.txt: cannot open: No such file or directory"},
       {{"advisory"}, 2, "FILE is required"},
       {{"advisory", advisory_path(kLee), "--format", "xml"}, 2, "--format: xml not in {text,json}"},
-      // A depression has no 34-kt radius to keep away from.
-      {{"advise", "--advisory", "-", "--ship", "27N,70W", "--ship-speed", "12"},
-       2,
-       "--keep: the advisory gives no 34-kt wind radius (a depression, or weaker): give the "
-       "distance to keep",
-       kDepression},
   });
 }
 

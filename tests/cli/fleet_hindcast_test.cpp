@@ -118,6 +118,21 @@ TEST(Fleet, ErrorsNameTheLinesFieldsNotTheOptions) {
   for (const std::string& text : {eye, late}) EXPECT_EQ(text.find("--"), std::string::npos) << text;
 }
 
+// An Atlantic and an eastern Pacific storm: each judged with its own basin's cone, as advise
+// judges them.
+TEST(Fleet, EachStormWithItsOwnConeTable) {
+  const std::string data = std::string(HURRICANE_SOURCE_DIR) + "/tests/advisory/data/";
+  const std::string ship = "{\"id\": \"a\", \"position\": \"27N,70W\", \"speed\": 12}\n";
+  const ProgramRun run = run_program({"fleet", "--advisory", data + "tcm-al132023-30.txt",
+                                      "--advisory", data + "tcm-ep072024-27.txt", "--threads", "1"},
+                                     &ship);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const nlohmann::json storms = nlohmann::json::parse(run.out)["forecast"]["storms"];
+  ASSERT_EQ(storms.size(), 2u);
+  EXPECT_EQ(storms[0]["error_model"]["basin"], "AL");
+  EXPECT_EQ(storms[1]["error_model"]["basin"], "EP");
+}
+
 TEST(Fleet, RefusesAnAdvisoryItCannotRead) {
   const std::string ships = "{\"id\": \"a\", \"position\": \"26N,53W\", \"speed\": 12}\n";
   const ProgramRun run =

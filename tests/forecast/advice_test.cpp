@@ -122,5 +122,41 @@ TEST(ForecastAdvice, LandClosesCoursesAndSteersTheLeastBadOffIt) {
   EXPECT_FALSE(kept_off.recommended->passage.land_at_h);
 }
 
+// Each storm is judged with its own cone table, not the first storm's: a stationary storm with
+// no winds 300 nm south of a ship that stays put over 24 h leaves it 300 - e(24 h) nm clear.
+TEST(ForecastAdvice, EachStormIsJudgedWithItsOwnConeTable) {
+  const auto table = [](const char* basin, double at_24h) {
+    ConeTable t{basin, 2024, {}};
+    t.radii_nm.fill(at_24h);
+    return t;
+  };
+  const auto still = [](LatLon centre, const char* id) {
+    StormTrack storm =
+        track_of({{0, centre, 30, equal_radii(0)}, {24, centre, 30, equal_radii(0)}});
+    storm.storm_id = id;
+    return storm;
+  };
+  const LatLon ship{20, -60};
+  const StormTrack near = still({15, -60}, "EP012024");  // 300 nm south (5 degrees of arc)
+  const StormTrack far = still({-20, 60}, "AL012024");   // the far side of the earth
+  SweepRequest request = request_for(ship);
+  request.error.kind = ErrorModel::Kind::kCone;
+  request.error.table = table("AL", 40);
+  const ForecastAdvice shared = advise_forecast({far, near}, request, std::nullopt);
+  const double distance = 300.0 - shared.sweep.stay.clearance_nm - 40.0;
+  EXPECT_NEAR(distance, 0.0, 1.5);  // 5 degrees of latitude here is 299.6 nm on the ellipsoid
+  EXPECT_EQ(shared.sweep.stay.storm, 1u);
+
+  request.storm_tables = {table("AL", 40), table("EP", 80)};
+  const ForecastAdvice own = advise_forecast({far, near}, request, std::nullopt);
+  EXPECT_NEAR(own.sweep.stay.clearance_nm, shared.sweep.stay.clearance_nm - 40.0, 1e-6);
+  EXPECT_EQ(own.sweep.stay.storm, 1u);
+  ASSERT_EQ(own.storms.size(), 2u);
+  EXPECT_EQ(own.storms[0].error.table.basin, "AL");
+  EXPECT_EQ(own.storms[1].error.table.basin, "EP");
+  EXPECT_EQ(own.storms[1].error.table.radii_nm[1], 80.0);
+  EXPECT_EQ(own.error.table.basin, "AL");  // the first storm's, as before
+}
+
 }  // namespace
 }  // namespace hurricane::forecast

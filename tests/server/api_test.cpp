@@ -182,6 +182,33 @@ TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
                400, "", "distance_nm");
 }
 
+// A post-tropical low without 34-kt radii and no keep: an answer, not an error. The classic
+// advice and its board are left out, "classic_needs" names the body's key, and [F] is as the
+// command line gives it.
+TEST_F(Api, AStormWithoutGalesAnswersWithForecastAdviceAndNamesTheKeep) {
+  const char* const low = "tcm-cp012024-42-no34kt.txt";
+  const httplib::Result result =
+      post(json{{"advisory", sample(low)}, {"ship", "25N,178E"}, {"ship_speed_kn", 12}}.dump());
+  ASSERT_TRUE(result);
+  ASSERT_EQ(result->status, 200) << result->body;
+  json answer = json::parse(result->body);
+  EXPECT_TRUE(answer["svg"].is_null());
+  EXPECT_EQ(answer["classic_needs"]["input"], "keep_nm");
+  EXPECT_NE(answer["classic_needs"]["message"].get<std::string>().find("no 34-kt wind radius"),
+            std::string::npos);
+  EXPECT_TRUE(answer["forecast"]["recommended"].is_object());
+  EXPECT_TRUE(answer.contains("chart"));
+  json command_line =
+      advise_json({"--advisory", std::string(HURRICANE_SOURCE_DIR "/tests/advisory/data/") + low,
+                   "--ship", "25N,178E", "--ship-speed", "12"});
+  EXPECT_EQ(command_line["classic_needs"]["input"], "keep");
+  for (const char* key : {"svg", "chart", "classic_needs"}) {
+    answer.erase(key);
+    command_line.erase(key);
+  }
+  EXPECT_EQ(answer, command_line);
+}
+
 // A season's track file, 50 storms and a MiB, is taken as the command line takes it.
 TEST_F(Api, ASeasonsTrackFileAnswersWhatAdviseAnswers) {
   const std::string storm = sample("bal132023-at-adv30.dat");

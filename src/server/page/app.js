@@ -174,7 +174,8 @@ function usedLine(advice) {
   if (!s || (!advice.derived && !advice.advisory)) return '';
   return `Used: distance ${formatted(s.distance_nm, 1)} nm, bearing ${formatted(s.bearing_deg, 1)}°,` +
     ` track ${formatted(s.track_deg, 1)}°, speed ${formatted(s.speed_kn, 1)} kn,` +
-    ` keep ${formatted(s.keep_nm, 1)} nm, ship ${formatted(s.ship_speed_kn, 1)} kn,` +
+    (typeof s.keep_nm === 'number' ? ` keep ${formatted(s.keep_nm, 1)} nm,` : '') +
+    ` ship ${formatted(s.ship_speed_kn, 1)} kn,` +
     ` ${advice.hemisphere} hemisphere`;
 }
 
@@ -262,6 +263,108 @@ function showReport(lines, notes = []) {
   }
 }
 
+// A course as the navigator writes it: three digits.
+function courseText(degrees) {
+  return String(degrees).padStart(3, '0');
+}
+
+function hoursText(hours) {
+  return `${formatted(hours, 1)} h`;
+}
+
+// Clockwise ranges of courses; a range through north is written as it runs, 350–010.
+function rangesText(open) {
+  if (!open.length) return 'none';
+  return open.map(({ first, last }) => (first === last ? courseText(first)
+    : `${courseText(first)}–${courseText(last)}`)).join(', ');
+}
+
+// The cone tables the storms are judged with: one name when they share it, else each storm's.
+function conesText(forecast) {
+  const name = (model) => `${model.basin} ${model.season}`;
+  const first = name(forecast.error_model);
+  const storms = forecast.storms.filter((storm) => storm.error_model);
+  if (storms.every((storm) => name(storm.error_model) === first)) return `two-thirds cone ${first}`;
+  return `two-thirds cones ${storms.map((storm) => `${name(storm.error_model)} for ` +
+    `${storm.storm_id}`).join(', ')}`;
+}
+
+function modelText(forecast) {
+  const model = forecast.error_model;
+  const error = {
+    cone: () => `cone ×${model.scale} (${conesText(forecast)})`,
+    '1-2-3': () => '1-2-3 (100 nm per 24 h)',
+    none: () => 'none',
+  }[model.kind];
+  return `error ${error ? error() : model.kind} + margin ${formatted(model.margin_nm, 0)} nm ` +
+    `around the 34-kt winds, horizon ${hoursText(forecast.horizon_h)}; ` +
+    (forecast.land_checked ? 'a course that meets land within it is not open'
+      : 'land not checked');
+}
+
+// What a course meets along the forecast: land, and the strongest forecast wind area.
+function meetsText(passage) {
+  const land = typeof passage.land_at_h === 'number'
+    ? `meets land at ${hoursText(passage.land_at_h)} and ` : '';
+  return land + (passage.wind_kt
+    ? `meets the forecast ${passage.wind_kt}-kt winds at ${hoursText(passage.wind_at_h)}`
+    : 'meets no forecast winds of 34 kt');
+}
+
+// Advice [F] as the server decided it: the recommendation, or the warning that no course keeps
+// clear, then the open courses at full speed, staying put, the storms and the model.
+function showForecast(advice) {
+  const box = document.getElementById('forecast');
+  const forecast = advice.forecast;
+  box.hidden = !forecast;
+  if (!forecast) return;
+  const warning = document.getElementById('forecast-warning');
+  const recommended = document.getElementById('forecast-recommended');
+  const r = forecast.recommended;
+  const full = forecast.speeds[0];
+  const rows = [];
+  warning.hidden = !(r && forecast.none_open);
+  warning.textContent = '';
+  recommended.textContent = '';
+  if (r) {
+    const storm = forecast.storms.length > 1 ? ` (${r.storm_id})` : '';
+    const course = `course ${courseText(r.course_deg)}° at ${formatted(r.speed_kn, 1)} kn`;
+    const least = `least clearance ${formatted(r.clearance_nm, 0)} nm at ` +
+      `${hoursText(r.min_at_h)}${storm}; it ${meetsText(r)}.`;
+    if (forecast.none_open) {
+      warning.textContent = `No course keeps clear of the danger area at ` +
+        `${formatted(full.speed_kn, 1)} kn. Least bad: ${course}, ${least}`;
+    } else {
+      recommended.textContent = `Recommended: ${course}, ${least}`;
+    }
+    rows.push([`Open at ${formatted(full.speed_kn, 1)} kn`, rangesText(full.open)]);
+    const stay = forecast.stay;
+    rows.push(['Staying put', typeof stay.enters_at_h === 'number'
+      ? `inside the danger area from ${hoursText(stay.enters_at_h)}`
+      : `open, least clearance ${formatted(stay.clearance_nm, 0)} nm`]);
+    if (forecast.disagrees_with_classic) {
+      rows.push(['Classic advice', `its course ${courseText(forecast.classic_course_deg)} is not ` +
+        'open along the forecast: [F] rests on the official forecast, the classic advice on ' +
+        'the present motion']);
+    }
+  } else {
+    rows.push(['Not judged', forecast.no_forecast || 'no forecast reaches the advice time']);
+  }
+  if (forecast.storms.length) {
+    rows.push(['Storms', forecast.storms.map((storm) => `${storm.storm_id}` +
+      (storm.advisory ? ` advisory ${storm.advisory}` : '') +
+      `, not judged after ${timeText(storm.ends_at)}`).join('; ')]);
+  }
+  if (forecast.error_model) rows.push(['Model', modelText(forecast)]);
+  document.getElementById('forecast-facts').replaceChildren(...rows.flatMap(([term, text]) => {
+    const dt = document.createElement('dt');
+    dt.textContent = term;
+    const dd = document.createElement('dd');
+    dd.textContent = text;
+    return [dt, dd];
+  }));
+}
+
 const AREA_TEXT = {
   internal: 'INNER area: the ship is already closer than the distance to keep',
   external: 'EXTERNAL area: no course at full speed keeps the distance',
@@ -270,7 +373,13 @@ const AREA_TEXT = {
 
 function show(advice) {
   const verdict = document.getElementById('verdict');
-  verdict.hidden = false;
+  // Without 34-kt winds and a keep there is no classic verdict: what it needs instead.
+  verdict.hidden = !advice.area;
+  const needs = document.getElementById('classic-needs');
+  needs.hidden = !advice.classic_needs;
+  const needed = advice.classic_needs;
+  needs.textContent = needed ? `Classic advice left out: ${inLabels({ template: needed.template, error: needed.message })}. ` +
+    `Enter “${LABELS[needed.input] || needed.input}” to have it.` : '';
   verdict.dataset.area = advice.area;
   document.getElementById('quarter').hidden = !advice.dangerous_quarter;
   document.getElementById('area').textContent = AREA_TEXT[advice.area] || advice.area;
@@ -282,6 +391,7 @@ function show(advice) {
     return item;
   }));
   showAdvisory(advice);
+  showForecast(advice);
   showPicture(advice.svg);
   showPicture(advice.chart, 'chart');
   document.getElementById('pictures').classList.toggle('two', Boolean(advice.chart));

@@ -75,7 +75,7 @@ try {
   page.on('pageerror', (error) => problems.push(String(error)));
 
   const reportText = () => page.$eval('#report', (element) => element.textContent.replace(/\n$/, ''));
-  const waitForStatus = (kind) => page.waitForSelector(`#status.${kind}`, { timeout: 5000 });
+  const waitForStatus = (kind) => page.waitForSelector(`#status.${kind}`, { timeout: 20000 });
 
   // Opened bare: the classic defaults and their advice at once.
   await page.goto(url, { waitUntil: 'networkidle0' });
@@ -171,10 +171,12 @@ try {
     input.value = text;
     input.dispatchEvent(new Event('input', { bubbles: true }));
   }, value);
+  // An advisory's answer (the forecast swept against land, its chart) can take seconds on a
+  // machine shared with other work.
   const settled = async (kind = 'current') => {
     await page.waitForFunction(() => !document.querySelector('#answer').hasAttribute('aria-busy'),
-      { timeout: 5000 });
-    await waitForStatus(kind);
+      { timeout: 20000 });
+    await page.waitForSelector(`#status.${kind}`, { timeout: 20000 });
   };
 
   // From the six values to positions: two fixes alone give the motion; the six-value track
@@ -222,6 +224,54 @@ try {
     '24.7N 66.4W at 12/2100Z', '315° at 6 kn',
     '230 nm from the advisory: 210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm']
     .every((part) => read.includes(part)), read);
+  // Advice [F] beside the classic advice, worded from the API's forecast object.
+  const answerNow = async () => (await fetch(new URL('/api/advice', url), {
+    method: 'POST', headers: { 'Content-Type': 'application/json' },
+    body: JSON.stringify(lastBody()),
+  })).json();
+  const lee = (await answerNow()).forecast;
+  const forecastText = () => page.$eval('#forecast', (element) => element.hidden ? '' : element.innerText);
+  const shownForecast = await forecastText();
+  const r = lee.recommended;
+  const course = `course ${String(r.course_deg).padStart(3, '0')}° at ${r.speed_kn.toFixed(1)} kn`;
+  check('the page shows advice [F] as the API decided it', [
+    lee.none_open ? `Least bad: ${course}` : `Recommended: ${course}`,
+    `least clearance ${r.clearance_nm.toFixed(0)} nm at ${r.min_at_h.toFixed(1)} h`,
+    `Open at ${lee.speeds[0].speed_kn.toFixed(1)} kn`, 'Staying put',
+    'two-thirds cone AL 2023', `margin ${lee.error_model.margin_nm} nm`,
+    `horizon ${lee.horizon_h.toFixed(1)} h`,
+  ].every((part) => shownForecast.includes(part)), shownForecast);
+  check('no course open: the warning is shown', lee.none_open ===
+    !(await page.$eval('#forecast-warning', (element) => element.hidden)));
+  const staying = lee.stay.enters_at_h === null ? 'open, least clearance'
+    : `inside the danger area from ${lee.stay.enters_at_h.toFixed(1)} h`;
+  check('staying put as the API gives it', shownForecast.includes(staying), shownForecast);
+  const ranges = lee.speeds[0].open.map(({ first, last }) => `${String(first).padStart(3, '0')}` +
+    (first === last ? '' : `–${String(last).padStart(3, '0')}`)).join(', ') || 'none';
+  check('the open ranges at full speed as the API gives them', shownForecast.includes(ranges),
+    `${ranges} | ${shownForecast}`);
+
+  // A low without 34-kt winds and no keep: [F] alone, and what the classic advice needs.
+  const low = readFileSync(join(dirname(advisoryFile), 'tcm-cp012024-42-no34kt.txt'), 'utf8');
+  await setField('advisory', low);
+  await setField('ship', '25N,178E');
+  await settled();
+  const needs = await page.$eval('#classic-needs', (element) => element.hidden ? '' : element.textContent);
+  check('without 34-kt winds the page says the classic advice needs a keep',
+    needs.includes('no 34-kt wind radius') && !needs.includes('keep_nm'), needs);
+  check('without 34-kt winds no verdict and no board, but [F]',
+    (await page.$eval('#verdict', (element) => element.hidden)) &&
+    (await page.$$('#picture svg')).length === 0 && (await forecastText()).includes('CP012024'),
+    await forecastText());
+  await page.setViewport({ width: 390, height: 844 });
+  const lowOverflow = await page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
+  check('[F] alone at 390 px: no sideways scrolling', lowOverflow <= 0, `${lowOverflow} px too wide`);
+  await page.screenshot({ path: join(artefacts, 'page-low-390.png'), fullPage: true });
+  await page.setViewport({ width: 1280, height: 1000 });
+  await setField('advisory', readFileSync(advisoryFile, 'utf8'));
+  await setField('ship', '27N,70W');
+  await settled();
+
   await setField('keep_nm', '150');
   await settled();
   check('a typed keep is sent and set beside the advisory\'s', lastBody().keep_nm === '150' &&
