@@ -9,7 +9,7 @@
 option(HURRICANE_UNITY_BUILD "Compile each listed area as one source" OFF)
 
 if(HURRICANE_UNITY_BUILD)
-  set(unity_areas geometry land forecast forecast_report analysis console report picture
+  set(unity_areas geometry land advisory forecast forecast_report analysis console report picture
                   chart files dialogue situation advisory_situation land_advice advisory_forecast
                   advisory_chart answer hindcast json server cli)
   foreach(area IN LISTS unity_areas)
