@@ -1,4 +1,5 @@
 #include "advisory/atcf.h"
+#include "advisory/characters.h"
 
 #include <array>
 #include <chrono>
@@ -53,13 +54,6 @@ struct Record {
   std::string name;
 };
 
-bool is_digit(char c) {
-  return c >= '0' && c <= '9';
-}
-bool is_letter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 // Fields are read up to this many; the last holds the rest of the line, so a line of commas
 // costs no more than an ordinary record.
 constexpr std::size_t kMaxFields = 48;
@@ -101,14 +95,6 @@ std::optional<double> tenths_degrees(std::string_view text, int max_tenths, char
   if (!tenths || *tenths > max_tenths) return std::nullopt;
   const double degrees = *tenths / 10.0;
   return hemisphere == negative ? -degrees : degrees;
-}
-
-std::string upper(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return result;
 }
 
 // What is wrong with the record, or nothing.

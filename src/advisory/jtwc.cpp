@@ -298,10 +298,6 @@ void check_vectors(Reading& reading) {
   }
 }
 
-ReadError error_at(const TextLine& line, std::string message) {
-  return {line.line, std::move(message)};
-}
-
 // The things every warning must state, once the lines are read.
 std::optional<ReadError> check_complete(const Reading& reading, std::size_t start) {
   const auto& lines = reading.lines;

@@ -1,4 +1,5 @@
 #include "advisory/jtwc_heading.h"
+#include "advisory/characters.h"
 
 #include <array>
 #include <cstdio>
@@ -8,12 +9,6 @@
 namespace hurricane::advisory {
 namespace {
 
-bool is_upper(char c) {
-  return c >= 'A' && c <= 'Z';
-}
-bool is_digit(char c) {
-  return c >= '0' && c <= '9';
-}
 bool all_of(std::string_view text, bool (*test)(char)) {
   for (const char c : text) {
     if (!test(c)) return false;
@@ -22,16 +17,6 @@ bool all_of(std::string_view text, bool (*test)(char)) {
 }
 int two_digits(std::string_view text) {
   return (text[0] - '0') * 10 + (text[1] - '0');
-}
-
-// 1..12 for "JAN".."DEC", else 0.
-int month_number(std::string_view word) {
-  static constexpr std::array<std::string_view, 12> kMonths = {
-      "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-  for (std::size_t i = 0; i < kMonths.size(); ++i) {
-    if (word == kMonths[i]) return static_cast<int>(i) + 1;
-  }
-  return 0;
 }
 
 }  // namespace

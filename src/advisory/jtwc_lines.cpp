@@ -1,15 +1,12 @@
 #include "advisory/jtwc_lines.h"
+#include "advisory/characters.h"
 
 #include <array>
 
 namespace hurricane::advisory {
 namespace {
 
-bool is_digit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-constexpr const char* kPositionForm =
+constexpr const char* kWarningPositionForm =
     "expected a position line such as `310600Z --- NEAR 22.8N 131.6E` (latitude to 90, "
     "longitude to 180, one decimal)";
 
@@ -95,13 +92,13 @@ LineRead<PositionLine> read_position_line(std::string_view text) {
     return "this is the old form with check digits (`280600Z6 --- 06.0N6 166.0E3`), which is "
            "not read: expected `310600Z --- NEAR 22.8N 131.6E`";
   }
-  if (!at || !take_word(cursor, "---")) return kPositionForm;
+  if (!at || !take_word(cursor, "---")) return kWarningPositionForm;
   take_word(cursor, "NEAR");
   const std::optional<GeoPoint> centre = take_position(cursor);
   if (centre && !cursor.rest.empty() && is_digit(cursor.rest.front())) {
     return "this is the old form with check digits (`06.0N6 166.0E3`), which is not read";
   }
-  if (!centre || !at_end(cursor)) return kPositionForm;
+  if (!centre || !at_end(cursor)) return kWarningPositionForm;
   return PositionLine{*at, *centre};
 }
 

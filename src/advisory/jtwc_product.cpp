@@ -9,10 +9,6 @@
 namespace hurricane::advisory {
 namespace {
 
-ReadError error_at(const TextLine& line, std::string message) {
-  return {line.line, std::move(message)};
-}
-
 // "// END PART 02/02 //": the part number; 0 for another line.
 int part_number(std::string_view text) {
   const std::size_t at = text.find("END PART");

@@ -3,9 +3,11 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "advisory/storm.h"
+#include "advisory/text_lines.h"
 
 namespace hurricane::advisory {
 
@@ -15,5 +17,10 @@ struct ReadError {
 };
 
 using Result = std::variant<Storm, ReadError>;
+
+// The error at one line of the input.
+inline ReadError error_at(const TextLine& line, std::string message) {
+  return {line.line, std::move(message)};
+}
 
 }  // namespace hurricane::advisory

@@ -1,11 +1,8 @@
 #include "advisory/scan.h"
+#include "advisory/characters.h"
 
 namespace hurricane::advisory {
 namespace {
-
-bool is_digit(char c) {
-  return c >= '0' && c <= '9';
-}
 
 void skip_blanks(Cursor& cursor) {
   while (!cursor.rest.empty() && (cursor.rest.front() == ' ' || cursor.rest.front() == '\t')) {

@@ -1,4 +1,5 @@
 #include "advisory/storm_choice.h"
+#include "advisory/characters.h"
 
 #include <set>
 
@@ -6,14 +7,6 @@ namespace hurricane::advisory {
 namespace {
 
 constexpr std::size_t kMaxListed = 10;
-
-std::string upper(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return result;
-}
 
 // "AL132023, AL142023", in order of first appearance, cut after kMaxListed.
 std::string listing(const std::vector<std::string>& distinct) {

@@ -249,10 +249,6 @@ std::size_t next_filled(const std::vector<TextLine>& lines, std::size_t index) {
   return index;
 }
 
-ReadError error_at(const TextLine& line, std::string message) {
-  return {line.line, std::move(message)};
-}
-
 // Title, issuing centre with id, an optional ISSUED BY line and the issue time. Gives the index
 // of the issue time line.
 std::variant<std::size_t, ReadError> read_heading(const std::vector<TextLine>& lines,

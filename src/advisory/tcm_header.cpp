@@ -1,4 +1,5 @@
 #include "advisory/tcm_header.h"
+#include "advisory/characters.h"
 
 #include <array>
 
@@ -7,23 +8,6 @@
 
 namespace hurricane::advisory {
 namespace {
-
-bool is_upper(char c) {
-  return c >= 'A' && c <= 'Z';
-}
-bool is_digit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// 1..12 for "JAN".."DEC", else 0.
-int month_number(std::string_view word) {
-  static constexpr std::array<std::string_view, 12> kMonths = {
-      "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-  for (std::size_t i = 0; i < kMonths.size(); ++i) {
-    if (word == kMonths[i]) return static_cast<int>(i) + 1;
-  }
-  return 0;
-}
 
 bool is_weekday(std::string_view word) {
   static constexpr std::array<std::string_view, 7> kDays = {"MON", "TUE", "WED", "THU",
