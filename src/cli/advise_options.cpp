@@ -13,7 +13,7 @@ namespace {
 
 using situation::Field;
 
-constexpr const char* kFooter =
+constexpr const char* kAdviseFooter =
     "Give the storm by --distance and --bearing, or by --ship and --storm (or two\n"
     "--storm-fix); its motion by --track and --speed, or by two --storm-fix; or\n"
     "all of it, and the distance to keep, by --advisory with --ship.\n"
@@ -38,11 +38,7 @@ constexpr std::array<NumberOption, 6> kNumberOptions = {{
     {"KN", "Maximum speed of the ship, knots"},
 }};
 
-CommandError usage(std::string text) {
-  return CommandError{kUsageError, program_line(text)};
-}
-
-CommandError unusable(std::string text) {
+CommandError unusable_option(std::string text) {
   return CommandError{kUnusableValue, program_line(text)};
 }
 
@@ -60,7 +56,7 @@ std::optional<double> option_number(const std::string& text) {
 AdviseOptions::AdviseOptions(CLI::App& app)
     : command_(app.add_subcommand("advise", "Answer one situation and exit")) {
   CLI::App& advise = *command_;
-  advise.footer(kFooter);
+  advise.footer(kAdviseFooter);
   for (std::size_t i = 0; i < kNumberFields.size(); ++i) {
     number_options_[i] =
         advise.add_option(option_name(kNumberFields[i]), numbers_[i], kNumberOptions[i].help)
@@ -193,7 +189,7 @@ std::optional<CommandError> AdviseOptions::read_forecast(AdviseRequest& command)
   if (course_option_->count() > 0) {
     const auto value = option_number(course_);
     if (!value || *value < 0.0 || *value > 360.0) {
-      return unusable("--course: expected degrees true from 0 to 360, such as 045");
+      return unusable_option("--course: expected degrees true from 0 to 360, such as 045");
     }
     options.voyage_course_deg = *value == 360.0 ? 0.0 : *value;
   }
@@ -201,14 +197,14 @@ std::optional<CommandError> AdviseOptions::read_forecast(AdviseRequest& command)
     const auto value = option_number(horizon_);
     if (!value || *value < advisory_forecast::kMinHorizonH ||
         *value > advisory_forecast::kMaxHorizonH) {
-      return unusable("--horizon: expected hours from 12 to 120");
+      return unusable_option("--horizon: expected hours from 12 to 120");
     }
     options.horizon_h = *value;
   }
   if (error_option_->count() > 0) {
     const auto choice = advisory_forecast::parse_error_choice(error_model_);
     if (!choice) {
-      return unusable(
+      return unusable_option(
           "--error: expected cone, cone:SCALE (SCALE above 0, at most 10), 1-2-3 or none");
     }
     options.error = *choice;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace hurricane::cli {
 
@@ -17,5 +18,8 @@ struct CommandError {
   int status = 2;
   std::string line;
 };
+
+// usage: the wrong usage `text` as its one line (status 2).
+CommandError usage(std::string_view text);
 
 }  // namespace hurricane::cli

@@ -16,10 +16,6 @@ constexpr const char* kProgramFooter =
     "See 'hurricane-escape COMMAND --help' for advise, advisory, serve, hindcast and fleet,\n"
     "and the manual page hurricane-escape(1).";
 
-CommandError usage(std::string text) {
-  return CommandError{kUsageError, program_line(text)};
-}
-
 // A request of a subcommand, or its error, as a Command.
 template <class Request>
 Command command_of(std::variant<Request, CommandError> made) {
@@ -28,6 +24,10 @@ Command command_of(std::variant<Request, CommandError> made) {
 }
 
 }  // namespace
+
+CommandError usage(std::string_view text) {
+  return CommandError{kUsageError, program_line(text)};
+}
 
 Command parse_command_line(int argc, const char* const* argv, std::string_view version) {
   // CLI11 would only say that a command is required.

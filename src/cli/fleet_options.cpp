@@ -8,7 +8,7 @@
 namespace hurricane::cli {
 namespace {
 
-constexpr const char* kFooter =
+constexpr const char* kFleetFooter =
     "Each line of standard input is one ship: {\"id\": \"A\", \"position\": \"24.0N,88.0W\",\n"
     "\"speed\": 14, \"course\": 300, \"time\": \"2024-10-08T12:00Z\"} (course and time optional;\n"
     "time defaults to the first advisory's fix). The classic advice judges the first\n"
@@ -21,7 +21,7 @@ constexpr const char* kFooter =
 FleetOptions::FleetOptions(CLI::App& app)
     : command_(app.add_subcommand("fleet", "Advise every ship of a fleet at once")) {
   CLI::App& fleet = *command_;
-  fleet.footer(kFooter);
+  fleet.footer(kFleetFooter);
   request_.threads = std::max(1u, std::thread::hardware_concurrency());
   fleet
       .add_option("--advisory", request_.advisories, "A storm advisory; repeat for several storms")

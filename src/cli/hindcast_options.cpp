@@ -8,7 +8,7 @@
 namespace hurricane::cli {
 namespace {
 
-constexpr const char* kFooter =
+constexpr const char* kHindcastFooter =
     "--advisories takes files, or a directory whose *.xml, *.txt and *.tcm files are the\n"
     "advisories (RSS feeds or forecast/advisory texts); --best-track the ATCF b-deck whose\n"
     "34-kt radii are the truth. Exit status: 0 scored, 1 an input cannot be used, 2 wrong usage.";
@@ -19,7 +19,7 @@ HindcastOptions::HindcastOptions(CLI::App& app)
     : command_(app.add_subcommand("hindcast", "Score the advice against what a storm really did")),
       threads_(std::max(1u, std::thread::hardware_concurrency())) {
   CLI::App& hindcast = *command_;
-  hindcast.footer(kFooter);
+  hindcast.footer(kHindcastFooter);
   hindcast::HindcastOptions& options = request_.options;
   hindcast
       .add_option("--advisories", request_.advisories,

@@ -7,7 +7,7 @@
 namespace hurricane::cli {
 namespace {
 
-constexpr const char* kFooter =
+constexpr const char* kServeFooter =
     "Serves the page at / and the JSON API at /api/advice and /api/health until SIGINT or\n"
     "SIGTERM. The default address is this machine only; --listen 0.0.0.0:8080 serves every\n"
     "network the machine is on. Port 0 picks a free port; the first line printed names it.\n"
@@ -19,7 +19,7 @@ ServeOptions::ServeOptions(CLI::App& app)
     : command_(
           app.add_subcommand("serve", "Serve the advisor as a web page and a JSON API over HTTP")),
       listen_(server::kDefaultListen) {
-  command_->footer(kFooter);
+  command_->footer(kServeFooter);
   command_->add_option("--listen", listen_, "Address and port to listen on")
       ->type_name("ADDR:PORT")
       ->default_str(server::kDefaultListen)

@@ -3,7 +3,7 @@
 namespace hurricane::cli {
 namespace {
 
-constexpr const char* kFooter =
+constexpr const char* kSummaryFooter =
     "FILE is a forecast/advisory text, a JTWC warning, an NHC RSS feed or ATCF\n"
     "records; - is standard input. Exit status: 0 read, 1 the file cannot be read\n"
     "or used, 2 wrong usage.";
@@ -13,7 +13,7 @@ constexpr const char* kFooter =
 SummaryOptions::SummaryOptions(CLI::App& app)
     : command_(app.add_subcommand("advisory", "Print what a storm advisory holds")) {
   CLI::App& summary = *command_;
-  summary.footer(kFooter);
+  summary.footer(kSummaryFooter);
   summary.add_option("FILE", file_, "The advisory")->required();
   summary.add_option("--format", format_, "Output: text (the default) or json")
       ->type_name("FORMAT")
