@@ -3,18 +3,19 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <atomic>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "advisory/read_advisory.h"
-#include "advisory/utc_time.h"
 #include "advisory_forecast/forecast_options.h"
+#include "advisory_forecast/storms_of_input.h"
 #include "cli/exit_status.h"
 #include "cli/fleet_ship.h"
 #include "cli/input_file.h"
 #include "cli/messages.h"
-#include "forecast/from_advisory.h"
+#include "land_advice/find_shoreline.h"
 
 namespace hurricane::cli {
 namespace {
@@ -23,9 +24,10 @@ constexpr const char* kFooter =
     "Each line of standard input is one ship: {\"id\": \"A\", \"position\": \"24.0N,88.0W\",\n"
     "\"speed\": 14, \"course\": 300, \"time\": \"2024-10-08T12:00Z\"} (course and time optional;\n"
     "time defaults to the first advisory's fix). The classic advice judges the first\n"
-    "--advisory's storm; advice [F] every one. Each answer is one JSON line, in input order;\n"
-    "a line that is not a ship answers with its error. Exit status: 0 answered (errors of\n"
-    "single ships included), 1 an advisory cannot be used, 2 wrong usage.";
+    "--advisory's storm; advice [F] every one. Both are held against land. Each answer is\n"
+    "one JSON line, in input order; a line that is not a ship, or a ship on land, answers\n"
+    "with its error. Exit status: 0 answered (errors of single ships included), 1 an\n"
+    "advisory or the shoreline cannot be used, 2 wrong usage.";
 
 // Longest input line taken, bytes: a ship is a few dozen.
 constexpr std::size_t kMaxLineBytes = 4096;
@@ -46,15 +48,21 @@ int run_fleet_command(int argc, const char* const* argv, std::istream& in, std::
                  "The classic advice's storm, when the first file "
                  "holds several")
       ->type_name("ID");
-  app.add_option("--horizon", storms.horizon_h, "Horizon of advice [F], hours")
+  std::string land_file;
+  bool no_land = false;
+  app.add_option("--horizon", storms.forecast.horizon_h, "Horizon of advice [F], hours")
       ->check(CLI::Range(advisory_forecast::kMinHorizonH, advisory_forecast::kMaxHorizonH))
       ->default_val(advisory_forecast::kDefaultHorizonH);
-  app.add_option("--cone-scale", storms.cone_scale, "Multiplies the two-thirds cone of advice [F]")
+  app.add_option("--cone-scale", storms.forecast.error.scale,
+                 "Multiplies the two-thirds cone of advice [F]")
       ->check(CLI::Range(0.01, 10.0))
       ->default_val(advisory_forecast::kDefaultConeScale);
-  app.add_option("--margin", storms.margin_nm, "Margin of advice [F], nm")
+  app.add_option("--margin", storms.forecast.margin_nm, "Margin of advice [F], nm")
       ->check(CLI::Range(0.0, 1000.0))
       ->default_val(advisory_forecast::kDefaultMarginNm);
+  app.add_option("--land", land_file, "Shoreline file (default: the installed one)")
+      ->type_name("FILE");
+  app.add_flag("--no-land", no_land, "Leave land out (each answer says so)")->excludes("--land");
   app.add_option("--threads", threads, "Threads (default: every core)")->check(CLI::Range(1, 256));
   try {
     app.parse(argc, argv);
@@ -66,26 +74,38 @@ int run_fleet_command(int argc, const char* const* argv, std::istream& in, std::
     return kUsageError;
   }
 
+  // The classic advice's storm from the first file, checked here once; [F] also reads every
+  // storm of the further files.
   for (std::size_t i = 0; i < advisories.size(); ++i) {
     const InputFile file = read_input_file(advisories[i], advisory::kMaxInputBytes);
     if (!file.error.empty()) {
       errors << file_error_line(file.name, 0, file.error) << '\n';
       return kUnusableValue;
     }
-    advisory::Result read =
-        advisory::read_advisory(file.bytes, {.storm_id = i == 0 ? storms.storm_id : ""});
-    if (const auto* failed = std::get_if<advisory::ReadError>(&read)) {
+    if (i == 0) {
+      const advisory::Result read =
+          advisory::read_advisory(file.bytes, {.storm_id = storms.storm_id});
+      if (const auto* failed = std::get_if<advisory::ReadError>(&read)) {
+        errors << file_error_line(file.name, failed->line, failed->message) << '\n';
+        return kUnusableValue;
+      }
+      storms.advisory_text = file.bytes;
+    } else if (const auto failed =
+                   advisory_forecast::add_storms(file.bytes, "", storms.more_storms)) {
       errors << file_error_line(file.name, failed->line, failed->message) << '\n';
       return kUnusableValue;
     }
-    const advisory::Storm& storm = std::get<advisory::Storm>(read);
-    if (i == 0) {
-      storms.advisory_text = file.bytes;
-      storms.fix_time =
-          forecast::Time{std::chrono::seconds{advisory::epoch_seconds(storm.fix.time)}};
+  }
+  // The shoreline, loaded once and shared by every ship and thread.
+  std::optional<land::Land> shoreline;
+  if (!no_land) {
+    auto loaded = land_advice::load_shoreline(land_file);
+    if (const auto* problem = std::get_if<std::string>(&loaded)) {
+      errors << program_line(*problem) << '\n';
+      return kUnusableValue;
     }
-    if (auto track = forecast::track_from_advisory(storm))
-      storms.tracks.push_back(std::move(*track));
+    shoreline = std::move(std::get<land::Land>(loaded));
+    storms.shoreline = &*shoreline;
   }
 
   std::vector<std::pair<std::size_t, std::string>> lines;
