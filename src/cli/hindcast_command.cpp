@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include "advisory/read_advisory.h"
@@ -15,6 +16,7 @@
 #include "cli/messages.h"
 #include "files/write_file.h"
 #include "hindcast/best_track.h"
+#include "land_advice/find_shoreline.h"
 
 namespace hurricane::cli {
 namespace {
@@ -109,6 +111,10 @@ int run_hindcast_command(int argc, const char* const* argv, std::ostream& out,
   app.add_option("--format", format, "Output: text (the default) or json")
       ->check(CLI::IsMember({"text", "json"}));
   app.add_option("--csv", csv, "Also write every encounter here")->type_name("FILE");
+  std::string land_file;
+  app.add_option("--land", land_file,
+                 "Hold the forecast advice against this shoreline; drop starts on land")
+      ->type_name("FILE");
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
@@ -149,6 +155,16 @@ int run_hindcast_command(int argc, const char* const* argv, std::ostream& out,
   }
   const auto& issued = std::get<std::vector<hindcast::IssuedAdvisory>>(series);
 
+  std::optional<land::Land> shoreline;
+  if (!land_file.empty()) {
+    auto loaded = land_advice::load_shoreline(land_file);
+    if (const auto* problem = std::get_if<std::string>(&loaded)) {
+      errors << program_line(*problem) << '\n';
+      return kUnusableValue;
+    }
+    shoreline = std::move(std::get<land::Land>(loaded));
+    options.forecast.shoreline = &*shoreline;
+  }
   options.threads = threads;
   ProgressBar bar(errors);
   if (isatty(STDERR_FILENO) == 1) options.progress = std::ref(bar);
