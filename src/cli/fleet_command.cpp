@@ -22,12 +22,12 @@ namespace {
 
 constexpr const char* kFooter =
     "Each line of standard input is one ship: {\"id\": \"A\", \"position\": \"24.0N,88.0W\",\n"
-    "\"speed\": 14, \"course\": 300, \"time\": \"2024-10-08T12:00Z\"} (course and time optional;\n"
-    "time defaults to the first advisory's fix). The classic advice judges the first\n"
-    "--advisory's storm; advice [F] every one. Both are held against land. Each answer is\n"
-    "one JSON line, in input order; a line that is not a ship, or a ship on land, answers\n"
-    "with its error. Exit status: 0 answered (errors of single ships included), 1 an\n"
-    "advisory or the shoreline cannot be used, 2 wrong usage.";
+    "\"speed\": 14, \"course\": 300, \"time\": \"2024-10-08T12:00Z\"} (course and time\n"
+    "optional; time defaults to the first advisory's fix). The classic advice judges\n"
+    "the first --advisory's storm; advice [F] every one; both are held against land.\n"
+    "Each answer is one JSON line, in input order; a line that is not a ship, or a\n"
+    "ship on land, answers with its error. Exit status: 0 answered (errors of single\n"
+    "ships included), 1 an advisory or the shoreline cannot be used, 2 wrong usage.";
 
 // Longest input line taken, bytes: a ship is a few dozen.
 constexpr std::size_t kMaxLineBytes = 4096;
@@ -44,9 +44,7 @@ int run_fleet_command(int argc, const char* const* argv, std::istream& in, std::
   app.add_option("--advisory", advisories, "A storm advisory; repeat for several storms")
       ->required()
       ->type_name("FILE");
-  app.add_option("--storm-id", storms.storm_id,
-                 "The classic advice's storm, when the first file "
-                 "holds several")
+  app.add_option("--storm-id", storms.storm_id, "The classic advice's storm in a multi-storm file")
       ->type_name("ID");
   std::string land_file;
   bool no_land = false;

@@ -112,9 +112,7 @@ int run_hindcast_command(int argc, const char* const* argv, std::ostream& out,
       ->check(CLI::IsMember({"text", "json"}));
   app.add_option("--csv", csv, "Also write every encounter here")->type_name("FILE");
   std::string land_file;
-  app.add_option("--land", land_file,
-                 "Hold the forecast advice against this shoreline; drop starts on land")
-      ->type_name("FILE");
+  app.add_option("--land", land_file, "Shoreline for [F]; drops starts on land")->type_name("FILE");
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
