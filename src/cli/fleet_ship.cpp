@@ -1,8 +1,9 @@
 #include "cli/fleet_ship.h"
 
-#include <cmath>
+#include <array>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <variant>
 
 #include "answer/answer.h"
 #include "cli/messages.h"
