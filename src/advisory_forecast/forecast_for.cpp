@@ -8,9 +8,6 @@
 
 namespace hurricane::advisory_forecast {
 
-namespace {
-
-// Where each course at each swept speed first meets land within the horizon.
 forecast::LandHours land_hours(const land::Land& shoreline, const forecast::SweepRequest& request) {
   std::array<double, forecast::kSpeedFractions.size()> speeds{};
   for (std::size_t v = 0; v < speeds.size(); ++v) {
@@ -26,8 +23,6 @@ forecast::LandHours land_hours(const land::Land& shoreline, const forecast::Swee
   }
   return hours;
 }
-
-}  // namespace
 
 ForecastOutcome forecast_for(const std::vector<advisory::Storm>& storms,
                              const situation::Situation& situation, const ForecastOptions& options,

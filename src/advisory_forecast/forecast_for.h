@@ -20,6 +20,10 @@ struct ForecastOutcome {
   std::vector<forecast::StormTrack> tracks;  // with advice: the storms' tracks it judged
 };
 
+// Per speed of `request`'s sweep and whole-degree course: the hour its track first meets land
+// within the request's horizon, or none.
+forecast::LandHours land_hours(const land::Land& shoreline, const forecast::SweepRequest& request);
+
 // The sweep for the ship at `situation`'s position and time (the storm's time: the fix or
 // --at) at its full speed, against every storm of `storms` that holds a forecast, each with the
 // cone table of its own basin and season.

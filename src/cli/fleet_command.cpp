@@ -2,17 +2,19 @@
 
 #include <algorithm>
 #include <atomic>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "advisory/read_advisory.h"
-#include "advisory/utc_time.h"
+#include "advisory_forecast/storms_of_input.h"
+#include "cli/advise.h"
 #include "cli/exit_status.h"
 #include "cli/fleet_ship.h"
 #include "cli/input_file.h"
 #include "cli/messages.h"
-#include "forecast/from_advisory.h"
+#include "land_advice/find_shoreline.h"
 
 namespace hurricane::cli {
 namespace {
@@ -27,30 +29,39 @@ int run_fleet(const FleetRequest& request, std::istream& in, std::ostream& out,
   const std::vector<std::string>& advisories = request.advisories;
   FleetStorms storms;
   storms.storm_id = request.storm_id;
-  storms.horizon_h = request.horizon_h;
-  storms.cone_scale = request.cone_scale;
-  storms.margin_nm = request.margin_nm;
+  storms.forecast.horizon_h = request.horizon_h;
+  storms.forecast.error.scale = request.cone_scale;
+  storms.forecast.margin_nm = request.margin_nm;
   const unsigned threads = request.threads;
+
+  // The classic advice's storm from the first file, checked here once; [F] also reads every
+  // storm of the further files.
   for (std::size_t i = 0; i < advisories.size(); ++i) {
     const InputFile file = read_input_file(advisories[i], advisory::kMaxInputBytes);
     if (!file.error.empty()) {
       errors << file_error_line(file.name, 0, file.error) << '\n';
       return kUnusableValue;
     }
-    advisory::Result read =
-        advisory::read_advisory(file.bytes, {.storm_id = i == 0 ? storms.storm_id : ""});
-    if (const auto* failed = std::get_if<advisory::ReadError>(&read)) {
-      errors << file_error_line(file.name, failed->line, failed->message) << '\n';
-      return kUnusableValue;
-    }
-    const advisory::Storm& storm = std::get<advisory::Storm>(read);
     if (i == 0) {
+      const advisory::Result read =
+          advisory::read_advisory(file.bytes, {.storm_id = storms.storm_id});
+      if (const auto* failed = std::get_if<advisory::ReadError>(&read)) {
+        errors << file_error_line(file.name, failed->line, failed->message) << '\n';
+        return kUnusableValue;
+      }
       storms.advisory_text = file.bytes;
-      storms.fix_time =
-          forecast::Time{std::chrono::seconds{advisory::epoch_seconds(storm.fix.time)}};
+    } else if (const auto failed =
+                   advisory_forecast::add_storms(file.bytes, "", storms.more_storms)) {
+      return report_error(*failed, file.name, errors);
     }
-    if (auto track = forecast::track_from_advisory(storm))
-      storms.tracks.push_back(std::move(*track));
+  }
+  // The shoreline, loaded once and shared by every ship and thread.
+  std::optional<land::Land> shoreline;
+  if (!request.no_land) {
+    auto loaded = land_advice::load_shoreline(request.land_file);
+    if (!loaded.ok()) return report_error(loaded.error(), "", errors);
+    shoreline = std::move(loaded.value());
+    storms.shoreline = &*shoreline;
   }
 
   std::vector<std::pair<std::size_t, std::string>> lines;

@@ -10,11 +10,12 @@ namespace {
 
 constexpr const char* kFleetFooter =
     "Each line of standard input is one ship: {\"id\": \"A\", \"position\": \"24.0N,88.0W\",\n"
-    "\"speed\": 14, \"course\": 300, \"time\": \"2024-10-08T12:00Z\"} (course and time optional;\n"
-    "time defaults to the first advisory's fix). The classic advice judges the first\n"
-    "--advisory's storm; advice [F] every one. Each answer is one JSON line, in input order;\n"
-    "a line that is not a ship answers with its error. Exit status: 0 answered (errors of\n"
-    "single ships included), 1 an advisory cannot be used, 2 wrong usage.";
+    "\"speed\": 14, \"course\": 300, \"time\": \"2024-10-08T12:00Z\"} (course and time\n"
+    "optional; time defaults to the first advisory's fix). The classic advice judges\n"
+    "the first --advisory's storm; advice [F] every one; both are held against land.\n"
+    "Each answer is one JSON line, in input order; a line that is not a ship, or a\n"
+    "ship on land, answers with its error. Exit status: 0 answered (errors of single\n"
+    "ships included), 1 an advisory or the shoreline cannot be used, 2 wrong usage.";
 
 }  // namespace
 
@@ -42,6 +43,10 @@ FleetOptions::FleetOptions(CLI::App& app)
   fleet.add_option("--margin", request_.margin_nm, "Margin of advice [F], nm")
       ->check(CLI::Range(0.0, 1000.0))
       ->default_val(advisory_forecast::kDefaultMarginNm);
+  fleet.add_option("--land", request_.land_file, "Shoreline file (default: the installed one)")
+      ->type_name("FILE");
+  fleet.add_flag("--no-land", request_.no_land, "Leave land out (each answer says so)")
+      ->excludes("--land");
   fleet.add_option("--threads", request_.threads, "Threads (default: every core)")
       ->check(CLI::Range(1, 256));
 }

@@ -14,6 +14,8 @@ struct FleetRequest {
   double horizon_h = 72.0;              // advice [F]'s horizon, hours
   double cone_scale = 2.0;              // multiplies [F]'s two-thirds cone
   double margin_nm = 100.0;             // [F]'s margin, nm
+  std::string land_file;                // the shoreline; empty: the installed one
+  bool no_land = false;                 // land left out, and each answer says so
   unsigned threads = 1;                 // >= 1
 };
 

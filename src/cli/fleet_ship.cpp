@@ -1,16 +1,13 @@
 #include "cli/fleet_ship.h"
 
-#include <cmath>
+#include <array>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <variant>
 
-#include "advisory_situation/situation_from_advisory.h"
-#include "analysis/advice.h"
+#include "answer/answer.h"
 #include "cli/messages.h"
-#include "forecast/advice.h"
-#include "hindcast/policy.h"
-#include "json/advice_json.h"
-#include "json/forecast_json.h"
+#include "json/answer_json.h"
 #include "situation/position.h"
 #include "situation/utc_time.h"
 
@@ -99,38 +96,30 @@ std::string line_problem(const situation::Error& error) {
   return text + ": " + situation::worded(error.problem, fleet_words);
 }
 
-Json classic_answer(const Ship& ship, const FleetStorms& storms, std::string_view version) {
-  situation::Request request;
-  request.ship = ship.position;
-  request.ship_speed = ship.speed_kn;
-  request.at = ship.time;
-  const auto formed = advisory_situation::situation_from_advisory(
-      {storms.advisory_text, storms.storm_id, std::nullopt}, request);
-  if (!formed.ok()) return {{"error", line_problem(formed.error())}};
-  const auto& advised = formed.value();
-  // A storm without 34-kt winds: the classic advice needs a keep the fleet file does not give.
-  if (advised.classic_needs) return {{"error", line_problem(*advised.classic_needs)}};
-  const situation::Situation& formed_situation = advised.situation;
-  const analysis::Advice advice = analysis::advise(analysis::round_values(formed_situation.answers),
-                                                   formed_situation.hemisphere);
-  return json::advice_json(formed_situation, advice, version);
-}
-
-Json forecast_answer(const Ship& ship, situation::LatLon at, forecast::Time time,
-                     const FleetStorms& storms) {
-  if (storms.tracks.empty()) return json::forecast_json_without("no advisory holds a forecast");
-  forecast::SweepRequest request;
-  request.at = time;
-  request.ship = {at.lat, at.lon};
-  request.speed_kn = ship.speed_kn;
-  request.horizon_h = storms.horizon_h;
-  request.error =
-      hindcast::forecast_error(storms.tracks.front(), storms.cone_scale, storms.margin_nm);
-  // Each storm with its own basin's and season's cone, as advise judges several storms.
-  for (const forecast::StormTrack& track : storms.tracks) {
-    request.storm_tables.push_back(forecast::cone_table(track.basin, track.season));
-  }
-  return json::forecast_json(forecast::advise_forecast(storms.tracks, request, ship.course_deg));
+// The one answer for `ship`, its JSON split into the classic advice and advice [F].
+std::string ship_answer(std::size_t line_number, const Ship& ship, const FleetStorms& storms,
+                        std::string_view version) {
+  answer::Request request;
+  request.situation.ship = ship.position;
+  request.situation.ship_speed = ship.speed_kn;
+  request.situation.at = ship.time;
+  request.advisory =
+      advisory_situation::AdvisoryInput{storms.advisory_text, storms.storm_id, std::nullopt};
+  request.shoreline = storms.shoreline;
+  request.forecast = storms.forecast;
+  request.forecast.voyage_course_deg = ship.course_deg;
+  request.more_storms = storms.more_storms;
+  const situation::Result<answer::Answer> answered = answer::answer(request);
+  if (!answered.ok()) return error_answer(line_number, ship.id, line_problem(answered.error()));
+  Json classic = json::answer_json(answered.value(), version);
+  Json forecast = std::move(classic["forecast"]);
+  classic.erase("forecast");
+  classic.erase("advisory");  // the same for every ship
+  Json line;
+  line["id"] = ship.id;
+  line["classic"] = std::move(classic);
+  line["forecast"] = std::move(forecast);
+  return line.dump();
 }
 
 }  // namespace
@@ -151,20 +140,14 @@ std::string fleet_answer(std::size_t line_number, std::string_view line, const F
   const situation::Result<situation::LatLon> at =
       situation::parse_position(situation::Field::kShip, ship.position);
   if (!at.ok()) return error_answer(line_number, ship.id, line_problem(at.error()));
-  forecast::Time time = storms.fix_time;
   if (ship.time) {
     const situation::Result<situation::UtcTime> parsed =
         situation::parse_utc_time(situation::Field::kAt, *ship.time);
     if (!parsed.ok()) {
       return error_answer(line_number, ship.id, line_problem(parsed.error()));
     }
-    time = parsed.value();
   }
-  Json answer;
-  answer["id"] = ship.id;
-  answer["classic"] = classic_answer(ship, storms, version);
-  answer["forecast"] = forecast_answer(ship, at.value(), time, storms);
-  return answer.dump();
+  return ship_answer(line_number, ship, storms, version);
 }
 
 }  // namespace hurricane::cli

@@ -4,15 +4,18 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include "advisory/read_advisory.h"
+#include "cli/advise.h"
 #include "cli/exit_status.h"
 #include "cli/hindcast_output.h"
 #include "cli/input_file.h"
 #include "cli/messages.h"
 #include "files/write_file.h"
 #include "hindcast/best_track.h"
+#include "land_advice/find_shoreline.h"
 
 namespace hurricane::cli {
 namespace {
@@ -91,6 +94,13 @@ int run_hindcast(const HindcastRequest& request, std::ostream& out, std::ostream
   }
   const auto& issued = std::get<std::vector<hindcast::IssuedAdvisory>>(series);
 
+  std::optional<land::Land> shoreline;
+  if (!request.land_file.empty()) {
+    auto loaded = land_advice::load_shoreline(request.land_file);
+    if (!loaded.ok()) return report_error(loaded.error(), "", errors);
+    shoreline = std::move(loaded.value());
+    options.forecast.shoreline = &*shoreline;
+  }
   ProgressBar bar(errors);
   if (isatty(STDERR_FILENO) == 1) options.progress = std::ref(bar);
   const hindcast::HindcastResult result =

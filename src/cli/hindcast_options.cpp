@@ -63,6 +63,8 @@ HindcastOptions::HindcastOptions(CLI::App& app)
   hindcast.add_option("--format", format_, "Output: text (the default) or json")
       ->check(CLI::IsMember({"text", "json"}));
   hindcast.add_option("--csv", request_.csv, "Also write every encounter here")->type_name("FILE");
+  hindcast.add_option("--land", request_.land_file, "Shoreline for [F]; drops starts on land")
+      ->type_name("FILE");
 }
 
 HindcastRequest HindcastOptions::request() const {

@@ -17,7 +17,8 @@ struct HindcastRequest {
   std::string storm_id;                 // the storm, when a file holds several
   hindcast::HindcastOptions options;    // rings, ships, speed, hours, [F]'s choices, threads
   Format format = Format::kText;
-  std::string csv;  // every encounter's file, empty for none
+  std::string csv;        // every encounter's file, empty for none
+  std::string land_file;  // the shoreline [F]'s courses are held against; empty: no land
 };
 
 // The `hindcast` subcommand: declares its options on construction (CLI11 checks their ranges);

@@ -65,7 +65,9 @@ std::string hindcast_text(const HindcastSetting& setting, const std::vector<Issu
       "mod 8) degrees true\n";
   text += "Forecast advice: cone x" + fixed(o.forecast.cone_scale, 2) + ", margin " +
           fixed(o.forecast.margin_nm, 0) + " nm, horizon " + fixed(o.forecast.horizon_h, 0) +
-          " h\n";
+          " h, " +
+          (o.forecast.shoreline ? "held against land (starts on land dropped)" : "land left out") +
+          "\n";
   const std::size_t encounters = result.encounters.size();
   const std::size_t escapable = result.scores.empty() ? 0 : result.scores.front().escapable;
   text += "Encounters: " + std::to_string(encounters) +
@@ -117,7 +119,8 @@ nlohmann::ordered_json hindcast_json(const HindcastSetting& setting,
   json["hours"] = o.hours;
   json["forecast"] = {{"cone_scale", o.forecast.cone_scale},
                       {"margin_nm", o.forecast.margin_nm},
-                      {"horizon_h", o.forecast.horizon_h}};
+                      {"horizon_h", o.forecast.horizon_h},
+                      {"land", o.forecast.shoreline != nullptr}};
   json["escapable_nm"] = hindcast::kEscapableNm;
   json["policies"] = nlohmann::ordered_json::array();
   for (std::size_t p = 0; p < result.scores.size(); ++p) {

@@ -78,17 +78,40 @@ LatLon rhumb_position(LatLon start, double course_deg, double distance_nm) {
   return {lat, lon};
 }
 
-FastRhumb::FastRhumb(LatLon start, double course_deg) {
+ExactRhumb::ExactRhumb(LatLon start, double course_deg)
+    : line_(GeographicLib::Rhumb::WGS84().Line(start.lat_deg, start.lon_deg, course_deg)),
+      start_(start),
+      course_deg_(course_deg) {}
+
+LatLon ExactRhumb::at(double distance_nm) const {
+  double lat = 0.0;
+  double lon = 0.0;
+  line_.Position(distance_nm * kMetresPerNm, lat, lon);
+  if (!std::isfinite(lon))
+    return {std::cos(course_deg_ * kDegree) > 0.0 ? 90.0 : -90.0, start_.lon_deg};
+  return {lat, lon};
+}
+
+RhumbStart::RhumbStart(LatLon at) : start(at) {
+  mu_deg = GeographicLib::Ellipsoid::WGS84().RectifyingLatitude(at.lat_deg);
+  const MeridianEntry entry = entry_at(mu_deg);
+  psi = entry.psi;
+  parallel_nm = entry.parallel_nm;
+}
+
+FastRhumb::FastRhumb(LatLon start, double course_deg) : FastRhumb(RhumbStart(start), course_deg) {}
+
+FastRhumb::FastRhumb(const RhumbStart& start, double course_deg) {
   const GeographicLib::Ellipsoid& earth = GeographicLib::Ellipsoid::WGS84();
-  mu_deg_ = earth.RectifyingLatitude(start.lat_deg);
-  psi_ = entry_at(mu_deg_).psi;
-  lon_rad_ = start.lon_deg * kDegree;
+  mu_deg_ = start.mu_deg;
+  psi_ = start.psi;
+  lon_rad_ = start.start.lon_deg * kDegree;
   const double course = course_deg * kDegree;
   north_deg_per_nm_ = 90.0 * std::cos(course) / (earth.QuarterMeridian() / kMetresPerNm);
   // Whole-degree courses other than 90 and 270 have |cos| >= sin(1 degree).
   east_west_ = std::abs(std::cos(course)) < 1e-9;
   tan_course_ = east_west_ ? 0.0 : std::tan(course);
-  east_rad_per_nm_ = std::sin(course) / std::max(entry_at(mu_deg_).parallel_nm, 1e-9);
+  east_rad_per_nm_ = std::sin(course) / std::max(start.parallel_nm, 1e-9);
 }
 
 Ecef FastRhumb::at(double distance_nm) const {

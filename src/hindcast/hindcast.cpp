@@ -52,8 +52,11 @@ std::vector<Encounter> encounters_of(const Start& start, const std::vector<Issue
                  options.ship_speed_kn,
                  voyage_course_deg(r * bearings + b),
                  start.hours};
-      // A ship already inside the true 34-kt winds has nothing left to escape.
+      // A ship already inside the true 34-kt winds has nothing left to escape; a start on land
+      // is no ship.
       if (truth_clearance_nm(truth, 0, e.start.position) < 0.0) continue;
+      const land::Land* shoreline = options.forecast.shoreline;
+      if (shoreline && shoreline->on_land(lat, lon)) continue;
       e.hindsight = hindsight(best_track, issued.time, e.start);
       for (std::size_t p = 0; p < kPolicies.size(); ++p) {
         e.outcomes[p] = follow(kPolicies[p], series, e.start, truth, options.forecast);

@@ -3,6 +3,7 @@
 #include <GeographicLib/Geodesic.hpp>
 #include <cmath>
 
+#include "advisory_forecast/forecast_for.h"
 #include "advisory_situation/keep_distance.h"
 #include "advisory_situation/storm_state.h"
 #include "analysis/advice.h"
@@ -41,9 +42,12 @@ std::optional<Plan> forecast_plan(const IssuedAdvisory& issued, const PlanReques
   sweep.speed_kn = request.speed_kn;
   sweep.horizon_h = request.horizon_h;
   sweep.error = forecast_error(*issued.track, request.cone_scale, request.margin_nm);
-  const forecast::ForecastAdvice advice = forecast::advise_forecast(
-      {*issued.track}, sweep,
-      toward_voyage ? std::optional<double>(request.voyage_course_deg) : std::nullopt);
+  const std::optional<double> voyage =
+      toward_voyage ? std::optional<double>(request.voyage_course_deg) : std::nullopt;
+  std::optional<forecast::LandHours> land;
+  if (request.shoreline) land = advisory_forecast::land_hours(*request.shoreline, sweep);
+  const forecast::ForecastAdvice advice =
+      forecast::advise_forecast({*issued.track}, sweep, voyage, land ? &*land : nullptr);
   if (!advice.recommended) return std::nullopt;
   return Plan{static_cast<double>(advice.recommended->course_deg), advice.recommended->speed_kn};
 }

@@ -8,6 +8,7 @@
 
 #include "forecast/error_model.h"
 #include "hindcast/series.h"
+#include "land/land.h"
 
 namespace hurricane::hindcast {
 
@@ -33,6 +34,9 @@ struct PlanRequest {
   double horizon_h = 72.0;         // the forecast advice's horizon, hours
   double cone_scale = 2.0;         // the forecast advice's cone scale, > 0
   double margin_nm = 100.0;        // the forecast advice's margin, nm, >= 0
+  // The shoreline the forecast advice holds its courses against, as `advise` does; null
+  // leaves land out.
+  const land::Land* shoreline = nullptr;
 };
 
 // The plan `policy` makes from `issued` for `request`; nothing when the policy cannot judge

@@ -42,6 +42,43 @@ TEST(Hindcast, ScoresEveryPolicyAsJsonAndWritesEveryEncounterAsCsv) {
   std::filesystem::remove(csv);
 }
 
+// Ships 1500 nm around Isabel reach from the open Atlantic to South America and Africa: with
+// land, the starts on land are dropped and the forecast advice's courses are held against it.
+TEST(Hindcast, WithLandDropsStartsOnLandAndSaysSo) {
+  const auto scores = [](const std::vector<std::string>& more) {
+    std::vector<std::string> args = {"hindcast",
+                                     "--advisories",
+                                     kData + "/22.132003.index-at.xml",
+                                     "--best-track",
+                                     kData + "/54.bal132003.dat",
+                                     "--rings",
+                                     "1500",
+                                     "--bearings",
+                                     "12",
+                                     "--hours",
+                                     "12",
+                                     "--format",
+                                     "json"};
+    args.insert(args.end(), more.begin(), more.end());
+    const ProgramRun run = run_program(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out);
+  };
+  const nlohmann::json at_sea = scores({});
+  const nlohmann::json held = scores({"--land", HURRICANE_SHORELINE_FILE});
+  EXPECT_FALSE(at_sea["forecast"]["land"].get<bool>());
+  EXPECT_TRUE(held["forecast"]["land"].get<bool>());
+  const int all = at_sea["policies"][0]["encounters"];
+  const int afloat = held["policies"][0]["encounters"];
+  EXPECT_EQ(all, 12);
+  EXPECT_GT(afloat, 0);
+  EXPECT_LT(afloat, all);
+  EXPECT_EQ(run_program({"hindcast", "--advisories", kAdvisory, "--best-track",
+                         kData + "/54.bal132003.dat", "--land", kData + "/no-such-land.bin"})
+                .status,
+            1);
+}
+
 TEST(Hindcast, NamesTheInputItCannotUse) {
   const ProgramRun no_truth =
       run_program({"hindcast", "--advisories", kAdvisory, "--best-track", kData + "/missing.dat"});
@@ -110,8 +147,8 @@ TEST(Fleet, ErrorsNameTheLinesFieldsNotTheOptions) {
   std::vector<nlohmann::json> answers;
   for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
   ASSERT_EQ(answers.size(), 2u);
-  // The ship in the eye: the classic answer refuses it, by the line's own name for the input.
-  const std::string eye = answers[0]["classic"]["error"].get<std::string>();
+  // The ship in the eye: its answer is the error, naming the input by the line's own field.
+  const std::string eye = answers[0]["error"].get<std::string>();
   EXPECT_TRUE(eye.starts_with("position: the ship is at the storm's centre")) << eye;
   const std::string late = answers[1]["error"].get<std::string>();
   EXPECT_TRUE(late.starts_with("time \"soon\": ")) << late;

@@ -1,9 +1,11 @@
 // Checks a JSON value against the part of JSON Schema that docs/advice.schema.json uses:
 // type, enum, const, properties, required, additionalProperties (false), items, minItems,
-// maxItems, minimum, maximum and local "$ref"s into "$defs". Any other keyword in the schema
-// is reported, so the schema cannot silently rely on more than is checked.
+// maxItems, minimum, maximum, oneOf, local "$ref"s into "$defs" and "$ref"s into the "$defs" (or
+// the whole) of another schema file given to the check. Any other keyword in the schema is
+// reported, so the schema cannot silently rely on more than is checked.
 #pragma once
 
+#include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -11,6 +13,9 @@
 namespace hurricane::cli_test {
 
 using nlohmann::json;
+
+// Schema files a "$ref" may name, by file name ("advice.schema.json#/$defs/forecast").
+using SchemaFiles = std::map<std::string, json>;
 
 inline bool has_type(const json& value, const std::string& type) {
   if (type == "object") return value.is_object();
@@ -25,16 +30,44 @@ inline bool has_type(const json& value, const std::string& type) {
 
 // Appends to `problems` every way `value` (at `where`) breaks `schema`.
 inline void check_schema(const json& value, const json& schema, const json& root,
-                         const std::string& where, std::vector<std::string>& problems) {
+                         const std::string& where, std::vector<std::string>& problems,
+                         const SchemaFiles* files = nullptr) {
   for (const auto& [keyword, rule] : schema.items()) {
     if (keyword == "$ref") {
-      const std::string prefix = "#/$defs/";
       const std::string ref = rule.get<std::string>();
-      if (ref.rfind(prefix, 0) != 0) {
-        problems.push_back(where + ": unsupported $ref " + ref);
-        continue;
+      const std::size_t hash = ref.find('#');
+      const std::string file = ref.substr(0, hash);
+      const std::string fragment = hash == std::string::npos ? "" : ref.substr(hash + 1);
+      const json* document = &root;
+      if (!file.empty()) {
+        if (!files || !files->contains(file)) {
+          problems.push_back(where + ": unsupported $ref " + ref);
+          continue;
+        }
+        document = &files->at(file);
       }
-      check_schema(value, root.at("$defs").at(ref.substr(prefix.size())), root, where, problems);
+      const std::string prefix = "/$defs/";
+      if (fragment.empty() && !file.empty()) {
+        check_schema(value, *document, *document, where, problems, files);
+      } else if (fragment.rfind(prefix, 0) == 0) {
+        check_schema(value, document->at("$defs").at(fragment.substr(prefix.size())), *document,
+                     where, problems, files);
+      } else {
+        problems.push_back(where + ": unsupported $ref " + ref);
+      }
+    } else if (keyword == "oneOf") {
+      std::size_t matched = 0;
+      std::vector<std::string> unmatched;
+      for (const json& branch : rule) {
+        std::vector<std::string> found;
+        check_schema(value, branch, root, where, found, files);
+        if (found.empty()) ++matched;
+        unmatched.insert(unmatched.end(), found.begin(), found.end());
+      }
+      if (matched != 1) {
+        problems.push_back(where + ": matches " + std::to_string(matched) + " of oneOf");
+        if (matched == 0) problems.insert(problems.end(), unmatched.begin(), unmatched.end());
+      }
     } else if (keyword == "type") {
       bool any = false;
       for (const json& type : rule.is_array() ? rule : json::array({rule})) {
@@ -58,7 +91,7 @@ inline void check_schema(const json& value, const json& schema, const json& root
       if (!value.is_object()) continue;
       for (const auto& [key, member] : value.items()) {
         if (rule.contains(key)) {
-          check_schema(member, rule.at(key), root, where + "." + key, problems);
+          check_schema(member, rule.at(key), root, where + "." + key, problems, files);
         } else if (schema.value("additionalProperties", true) == false) {
           problems.push_back(where + ": unexpected key " + key);
         }
@@ -66,7 +99,7 @@ inline void check_schema(const json& value, const json& schema, const json& root
     } else if (keyword == "items") {
       if (!value.is_array()) continue;
       for (std::size_t i = 0; i < value.size(); ++i) {
-        check_schema(value[i], rule, root, where + "[" + std::to_string(i) + "]", problems);
+        check_schema(value[i], rule, root, where + "[" + std::to_string(i) + "]", problems, files);
       }
     } else if (keyword == "minItems" || keyword == "maxItems") {
       if (!value.is_array()) continue;
@@ -90,9 +123,10 @@ inline void check_schema(const json& value, const json& schema, const json& root
   }
 }
 
-inline std::vector<std::string> schema_problems(const json& value, const json& schema) {
+inline std::vector<std::string> schema_problems(const json& value, const json& schema,
+                                                const SchemaFiles* files = nullptr) {
   std::vector<std::string> problems;
-  check_schema(value, schema, schema, "$", problems);
+  check_schema(value, schema, schema, "$", problems, files);
   return problems;
 }
 
