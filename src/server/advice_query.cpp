@@ -211,7 +211,8 @@ std::optional<QueryError> read_key(const std::string& key, const json& value, Ad
     query.night = value.get<bool>();
     return std::nullopt;
   }
-  return error_of(key, "unknown field");
+  // An empty key is named as it was written, so the refusal still names a field.
+  return error_of(key.empty() ? std::string("\"\"") : key, "unknown field");
 }
 
 }  // namespace
