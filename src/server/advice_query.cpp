@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <nlohmann/json.hpp>
@@ -20,8 +21,11 @@ using situation::Field;
 
 QueryError error_of(std::string_view field, std::string_view what) {
   if (field.empty()) return QueryError{"", std::string(what), std::string(what)};
-  return QueryError{std::string(field), std::string(field) + ": " + std::string(what),
-                    "{" + std::string(field) + "}: " + std::string(what)};
+  // An unknown key is the body's own text: its braces must not read as an input in the template.
+  std::string key(field);
+  std::replace_if(
+      key.begin(), key.end(), [](char c) { return c == '{' || c == '}'; }, '?');
+  return QueryError{key, key + ": " + std::string(what), "{" + key + "}: " + std::string(what)};
 }
 
 // A value for a message: as typed where that is safe (see shown_text), its quotes and the
@@ -207,7 +211,8 @@ std::optional<QueryError> read_key(const std::string& key, const json& value, Ad
     query.night = value.get<bool>();
     return std::nullopt;
   }
-  return error_of(key, "unknown field");
+  // An empty key is named as it was written, so the refusal still names a field.
+  return error_of(key.empty() ? std::string("\"\"") : key, "unknown field");
 }
 
 }  // namespace
@@ -230,6 +235,30 @@ const char* api_field(Field field) {
 
 namespace {
 
+// `problem` with every brace that does not name an input made '?': a problem may quote the
+// input (an advisory's line), and a quoted brace must not read as an input in the template.
+std::string plain_braces(std::string_view problem) {
+  std::string out(problem);
+  for (std::size_t at = 0; at < out.size(); ++at) {
+    if (out[at] == '}') {
+      out[at] = '?';
+      continue;
+    }
+    if (out[at] != '{') continue;
+    const std::size_t close = out.find_first_of("{}", at + 1);
+    const std::string_view named = close == std::string::npos || out[close] != '}'
+                                       ? std::string_view()
+                                       : std::string_view(out).substr(at, close - at + 1);
+    // An input's id is worded into something else; anything else is kept as it is.
+    if (!named.empty() && situation::worded(named, [](Field) { return std::string(); }) != named) {
+      at = close;
+    } else {
+      out[at] = '?';
+    }
+  }
+  return out;
+}
+
 // An error with every input named as `name` gives it.
 std::string stated(const situation::Error& error, const situation::FieldWords& name) {
   std::string text = name(error.field);
@@ -240,7 +269,7 @@ std::string stated(const situation::Error& error, const situation::FieldWords& n
     text += shown_value(error.value);
   }
   text += ": ";
-  text += situation::worded(error.problem, name);
+  text += situation::worded(plain_braces(error.problem), name);
   return text;
 }
 
