@@ -57,6 +57,8 @@ void draw_legend(const Scene& scene, std::string& out, double top) {
   if (legend.wind) items.push_back({"area", c.wind[0], "34/50/64-kt wind areas"});
   if (legend.swath) items.push_back({"area", c.swath_edge, "danger swath over the horizon"});
   if (legend.fan) items.push_back({"area", c.fan, "open courses at full speed (24 h run)"});
+  if (legend.land_closed)
+    items.push_back({"area", c.ink, "courses shut by land within the horizon"});
   if (legend.track) items.push_back({"line", c.track, "recommended track, ticks every 12 h"});
   if (legend.classic) items.push_back({"dashed", c.classic, "classic escape course"});
   if (legend.land) items.push_back({"area", c.shore, "land"});
