@@ -16,15 +16,19 @@ using picture::coord;
 constexpr double kFanHours = 24.0;
 constexpr double kTickHours = 12.0;
 
-// The wedge of courses first..last (clockwise, whole degrees) out to `reach_nm` from the ship.
+// The wedge of courses first..last (clockwise, whole degrees) out to `reach_nm` from the ship;
+// each course holds the half degree either side, so that one course alone shows as a wedge and
+// neighbouring ranges meet.
 std::vector<forecast::LatLon> wedge_of(const forecast::LatLon& ship, int first, int last_course,
                                        double reach_nm) {
-  const int last = last_course >= first ? last_course : last_course + 360;
+  const double from = first - 0.5;
+  const double to = (last_course >= first ? last_course : last_course + 360) + 0.5;
+  const double step = std::max(1.0, (to - from) / 45.0);
   std::vector<forecast::LatLon> wedge = {ship};
-  for (int course = first; course <= last; course += std::max(1, (last - first) / 45)) {
-    wedge.push_back(forecast::rhumb_position(ship, course % 360, reach_nm));
+  for (double course = from; course < to; course += step) {
+    wedge.push_back(forecast::rhumb_position(ship, std::fmod(course + 360.0, 360.0), reach_nm));
   }
-  wedge.push_back(forecast::rhumb_position(ship, last % 360, reach_nm));
+  wedge.push_back(forecast::rhumb_position(ship, std::fmod(to, 360.0), reach_nm));
   return wedge;
 }
 
@@ -42,8 +46,7 @@ void draw_land_closed(const Scene& scene, std::string& out) {
                       {"data-last", std::to_string(range.last)},
                       {"d", path_of(scene.projection,
                                     wedge_of(input.ship, range.first, range.last, reach), true)},
-                      {"fill", scene.colours.ink},
-                      {"fill-opacity", "0.1"},
+                      {"fill", "url(#land-hatch)"},
                       {"stroke", scene.colours.ink},
                       {"stroke-width", "1"},
                       {"stroke-dasharray", "6 3"}});

@@ -66,6 +66,28 @@ std::string day_hour(const std::string& iso) {
   return iso.substr(8, 2) + "/" + iso.substr(11, 2) + "Z";
 }
 
+// Whether the storm's label of `words` beside `centre` towards `side` (degrees) lies inside
+// the plot and clear of the ship, its box estimated as shapes' label() anchors it.
+bool label_fits(Screen centre, double side, const std::string& words) {
+  constexpr double kSize = 13;
+  const double width = 7.2 * static_cast<double>(words.size());
+  const Screen at = at_bearing(centre.x, centre.y, side, 14);
+  const double east = std::sin(side * kRadPerDeg);
+  const double north = std::cos(side * kRadPerDeg);
+  const double x = at.x + 4 * east;
+  const double left = east > 0.35 ? x : east < -0.35 ? x - width : x - width / 2;
+  const double base = at.y + (north > 0.35 ? -4 : north < -0.35 ? kSize : kSize * 0.35);
+  const double top = base - kSize;
+  for (const double cx : {left, left + width}) {
+    for (const double cy : {top, base + 3}) {
+      if (std::hypot(cx - kBoardX, cy - kBoardY) > kPlotRadius - 4) return false;
+    }
+  }
+  const bool covers_ship =
+      kBoardX > left - 8 && kBoardX < left + width + 8 && kBoardY > top - 8 && kBoardY < base + 8;
+  return !covers_ship;
+}
+
 // The outline of the wind area with `radii` (nm per quadrant NE, SE, SW, NW) around `centre`:
 // a quarter circle in each quadrant, joined along the quadrants' edges.
 std::string quadrant_path(const Board& board, Screen centre, const std::array<double, 4>& radii) {
@@ -267,14 +289,23 @@ void draw_quarter(const Scene& scene, std::string& out) {
            {"fill", std::string("url(#") + kQuarterHatch + ")"},
            {"fill-opacity", "0.6"}});
   // The name well inside the quarter's part that lies on the board, away from the track
-  // (along which the storm, its marks and often the CPA lie); the first place that is on the
-  // board is taken.
+  // (along which the storm, its marks and often the CPA lie) and from the forecast's
+  // positions and their labels; the first such place is taken.
   const double range = board_range_nm(scene.board);
-  for (const auto& [along, across] :
-       {std::pair{0.3, 0.8}, std::pair{0.8, 0.5}, std::pair{0.3, 0.3}}) {
+  const auto near_forecast = [&](Screen at) {
+    if (!a.drawing.forecast) return false;
+    for (const analysis::ForecastPosition& p : a.drawing.forecast->positions) {
+      const Screen mark = on_board(scene.board, p.centre.north, p.centre.east);
+      if (std::abs(at.x - mark.x) < 130 && std::abs(at.y - mark.y) < 24) return true;
+    }
+    return false;
+  };
+  for (const auto& [along, across] : {std::pair{0.3, 0.8}, std::pair{0.8, 0.5}, std::pair{0.3, 0.3},
+                                      std::pair{0.6, 0.8}, std::pair{0.1, 0.6}}) {
     const Offset o = toward(toward(storm, ahead, along * range), side, across * range);
     const Screen at = on_board(scene.board, o.north, o.east);
     if (std::hypot(at.x - kBoardX, at.y - kBoardY) > kPlotRadius - 60) continue;
+    if (near_forecast(at)) continue;
     text(out,
          {{"x", coord(at.x)},
           {"y", coord(at.y)},
@@ -341,20 +372,23 @@ void draw_storm(const Scene& scene, std::string& out) {
            {"stroke-width", "1.5"}});
   element(out, "circle",
           {{"cx", coord(centre.x)}, {"cy", coord(centre.y)}, {"r", "3"}, {"fill", c.background}});
-  // The label across the track from the labels of the positions ahead; a storm at rest has
-  // it on the side towards the ship, so that it stays on the board.
-  double side = forecast_ahead   ? path_heading(scene, forecast->path, 0) - 90
-                : storm_moves(a) ? a.drawing.track - 90
-                                 : bearing + 180;
+  // The label across the track from the labels of the positions ahead, or on the other side
+  // when it would leave the plot or cover the ship; a storm at rest has it on the side
+  // towards the ship, so that it stays on the board.
   const std::string words = "storm " + amount(a.values.dist) + " nm, " + amount(bearing) + "°";
-  // A label that would run off the canvas's side goes to the other side of the centre.
-  const double width = 7.5 * static_cast<double>(words.size());
-  const double east = std::sin(side * kRadPerDeg);
-  if ((east < -0.35 && centre.x - 18 - width < 0) ||
-      (east > 0.35 && centre.x + 18 + width > kCanvasWidth)) {
-    side += 180;
+  double side = bearing + 180;
+  if (forecast_ahead || storm_moves(a)) {
+    side = (forecast_ahead ? path_heading(scene, forecast->path, 0) : a.drawing.track) - 90;
+    if (!label_fits(centre, side, words)) side += 180;
   }
+  // On a halo of the background, over the wind areas' outlines.
+  open(out, "g",
+       {{"paint-order", "stroke"},
+        {"stroke", c.background},
+        {"stroke-width", "3"},
+        {"stroke-linejoin", "round"}});
   label(out, at_bearing(centre.x, centre.y, side, 14), side, c.ink, words, 13);
+  close(out, "g");
   close(out, "g");
 }
 
