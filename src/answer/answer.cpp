@@ -63,7 +63,7 @@ std::variant<Answer, Failure> answer(const Request& request) {
     }
     a.advisory = AdvisoryProvenance{std::move(from.advised), std::move(from.keep_source),
                                     from.fix_age_hours};
-    a.advice.drawing.forecast = board_forecast(a.advisory->storm.storm, a.situation);
+    if (a.advice) a.advice->drawing.forecast = board_forecast(a.advisory->storm.storm, a.situation);
     if (auto failure = hold_against_land(request, a)) return std::move(*failure);
     if (request.forecast.enabled) {
       const advisory::Storm& classic = a.advisory->storm.storm;

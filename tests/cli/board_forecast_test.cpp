@@ -38,7 +38,9 @@ answer::Answer lee_answer(const std::string& text, const std::string& ship,
     ADD_FAILURE() << failure->error.problem;
     return {};
   }
-  return std::get<answer::Answer>(answered);
+  const answer::Answer& a = std::get<answer::Answer>(answered);
+  if (!a.advice) ADD_FAILURE() << "no classic advice";
+  return a;
 }
 
 double number(const Attributes& a, const std::string& name) {
@@ -53,8 +55,9 @@ picture::Screen pixel(const analysis::Advice& advice, double north_nm, double ea
 TEST(BoardForecast, PositionsAheadAreTheForecastCentresWhereTheBoardPutsThem) {
   const std::string text = advisory_text("tcm-al132023-30.txt");
   const answer::Answer a = lee_answer(text, "22N,62W");
-  ASSERT_TRUE(a.advice.drawing.forecast);
-  const std::string svg = picture::maneuvering_board(a.advice);
+  ASSERT_TRUE(a.advice);
+  ASSERT_TRUE(a.advice->drawing.forecast);
+  const std::string svg = picture::maneuvering_board(*a.advice);
   const std::vector<Attributes> drawn = elements_of_class(svg, "forecast-position");
   ASSERT_EQ(drawn.size(), 3u);  // +12, +24 and +48 h all lie on this board
 
@@ -62,7 +65,7 @@ TEST(BoardForecast, PositionsAheadAreTheForecastCentresWhereTheBoardPutsThem) {
   const advisory::Storm storm = a.advisory->storm.storm;
   const forecast::CentreInTime centre(*forecast::track_from_advisory(storm));
   const forecast::Time now = *a.situation.derived->storm_time;
-  const double px_per_nm = picture::board_for(a.advice).px_per_nm;
+  const double px_per_nm = picture::board_for(*a.advice).px_per_nm;
   const double hours[] = {12, 24, 48};
   for (std::size_t i = 0; i < drawn.size(); ++i) {
     SCOPED_TRACE(hours[i]);
@@ -75,7 +78,7 @@ TEST(BoardForecast, PositionsAheadAreTheForecastCentresWhereTheBoardPutsThem) {
                                              back);
     const double nm = metres / 1852.0;
     const double rad = azimuth * std::numbers::pi / 180.0;
-    const picture::Screen want = pixel(a.advice, nm * std::cos(rad), nm * std::sin(rad));
+    const picture::Screen want = pixel(*a.advice, nm * std::cos(rad), nm * std::sin(rad));
     // Within the two decimals the document writes.
     EXPECT_NEAR(number(drawn[i], "cx"), want.x, 0.01);
     EXPECT_NEAR(number(drawn[i], "cy"), want.y, 0.01);
@@ -96,8 +99,9 @@ TEST(BoardForecast, AtAForecastTimeThePositionsAndRadiiAreTheAdvisorysOwn) {
   // points, with the radii it lists there.
   const answer::Answer a =
       lee_answer(advisory_text("tcm-al132023-30.txt"), "22N,62W", "2023-09-13T06:00Z");
-  ASSERT_TRUE(a.advice.drawing.forecast);
-  const std::vector<analysis::ForecastPosition>& positions = a.advice.drawing.forecast->positions;
+  ASSERT_TRUE(a.advice);
+  ASSERT_TRUE(a.advice->drawing.forecast);
+  const std::vector<analysis::ForecastPosition>& positions = a.advice->drawing.forecast->positions;
   ASSERT_GE(positions.size(), 3u);
   EXPECT_EQ(positions[0].time, "2023-09-13T06:00:00Z");
   EXPECT_NEAR(positions[0].lat, 25.4, 1e-9);
@@ -111,8 +115,8 @@ TEST(BoardForecast, AtAForecastTimeThePositionsAndRadiiAreTheAdvisorysOwn) {
   EXPECT_EQ(positions[1].radii_nm, at_13_18z);
 
   // Drawn: each threshold's outline around its centre, the quadrants at their own radii.
-  const std::string svg = picture::maneuvering_board(a.advice);
-  const picture::Board board = picture::board_for(a.advice);
+  const std::string svg = picture::maneuvering_board(*a.advice);
+  const picture::Board board = picture::board_for(*a.advice);
   const picture::Screen centre =
       picture::on_board(board, positions[1].centre.north, positions[1].centre.east);
   int outlines = 0;
@@ -146,7 +150,8 @@ TEST(BoardForecast, ABestTrackOrNoAdvisoryKeepsThePresentMotion) {
   const auto answered =
       answer::answer({request, advisory_situation::AdvisoryInput{best, "AL132023", {}}});
   ASSERT_TRUE(std::holds_alternative<answer::Answer>(answered));
-  const analysis::Advice& advice = std::get<answer::Answer>(answered).advice;
+  ASSERT_TRUE(std::get<answer::Answer>(answered).advice);
+  const analysis::Advice& advice = *std::get<answer::Answer>(answered).advice;
   EXPECT_FALSE(advice.drawing.forecast);
   const std::string svg = picture::maneuvering_board(advice);
   EXPECT_FALSE(elements_of_class(svg, "storm-ahead").empty());
