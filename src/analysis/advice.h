@@ -3,6 +3,7 @@
 // the hemisphere is already applied, the relative motion already worked out.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <optional>
 #include <ratio>
@@ -134,12 +135,40 @@ struct DangerCone {
   double edge2 = 0.0;
 };
 
+// Wind radii per compass quadrant (NE, SE, SW, NW; never mirrored in the south), nm, for the
+// 34-, 50- and 64-kt winds in that order; 0 where the winds do not reach.
+using WindRadii = std::array<std::array<double, 4>, 3>;
+inline constexpr std::array<int, 3> kWindRadiiKt = {34, 50, 64};
+
+// The storm at one hour of its official forecast, seen from the ship where it is now.
+struct ForecastPosition {
+  double hours = 0.0;    // after the advice time, >= 0
+  std::string time;      // that time, ISO 8601 UTC ("2023-09-13T09:00:00Z")
+  double lat = 0.0;      // the centre, degrees north, -90..90
+  double lon = 0.0;      // degrees east, -180..180
+  Offset centre;         // nm north and east of the ship: the geodesic's length along its
+                         // initial azimuth from the ship
+  WindRadii radii_nm{};  // in time between the forecast's points
+};
+
+// What the board shows of an advisory's forecast track: it replaces the straight line of the
+// present motion.
+struct ForecastTrack {
+  // The storm now (0 h) and after 12, 24 and 48 hours, as far as the forecast reaches.
+  std::vector<ForecastPosition> positions;
+  // The centre every hour from now to the last position, nm from the ship.
+  std::vector<Offset> path;
+};
+
 // What a drawing of the situation needs beyond the conclusions.
 struct Drawing {
   Offset storm;                    // the storm's centre, from the ship, nm
   Offset storm_velocity;           // the storm's velocity V, kn
   double track = 0.0;              // the storm's track, degrees [0, 360); 180 for a storm at rest
   std::optional<DangerCone> cone;  // none with the ship inside the distance to keep
+  // With an advisory that holds a forecast: the storm along it. Set after the analysis by the
+  // answer, which knows the positions and times.
+  std::optional<ForecastTrack> forecast;
 };
 
 // Everything one round's analysis concludes.

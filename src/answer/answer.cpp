@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "advisory_forecast/storms_of_input.h"
+#include "answer/board_forecast.h"
 #include "land_advice/escape_land.h"
 
 namespace hurricane::answer {
@@ -58,6 +59,7 @@ situation::Result<Answer> answer(const Request& request) {
     }
     a.advisory = AdvisoryProvenance{std::move(from.advised), std::move(from.keep_source),
                                     from.fix_age_hours};
+    if (a.advice) a.advice->drawing.forecast = board_forecast(a.advisory->storm.storm, a.situation);
     if (auto failure = hold_against_land(request, a)) return std::move(*failure);
     if (request.forecast.enabled) {
       const advisory::Storm& classic = a.advisory->storm.storm;

@@ -132,6 +132,22 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
                     {"width", coord(kPlot.width)},
                     {"height", coord(kPlot.height)}});
   picture::close(out, "clipPath");
+  // Courses shut by land: diagonal lines, so that they part from the open fan without colour.
+  picture::open(out, "pattern",
+                {{"id", "land-hatch"},
+                 {"width", "6"},
+                 {"height", "6"},
+                 {"patternUnits", "userSpaceOnUse"},
+                 {"patternTransform", "rotate(45)"}});
+  picture::element(out, "line",
+                   {{"x1", "0"},
+                    {"y1", "0"},
+                    {"x2", "0"},
+                    {"y2", "6"},
+                    {"stroke", colours.ink},
+                    {"stroke-width", "1.2"},
+                    {"stroke-opacity", "0.6"}});
+  picture::close(out, "pattern");
   picture::close(out, "defs");
   picture::element(out, "rect",
                    {{"width", coord(kWidth)}, {"height", coord(kHeight)}, {"fill", colours.halo}});

@@ -14,7 +14,7 @@ namespace hurricane::chart {
 // What the legend lists: only what was drawn.
 struct Legend {
   bool land = false, wind = false, swath = false, fan = false, track = false, classic = false;
-  bool past_fix = false;
+  bool past_fix = false, land_closed = false;
 };
 
 struct Scene {

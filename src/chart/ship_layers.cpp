@@ -16,6 +16,57 @@ using picture::coord;
 constexpr double kFanHours = 24.0;
 constexpr double kTickHours = 12.0;
 
+// The wedge of courses first..last (clockwise, whole degrees) out to `reach_nm` from the ship;
+// each course holds the half degree either side, so that one course alone shows as a wedge and
+// neighbouring ranges meet.
+std::vector<forecast::LatLon> wedge_of(const forecast::LatLon& ship, int first, int last_course,
+                                       double reach_nm) {
+  const double from = first - 0.5;
+  const double to = (last_course >= first ? last_course : last_course + 360) + 0.5;
+  const double step = std::max(1.0, (to - from) / 45.0);
+  std::vector<forecast::LatLon> wedge = {ship};
+  for (double course = from; course < to; course += step) {
+    wedge.push_back(forecast::rhumb_position(ship, std::fmod(course + 360.0, 360.0), reach_nm));
+  }
+  wedge.push_back(forecast::rhumb_position(ship, std::fmod(to, 360.0), reach_nm));
+  return wedge;
+}
+
+// The courses whose track meets land within the horizon: shut whatever the storm does.
+void draw_land_closed(const Scene& scene, std::string& out) {
+  const ChartInput& input = scene.input;
+  const double reach = fan_reach_nm(input);
+  if (reach <= 0.0 || input.advice.land_closed.empty()) return;
+  scene.legend.land_closed = true;
+  picture::open(out, "g", {{"class", "land-closed-courses"}});
+  for (const forecast::CourseRange& range : input.advice.land_closed) {
+    picture::element(out, "path",
+                     {{"class", "land-closed"},
+                      {"data-first", std::to_string(range.first)},
+                      {"data-last", std::to_string(range.last)},
+                      {"d", path_of(scene.projection,
+                                    wedge_of(input.ship, range.first, range.last, reach), true)},
+                      {"fill", "url(#land-hatch)"},
+                      {"stroke", scene.colours.ink},
+                      {"stroke-width", "1"},
+                      {"stroke-dasharray", "6 3"}});
+  }
+  picture::close(out, "g");
+  // Named on the widest range, halfway out.
+  const forecast::CourseRange* widest = nullptr;
+  int widest_span = -1;
+  for (const forecast::CourseRange& range : input.advice.land_closed) {
+    const int span = (range.last - range.first + 360) % 360;
+    if (span > widest_span) {
+      widest = &range;
+      widest_span = span;
+    }
+  }
+  const double middle = std::fmod(widest->first + widest_span / 2.0, 360.0);
+  label(scene, scene.projection.at(forecast::rhumb_position(input.ship, middle, reach * 0.6)),
+        "shut by land", scene.colours.ink);
+}
+
 void draw_fan(const Scene& scene, std::string& out) {
   const ChartInput& input = scene.input;
   const double reach = fan_reach_nm(input);
@@ -23,13 +74,8 @@ void draw_fan(const Scene& scene, std::string& out) {
   scene.legend.fan = true;
   picture::open(out, "g", {{"class", "open-courses"}});
   for (const forecast::CourseRange& range : input.advice.open[0]) {
-    const int last = range.last >= range.first ? range.last : range.last + 360;
-    std::vector<forecast::LatLon> wedge = {input.ship};
-    for (int course = range.first; course <= last;
-         course += std::max(1, (last - range.first) / 45)) {
-      wedge.push_back(forecast::rhumb_position(input.ship, course % 360, reach));
-    }
-    wedge.push_back(forecast::rhumb_position(input.ship, last % 360, reach));
+    const std::vector<forecast::LatLon> wedge =
+        wedge_of(input.ship, range.first, range.last, reach);
     picture::element(out, "path",
                      {{"class", "open-range"},
                       {"data-first", std::to_string(range.first)},
@@ -144,6 +190,7 @@ std::vector<forecast::LatLon> recommended_track(const ChartInput& input) {
 }
 
 void draw_ship_layers(const Scene& scene, std::string& out) {
+  draw_land_closed(scene, out);
   draw_fan(scene, out);
   draw_classic(scene, out);
   draw_recommended(scene, out);

@@ -43,7 +43,7 @@ std::string model_text(const ChartInput& input) {
 }
 
 struct LegendItem {
-  std::string kind;  // "area", "line", "dashed", "point"
+  std::string kind;  // "area", "hatch", "line", "dashed", "point"
   std::string colour;
   std::string text;
 };
@@ -57,6 +57,9 @@ void draw_legend(const Scene& scene, std::string& out, double top) {
   if (legend.wind) items.push_back({"area", c.wind[0], "34/50/64-kt wind areas"});
   if (legend.swath) items.push_back({"area", c.swath_edge, "danger swath over the horizon"});
   if (legend.fan) items.push_back({"area", c.fan, "open courses at full speed (24 h run)"});
+  if (legend.land_closed) {
+    items.push_back({"hatch", c.ink, "courses shut by land within the horizon"});
+  }
   if (legend.track) items.push_back({"line", c.track, "recommended track, ticks every 12 h"});
   if (legend.classic) items.push_back({"dashed", c.classic, "classic escape course"});
   if (legend.land) items.push_back({"area", c.shore, "land"});
@@ -68,7 +71,16 @@ void draw_legend(const Scene& scene, std::string& out, double top) {
       x = 24.0;
       y += 20.0;
     }
-    if (item.kind == "area") {
+    if (item.kind == "hatch") {
+      picture::element(out, "rect",
+                       {{"x", coord(x)},
+                        {"y", coord(y - 9.0)},
+                        {"width", "22"},
+                        {"height", "11"},
+                        {"fill", "url(#land-hatch)"},
+                        {"stroke", item.colour},
+                        {"stroke-dasharray", "6 3"}});
+    } else if (item.kind == "area") {
       picture::element(out, "rect",
                        {{"x", coord(x)},
                         {"y", coord(y - 9.0)},

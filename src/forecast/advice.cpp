@@ -47,10 +47,14 @@ std::optional<Recommendation> recommend(const ForecastAdvice& advice) {
 
 }  // namespace
 
-std::vector<CourseRange> open_ranges(const std::array<Passage, kCourses>& passages) {
+namespace {
+
+// The clockwise ranges of the courses `in` holds: {0, 359} when it holds them all.
+template <typename Holds>
+std::vector<CourseRange> ranges_where(const std::array<Passage, kCourses>& passages, Holds in) {
   std::size_t closed = kCourses;
   for (std::size_t c = 0; c < kCourses; ++c) {
-    if (!is_open(passages[c])) {
+    if (!in(passages[c])) {
       closed = c;
       break;
     }
@@ -61,15 +65,25 @@ std::vector<CourseRange> open_ranges(const std::array<Passage, kCourses>& passag
   for (std::size_t step = 1; step <= kCourses; ++step) {
     const std::size_t c = (closed + step) % kCourses;
     const int course = static_cast<int>(c);
-    if (!is_open(passages[c])) continue;
+    if (!in(passages[c])) continue;
     const std::size_t before = (c + kCourses - 1) % kCourses;
-    if (is_open(passages[before]) && !ranges.empty()) {
+    if (in(passages[before]) && !ranges.empty()) {
       ranges.back().last = course;
     } else {
       ranges.push_back({course, course});
     }
   }
   return ranges;
+}
+
+}  // namespace
+
+std::vector<CourseRange> open_ranges(const std::array<Passage, kCourses>& passages) {
+  return ranges_where(passages, is_open);
+}
+
+std::vector<CourseRange> land_ranges(const std::array<Passage, kCourses>& passages) {
+  return ranges_where(passages, [](const Passage& p) { return p.land_at_h.has_value(); });
 }
 
 void compare_with_classic(ForecastAdvice& advice, int course) {
@@ -110,6 +124,7 @@ ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const Swee
       }
     }
   }
+  if (land) advice.land_closed = land_ranges(advice.sweep.passages[0]);
   if (!advice.sweep.judged) return advice;
   for (std::size_t v = 0; v < kSpeedFractions.size(); ++v) {
     advice.open[v] = open_ranges(advice.sweep.passages[v]);

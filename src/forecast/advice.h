@@ -56,6 +56,9 @@ struct ForecastAdvice {
   // Whether courses were held against land: each passage's land_at_h is then set where its
   // track meets land, and such a course is not open.
   bool land_checked = false;
+  // When land was checked: the courses at full speed whose track meets land within the
+  // horizon, clockwise ranges; these are not open whatever their clearance.
+  std::vector<CourseRange> land_closed;
   // The course the classic advice names ([A]'s first escape, else [B]'s), when the answer holds
   // both, and whether [F] disagrees with it: that course is not open at full speed here.
   std::optional<int> classic_course;
@@ -76,5 +79,8 @@ ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const Swee
 // The clockwise ranges of courses whose least clearance is at least 0 and whose track meets no
 // land.
 std::vector<CourseRange> open_ranges(const std::array<Passage, kCourses>& passages);
+
+// The clockwise ranges of courses whose track meets land within the horizon.
+std::vector<CourseRange> land_ranges(const std::array<Passage, kCourses>& passages);
 
 }  // namespace hurricane::forecast

@@ -126,6 +126,8 @@ void draw_bearing_ring(const Scene& scene, std::string& out) {
   const Palette& c = scene.colours;
   const analysis::Advice& a = scene.advice;
   open(out, "g", {{"class", "bearing-ring"}});
+  scene.legend.open_courses = a.courses.all_courses || !a.courses.ranges.empty();
+  scene.legend.closed_courses = !a.courses.all_courses;
   // The whole band closed first; the open ranges on top.
   element(out, "path",
           {{"class", "closed"},

@@ -19,10 +19,11 @@ constexpr double kEscapeLength = 0.58 * kPlotRadius;
 constexpr double kMaxCpaLength = 0.45 * kPlotRadius;
 constexpr double kAwayLength = 0.32 * kPlotRadius;
 
-void course_arrow(std::string& out, const char* kind, double course, double length,
+// Whether the arrow was drawn: not for a course that is not finite.
+bool course_arrow(std::string& out, const char* kind, double course, double length,
                   const Stroke& stroke, const std::string& words, const std::string& extra_name,
                   const std::string& extra_value) {
-  if (!std::isfinite(course)) return;
+  if (!std::isfinite(course)) return false;
   if (extra_name.empty()) {
     open(out, "g", {{"class", kind}, {"data-course", exact(course)}});
   } else {
@@ -33,6 +34,7 @@ void course_arrow(std::string& out, const char* kind, double course, double leng
   arrow(out, ship, tip, stroke, 16);
   label(out, at_bearing(kBoardX, kBoardY, course, length + 6), course, stroke.colour, words, 13);
   close(out, "g");
+  return true;
 }
 
 // The storm's relative motion on advice [B]'s course, as the advice gives it: the line from
@@ -52,6 +54,7 @@ void relative_motion(const Scene& scene, std::string& out) {
                              b.cpa_point.east + motion.east * beyond);
   const Screen cpa = on_board(scene.board, b.cpa_point.north, b.cpa_point.east);
   if (!finite(from) || !finite(to) || !finite(cpa)) return;
+  scene.legend.relative_motion = true;
 
   open(out, "g",
        {{"class", "relative-motion"}, {"clip-path", std::string("url(#") + kPlotClip + ")"}});
@@ -102,16 +105,19 @@ void draw_courses(const Scene& scene, std::string& out) {
 
   if (a.courses.moving_away) {
     const int away = a.courses.course_away;
-    course_arrow(out, "away", away, kAwayLength, {c.ink, 2.5, "2,3"}, "away " + course3(away), "",
-                 "");
+    scene.legend.away = course_arrow(out, "away", away, kAwayLength, {c.ink, 2.5, "2,3"},
+                                     "away " + course3(away), "", "");
   }
-  course_arrow(out, "max-cpa", b_course, kMaxCpaLength, {c.max_cpa, 3, "9,4"},
-               "[B] " + fixed(b_course, a.max_cpa.course ? 1 : 0) + "°", "", "");
+  scene.legend.max_cpa =
+      course_arrow(out, "max-cpa", b_course, kMaxCpaLength, {c.max_cpa, 3, "9,4"},
+                   "[B] " + fixed(b_course, a.max_cpa.course ? 1 : 0) + "°", "", "");
   for (const analysis::Escape& e : a.courses.escapes) {
     std::string words = "[A] " + course3(e.course);
     if (e.speed_shown) words += ", ≥ " + fixed(e.speed, 1) + " kn";
-    course_arrow(out, "escape", e.course, kEscapeLength, {c.escape, 3.5, ""}, words,
-                 e.speed_shown ? "data-speed-kn" : "", exact(e.speed));
+    if (course_arrow(out, "escape", e.course, kEscapeLength, {c.escape, 3.5, ""}, words,
+                     e.speed_shown ? "data-speed-kn" : "", exact(e.speed))) {
+      scene.legend.escape = true;
+    }
   }
   draw_ship(scene, out);
 }

@@ -10,6 +10,16 @@ Board board_for(const analysis::Advice& advice) {
   // A little room beyond the storm, so that its mark does not sit on the outermost ring.
   double extent = 1.1 * std::max(advice.values.dist, advice.values.cpa);
   if (!std::isfinite(extent) || extent < 1) extent = 1;
+  // With a forecast, its positions ahead too, so far as the board does not shrink to less
+  // than half the scale of the storm alone.
+  if (advice.drawing.forecast) {
+    double ahead = 0;
+    for (const analysis::ForecastPosition& p : advice.drawing.forecast->positions) {
+      const double nm = 1.1 * std::hypot(p.centre.north, p.centre.east);
+      if (std::isfinite(nm)) ahead = std::max(ahead, nm);
+    }
+    extent = std::max(extent, std::min(ahead, 2 * extent));
+  }
 
   // Three to five rings at 1, 2 or 5 times a power of ten.
   const double target = extent / 5;

@@ -6,7 +6,8 @@
 namespace hurricane::picture {
 
 std::string maneuvering_board(const analysis::Advice& advice, const PictureOptions& options) {
-  const Scene scene{advice, board_for(advice), palette(options.night)};
+  Legend legend;
+  const Scene scene{advice, board_for(advice), palette(options.night), legend};
   std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   open(out, "svg",
        {{"xmlns", "http://www.w3.org/2000/svg"},

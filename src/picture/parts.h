@@ -2,6 +2,7 @@
 // part draws from the advice only; none decides anything the advice has not decided.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -11,10 +12,21 @@
 
 namespace hurricane::picture {
 
+// What the legend lists: each layer marks what it drew, so the legend names only that.
+struct Legend {
+  bool open_courses = false, closed_courses = false, quarter = false, keep = false;
+  bool present_track = false;   // the track of the present motion with its ticks
+  bool forecast_track = false;  // the forecast track with its positions
+  std::array<bool, 3> wind{};   // the 34-, 50- and 64-kt wind radii
+  bool escape = false, max_cpa = false, relative_motion = false, away = false;
+  bool cone = false, uncertainty = false;
+};
+
 struct Scene {
   const analysis::Advice& advice;
   Board board;
   const Palette& colours;
+  Legend& legend;  // filled by the layers, read by the legend drawn last
 };
 
 // Ids of the shared definitions (patterns, clip paths) that draw_definitions writes.
@@ -30,7 +42,8 @@ void draw_range_rings(const Scene& scene, std::string& out);
 void draw_bearing_ring(const Scene& scene, std::string& out);
 // The dangerous quarter: ahead of the storm, on its dangerous side for the hemisphere.
 void draw_quarter(const Scene& scene, std::string& out);
-// The distance to keep, the storm with its track and positions ahead.
+// The distance to keep, the storm with its track and positions ahead: with a forecast, its
+// track and wind radii; else the straight line of the present motion.
 void draw_storm(const Scene& scene, std::string& out);
 // Advice [B]'s relative motion line and CPA point, the course arrows, the ship.
 void draw_courses(const Scene& scene, std::string& out);

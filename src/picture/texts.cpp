@@ -119,7 +119,9 @@ std::vector<std::string> missing(const Advice& a) {
 }
 
 struct LegendEntry {
-  const char* words;
+  const char* item;   // the class of what it explains, as drawn on the board
+  const char* words;  // nullptr: the wind radii, worded by what was drawn
+  bool (*shown)(const Legend&);
   void (*swatch)(const Scene&, Screen, std::string&);
 };
 
@@ -134,43 +136,92 @@ void band_swatch(std::string& out, Screen at, const std::string& fill, const std
            {"stroke-width", "0.8"}});
 }
 
+void storm_swatch(const Scene& s, Screen at, std::string& out) {
+  element(out, "circle",
+          {{"cx", coord(at.x + 6)},
+           {"cy", coord(at.y - 3)},
+           {"r", "5"},
+           {"fill", s.colours.storm},
+           {"stroke", s.colours.ink}});
+}
+
+// "34-, 50- and 64-kt wind radii", naming only the thresholds drawn.
+std::string wind_words(const Legend& legend) {
+  std::vector<std::string> drawn;
+  for (std::size_t k = 0; k < legend.wind.size(); ++k) {
+    if (legend.wind[k]) drawn.push_back(std::to_string(analysis::kWindRadiiKt[k]));
+  }
+  std::string words;
+  for (std::size_t k = 0; k < drawn.size(); ++k) {
+    words += drawn[k] + (k + 1 == drawn.size() ? "" : k + 2 == drawn.size() ? "- and " : "-, ");
+  }
+  return words + "-kt wind radii";
+}
+
 const LegendEntry kLegend[] = {
-    {"open course at full speed [A]",
+    {"admissible", "open course at full speed [A]", [](const Legend& l) { return l.open_courses; },
      [](const Scene& s, Screen at, std::string& out) {
        band_swatch(out, at, s.colours.admissible, s.colours.ink);
      }},
-    {"closed course",
+    {"closed", "closed course", [](const Legend& l) { return l.closed_courses; },
      [](const Scene& s, Screen at, std::string& out) {
        band_swatch(out, at, std::string("url(#") + kClosedHatch + ")", s.colours.ink);
      }},
-    {"dangerous quarter",
+    {"dangerous-quarter", "dangerous quarter", [](const Legend& l) { return l.quarter; },
      [](const Scene& s, Screen at, std::string& out) {
        band_swatch(out, at, std::string("url(#") + kQuarterHatch + ")", s.colours.quarter);
      }},
-    {"distance to keep",
+    {"keep", "distance to keep", [](const Legend& l) { return l.keep; },
      [](const Scene& s, Screen at, std::string& out) {
        line(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.storm, 2, "10,5"});
      }},
-    {"storm, track, +12/24/48 h",
+    {"track", "storm, track, +12/24/48 h", [](const Legend& l) { return l.present_track; },
      [](const Scene& s, Screen at, std::string& out) {
        line(out, {at.x + 6, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.storm, 1.5, "6,4"});
        line(out, {at.x + 24, at.y - 9}, {at.x + 24, at.y + 3}, {s.colours.storm, 2.5, ""});
-       element(out, "circle",
-               {{"cx", coord(at.x + 6)},
-                {"cy", coord(at.y - 3)},
-                {"r", "5"},
-                {"fill", s.colours.storm},
-                {"stroke", s.colours.ink}});
+       storm_swatch(s, at, out);
      }},
-    {"[A] escape course",
+    {"forecast-track", "storm, forecast track, +12/24/48 h",
+     [](const Legend& l) { return l.forecast_track; },
+     [](const Scene& s, Screen at, std::string& out) {
+       line(out, {at.x + 6, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.storm, 2, ""});
+       element(out, "circle",
+               {{"cx", coord(at.x + 27)},
+                {"cy", coord(at.y - 3)},
+                {"r", "4"},
+                {"fill", s.colours.background},
+                {"stroke", s.colours.storm},
+                {"stroke-width", "2"}});
+       storm_swatch(s, at, out);
+     }},
+    {"wind-radii", nullptr, [](const Legend& l) { return l.wind[0] || l.wind[1] || l.wind[2]; },
+     [](const Scene& s, Screen at, std::string& out) {
+       // One quarter of each drawn area, nested as the board draws them.
+       for (std::size_t k = 0; k < s.legend.wind.size(); ++k) {
+         if (!s.legend.wind[k]) continue;
+         const double r = 30.0 - 9.0 * static_cast<double>(k);
+         const char* dash = k == 0 ? "2,3" : k == 1 ? "7,3" : "none";
+         element(
+             out, "path",
+             {{"d", "M" + coord(at.x + 2) + "," + coord(at.y + 3) + " L" + coord(at.x + 2) + "," +
+                        coord(at.y + 3 - r * 0.45) + " A" + coord(r) + "," + coord(r * 0.45) +
+                        " 0 0 1 " + coord(at.x + 2 + r) + "," + coord(at.y + 3) + " Z"},
+              {"fill", s.colours.storm},
+              {"fill-opacity", "0.12"},
+              {"stroke", s.colours.storm},
+              {"stroke-dasharray", dash}});
+       }
+     }},
+    {"escape", "[A] escape course", [](const Legend& l) { return l.escape; },
      [](const Scene& s, Screen at, std::string& out) {
        arrow(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.escape, 3.5, ""}, 10);
      }},
-    {"[B] course for largest CPA",
+    {"max-cpa", "[B] course for largest CPA", [](const Legend& l) { return l.max_cpa; },
      [](const Scene& s, Screen at, std::string& out) {
        arrow(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.max_cpa, 3, "9,4"}, 10);
      }},
-    {"[B] storm's relative motion, CPA",
+    {"relative-motion", "[B] storm's relative motion, CPA",
+     [](const Legend& l) { return l.relative_motion; },
      [](const Scene& s, Screen at, std::string& out) {
        line(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.max_cpa, 2, "12,4,2,4"});
        element(out, "circle",
@@ -181,11 +232,11 @@ const LegendEntry kLegend[] = {
                 {"stroke", s.colours.max_cpa},
                 {"stroke-width", "3"}});
      }},
-    {"course away from the storm",
+    {"away", "course away from the storm", [](const Legend& l) { return l.away; },
      [](const Scene& s, Screen at, std::string& out) {
        arrow(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.ink, 2.5, "2,3"}, 10);
      }},
-    {"danger cone (inset)",
+    {"danger-cone", "danger cone (inset)", [](const Legend& l) { return l.cone; },
      [](const Scene& s, Screen at, std::string& out) {
        element(
            out, "path",
@@ -196,7 +247,7 @@ const LegendEntry kLegend[] = {
             {"stroke", s.colours.storm},
             {"stroke-width", "1.5"}});
      }},
-    {"uncertainty U of V (inset)",
+    {"uncertainty", "uncertainty U of V (inset)", [](const Legend& l) { return l.uncertainty; },
      [](const Scene& s, Screen at, std::string& out) {
        element(out, "circle",
                {{"cx", coord(at.x + 17)},
@@ -272,9 +323,13 @@ void draw_texts(const Scene& scene, std::string& out) {
   double y = kLegendY;
   text_line(out, kLegendX, y, c.ink, 14, "Legend", "bold");
   for (const LegendEntry& entry : kLegend) {
+    if (!entry.shown(scene.legend)) continue;
     y += 24;
+    const std::string words = entry.words ? entry.words : wind_words(scene.legend);
+    open(out, "g", {{"class", "legend-entry"}, {"data-item", entry.item}});
     entry.swatch(scene, {kLegendX, y}, out);
-    text_line(out, kLegendX + 42, y, c.ink, 12, entry.words);
+    text_line(out, kLegendX + 42, y, c.ink, 12, words);
+    close(out, "g");
   }
   y += 28;
   text_line(out, kLegendX, y, c.ink, 12,

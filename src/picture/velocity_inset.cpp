@@ -95,6 +95,7 @@ void draw_velocity_inset(const Scene& scene, std::string& out) {
 
   const Screen apex = velocity_point(frame, 0, 0);
   if (cone) {
+    scene.legend.cone = true;
     double span = std::fmod(cone->edge2 - cone->edge1, 360.0);
     if (span < 0) span += 360;
     const double reach = 2 * kInsetSize;  // to the box's edge, clipped there
@@ -113,7 +114,10 @@ void draw_velocity_inset(const Scene& scene, std::string& out) {
       velocity_point(frame, a.drawing.storm_velocity.north, a.drawing.storm_velocity.east);
   if (finite(tip)) {
     if (u * px_per_kn >= 1) {
+      scene.legend.uncertainty = true;
+      open(out, "g", {{"class", "uncertainty"}, {"data-dspeed", exact(u)}});
       circle(out, tip, u * px_per_kn, c.uncertainty, "0.55", c.ink, "3,2");
+      close(out, "g");
     }
     const double ship_r = s * px_per_kn;
     if (ship_r >= 1) {

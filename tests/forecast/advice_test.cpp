@@ -158,5 +158,33 @@ TEST(ForecastAdvice, EachStormIsJudgedWithItsOwnConeTable) {
   EXPECT_EQ(own.error.table.basin, "AL");  // the first storm's, as before
 }
 
+// The courses land shuts at full speed, as ranges through north where they wrap; land met only
+// at a lower speed shuts no full-speed course.
+TEST(ForecastAdvice, LandClosedRangesAreTheCoursesLandShutsAtFullSpeed) {
+  const StormTrack storm =
+      track_of({{0, {20, -60}, 80, equal_radii(100)}, {24, {20, -60}, 80, equal_radii(100)}});
+  EXPECT_TRUE(advise_forecast({storm}, request_for({23, -60}), std::nullopt).land_closed.empty());
+  LandHours land{};
+  for (int c = 300; c != 61; c = (c + 1) % 360) land[0][static_cast<std::size_t>(c)] = 5.0;
+  land[0][120] = 40.0;
+  land[2][170] = 3.0;  // half speed only
+  const ForecastAdvice ashore =
+      advise_forecast({storm}, request_for({23, -60}), std::nullopt, &land);
+  ASSERT_EQ(ashore.land_closed.size(), 2u);
+  EXPECT_EQ(ashore.land_closed[0].first, 120);
+  EXPECT_EQ(ashore.land_closed[0].last, 120);
+  EXPECT_EQ(ashore.land_closed[1].first, 300);
+  EXPECT_EQ(ashore.land_closed[1].last, 60);
+
+  LandHours everywhere{};
+  for (auto& hour : everywhere[0]) hour = 10.0;
+  const ForecastAdvice island =
+      advise_forecast({storm}, request_for({23, -60}), std::nullopt, &everywhere);
+  ASSERT_EQ(island.land_closed.size(), 1u);
+  EXPECT_EQ(island.land_closed[0].first, 0);
+  EXPECT_EQ(island.land_closed[0].last, 359);
+  EXPECT_TRUE(island.open[0].empty());
+}
+
 }  // namespace
 }  // namespace hurricane::forecast
