@@ -34,11 +34,11 @@ answer::Answer lee_answer(const std::string& text, const std::string& ship,
   request.ship_speed = 12.0;
   request.at = at;
   const auto answered = answer::answer({request, advisory_situation::AdvisoryInput{text, "", {}}});
-  if (const auto* failure = std::get_if<answer::Failure>(&answered)) {
-    ADD_FAILURE() << failure->error.problem;
+  if (!answered.ok()) {
+    ADD_FAILURE() << answered.error().problem;
     return {};
   }
-  const answer::Answer& a = std::get<answer::Answer>(answered);
+  const answer::Answer& a = answered.value();
   if (!a.advice) ADD_FAILURE() << "no classic advice";
   return a;
 }
@@ -149,9 +149,9 @@ TEST(BoardForecast, ABestTrackOrNoAdvisoryKeepsThePresentMotion) {
   const std::string best = advisory_text("bal132023-at-adv30.dat");
   const auto answered =
       answer::answer({request, advisory_situation::AdvisoryInput{best, "AL132023", {}}});
-  ASSERT_TRUE(std::holds_alternative<answer::Answer>(answered));
-  ASSERT_TRUE(std::get<answer::Answer>(answered).advice);
-  const analysis::Advice& advice = *std::get<answer::Answer>(answered).advice;
+  ASSERT_TRUE(answered.ok());
+  ASSERT_TRUE(answered.value().advice);
+  const analysis::Advice& advice = *answered.value().advice;
   EXPECT_FALSE(advice.drawing.forecast);
   const std::string svg = picture::maneuvering_board(advice);
   EXPECT_FALSE(elements_of_class(svg, "storm-ahead").empty());
