@@ -10,12 +10,6 @@ namespace {
 
 using Drawn = std::variant<std::string, std::string>;
 
-// The classic advice's first escape course, when it recommends one.
-std::optional<int> classic_course(const analysis::Advice& advice) {
-  if (advice.courses.escapes.empty()) return std::nullopt;
-  return advice.courses.escapes.front().course;
-}
-
 std::string storm_name(const advisory::Storm& storm) {
   if (storm.name.empty()) return {};
   return storm.kind.empty() ? storm.name : storm.kind + ' ' + storm.name;
@@ -51,7 +45,7 @@ Drawn advisory_chart(const ChartRequest& request) {
       .storms = request.forecast.tracks,
       .ship = {derived->ship->lat, derived->ship->lon},
       .past_fixes = past_fixes(request.forecast.tracks, request.storms),
-      .classic_course_deg = request.classic ? classic_course(*request.classic) : std::nullopt,
+      .classic_course_deg = request.forecast.advice->classic_course,
       .storm_name = request.storms.empty() ? std::string() : storm_name(request.storms.front()),
       .shoreline = request.shoreline};
   return Drawn(std::in_place_index<0>, chart::forecast_chart(input, {.night = request.night}));

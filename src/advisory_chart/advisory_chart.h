@@ -1,5 +1,6 @@
-// The forecast chart of an advisory's situation: advice [F] as the forecast area decided it,
-// with the storms' names and previous fixes and the classic advice's escape, over the shoreline.
+// The forecast chart of an advisory's situation: advice [F] as the forecast area decided it
+// (with the classic advice's course it was compared with), the storms' names and previous
+// fixes, over the shoreline.
 #pragma once
 
 #include <string>
@@ -8,7 +9,6 @@
 
 #include "advisory/storm.h"
 #include "advisory_forecast/forecast_for.h"
-#include "analysis/advice.h"
 #include "land/shoreline.h"
 #include "situation/situation.h"
 
@@ -18,8 +18,7 @@ struct ChartRequest {
   const advisory_forecast::ForecastOutcome& forecast;  // advice [F] and the tracks it judged
   const std::vector<advisory::Storm>& storms;          // the storms read, the classic one first
   const situation::Situation& situation;               // where the ship is
-  const analysis::Advice* classic;  // the classic advice of the situation; null without one
-  const land::Shoreline* shoreline = nullptr;  // the answer's; none draws no land
+  const land::Shoreline* shoreline = nullptr;          // the answer's; none draws no land
   bool night = false;
 };
 

@@ -70,7 +70,6 @@ std::optional<std::string> write_chart(const answer::Answer& a, const AdviseRequ
       advisory_chart::advisory_chart({.forecast = *a.forecast,
                                       .storms = a.forecast_storms,
                                       .situation = a.situation,
-                                      .classic = a.advice ? &*a.advice : nullptr,
                                       .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
                                       .night = command.night});
   if (const auto* svg = std::get_if<0>(&drawn)) return files::write_file(command.chart, *svg);

@@ -75,7 +75,6 @@ Reply advice_reply(std::string_view body) {
         advisory_chart::advisory_chart({.forecast = *a.forecast,
                                         .storms = a.forecast_storms,
                                         .situation = a.situation,
-                                        .classic = a.advice ? &*a.advice : nullptr,
                                         .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
                                         .night = query.night});
     if (const auto* svg = std::get_if<0>(&drawn)) document["chart"] = *svg;

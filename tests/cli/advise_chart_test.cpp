@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/advisory_runs.h"
 #include "cli/run_program.h"
 
@@ -92,6 +94,23 @@ TEST(AdviseChart, RefusedWithOneLine) {
   const ProgramRun without = run_program(lee({"--no-forecast", "--chart", "/tmp/c.svg"}));
   EXPECT_EQ(without.status, 2);
   EXPECT_EQ(without.err, "hurricane-escape: --chart draws the forecast: drop --no-forecast\n");
+}
+
+// The classic course on the chart is the one advice [F] was compared with: [B]'s course when
+// [A] names no escape, as the text and JSON say.
+TEST(AdviseChart, ClassicCourseIsTheOneForecastAdviceComparedWith) {
+  const std::filesystem::path file =
+      std::filesystem::temp_directory_path() / "hurricane-chart-classic.svg";
+  const ProgramRun run =
+      run_program({"advise", "--advisory", advisory_path("tcm-al132023-30.txt"), "--ship",
+                   "27N,66W", "--ship-speed", "3", "--format", "json", "--chart", file.string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const nlohmann::json answer = nlohmann::json::parse(run.out);
+  ASSERT_TRUE(answer["forecast"]["classic_course_deg"].is_number());
+  const int course = answer["forecast"]["classic_course_deg"].get<int>();
+  EXPECT_NE(read_file(file).find("class=\"classic-escape\" data-course=\"" +
+                                 std::to_string(course) + '"'),
+            std::string::npos);
 }
 
 }  // namespace
