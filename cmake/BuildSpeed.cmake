@@ -18,9 +18,7 @@ if(HURRICANE_UNITY_BUILD)
     endif()
   endforeach()
   # Each has a helper of the same name as one in another file of its area.
-  set(unity_skipped picture/storm_layer.cpp cli/messages.cpp cli/hindcast_command.cpp
-                     cli/hindcast_output.cpp cli/fleet_command.cpp land/track.cpp
-                     land/land.cpp)
+  set(unity_skipped land/land.cpp)
   foreach(file IN LISTS unity_skipped)
     string(REGEX REPLACE "/.*" "" area "${file}")
     if(TARGET hurricane_${area})
@@ -30,15 +28,18 @@ if(HURRICANE_UNITY_BUILD)
   endforeach()
 endif()
 
-# The front-ends and formatters run their code once per answer, and most of their compile time
-# is spent instantiating the header-only libraries' templates: -Og compiles them in about 60% of
-# -O2's time. The analysis, forecast, land and hindcast areas, where the time of an answer goes,
-# keep the optimisation of the build type. The results are the same: floating point is never
-# contracted or reordered at any level. The scripts turn this on.
-option(HURRICANE_QUICK_FRONTENDS "Compile the front-end areas with -Og" OFF)
+# Most areas run their code once per answer (reading, wording, drawing, serving), and most of
+# their compile time is spent instantiating templates, the header-only libraries' above all:
+# -Og compiles them in about 60% of -O2's time. The areas where an answer's time goes (the
+# geometry, the classic analysis, the forecast sweep, land and the hindcast's replays) keep the
+# optimisation of the build type. The results are the same: floating point is never contracted
+# or reordered at any level. The scripts turn this on.
+option(HURRICANE_QUICK_FRONTENDS "Compile the areas off the hot path with -Og" OFF)
 
 if(HURRICANE_QUICK_FRONTENDS AND NOT MSVC)
-  foreach(area IN ITEMS cli server json picture chart advisory_chart report forecast_report)
+  foreach(area IN ITEMS advisory forecast_report console report picture chart files dialogue
+                        situation advisory_situation land_advice advisory_forecast advisory_chart
+                        answer json server cli)
     if(TARGET hurricane_${area})
       target_compile_options(hurricane_${area} PRIVATE -Og)
     endif()

@@ -36,7 +36,7 @@ Command parse_command_line(int argc, const char* const* argv, std::string_view v
     if (first != "advise" && first != "advisory" && first != "serve" && first != "hindcast" &&
         first != "fleet" && first != "--help" && first != "-h" && first != "--version" &&
         first != "--night" && !first.starts_with("--svg-dir")) {
-      return usage("unknown command " + quoted(first) +
+      return usage("unknown command " + cli::quoted(first) +
                    ": expected advise, advisory, serve, hindcast, fleet, --svg-dir, --help or "
                    "--version");
     }

@@ -50,9 +50,9 @@ class ProgressBar {
  public:
   explicit ProgressBar(std::ostream& errors) : errors_(errors) {}
   void operator()(std::size_t done, std::size_t total) {
-    constexpr std::size_t kWidth = 40;
-    const std::size_t filled = total == 0 ? kWidth : done * kWidth / total;
-    errors_ << "\rhindcast [" << std::string(filled, '#') << std::string(kWidth - filled, ' ')
+    constexpr std::size_t kBarWidth = 40;
+    const std::size_t filled = total == 0 ? kBarWidth : done * kBarWidth / total;
+    errors_ << "\rhindcast [" << std::string(filled, '#') << std::string(kBarWidth - filled, ' ')
             << "] " << done << '/' << total << (done == total ? "\n" : "") << std::flush;
   }
 

@@ -24,7 +24,8 @@ std::string percent(std::size_t part, std::size_t whole) {
   return fixed(100.0 * static_cast<double>(part) / static_cast<double>(whole), 1) + "%";
 }
 
-std::string padded(std::string text, std::size_t width) {
+// `text` after blanks up to `width` characters: a right-aligned column.
+std::string right_aligned(std::string text, std::size_t width) {
   if (text.size() < width) text.insert(0, width - text.size(), ' ');
   return text;
 }
@@ -81,11 +82,11 @@ std::string hindcast_text(const HindcastSetting& setting, const std::vector<Issu
   for (const PolicyScore& s : result.scores) {
     std::string name = hindcast::policy_name(s.policy);
     name.resize(16, ' ');
-    text += name + padded(percent(s.escaped, s.encounters), 9) +
-            padded(percent(s.escaped_of_escapable, s.escapable), 22) +
-            padded(fixed(s.deepest_entry_nm, 1), 12) +
-            padded(fixed(s.deepest_escapable_entry_nm, 1), 22) +
-            padded(fixed(100.0 * s.progress, 1) + "%", 10) + "\n";
+    text += name + right_aligned(percent(s.escaped, s.encounters), 9) +
+            right_aligned(percent(s.escaped_of_escapable, s.escapable), 22) +
+            right_aligned(fixed(s.deepest_entry_nm, 1), 12) +
+            right_aligned(fixed(s.deepest_escapable_entry_nm, 1), 22) +
+            right_aligned(fixed(100.0 * s.progress, 1) + "%", 10) + "\n";
   }
   text += "\nWorst cases (escapable, entered deepest):\n";
   for (const PolicyScore& s : result.scores) {

@@ -61,7 +61,7 @@ std::string error_line(const situation::Error& error) {
   std::string text = option_name(error.field);
   if (!error.value.empty()) {
     text += ' ';
-    text += quoted(error.value);
+    text += cli::quoted(error.value);
   }
   text += ": ";
   text += situation::worded(error.problem, option_name);

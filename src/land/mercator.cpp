@@ -10,8 +10,6 @@ const GeographicLib::Ellipsoid& wgs84() {
   return GeographicLib::Ellipsoid::WGS84();
 }
 
-constexpr double kMetresPerNm = 1852.0;
-
 }  // namespace
 
 double isometric_latitude(double lat) {

@@ -4,6 +4,8 @@
 
 namespace hurricane::land {
 
+inline constexpr double kMetresPerNm = 1852.0;  // the international nautical mile
+
 struct MercatorPoint {
   double x = 0.0;  // longitude, degrees east (not reduced: a track may run past 180)
   double y = 0.0;  // isometric latitude, degrees north

@@ -8,8 +8,6 @@
 namespace hurricane::land {
 namespace {
 
-constexpr double kMetresPerNm = 1852.0;
-
 // Distance along `course` (degrees) from rectifying latitude `mu` to the latitude limit it
 // heads for; infinite on a parallel.
 double distance_to_limit_nm(double mu, double course) {

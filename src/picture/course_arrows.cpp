@@ -11,8 +11,6 @@
 namespace hurricane::picture {
 namespace {
 
-constexpr double kRadPerDeg = std::numbers::pi / 180;
-
 // Arrow lengths differ by kind, so that arrows on nearly the same course keep their labels
 // apart.
 constexpr double kEscapeLength = 0.58 * kPlotRadius;

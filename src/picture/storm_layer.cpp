@@ -17,8 +17,6 @@
 namespace hurricane::picture {
 namespace {
 
-constexpr double kRadPerDeg = std::numbers::pi / 180;
-
 // Offsets from the ship, nm north and east.
 struct Offset {
   double north = 0;
