@@ -16,6 +16,8 @@ namespace {
 constexpr double kEscapeLength = 0.58 * kPlotRadius;
 constexpr double kMaxCpaLength = 0.45 * kPlotRadius;
 constexpr double kAwayLength = 0.32 * kPlotRadius;
+// Courses nearer than this, degrees, share one label.
+constexpr double kSharedLabelDeg = 15.0;
 
 // Whether the arrow was drawn: not for a course that is not finite.
 bool course_arrow(std::string& out, const char* kind, double course, double length,
@@ -30,7 +32,9 @@ bool course_arrow(std::string& out, const char* kind, double course, double leng
   const Screen ship{kBoardX, kBoardY};
   const Screen tip = at_bearing(kBoardX, kBoardY, course, length);
   arrow(out, ship, tip, stroke, 16);
-  label(out, at_bearing(kBoardX, kBoardY, course, length + 6), course, stroke.colour, words, 13);
+  if (!words.empty()) {
+    label(out, at_bearing(kBoardX, kBoardY, course, length + 6), course, stroke.colour, words, 13);
+  }
   close(out, "g");
   return true;
 }
@@ -101,14 +105,18 @@ void draw_courses(const Scene& scene, std::string& out) {
   const double b_course = max_cpa_course(a);
   if (a.max_cpa.course) relative_motion(scene, out);
 
+  std::string b_words = "[B] " + fixed(b_course, a.max_cpa.course ? 1 : 0) + "°";
   if (a.courses.moving_away) {
     const int away = a.courses.course_away;
+    // Courses this close would put the two labels on one line, one over the other: the [B]
+    // arrow's label names both.
+    const bool shared = std::abs(std::remainder(away - b_course, 360.0)) < kSharedLabelDeg;
+    if (shared) b_words += " · away " + course3(away);
     scene.legend.away = course_arrow(out, "away", away, kAwayLength, {c.ink, 2.5, "2,3"},
-                                     "away " + course3(away), "", "");
+                                     shared ? "" : "away " + course3(away), "", "");
   }
   scene.legend.max_cpa =
-      course_arrow(out, "max-cpa", b_course, kMaxCpaLength, {c.max_cpa, 3, "9,4"},
-                   "[B] " + fixed(b_course, a.max_cpa.course ? 1 : 0) + "°", "", "");
+      course_arrow(out, "max-cpa", b_course, kMaxCpaLength, {c.max_cpa, 3, "9,4"}, b_words, "", "");
   for (const analysis::Escape& e : a.courses.escapes) {
     std::string words = "[A] " + course3(e.course);
     if (e.speed_shown) words += ", ≥ " + fixed(e.speed, 1) + " kn";

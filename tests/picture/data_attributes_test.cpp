@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "picture/maneuvering_board.h"
+#include "picture/parts.h"
 #include "picture/svg_reading.h"
 
 namespace hurricane::picture {
@@ -142,6 +144,22 @@ TEST(PictureData, NoNumberIsEverNanOrInfinite) {
     }
   }
   EXPECT_EQ(checked, 6 * 6 * 3 * 3 * 2);
+}
+
+// The storm moving away and [B] suggesting nearly its course (away 091, [B] 090): the labels of
+// the two arrows would lie one over the other, so the [B] label names both and the course away
+// has no label of its own.
+TEST(PictureData, CoursesAlmostTogetherShareOneLabel) {
+  const analysis::Advice close = advice_for(622, 271, 315, 6, 230, 14);
+  ASSERT_TRUE(close.courses.moving_away);
+  ASSERT_LT(std::abs(std::remainder(close.courses.course_away - max_cpa_course(close), 360.0)),
+            15.0);
+  const std::string svg = maneuvering_board(close);
+  char away_words[16];
+  std::snprintf(away_words, sizeof away_words, "away %03d", close.courses.course_away);
+  EXPECT_EQ(svg.find(std::string(">") + away_words + "<"), std::string::npos);
+  EXPECT_NE(svg.find(std::string(" · ") + away_words + "<"), std::string::npos);
+  EXPECT_EQ(elements_of_class(svg, "away").size(), 1u);  // the arrow is still drawn
 }
 
 }  // namespace
