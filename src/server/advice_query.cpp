@@ -77,7 +77,7 @@ std::variant<std::string, QueryError> read_lat_lon(std::string_view key, const j
     }
   }
   if (!value.contains("lat") || !value.contains("lon")) {
-    return error_of(key, "expected {\"lat\": degrees, \"lon\": degrees}");
+    return error_of(key, "expected an object with \"lat\" and \"lon\" in degrees");
   }
   std::string text;
   for (const char* name : {"lat", "lon"}) {
@@ -91,7 +91,8 @@ std::variant<std::string, QueryError> read_lat_lon(std::string_view key, const j
 
 std::variant<std::string, QueryError> read_position(std::string_view key, const json& value) {
   if (value.is_object()) return read_lat_lon(key, value, false);
-  if (!value.is_string()) return error_of(key, "expected a position text or {\"lat\", \"lon\"}");
+  if (!value.is_string())
+    return error_of(key, "expected a position text or an object with \"lat\" and \"lon\"");
   return value.get<std::string>();
 }
 
@@ -99,7 +100,7 @@ std::variant<std::string, QueryError> read_position(std::string_view key, const 
 std::variant<std::string, QueryError> read_fix(std::string_view key, const json& value) {
   if (value.is_string()) return value.get<std::string>();
   if (!value.is_object() || !value.contains("time") || !value.at("time").is_string()) {
-    return error_of(key, "expected \"TIME,POS\" or {\"time\", \"lat\", \"lon\"}");
+    return error_of(key, "expected \"TIME,POS\" or an object with \"time\", \"lat\" and \"lon\"");
   }
   const auto position = read_lat_lon(key, value, true);
   if (const auto* failure = std::get_if<QueryError>(&position)) return *failure;
