@@ -26,9 +26,9 @@ void require(bool holds, const char* what) {
   std::abort();
 }
 
-bool on_earth(const GeoPoint& point) {
-  return std::isfinite(point.lat_deg) && std::isfinite(point.lon_deg) &&
-         std::fabs(point.lat_deg) <= 90.0 && std::fabs(point.lon_deg) <= 180.0;
+bool on_earth(const LatLon& point) {
+  return std::isfinite(point.lat) && std::isfinite(point.lon) && std::fabs(point.lat) <= 90.0 &&
+         std::fabs(point.lon) <= 180.0;
 }
 
 bool radii_sound(const WindRadii& radii) {
@@ -41,6 +41,12 @@ bool radii_sound(const WindRadii& radii) {
   return true;
 }
 
+// Products are read with years 1900..2200; a forecast time may run a few days past the last.
+bool is_valid(UtcTime time) {
+  const int year = hurricane::navigation::civil_fields(time).year;
+  return year >= 1900 && year <= 2201;
+}
+
 // A storm is only given with every field within the ranges the reader promises.
 void check_storm(const Storm& storm) {
   require(on_earth(storm.fix.centre), "centre beyond the earth");
@@ -50,8 +56,10 @@ void check_storm(const Storm& storm) {
           "earlier fix out of range");
   const Motion& motion = storm.motion;
   if (motion.kind == Motion::Kind::kMoving) {
-    require(motion.track_deg >= 0.0 && motion.track_deg < 360.0, "track outside [0, 360)");
-    require(motion.speed_kn > 0.0 && std::isfinite(motion.speed_kn), "moving without speed");
+    require(motion.velocity.track >= 0.0 && motion.velocity.track < 360.0,
+            "track outside [0, 360)");
+    require(motion.velocity.speed > 0.0 && std::isfinite(motion.velocity.speed),
+            "moving without speed");
   }
   require(storm.max_wind_kt >= 0, "negative wind");
   require(radii_sound(storm.radii), "negative radius");

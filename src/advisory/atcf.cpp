@@ -39,10 +39,10 @@ struct Record {
   std::size_t line = 1;
   std::string basin_number;  // e.g. "AL13"
   UtcTime time;
-  std::int64_t at = 0;  // `time` in epoch seconds, for ordering
+  int year = 0;  // of `time`, which the storm's id goes by
   std::string technique;
   int tau = 0;
-  GeoPoint centre;
+  LatLon centre;
   int max_wind_kt = 0;
   std::optional<int> pressure_mb;
   std::string type;
@@ -117,11 +117,12 @@ std::optional<std::string> read_record(std::string_view line, Record& record) {
       date.size() == 10 ? digits_value(date.substr(0, 8), 8) : std::nullopt;
   const std::optional<int> hour =
       date.size() == 10 ? digits_value(date.substr(8), 2) : std::nullopt;
-  if (ymd && hour) record.time = {*ymd / 10000, *ymd / 100 % 100, *ymd % 100, *hour, 0};
-  if (!ymd || !hour || !is_valid(record.time)) {
-    return "expected the time as YYYYMMDDHH, a real date and hour, in field 3";
-  }
-  record.at = epoch_seconds(record.time);
+  const std::optional<UtcTime> time =
+      ymd && hour ? stated_time(*ymd / 10000, *ymd / 100 % 100, *ymd % 100, *hour, 0)
+                  : std::nullopt;
+  if (!time) return "expected the time as YYYYMMDDHH, a real date and hour, in field 3";
+  record.time = *time;
+  record.year = *ymd / 10000;
 
   record.technique = std::string(f[kTechnique]);
   // CARQ rows of an a-deck give the hours before the analysis as negative forecast hours.
@@ -182,19 +183,19 @@ std::optional<std::string> read_record(std::string_view line, Record& record) {
 
 // Where `technique` has records at tau 0 of the storm: the latest time and the one before.
 struct Times {
-  std::optional<std::int64_t> latest;
-  std::optional<std::int64_t> before;
+  std::optional<UtcTime> latest;
+  std::optional<UtcTime> before;
 };
 
 Times times_of(const std::vector<const Record*>& records, std::string_view technique) {
   Times times;
   for (const Record* r : records) {
     if (r->technique != technique || r->tau != 0) continue;
-    if (!times.latest || r->at > *times.latest) {
+    if (!times.latest || r->time > *times.latest) {
       if (times.latest) times.before = times.latest;
-      times.latest = r->at;
-    } else if (r->at < *times.latest && (!times.before || r->at > *times.before)) {
-      times.before = r->at;
+      times.latest = r->time;
+    } else if (r->time < *times.latest && (!times.before || r->time > *times.before)) {
+      times.before = r->time;
     }
   }
   return times;
@@ -203,14 +204,14 @@ Times times_of(const std::vector<const Record*>& records, std::string_view techn
 // The tau-0 times of `technique` for a forecast issued at `issued`: `issued` itself when it has
 // records then, and the latest before it.
 Times times_at(const std::vector<const Record*>& records, std::string_view technique,
-               std::int64_t issued) {
+               UtcTime issued) {
   Times times;
   for (const Record* r : records) {
     if (r->technique != technique || r->tau != 0) continue;
-    if (r->at == issued) {
+    if (r->time == issued) {
       times.latest = issued;
-    } else if (r->at < issued && (!times.before || r->at > *times.before)) {
-      times.before = r->at;
+    } else if (r->time < issued && (!times.before || r->time > *times.before)) {
+      times.before = r->time;
     }
   }
   if (!times.latest) times.before.reset();
@@ -218,24 +219,16 @@ Times times_at(const std::vector<const Record*>& records, std::string_view techn
 }
 
 // The latest time the official forecast (OFCL) was issued for, with points beyond hour 0.
-std::optional<std::int64_t> latest_forecast(const std::vector<const Record*>& records) {
-  std::optional<std::int64_t> latest;
+std::optional<UtcTime> latest_forecast(const std::vector<const Record*>& records) {
+  std::optional<UtcTime> latest;
   for (const Record* r : records) {
-    if (r->technique == "OFCL" && r->tau > 0 && (!latest || r->at > *latest)) latest = r->at;
+    if (r->technique == "OFCL" && r->tau > 0 && (!latest || r->time > *latest)) latest = r->time;
   }
   return latest;
 }
 
-UtcTime hours_after(const UtcTime& time, int hours) {
-  using namespace std::chrono;
-  const sys_days day = year{time.year} / time.month / time.day;
-  const sys_seconds at = day + std::chrono::hours{time.hour + hours} + minutes{time.minute};
-  const sys_days then = floor<days>(at);
-  const year_month_day date{then};
-  const hh_mm_ss clock{at - then};
-  return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-          static_cast<int>(static_cast<unsigned>(date.day())),
-          static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count())};
+UtcTime hours_after(UtcTime time, int hours) {
+  return time + std::chrono::hours{hours};
 }
 
 // The stage an ATCF storm type names, as a forecast/advisory writes it after a position; empty
@@ -258,11 +251,11 @@ std::optional<QuadrantRadii>* radii_slot(WindRadii& radii, int threshold) {
 // The official forecast's points issued at `issued`, one per forecast hour beyond 0 (a row per
 // wind threshold), in time order; points past 72 h are the outlook's. Rows of one hour that
 // give another centre or wind are the error.
-std::optional<ReadError> add_forecast(const std::vector<const Record*>& records,
-                                      std::int64_t issued, const std::string& id, Storm& storm) {
+std::optional<ReadError> add_forecast(const std::vector<const Record*>& records, UtcTime issued,
+                                      const std::string& id, Storm& storm) {
   std::map<int, std::pair<const Record*, ForecastPoint>> points;
   for (const Record* r : records) {
-    if (r->technique != "OFCL" || r->tau <= 0 || r->at != issued) continue;
+    if (r->technique != "OFCL" || r->tau <= 0 || r->time != issued) continue;
     auto [entry, added] = points.try_emplace(r->tau);
     auto& [first, point] = entry->second;
     if (added) {
@@ -314,17 +307,17 @@ Result storm_at(const std::vector<const Record*>& records, std::string_view tech
   const Record* first = nullptr;
   for (const Record* r : records) {
     if (r->technique != technique || r->tau != 0) continue;
-    if (r->at == *times.latest) {
+    if (r->time == *times.latest) {
       if (first == nullptr) {
         first = r;
       } else if (!(r->centre == first->centre) || r->max_wind_kt != first->max_wind_kt) {
         return ReadError{r->line, "this record gives another centre or wind for " + id + " at " +
-                                      to_iso8601(r->time) + " than the one on line " +
-                                      std::to_string(first->line)};
+                                      navigation::format_utc_time(r->time) +
+                                      " than the one on line " + std::to_string(first->line)};
       }
       std::optional<QuadrantRadii>* slot = radii_slot(storm.radii, r->threshold);
       if (slot != nullptr && !slot->has_value()) *slot = r->radii;
-    } else if (times.before && r->at == *times.before && !storm.previous) {
+    } else if (times.before && r->time == *times.before && !storm.previous) {
       storm.previous = Fix{r->centre, r->time};
     }
   }
@@ -337,8 +330,8 @@ Result storm_at(const std::vector<const Record*>& records, std::string_view tech
   if (first->gusts_kt.value_or(0) > 0) storm.gusts_kt = first->gusts_kt;
   if (first->direction_deg && first->speed_kn.value_or(0) > 0) {
     storm.motion = {Motion::Kind::kMoving,
-                    *first->direction_deg == 360 ? 0.0 : *first->direction_deg,
-                    static_cast<double>(*first->speed_kn)};
+                    {*first->direction_deg == 360 ? 0.0 : *first->direction_deg,
+                     static_cast<double>(*first->speed_kn)}};
   }
   return storm;
 }
@@ -360,8 +353,8 @@ Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) 
     Record record;
     record.line = line.line;
     if (const auto error = read_record(line.text, record)) return ReadError{line.line, *error};
-    const auto [entry, added] = first_year.try_emplace(record.basin_number, record.time.year);
-    if (!added && record.time.year < entry->second) entry->second = record.time.year;
+    const auto [entry, added] = first_year.try_emplace(record.basin_number, record.year);
+    if (!added && record.year < entry->second) entry->second = record.year;
     records.push_back(std::move(record));
   }
   if (records.empty()) return ReadError{1, "expected ATCF records; there are none"};
@@ -380,7 +373,7 @@ Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) 
   }
   // With an official forecast, the analysis is of its time: OFCL's own hour 0, else CARQ's,
   // else the best track's.
-  if (const std::optional<std::int64_t> issued = latest_forecast(chosen)) {
+  if (const std::optional<UtcTime> issued = latest_forecast(chosen)) {
     for (const std::string_view technique : {"OFCL", "CARQ", "BEST"}) {
       const Times times = times_at(chosen, technique, *issued);
       if (!times.latest) continue;

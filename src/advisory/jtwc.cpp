@@ -120,11 +120,11 @@ LineError read_position(std::string_view text, std::size_t index, Reading& readi
   if (!reading.has_fix) return "a forecast position before the warning position";
   const UtcTime& before = storm.forecast.empty() ? storm.fix.time : storm.forecast.back().time;
   const auto time = resolve_day_time(before, position.at.day, position.at.hour, position.at.minute);
-  if (!time || epoch_seconds(*time) <= epoch_seconds(before)) {
+  if (!time || *time <= before) {
     return "the time " + hhz(position.at) + " does not come after the point before it";
   }
   const int hour = *reading.pending_hour;
-  if (epoch_seconds(*time) - epoch_seconds(storm.fix.time) != std::int64_t{hour} * 3600) {
+  if (*time - storm.fix.time != std::chrono::hours{hour}) {
     warn(reading, index,
          hhz(position.at) + " is not " + std::to_string(hour) +
              " h after the warning position's time; the stated time is used");
@@ -254,7 +254,7 @@ LineError read_line(std::string_view text, std::size_t index, Reading& reading) 
   }
   if (text.starts_with("REPEAT POSIT:")) {
     Cursor cursor{text.substr(13)};
-    const std::optional<GeoPoint> centre = take_position(cursor);
+    const std::optional<LatLon> centre = take_position(cursor);
     if (!centre || !at_end(cursor)) return "expected `REPEAT POSIT: 22.8N 131.6E`";
     if (reading.has_fix && !(*centre == storm.fix.centre)) {
       warn(reading, index,
@@ -288,9 +288,8 @@ void check_vectors(Reading& reading) {
                                             : Fix{*storm.forecast[stated.from_point - 1].centre,
                                                   storm.forecast[stated.from_point - 1].time};
     const ForecastPoint& to = storm.forecast[stated.from_point];
-    const double hours =
-        static_cast<double>(epoch_seconds(to.time) - epoch_seconds(from.time)) / 3600.0;
-    const RhumbMotion actual = rhumb_motion(from.centre, *to.centre, hours);
+    const double hours = navigation::hours_between(from.time, to.time);
+    const navigation::Motion actual = rhumb_motion(from.centre, *to.centre, hours);
     if (auto disagreement =
             vector_disagreement(stated.vector.track_deg, stated.vector.speed_kn, actual)) {
       warn(reading, stated.index, head + *disagreement);

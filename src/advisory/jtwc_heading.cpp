@@ -101,7 +101,8 @@ std::string_view atcf_basin(char basin_letter) {
 
 std::string jtwc_storm_id(const JtwcSubject& subject, const UtcTime& fix_time) {
   const std::string_view basin = atcf_basin(subject.basin_letter);
-  const int season = fix_time.year + (basin == "SH" && fix_time.month >= 7 ? 1 : 0);
+  const navigation::CivilTime fix = navigation::civil_fields(fix_time);
+  const int season = fix.year + (basin == "SH" && fix.month >= 7 ? 1 : 0);
   char text[16];
   std::snprintf(text, sizeof text, "%02d%04d", subject.storm_number % 100, season % 10000);
   return std::string(basin) + text;
@@ -115,9 +116,7 @@ std::optional<UtcTime> read_date_group(std::string_view line) {
   }
   if (line.size() > 7 && line[7] != '.' && line[7] != ' ') return std::nullopt;
   const int month = month_number(line.substr(2, 3));
-  const UtcTime date{2000 + two_digits(line.substr(5)), month, two_digits(line), 0, 0};
-  if (month == 0 || !is_valid(date)) return std::nullopt;
-  return date;
+  return stated_time(2000 + two_digits(line.substr(5)), month, two_digits(line), 0, 0);
 }
 
 }  // namespace hurricane::advisory

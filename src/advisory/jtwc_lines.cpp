@@ -94,7 +94,7 @@ LineRead<PositionLine> read_position_line(std::string_view text) {
   }
   if (!at || !take_word(cursor, "---")) return kWarningPositionForm;
   take_word(cursor, "NEAR");
-  const std::optional<GeoPoint> centre = take_position(cursor);
+  const std::optional<LatLon> centre = take_position(cursor);
   if (centre && !cursor.rest.empty() && is_digit(cursor.rest.front())) {
     return "this is the old form with check digits (`06.0N6 166.0E3`), which is not read";
   }
@@ -115,8 +115,8 @@ LineRead<Motion> read_movement_line(std::string_view text) {
   if (!speed || !take_word(cursor, "KTS") || !at_end(cursor)) {
     return "expected `MOVEMENT PAST SIX HOURS - ddd DEGREES AT nn KTS` (degrees to 360)";
   }
-  if (*speed == 0) return Motion{Motion::Kind::kStationary, 0.0, 0.0};
-  return Motion{Motion::Kind::kMoving, *track == 360 ? 0.0 : *track, static_cast<double>(*speed)};
+  if (*speed == 0) return Motion{Motion::Kind::kStationary, {}};
+  return Motion{Motion::Kind::kMoving, {*track == 360 ? 0.0 : *track, static_cast<double>(*speed)}};
 }
 
 LineRead<int> read_accuracy_line(std::string_view text) {

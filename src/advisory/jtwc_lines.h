@@ -25,7 +25,7 @@ std::optional<DayTime> take_dtg(Cursor& cursor);
 // ("280600Z6 --- 06.0N6 166.0E3") is refused by name.
 struct PositionLine {
   DayTime at;
-  GeoPoint centre;
+  LatLon centre;
 };
 LineRead<PositionLine> read_position_line(std::string_view text);
 

@@ -63,9 +63,9 @@ std::variant<UtcTime, ReadError> read_warning_issue(const std::vector<TextLine>&
   const std::optional<UtcTime> issued =
       resolve_day_time(*date, wmo->issued.day, wmo->issued.hour, wmo->issued.minute);
   if (!issued) {
-    return error_at(
-        lines[start],
-        "the issue day lies within 10 days of no date near the remarks' date " + to_iso8601(*date));
+    return error_at(lines[start],
+                    "the issue day lies within 10 days of no date near the remarks' date " +
+                        navigation::format_utc_time(*date));
   }
   return *issued;
 }

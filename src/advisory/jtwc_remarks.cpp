@@ -67,7 +67,7 @@ std::optional<RemarksError> read_next_warnings(const Joined& joined, const UtcTi
   UtcTime previous = issued;
   do {
     const std::optional<UtcTime> time = take_time(cursor, previous);
-    if (!time || epoch_seconds(*time) <= epoch_seconds(previous)) {
+    if (!time || *time <= previous) {
       return RemarksError{joined.line_at(at),
                           "expected `NEXT WARNINGS AT ddhhmmZ, ddhhmmZ AND ddhhmmZ`, each later "
                           "than the one before and than the issue time"};
@@ -88,7 +88,7 @@ std::variant<Remarks, RemarksError> read_remarks(const std::vector<TextLine>& li
   if (starts_with_dtg(joined.text)) {
     Cursor cursor{joined.text};
     const std::optional<UtcTime> time = take_time(cursor, issued);
-    std::optional<GeoPoint> centre;
+    std::optional<LatLon> centre;
     if (time && take_word(cursor, "POSITION NEAR")) centre = take_position(cursor);
     if (!centre) {
       return RemarksError{lines.front().line,

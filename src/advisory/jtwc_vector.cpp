@@ -22,14 +22,14 @@ constexpr double kNoise = 1e-6;
 
 }  // namespace
 
-RhumbMotion rhumb_motion(const GeoPoint& from, const GeoPoint& to, double hours) {
-  double dlon = to.lon_deg - from.lon_deg;
+navigation::Motion rhumb_motion(const LatLon& from, const LatLon& to, double hours) {
+  double dlon = to.lon - from.lon;
   if (dlon > 180.0) dlon -= 360.0;
   if (dlon < -180.0) dlon += 360.0;
-  const double dlat = to.lat_deg - from.lat_deg;
+  const double dlat = to.lat - from.lat;
   // Positions stop short of the poles so the isometric latitude stays finite.
-  const double lat1 = std::fmax(-89.9, std::fmin(89.9, from.lat_deg));
-  const double lat2 = std::fmax(-89.9, std::fmin(89.9, to.lat_deg));
+  const double lat1 = std::fmax(-89.9, std::fmin(89.9, from.lat));
+  const double lat2 = std::fmax(-89.9, std::fmin(89.9, to.lat));
   const double dpsi = isometric(lat2) - isometric(lat1);
   double track = std::atan2(dlon * kDegree, dpsi) / kDegree;
   if (track < 0.0) track += 360.0;
@@ -41,17 +41,17 @@ RhumbMotion rhumb_motion(const GeoPoint& from, const GeoPoint& to, double hours)
 }
 
 std::optional<std::string> vector_disagreement(int track_deg, int speed_kn,
-                                               const RhumbMotion& actual) {
-  double track_off = std::fabs(track_deg - actual.track_deg);
+                                               const navigation::Motion& actual) {
+  double track_off = std::fabs(track_deg - actual.track);
   if (track_off > 180.0) track_off = 360.0 - track_off;
   const bool track_bad = speed_kn > 0 && track_off > kTrackSlackDeg + kNoise;
-  const bool speed_bad = std::fabs(speed_kn - actual.speed_kn) > kSpeedSlackKn + kNoise;
+  const bool speed_bad = std::fabs(speed_kn - actual.speed) > kSpeedSlackKn + kNoise;
   if (!track_bad && !speed_bad) return std::nullopt;
   char text[160];
   std::snprintf(text, sizeof text,
                 "states %03d deg at %d kn, but the positions give %.1f deg at %.1f kn "
                 "(rhumb line); the positions are used",
-                track_deg, speed_kn, actual.track_deg, actual.speed_kn);
+                track_deg, speed_kn, actual.track, actual.speed);
   return std::string(text);
 }
 

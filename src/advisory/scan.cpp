@@ -72,14 +72,14 @@ std::optional<int> take_int(Cursor& cursor, int max_digits) {
   return value;
 }
 
-std::optional<GeoPoint> take_position(Cursor& cursor) {
+std::optional<LatLon> take_position(Cursor& cursor) {
   Cursor at = cursor;
   const std::optional<double> lat = take_degrees(at, 2, 900, 'N', 'S');
   if (!lat) return std::nullopt;
   const std::optional<double> lon = take_degrees(at, 3, 1800, 'E', 'W');
   if (!lon) return std::nullopt;
   cursor = at;
-  return GeoPoint{*lat, *lon};
+  return LatLon{*lat, *lon};
 }
 
 std::optional<DayTime> take_day_time(Cursor& cursor) {

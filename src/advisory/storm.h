@@ -9,23 +9,16 @@
 #include <vector>
 
 #include "advisory/utc_time.h"
+#include "navigation/fix.h"
+#include "navigation/motion.h"
+#include "navigation/position.h"
 
 namespace hurricane::advisory {
 
-// A point on the earth: latitude in degrees [-90, 90], north positive; longitude in degrees
-// [-180, 180], east positive (179.3E is 179.3, 179.8W is -179.8).
-struct GeoPoint {
-  double lat_deg = 0.0;
-  double lon_deg = 0.0;
+// Positions as every area states them: 179.3E is 179.3, 179.8W is -179.8.
+using navigation::LatLon;
 
-  friend bool operator==(const GeoPoint&, const GeoPoint&) = default;
-};
-
-// A storm centre at a time.
-struct Fix {
-  GeoPoint centre;
-  UtcTime time;
-};
+using navigation::Fix;
 
 // Present movement of the centre.
 struct Motion {
@@ -36,8 +29,7 @@ struct Motion {
                   // the previous fix
   };
   Kind kind = Kind::kNotGiven;
-  double track_deg = 0.0;  // direction moved toward, degrees clockwise from true north, [0, 360)
-  double speed_kn = 0.0;   // knots, > 0 when moving
+  navigation::Motion velocity;  // with kMoving: track in [0, 360) and speed > 0; else zero
 };
 
 // Quadrants in the order advisories list them.
@@ -76,7 +68,7 @@ struct SeasRadii {
 struct ForecastPoint {
   UtcTime time;
   bool outlook = false;
-  std::optional<GeoPoint> centre;
+  std::optional<LatLon> centre;
   std::optional<int> max_wind_kt;
   std::optional<int> gusts_kt;
   WindRadii radii;

@@ -27,7 +27,8 @@ LineError resolve(const DayTime& at, const UtcTime& issued, UtcTime& time) {
   const std::optional<UtcTime> resolved = resolve_day_time(issued, at.day, at.hour, at.minute);
   if (!resolved) {
     return "the time " + std::to_string(at.day) + "/" + std::to_string(at.hour * 100 + at.minute) +
-           "Z falls within 10 days of no date near the issue time " + to_iso8601(issued);
+           "Z falls within 10 days of no date near the issue time " +
+           navigation::format_utc_time(issued);
   }
   time = *resolved;
   return std::nullopt;
@@ -75,7 +76,7 @@ LineError read_centre(std::string_view text, const UtcTime& issued, Fix& fix) {
   const std::size_t near = text.find("NEAR", text.find("CENTER LOCATED"));
   if (near == std::string_view::npos) return "expected `CENTER LOCATED NEAR` and the position";
   Cursor cursor{text.substr(near + 4)};
-  const std::optional<GeoPoint> centre = take_position(cursor);
+  const std::optional<LatLon> centre = take_position(cursor);
   if (!centre) return std::string("expected ") + kPositionForm + " after NEAR";
   std::optional<DayTime> at;
   if (take_word(cursor, "AT")) at = take_day_time(cursor);
@@ -93,7 +94,7 @@ LineError read_previous(std::string_view text, const UtcTime& issued,
   if (!at || !take_word(cursor, "CENTER WAS LOCATED NEAR")) {
     return "expected `AT dd/hhmmZ CENTER WAS LOCATED NEAR` and a position";
   }
-  const std::optional<GeoPoint> centre = take_position(cursor);
+  const std::optional<LatLon> centre = take_position(cursor);
   if (!centre) return std::string("expected ") + kPositionForm + " after NEAR";
   Fix fix{*centre, {}};
   if (LineError error = resolve(*at, issued, fix.time)) return error;
@@ -104,7 +105,7 @@ LineError read_previous(std::string_view text, const UtcTime& issued,
 // "PRESENT MOVEMENT TOWARD THE NORTHWEST OR 315 DEGREES AT   6 KT" or "...STATIONARY".
 LineError read_motion(std::string_view text, Motion& motion) {
   if (text.find("STATIONARY") != std::string_view::npos) {
-    motion = {Motion::Kind::kStationary, 0.0, 0.0};
+    motion = {Motion::Kind::kStationary, {}};
     return std::nullopt;
   }
   const std::size_t last_or = text.rfind(" OR ");
@@ -119,9 +120,9 @@ LineError read_motion(std::string_view text, Motion& motion) {
            "`PRESENT MOVEMENT...STATIONARY`";
   }
   if (*speed == 0) {
-    motion = {Motion::Kind::kStationary, 0.0, 0.0};
+    motion = {Motion::Kind::kStationary, {}};
   } else {
-    motion = {Motion::Kind::kMoving, *track == 360 ? 0.0 : *track, static_cast<double>(*speed)};
+    motion = {Motion::Kind::kMoving, {*track == 360 ? 0.0 : *track, static_cast<double>(*speed)}};
   }
   return std::nullopt;
 }

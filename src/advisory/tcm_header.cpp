@@ -99,9 +99,7 @@ std::optional<UtcTime> read_issue_time(std::string_view line) {
   const std::optional<int> day = take_int(cursor, 2);
   const std::optional<int> year = take_int(cursor, 4);
   if (month == 0 || !day || !year || !at_end(cursor)) return std::nullopt;
-  const UtcTime time{*year, month, *day, *hhmm / 100, *hhmm % 100};
-  if (!is_valid(time)) return std::nullopt;
-  return time;
+  return stated_time(*year, month, *day, *hhmm / 100, *hhmm % 100);
 }
 
 }  // namespace hurricane::advisory

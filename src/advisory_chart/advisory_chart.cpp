@@ -22,10 +22,7 @@ std::vector<chart::PastFix> past_fixes(const std::vector<forecast::StormTrack>& 
   for (std::size_t i = 0; i < tracks.size(); ++i) {
     for (const advisory::Storm& storm : storms) {
       if (storm.id != tracks[i].storm_id || !storm.previous) continue;
-      fixes.push_back(
-          {i,
-           forecast::Time{std::chrono::seconds{advisory::epoch_seconds(storm.previous->time)}},
-           {storm.previous->centre.lat_deg, storm.previous->centre.lon_deg}});
+      fixes.push_back({i, storm.previous->time, storm.previous->centre});
       break;
     }
   }

@@ -13,8 +13,8 @@ forecast::LandHours land_hours(const land::Land& shoreline, const forecast::Swee
   for (std::size_t v = 0; v < speeds.size(); ++v) {
     speeds[v] = request.speed_kn * forecast::kSpeedFractions[v];
   }
-  const land::LandSweep sweep = land::sweep_land(shoreline, request.ship.lat_deg,
-                                                 request.ship.lon_deg, speeds, request.horizon_h);
+  const land::LandSweep sweep =
+      land::sweep_land(shoreline, request.ship.lat, request.ship.lon, speeds, request.horizon_h);
   forecast::LandHours hours;
   for (std::size_t v = 0; v < speeds.size(); ++v) {
     for (std::size_t c = 0; c < forecast::kCourses; ++c) {

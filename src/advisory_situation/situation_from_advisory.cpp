@@ -104,7 +104,7 @@ situation::Result<AdvisedSituation> situation_from_advisory(const AdvisoryInput&
   givens.storm = advised_state;
   for (const advisory::ForecastPoint& point : advised.storm.forecast) {
     if (point.centre) {
-      givens.storm_heading_lat = point.centre->lat_deg;
+      givens.storm_heading_lat = point.centre->lat;
       break;
     }
   }

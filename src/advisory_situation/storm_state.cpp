@@ -1,26 +1,11 @@
 #include "advisory_situation/storm_state.h"
 
-#include <chrono>
-
 namespace hurricane::advisory_situation {
-
-situation::UtcTime utc_time(const advisory::UtcTime& time) {
-  const std::chrono::year_month_day date{std::chrono::year{time.year},
-                                         std::chrono::month{static_cast<unsigned>(time.month)},
-                                         std::chrono::day{static_cast<unsigned>(time.day)}};
-  return std::chrono::sys_days{date} + std::chrono::hours{time.hour} +
-         std::chrono::minutes{time.minute};
-}
-
-situation::LatLon lat_lon(const advisory::GeoPoint& point) {
-  return {point.lat_deg, point.lon_deg};
-}
 
 situation::Result<StormMotion> storm_motion(const advisory::Storm& storm) {
   switch (storm.motion.kind) {
     case advisory::Motion::Kind::kMoving:
-      return StormMotion{
-          {storm.motion.track_deg, storm.motion.speed_kn}, MotionSource::kStated, {}};
+      return StormMotion{storm.motion.velocity, MotionSource::kStated, {}};
     case advisory::Motion::Kind::kStationary:
       return StormMotion{{0.0, 0.0}, MotionSource::kStationary, {}};
     case advisory::Motion::Kind::kNotGiven:
@@ -32,8 +17,7 @@ situation::Result<StormMotion> storm_motion(const advisory::Storm& storm) {
                             "one from; give the storm by {storm}, {track} and {speed}"};
   }
   const std::array<situation::StormFix, 2> fixes = {
-      situation::StormFix{utc_time(storm.previous->time), lat_lon(storm.previous->centre)},
-      situation::StormFix{utc_time(storm.fix.time), lat_lon(storm.fix.centre)}};
+      *storm.previous, storm.fix};
   const situation::Result<situation::Motion> motion =
       situation::motion_from_fixes(situation::Field::kAdvisory, fixes[0], fixes[1]);
   if (!motion.ok()) {
@@ -44,7 +28,7 @@ situation::Result<StormMotion> storm_motion(const advisory::Storm& storm) {
 }
 
 situation::StormState storm_state(const advisory::Storm& storm, const situation::Motion& motion) {
-  return {lat_lon(storm.fix.centre), utc_time(storm.fix.time), motion};
+  return {storm.fix.centre, storm.fix.time, motion};
 }
 
 }  // namespace hurricane::advisory_situation

@@ -10,12 +10,6 @@
 
 namespace hurricane::advisory_situation {
 
-// utc_time: an advisory time (always a valid one, as the reader gives it) as a situation time.
-situation::UtcTime utc_time(const advisory::UtcTime& time);
-
-// lat_lon: an advisory point as a situation position (same degrees and signs).
-situation::LatLon lat_lon(const advisory::GeoPoint& point);
-
 // Where the storm's motion came from.
 enum class MotionSource {
   kStated,      // the advisory's present movement (or ATCF direction and speed)

@@ -14,12 +14,12 @@ namespace {
 
 // `centre` seen from `ship`: the geodesic's length along its initial azimuth, as the board's
 // range rings and bearings read it.
-analysis::Offset offset_from(const situation::LatLon& ship, const forecast::LatLon& centre) {
+analysis::Offset offset_from(const situation::LatLon& ship, const navigation::LatLon& centre) {
   double metres = 0.0;
   double azimuth = 0.0;
   double back = 0.0;
-  GeographicLib::Geodesic::WGS84().Inverse(ship.lat, ship.lon, centre.lat_deg, centre.lon_deg,
-                                           metres, azimuth, back);
+  GeographicLib::Geodesic::WGS84().Inverse(ship.lat, ship.lon, centre.lat, centre.lon, metres,
+                                           azimuth, back);
   const double nm = metres / forecast::kMetresPerNm;
   const double rad = azimuth * forecast::kDegree;
   return {nm * std::cos(rad), nm * std::sin(rad)};
@@ -45,12 +45,12 @@ std::optional<analysis::ForecastTrack> board_forecast(const advisory::Storm& sto
   analysis::ForecastTrack board;
   const auto add_position = [&](double hours) {
     const forecast::Time time = forecast::add_hours(now, hours);
-    const forecast::LatLon at = centre.at(time);
+    const navigation::LatLon at = centre.at(time);
     analysis::ForecastPosition p;
     p.hours = hours;
-    p.time = forecast::to_iso8601(time);
-    p.lat = at.lat_deg;
-    p.lon = at.lon_deg;
+    p.time = navigation::format_utc_time(time);
+    p.lat = at.lat;
+    p.lon = at.lon;
     p.centre = offset_from(ship, at);
     for (std::size_t k = 0; k < p.radii_nm.size(); ++k) {
       p.radii_nm[k] = radii.at(time, static_cast<forecast::Threshold>(k));

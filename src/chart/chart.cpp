@@ -22,8 +22,8 @@ constexpr double kNmPerDegree = 60.0;
 
 // Everything the chart must hold: the ship, its reach over the horizon, each storm's points
 // within the horizon (and the first beyond) with their 34-kt reach, and the past fixes.
-std::vector<forecast::LatLon> extent(const ChartInput& input) {
-  std::vector<forecast::LatLon> points = {input.ship};
+std::vector<navigation::LatLon> extent(const ChartInput& input) {
+  std::vector<navigation::LatLon> points = {input.ship};
   const double reach = input.advice.speeds_kn[0] * horizon_h(input);
   for (const double course : {0.0, 90.0, 180.0, 270.0}) {
     points.push_back(forecast::rhumb_position(input.ship, course, std::min(reach, 600.0)));
@@ -35,17 +35,17 @@ std::vector<forecast::LatLon> extent(const ChartInput& input) {
       const forecast::TrackPoint& point = track.points[i];
       const forecast::QuadrantNm& r34 = radii.point(i, forecast::Threshold::k34).nm;
       const double grow = *std::max_element(r34.begin(), r34.end()) / kNmPerDegree;
-      const double lat = point.centre.lat_deg;
+      const double lat = point.centre.lat;
       const double widen = grow / std::max(std::cos(lat * std::numbers::pi / 180.0), 0.2);
-      points.push_back({lat + grow, point.centre.lon_deg});
-      points.push_back({lat - grow, point.centre.lon_deg});
-      points.push_back({lat, point.centre.lon_deg + widen});
-      points.push_back({lat, point.centre.lon_deg - widen});
+      points.push_back({lat + grow, point.centre.lon});
+      points.push_back({lat - grow, point.centre.lon});
+      points.push_back({lat, point.centre.lon + widen});
+      points.push_back({lat, point.centre.lon - widen});
       if (point.time > end) break;
     }
   }
   for (const PastFix& fix : input.past_fixes) points.push_back(fix.centre);
-  const std::vector<forecast::LatLon> track = recommended_track(input);
+  const std::vector<navigation::LatLon> track = recommended_track(input);
   if (!track.empty()) points.push_back(track.back());
   return points;
 }
@@ -57,12 +57,12 @@ double horizon_h(const ChartInput& input) {
                                    : input.advice.requested_horizon_h;
 }
 
-std::string path_of(const Projection& projection, const std::vector<forecast::LatLon>& points,
+std::string path_of(const Projection& projection, const std::vector<navigation::LatLon>& points,
                     bool closed) {
   std::string d;
   double previous = 0.0;
   for (std::size_t i = 0; i < points.size(); ++i) {
-    double lon = points[i].lon_deg;
+    double lon = points[i].lon;
     lon = i == 0 ? projection.unwrap(lon) : lon - 360.0 * std::round((lon - previous) / 360.0);
     previous = lon;
     const double y = projection.at(points[i]).y;
@@ -98,7 +98,7 @@ void label(const Scene& scene, Pixel at, const std::string& content, const std::
 }
 
 std::string day_hour(forecast::Time time) {
-  const std::string full = forecast::to_day_time(time);  // "12/2100Z"
+  const std::string full = navigation::format_day_time(time);  // "12/2100Z"
   return full.substr(0, 5) + "Z";
 }
 

@@ -26,13 +26,13 @@ namespace hurricane::chart {
 struct PastFix {
   std::size_t storm = 0;
   forecast::Time time{};
-  forecast::LatLon centre;
+  navigation::LatLon centre;
 };
 
 struct ChartInput {
   const forecast::ForecastAdvice& advice;
   const std::vector<forecast::StormTrack>& storms;  // as the advice judged them
-  forecast::LatLon ship;
+  navigation::LatLon ship;
   std::vector<PastFix> past_fixes;
   std::optional<int> classic_course_deg;       // the classic advice's escape, degrees true 0..359
   std::string storm_name;                      // e.g. "Hurricane LEE"; may be empty

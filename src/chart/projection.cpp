@@ -17,18 +17,18 @@ double wrap_near(double lon_deg, double reference_deg) {
 
 }  // namespace
 
-Projection::Projection(const std::vector<forecast::LatLon>& points, PlotArea area,
+Projection::Projection(const std::vector<navigation::LatLon>& points, PlotArea area,
                        double margin_fraction, double min_span_deg)
     : area_(area) {
-  const double reference = points.front().lon_deg;
+  const double reference = points.front().lon;
   double west = reference, east = reference;
   double south =
-      land::isometric_latitude(std::clamp(points.front().lat_deg, -kLatitudeLimit, kLatitudeLimit));
+      land::isometric_latitude(std::clamp(points.front().lat, -kLatitudeLimit, kLatitudeLimit));
   double north = south;
-  for (const forecast::LatLon& point : points) {
-    const double lon = wrap_near(point.lon_deg, reference);
+  for (const navigation::LatLon& point : points) {
+    const double lon = wrap_near(point.lon, reference);
     const double psi =
-        land::isometric_latitude(std::clamp(point.lat_deg, -kLatitudeLimit, kLatitudeLimit));
+        land::isometric_latitude(std::clamp(point.lat, -kLatitudeLimit, kLatitudeLimit));
     west = std::min(west, lon);
     east = std::max(east, lon);
     south = std::min(south, psi);
@@ -63,9 +63,9 @@ double Projection::y_of_isometric(double psi_deg) const {
   return area_.top + (psi_north_ - psi_deg) * scale_;
 }
 
-Pixel Projection::at(forecast::LatLon point) const {
-  const double lat = std::clamp(point.lat_deg, -89.9, 89.9);
-  return {x_of(unwrap(point.lon_deg)), y_of_isometric(land::isometric_latitude(lat))};
+Pixel Projection::at(navigation::LatLon point) const {
+  const double lat = std::clamp(point.lat, -89.9, 89.9);
+  return {x_of(unwrap(point.lon)), y_of_isometric(land::isometric_latitude(lat))};
 }
 
 double Projection::south_deg() const {

@@ -28,12 +28,12 @@ class Projection {
   // `area` at one scale, centred, with `margin_fraction` (>= 0) of the span added on every
   // side; a window at least `min_span_deg` degrees of longitude wide. `points` must not be
   // empty.
-  Projection(const std::vector<forecast::LatLon>& points, PlotArea area, double margin_fraction,
+  Projection(const std::vector<navigation::LatLon>& points, PlotArea area, double margin_fraction,
              double min_span_deg);
 
   // Where (`lat` degrees north, `lon` degrees east, any value) lands; the longitude is taken
   // within 180 degrees of the window's centre.
-  Pixel at(forecast::LatLon point) const;
+  Pixel at(navigation::LatLon point) const;
   // The same for a longitude already unwrapped by the caller (degrees east, any value).
   double x_of(double lon_deg) const;
   // The pixel row of the isometric latitude `psi_deg` (degrees north).

@@ -32,14 +32,14 @@ double horizon_h(const ChartInput& input);
 
 // The recommended track at every whole hour of the horizon and at its end; empty when nothing
 // is recommended.
-std::vector<forecast::LatLon> recommended_track(const ChartInput& input);
+std::vector<navigation::LatLon> recommended_track(const ChartInput& input);
 
 // The ship's full-speed reach the fan and the classic course are drawn to, nm.
 double fan_reach_nm(const ChartInput& input);
 
 // A path through `points`, longitudes kept continuous from one point to the next; closed
 // with Z when `closed`.
-std::string path_of(const Projection& projection, const std::vector<forecast::LatLon>& points,
+std::string path_of(const Projection& projection, const std::vector<navigation::LatLon>& points,
                     bool closed);
 
 // A label of `content` near `at` when there is room, in the label font with a halo.

@@ -19,12 +19,12 @@ constexpr double kTickHours = 12.0;
 // The wedge of courses first..last (clockwise, whole degrees) out to `reach_nm` from the ship;
 // each course holds the half degree either side, so that one course alone shows as a wedge and
 // neighbouring ranges meet.
-std::vector<forecast::LatLon> wedge_of(const forecast::LatLon& ship, int first, int last_course,
-                                       double reach_nm) {
+std::vector<navigation::LatLon> wedge_of(const navigation::LatLon& ship, int first, int last_course,
+                                         double reach_nm) {
   const double from = first - 0.5;
   const double to = (last_course >= first ? last_course : last_course + 360) + 0.5;
   const double step = std::max(1.0, (to - from) / 45.0);
-  std::vector<forecast::LatLon> wedge = {ship};
+  std::vector<navigation::LatLon> wedge = {ship};
   for (double course = from; course < to; course += step) {
     wedge.push_back(forecast::rhumb_position(ship, std::fmod(course + 360.0, 360.0), reach_nm));
   }
@@ -74,7 +74,7 @@ void draw_fan(const Scene& scene, std::string& out) {
   scene.legend.fan = true;
   picture::open(out, "g", {{"class", "open-courses"}});
   for (const forecast::CourseRange& range : input.advice.open[0]) {
-    const std::vector<forecast::LatLon> wedge =
+    const std::vector<navigation::LatLon> wedge =
         wedge_of(input.ship, range.first, range.last, reach);
     picture::element(out, "path",
                      {{"class", "open-range"},
@@ -96,7 +96,7 @@ void draw_classic(const Scene& scene, std::string& out) {
   if (!input.classic_course_deg || reach <= 0.0) return;
   scene.legend.classic = true;
   const int course = *input.classic_course_deg;
-  const forecast::LatLon end = forecast::rhumb_position(input.ship, course % 360, reach * 1.15);
+  const navigation::LatLon end = forecast::rhumb_position(input.ship, course % 360, reach * 1.15);
   picture::element(out, "path",
                    {{"class", "classic-escape"},
                     {"data-course", std::to_string(course)},
@@ -117,8 +117,8 @@ void draw_recommended(const Scene& scene, std::string& out) {
   const auto at_hour = [&](double h) {
     return forecast::rhumb_position(input.ship, course, advice.speed_kn * h);
   };
-  const std::vector<forecast::LatLon> track = recommended_track(input);
-  for (const forecast::LatLon& point : track) {
+  const std::vector<navigation::LatLon> track = recommended_track(input);
+  for (const navigation::LatLon& point : track) {
     scene.chart.recommended_track.push_back(scene.projection.at(point));
   }
   scene.legend.track = true;
@@ -176,12 +176,12 @@ double fan_reach_nm(const ChartInput& input) {
   return input.advice.speeds_kn[0] * std::min(kFanHours, horizon_h(input));
 }
 
-std::vector<forecast::LatLon> recommended_track(const ChartInput& input) {
+std::vector<navigation::LatLon> recommended_track(const ChartInput& input) {
   if (!input.advice.recommended) return {};
   const forecast::Recommendation& advice = *input.advice.recommended;
   const double hours = horizon_h(input);
   const double course = advice.course_deg % 360;
-  std::vector<forecast::LatLon> track;
+  std::vector<navigation::LatLon> track;
   for (double h = 0.0; h < hours; h += 1.0) {
     track.push_back(forecast::rhumb_position(input.ship, course, advice.speed_kn * h));
   }
@@ -197,8 +197,8 @@ void draw_ship_layers(const Scene& scene, std::string& out) {
   const Pixel ship = scene.projection.at(scene.input.ship);
   picture::element(out, "circle",
                    {{"class", "ship"},
-                    {"data-lat", picture::exact(scene.input.ship.lat_deg)},
-                    {"data-lon", picture::exact(scene.input.ship.lon_deg)},
+                    {"data-lat", picture::exact(scene.input.ship.lat)},
+                    {"data-lon", picture::exact(scene.input.ship.lon)},
                     {"cx", coord(ship.x)},
                     {"cy", coord(ship.y)},
                     {"r", "6"},

@@ -51,9 +51,9 @@ void block_markers(const Scene& scene) {
     scene.labels.block(box_around(scene.projection.at(fix.centre), 5.0));
   }
   // The tracks and courses drawn as lines keep their labels beside them, not over them.
-  const auto block_line = [&](const std::vector<forecast::LatLon>& line, double half_width) {
+  const auto block_line = [&](const std::vector<navigation::LatLon>& line, double half_width) {
     std::vector<std::pair<double, double>> pixels;
-    for (const forecast::LatLon& point : line) {
+    for (const navigation::LatLon& point : line) {
       const Pixel at = scene.projection.at(point);
       pixels.emplace_back(at.x, at.y);
     }
@@ -61,7 +61,7 @@ void block_markers(const Scene& scene) {
   };
   block_line(recommended_track(scene.input), 3.0);
   for (const forecast::StormTrack& track : scene.input.storms) {
-    std::vector<forecast::LatLon> centres;
+    std::vector<navigation::LatLon> centres;
     for (std::size_t i = 0; i < shown_points(track, end); ++i) {
       centres.push_back(track.points[i].centre);
     }
@@ -85,11 +85,11 @@ void draw_swath(const Scene& scene, std::string& out) {
     for (const forecast::StormSample& sample :
          forecast::storm_samples(track, input.advice.error, input.advice.at, kSwathStepH, count)) {
       if (!sample.judged) continue;
-      const std::vector<forecast::LatLon> outline =
+      const std::vector<navigation::LatLon> outline =
           forecast::danger_outline(sample, kOutlinePoints);
       std::vector<Pixel> pixels;
       pixels.reserve(outline.size());
-      for (const forecast::LatLon& point : outline) pixels.push_back(scene.projection.at(point));
+      for (const navigation::LatLon& point : outline) pixels.push_back(scene.projection.at(point));
       scene.chart.swath.push_back(std::move(pixels));
       paths.push_back(path_of(scene.projection, outline, true));
     }
@@ -128,7 +128,7 @@ void draw_wind_areas(const Scene& scene, std::string& out) {
             out, "path",
             {{"class", "wind-area"},
              {"data-kt", std::to_string(forecast::kThresholdKt[k])},
-             {"data-time", forecast::to_iso8601(track.points[i].time)},
+             {"data-time", navigation::format_utc_time(track.points[i].time)},
              {"data-radii-nm", picture::amount(nm[0]) + ' ' + picture::amount(nm[1]) + ' ' +
                                    picture::amount(nm[2]) + ' ' + picture::amount(nm[3])},
              {"d", path_of(scene.projection, outline, true)},
@@ -158,9 +158,9 @@ void draw_storm_tracks(const Scene& scene, std::string& out) {
     const Pixel at = scene.projection.at(fix.centre);
     picture::element(out, "circle",
                      {{"class", "past-fix"},
-                      {"data-time", forecast::to_iso8601(fix.time)},
-                      {"data-lat", picture::exact(fix.centre.lat_deg)},
-                      {"data-lon", picture::exact(fix.centre.lon_deg)},
+                      {"data-time", navigation::format_utc_time(fix.time)},
+                      {"data-lat", picture::exact(fix.centre.lat)},
+                      {"data-lon", picture::exact(fix.centre.lon)},
                       {"cx", coord(at.x)},
                       {"cy", coord(at.y)},
                       {"r", "3"},
@@ -171,7 +171,7 @@ void draw_storm_tracks(const Scene& scene, std::string& out) {
   }
   for (const forecast::StormTrack& track : input.storms) {
     const std::size_t shown = shown_points(track, end);
-    std::vector<forecast::LatLon> centres;
+    std::vector<navigation::LatLon> centres;
     for (std::size_t i = 0; i < shown; ++i) centres.push_back(track.points[i].centre);
     picture::element(out, "path",
                      {{"class", "storm-track"},
@@ -184,9 +184,9 @@ void draw_storm_tracks(const Scene& scene, std::string& out) {
       const Pixel at = scene.projection.at(point.centre);
       picture::element(out, "circle",
                        {{"class", "forecast-point"},
-                        {"data-time", forecast::to_iso8601(point.time)},
-                        {"data-lat", picture::exact(point.centre.lat_deg)},
-                        {"data-lon", picture::exact(point.centre.lon_deg)},
+                        {"data-time", navigation::format_utc_time(point.time)},
+                        {"data-lat", picture::exact(point.centre.lat)},
+                        {"data-lon", picture::exact(point.centre.lon)},
                         {"cx", coord(at.x)},
                         {"cy", coord(at.y)},
                         {"r", coord(i == 0 ? kAnalysisRadiusPx : kPointRadiusPx)},

@@ -145,13 +145,13 @@ void draw_texts(const Scene& scene, std::string& out) {
       out, {{"x", "20"}, {"y", "28"}, {"font-size", "17"}, {"font-weight", "bold"}, {"fill", ink}},
       "Forecast chart: " + storms_text(input));
   picture::text(out, {{"x", "20"}, {"y", "50"}, {"font-size", "13"}, {"fill", ink}},
-                "Advice at " + forecast::to_day_time(input.advice.at) + " (" +
-                    forecast::to_iso8601(input.advice.at) + "); " + model_text(input));
+                "Advice at " + navigation::format_day_time(input.advice.at) + " (" +
+                    navigation::format_utc_time(input.advice.at) + "); " + model_text(input));
   const double bottom = scene.projection.area().top + scene.projection.area().height;
   picture::text(out, {{"x", "20"}, {"y", "68"}, {"font-size", "12"}, {"fill", ink}},
                 "Mercator, north up. Ship " +
-                    geometry::degrees_minutes(input.ship.lat_deg, input.ship.lon_deg) +
-                    ", full speed " + picture::amount(input.advice.speeds_kn[0]) + " kn.");
+                    geometry::degrees_minutes(input.ship.lat, input.ship.lon) + ", full speed " +
+                    picture::amount(input.advice.speeds_kn[0]) + " kn.");
   draw_legend(scene, out, bottom + 20.0);
   const std::array<std::string, 2> lines = caption(input);
   picture::text(out, {{"x", "20"}, {"y", "876"}, {"font-size", "12"}, {"fill", ink}}, lines[0]);

@@ -4,26 +4,21 @@
 #include <cstdio>
 
 #include "cli/messages.h"
+#include "navigation/utc_time.h"
 #include "situation/position.h"
 #include "situation/utc_time.h"
 
 namespace hurricane::cli {
 namespace {
 
-using advisory_situation::lat_lon;
 using advisory_situation::MotionSource;
 using advisory_situation::nm_text;
-using advisory_situation::utc_time;
 
 constexpr std::size_t kWidth = 79;
 constexpr std::string_view kIndent = "                ";  // where values start
 
-std::string iso(const advisory::UtcTime& time) {
-  return situation::format_utc_time(utc_time(time));
-}
-
 std::string at_text(const advisory::Fix& fix) {
-  return situation::format_position(lat_lon(fix.centre)) + " at " + iso(fix.time);
+  return situation::format_position(fix.centre) + " at " + navigation::format_utc_time(fix.time);
 }
 
 // "   label        value", the label padded to the values' column.
@@ -91,7 +86,7 @@ std::string advisory_text(const advisory::Storm& storm) {
   } else if (storm.corrected) {
     text += " (CORRECTED)";
   }
-  if (storm.issued) text += ", issued " + iso(*storm.issued);
+  if (storm.issued) text += ", issued " + navigation::format_utc_time(*storm.issued);
   return text;
 }
 
@@ -132,14 +127,6 @@ std::string wind_text(const advisory::Storm& storm) {
   return text;
 }
 
-// "31/1500Z" as the texts write a time.
-std::string day_time_text(const advisory::UtcTime& time) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d/%02d%02dZ", time.day % 100, time.hour % 100,
-                time.minute % 100);
-  return text;
-}
-
 // `value` after `label`, broken between words where it would pass kWidth.
 void add_words(const char* label, const std::string& value, std::vector<std::string>& lines) {
   std::string line = labelled(label, "");
@@ -170,7 +157,7 @@ void add_warning_remarks(const advisory::WarningDetails& warning, std::vector<st
   if (!warning.next_warnings.empty()) {
     std::string times;
     for (const advisory::UtcTime& time : warning.next_warnings) {
-      times += (times.empty() ? "" : ", ") + day_time_text(time);
+      times += (times.empty() ? "" : ", ") + navigation::format_day_time(time);
     }
     lines.push_back(labelled("next warning", times));
   }
@@ -241,7 +228,7 @@ std::string optional_number(const std::optional<int>& value) {
 
 std::string point_row(const advisory::ForecastPoint& point) {
   char text[128];
-  const std::string where = point.centre ? situation::format_position(lat_lon(*point.centre)) : "-";
+  const std::string where = point.centre ? situation::format_position(*point.centre) : "-";
   std::string radii = "-";
   if (point.radii.kt34) {
     const advisory::QuadrantRadii& r = *point.radii.kt34;
@@ -250,10 +237,8 @@ std::string point_row(const advisory::ForecastPoint& point) {
             std::to_string(r[advisory::Quadrant::kSW]) + "/" +
             std::to_string(r[advisory::Quadrant::kNW]);
   }
-  char time[16];
-  std::snprintf(time, sizeof time, "%02d/%02d%02dZ", point.time.day % 100, point.time.hour % 100,
-                point.time.minute % 100);
-  std::snprintf(text, sizeof text, kPointRow, time, padded(where, kCentreWidth).c_str(),
+  const std::string time = navigation::format_day_time(point.time);
+  std::snprintf(text, sizeof text, kPointRow, time.c_str(), padded(where, kCentreWidth).c_str(),
                 optional_number(point.max_wind_kt).c_str(), optional_number(point.gusts_kt).c_str(),
                 radii.c_str(), point.stage.c_str());
   std::string row = text;

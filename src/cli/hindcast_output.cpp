@@ -96,11 +96,11 @@ std::string hindcast_text(const HindcastSetting& setting, const std::vector<Issu
           e.outcomes[static_cast<std::size_t>(&s - result.scores.data())];
       const IssuedAdvisory& issued = series[e.start.advisory];
       text += std::string(hindcast::policy_name(s.policy)) + ": advisory " + advisory_name(issued) +
-              " (" + forecast::to_iso8601(issued.time) + "), " + fixed(e.ring_nm, 0) + " nm at " +
-              fixed(e.bearing_deg, 0) + " deg, voyage " + fixed(e.start.voyage_course_deg, 0) +
-              ": " + fixed(-outcome.least_nm, 1) + " nm deep at " + fixed(outcome.least_at_h, 1) +
-              " h (hindsight best " + fixed(e.hindsight.best_nm, 1) + " nm); plans " +
-              plans_text(outcome) + "\n";
+              " (" + navigation::format_utc_time(issued.time) + "), " + fixed(e.ring_nm, 0) +
+              " nm at " + fixed(e.bearing_deg, 0) + " deg, voyage " +
+              fixed(e.start.voyage_course_deg, 0) + ": " + fixed(-outcome.least_nm, 1) +
+              " nm deep at " + fixed(outcome.least_at_h, 1) + " h (hindsight best " +
+              fixed(e.hindsight.best_nm, 1) + " nm); plans " + plans_text(outcome) + "\n";
     }
   }
   return text;
@@ -135,7 +135,7 @@ nlohmann::ordered_json hindcast_json(const HindcastSetting& setting,
         plans.push_back({{"course_deg", plan.course_deg}, {"speed_kn", plan.speed_kn}});
       }
       worst.push_back({{"advisory", advisory_name(issued)},
-                       {"time", forecast::to_iso8601(issued.time)},
+                       {"time", navigation::format_utc_time(issued.time)},
                        {"ring_nm", e.ring_nm},
                        {"bearing_deg", e.bearing_deg},
                        {"voyage_course_deg", e.start.voyage_course_deg},
@@ -164,9 +164,9 @@ std::string hindcast_csv(const std::vector<IssuedAdvisory>& series, const Hindca
     const IssuedAdvisory& issued = series[e.start.advisory];
     for (std::size_t p = 0; p < hindcast::kPolicies.size(); ++p) {
       const hindcast::Outcome& o = e.outcomes[p];
-      csv += advisory_name(issued) + ',' + forecast::to_iso8601(issued.time) + ',' +
+      csv += advisory_name(issued) + ',' + navigation::format_utc_time(issued.time) + ',' +
              fixed(e.ring_nm, 0) + ',' + fixed(e.bearing_deg, 1) + ',' +
-             fixed(e.start.position.lat_deg, 4) + ',' + fixed(e.start.position.lon_deg, 4) + ',' +
+             fixed(e.start.position.lat, 4) + ',' + fixed(e.start.position.lon, 4) + ',' +
              fixed(e.start.voyage_course_deg, 0) + ',' + fixed(e.start.hours, 1) + ',' +
              fixed(e.hindsight.best_nm, 2) + ',' +
              (e.hindsight.course_deg ? std::to_string(*e.hindsight.course_deg) : "stay") + ',' +

@@ -18,7 +18,7 @@ std::string value_line(const char* label, double value, const char* unit, const 
 }
 
 std::string fix_text(const situation::StormFix& fix) {
-  return format_position(fix.position) + " at " + format_utc_time(fix.time);
+  return format_position(fix.centre) + " at " + format_utc_time(fix.time);
 }
 
 }  // namespace

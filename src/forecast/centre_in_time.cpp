@@ -12,15 +12,14 @@ CentreInTime::CentreInTime(const StormTrack& track) {
   const GeographicLib::Geodesic& earth = GeographicLib::Geodesic::WGS84();
   const TrackPoint& analysis = track.points.front();
   // Backward leg: from the analysis, opposite to the motion; read with negative hours.
-  legs_.push_back(
-      {analysis.time, -kHindcastHours,
-       earth.Line(analysis.centre.lat_deg, analysis.centre.lon_deg, track.motion_deg + 180.0),
-       track.motion_kn * kHindcastHours * kMetresPerNm});
+  legs_.push_back({analysis.time, -kHindcastHours,
+                   earth.Line(analysis.centre.lat, analysis.centre.lon, track.motion.track + 180.0),
+                   track.motion.speed * kHindcastHours * kMetresPerNm});
   for (std::size_t i = 1; i < track.points.size(); ++i) {
     const TrackPoint& a = track.points[i - 1];
     const TrackPoint& b = track.points[i];
     GeographicLib::GeodesicLine line =
-        earth.InverseLine(a.centre.lat_deg, a.centre.lon_deg, b.centre.lat_deg, b.centre.lon_deg);
+        earth.InverseLine(a.centre.lat, a.centre.lon, b.centre.lat, b.centre.lon);
     const double length = line.Distance();
     legs_.push_back({a.time, hours_between(a.time, b.time), std::move(line), length});
   }

@@ -11,8 +11,8 @@ namespace {
 
 LatLon destination(LatLon centre, double azimuth_deg, double distance_nm) {
   LatLon out;
-  GeographicLib::Geodesic::WGS84().Direct(centre.lat_deg, centre.lon_deg, azimuth_deg,
-                                          distance_nm * kMetresPerNm, out.lat_deg, out.lon_deg);
+  GeographicLib::Geodesic::WGS84().Direct(centre.lat, centre.lon, azimuth_deg,
+                                          distance_nm * kMetresPerNm, out.lat, out.lon);
   return out;
 }
 

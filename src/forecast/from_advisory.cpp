@@ -7,14 +7,6 @@
 namespace hurricane::forecast {
 namespace {
 
-Time time_of(const advisory::UtcTime& time) {
-  return Time{std::chrono::seconds{advisory::epoch_seconds(time)}};
-}
-
-LatLon latlon_of(const advisory::GeoPoint& point) {
-  return {point.lat_deg, point.lon_deg};
-}
-
 std::array<std::optional<QuadrantNm>, 3> radii_of(const advisory::WindRadii& radii) {
   std::array<std::optional<QuadrantNm>, 3> out;
   const std::array<const std::optional<advisory::QuadrantRadii>*, 3> given = {
@@ -37,21 +29,20 @@ bool ends_track(const std::string& stage) {
 void set_motion(const advisory::Storm& storm, StormTrack& track) {
   using Kind = advisory::Motion::Kind;
   if (storm.motion.kind == Kind::kMoving) {
-    track.motion_deg = storm.motion.track_deg;
-    track.motion_kn = storm.motion.speed_kn;
+    track.motion = storm.motion.velocity;
     return;
   }
   if (storm.motion.kind == Kind::kStationary || !storm.previous) return;
-  const double hours = hours_between(time_of(storm.previous->time), time_of(storm.fix.time));
+  const double hours = hours_between(storm.previous->time, storm.fix.time);
   if (hours <= 0.0) return;
   double distance_m = 0.0;
   double azimuth_from = 0.0;
   double azimuth_to = 0.0;
-  GeographicLib::Geodesic::WGS84().Inverse(
-      storm.previous->centre.lat_deg, storm.previous->centre.lon_deg, storm.fix.centre.lat_deg,
-      storm.fix.centre.lon_deg, distance_m, azimuth_from, azimuth_to);
-  track.motion_deg = azimuth_to < 0.0 ? azimuth_to + 360.0 : azimuth_to;
-  track.motion_kn = distance_m / 1852.0 / hours;
+  GeographicLib::Geodesic::WGS84().Inverse(storm.previous->centre.lat, storm.previous->centre.lon,
+                                           storm.fix.centre.lat, storm.fix.centre.lon, distance_m,
+                                           azimuth_from, azimuth_to);
+  track.motion.track = azimuth_to < 0.0 ? azimuth_to + 360.0 : azimuth_to;
+  track.motion.speed = distance_m / 1852.0 / hours;
 }
 
 }  // namespace
@@ -61,26 +52,26 @@ std::optional<StormTrack> track_from_advisory(const advisory::Storm& storm) {
   track.storm_id = storm.id;
   if (storm.number) track.advisory = std::to_string(*storm.number);
   track.basin = storm.id.substr(0, 2);
-  track.season = storm.fix.time.year;
+  track.season = navigation::civil_fields(storm.fix.time).year;
   track.accuracy_nm = storm.accuracy_nm.value_or(0);
   set_motion(storm, track);
 
   TrackPoint analysis;
-  analysis.time = time_of(storm.fix.time);
-  analysis.centre = latlon_of(storm.fix.centre);
+  analysis.time = storm.fix.time;
+  analysis.centre = storm.fix.centre;
   analysis.max_wind_kt = storm.max_wind_kt;
   analysis.radii = radii_of(storm.radii);
   analysis.stage = storm.kind;
   track.points.push_back(analysis);
 
   for (const advisory::ForecastPoint& given : storm.forecast) {
-    const Time time = time_of(given.time);
+    const Time time = given.time;
     const bool last = ends_track(given.stage);
     if (last) track.dissipated_at = time;
     if (given.centre && time > track.points.back().time) {
       TrackPoint point;
       point.time = time;
-      point.centre = latlon_of(*given.centre);
+      point.centre = *given.centre;
       point.max_wind_kt = given.max_wind_kt;
       point.radii = radii_of(given.radii);
       point.stage = given.stage;

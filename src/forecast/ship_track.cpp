@@ -59,8 +59,8 @@ MeridianEntry entry_at(double mu_deg) {
 }  // namespace
 
 Ecef to_ecef(LatLon at) {
-  const double lat = at.lat_deg * kDegree;
-  const double lon = at.lon_deg * kDegree;
+  const double lat = at.lat * kDegree;
+  const double lon = at.lon * kDegree;
   const double n =
       kEquatorialRadiusNm / std::sqrt(1.0 - kEccentricity2 * std::sin(lat) * std::sin(lat));
   return {n * std::cos(lat) * std::cos(lon), n * std::cos(lat) * std::sin(lon),
@@ -70,16 +70,15 @@ Ecef to_ecef(LatLon at) {
 LatLon rhumb_position(LatLon start, double course_deg, double distance_nm) {
   double lat = 0.0;
   double lon = 0.0;
-  GeographicLib::Rhumb::WGS84().Direct(start.lat_deg, start.lon_deg, course_deg,
-                                       distance_nm * kMetresPerNm, lat, lon);
+  GeographicLib::Rhumb::WGS84().Direct(start.lat, start.lon, course_deg, distance_nm * kMetresPerNm,
+                                       lat, lon);
   // Past a pole the longitude is indeterminate.
-  if (!std::isfinite(lon))
-    return {std::cos(course_deg * kDegree) > 0.0 ? 90.0 : -90.0, start.lon_deg};
+  if (!std::isfinite(lon)) return {std::cos(course_deg * kDegree) > 0.0 ? 90.0 : -90.0, start.lon};
   return {lat, lon};
 }
 
 ExactRhumb::ExactRhumb(LatLon start, double course_deg)
-    : line_(GeographicLib::Rhumb::WGS84().Line(start.lat_deg, start.lon_deg, course_deg)),
+    : line_(GeographicLib::Rhumb::WGS84().Line(start.lat, start.lon, course_deg)),
       start_(start),
       course_deg_(course_deg) {}
 
@@ -88,12 +87,12 @@ LatLon ExactRhumb::at(double distance_nm) const {
   double lon = 0.0;
   line_.Position(distance_nm * kMetresPerNm, lat, lon);
   if (!std::isfinite(lon))
-    return {std::cos(course_deg_ * kDegree) > 0.0 ? 90.0 : -90.0, start_.lon_deg};
+    return {std::cos(course_deg_ * kDegree) > 0.0 ? 90.0 : -90.0, start_.lon};
   return {lat, lon};
 }
 
 RhumbStart::RhumbStart(LatLon at) : start(at) {
-  mu_deg = GeographicLib::Ellipsoid::WGS84().RectifyingLatitude(at.lat_deg);
+  mu_deg = GeographicLib::Ellipsoid::WGS84().RectifyingLatitude(at.lat);
   const MeridianEntry entry = entry_at(mu_deg);
   psi = entry.psi;
   parallel_nm = entry.parallel_nm;
@@ -105,7 +104,7 @@ FastRhumb::FastRhumb(const RhumbStart& start, double course_deg) {
   const GeographicLib::Ellipsoid& earth = GeographicLib::Ellipsoid::WGS84();
   mu_deg_ = start.mu_deg;
   psi_ = start.psi;
-  lon_rad_ = start.start.lon_deg * kDegree;
+  lon_rad_ = start.start.lon * kDegree;
   const double course = course_deg * kDegree;
   north_deg_per_nm_ = 90.0 * std::cos(course) / (earth.QuarterMeridian() / kMetresPerNm);
   // Whole-degree courses other than 90 and 270 have |cos| >= sin(1 degree).

@@ -26,8 +26,8 @@ std::vector<StormSample> storm_samples(const StormTrack& track, const ErrorModel
     if (!s.judged) continue;
     s.centre = centres.at(time);
     s.origin = to_ecef(s.centre);
-    const double lat = s.centre.lat_deg * kDegree;
-    const double lon = s.centre.lon_deg * kDegree;
+    const double lat = s.centre.lat * kDegree;
+    const double lon = s.centre.lon * kDegree;
     s.east_x = -std::sin(lon);
     s.east_y = std::cos(lon);
     s.north_x = -std::sin(lat) * std::cos(lon);
@@ -80,8 +80,8 @@ PlanePoint exact_plane_point(LatLon centre, LatLon ship) {
   double distance_m = 0.0;
   double azimuth = 0.0;
   double arriving = 0.0;
-  GeographicLib::Geodesic::WGS84().Inverse(centre.lat_deg, centre.lon_deg, ship.lat_deg,
-                                           ship.lon_deg, distance_m, azimuth, arriving);
+  GeographicLib::Geodesic::WGS84().Inverse(centre.lat, centre.lon, ship.lat, ship.lon, distance_m,
+                                           azimuth, arriving);
   return plane_point(distance_m / kMetresPerNm, azimuth);
 }
 

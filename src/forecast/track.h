@@ -1,5 +1,5 @@
 // A storm's official forecast as the escape sweep reads it: the analysis and every forecast point,
-// in small types of this area (UTC times as sys_seconds, positions in degrees, radii in nm).
+// in the shared words of navigation (UTC times, positions, motion) and radii in nm.
 #pragma once
 
 #include <array>
@@ -8,16 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "navigation/motion.h"
+#include "navigation/position.h"
+#include "navigation/utc_time.h"
+
 namespace hurricane::forecast {
 
-using Time = std::chrono::sys_seconds;
+using Time = navigation::UtcTime;
+using navigation::add_hours;
+using navigation::hours_between;
 
-// Latitude in degrees [-90, 90], north positive; longitude in degrees, east positive (any value,
-// 179.3E is 179.3, 179.8W is -179.8).
-struct LatLon {
-  double lat_deg = 0.0;
-  double lon_deg = 0.0;
-};
+// Positions as every area states them; a forecast's longitudes may run past 180 either way.
+using navigation::LatLon;
 
 // Wind thresholds in the order advisories list radii for them.
 enum class Threshold { k34, k50, k64 };
@@ -43,17 +45,10 @@ struct StormTrack {
   std::string basin;                  // "AL", "EP", "CP", ... from the id
   int season = 0;                     // year of the analysis
   double accuracy_nm = 0.0;           // position accuracy of the analysis, nm, >= 0
-  double motion_deg = 0.0;            // present motion toward, degrees true [0, 360)
-  double motion_kn = 0.0;             // present speed, knots, >= 0
+  navigation::Motion motion;          // present motion of the centre
   std::vector<TrackPoint> points;     // at least the analysis
   std::optional<Time> dissipated_at;  // when a DISSIPATED/ABSORBED point ends it
 };
-
-// Hours from `from` to `to`, negative when `to` is earlier.
-double hours_between(Time from, Time to);
-
-// `from` plus `hours` (any sign), to the second.
-Time add_hours(Time from, double hours);
 
 // How far back the centre is moved along its present motion before the analysis, hours.
 inline constexpr double kHindcastHours = 6.0;
@@ -63,15 +58,5 @@ Time track_start(const StormTrack& track);
 
 // Latest time the track places a centre: its last point's time.
 Time track_end(const StormTrack& track);
-
-}  // namespace hurricane::forecast
-
-namespace hurricane::forecast {
-
-// "2023-09-12T21:00:00Z".
-std::string to_iso8601(Time time);
-
-// "12/2100Z": day of month, hours and minutes, as advisories write times.
-std::string to_day_time(Time time);
 
 }  // namespace hurricane::forecast

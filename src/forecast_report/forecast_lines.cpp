@@ -97,8 +97,9 @@ std::string storm_line(const fc::StormSummary& storm) {
   std::string text = storm.storm_id;
   if (!storm.advisory.empty()) text += " advisory " + storm.advisory;
   text += ": " + std::to_string(storm.points) + " points, not judged after " +
-          fc::to_day_time(storm.ends_at);
-  if (storm.dissipated_at) text += " (dissipated " + fc::to_day_time(*storm.dissipated_at) + ")";
+          navigation::format_day_time(storm.ends_at);
+  if (storm.dissipated_at)
+    text += " (dissipated " + navigation::format_day_time(*storm.dissipated_at) + ")";
   if (storm.radii_carried_from_h) {
     text += "; radii carried from the point before from " + hours(*storm.radii_carried_from_h);
   }

@@ -81,8 +81,8 @@ std::variant<forecast::StormTrack, std::string> read_best_track(std::string_view
     forecast::TrackPoint point;
     long long wind = 0;
     if (!read_time(c[2], point.time)) return where + ": unreadable time " + std::string(c[2]);
-    if (!read_tenths(c[6], 'N', 'S', 90.0, point.centre.lat_deg) ||
-        !read_tenths(c[7], 'E', 'W', 180.0, point.centre.lon_deg)) {
+    if (!read_tenths(c[6], 'N', 'S', 90.0, point.centre.lat) ||
+        !read_tenths(c[7], 'E', 'W', 180.0, point.centre.lon)) {
       return where + ": unreadable position";
     }
     if (!read_int(c[8], wind) || wind < 0 || wind > 300) return where + ": unreadable wind";

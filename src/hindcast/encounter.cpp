@@ -16,11 +16,11 @@ std::size_t sample_count(double hours) {
 
 struct Leg {
   double from_h = 0.0;
-  forecast::LatLon start;
+  navigation::LatLon start;
   Plan plan;
 };
 
-forecast::LatLon leg_position(const Leg& leg, double hours) {
+navigation::LatLon leg_position(const Leg& leg, double hours) {
   if (leg.plan.speed_kn <= 0.0) return leg.start;
   return forecast::rhumb_position(leg.start, leg.plan.course_deg,
                                   leg.plan.speed_kn * (hours - leg.from_h));
@@ -34,7 +34,7 @@ Truth truth_from(const forecast::StormTrack& best_track, forecast::Time start, d
   return {forecast::storm_samples(best_track, none, start, kTruthStepHours, sample_count(hours))};
 }
 
-double truth_clearance_nm(const Truth& truth, std::size_t sample, forecast::LatLon at) {
+double truth_clearance_nm(const Truth& truth, std::size_t sample, navigation::LatLon at) {
   const forecast::StormSample& s = truth.samples[sample];
   return forecast::signed_distance_nm(forecast::approximate_plane_point(s, forecast::to_ecef(at)),
                                       s.radii[0]);
@@ -49,7 +49,7 @@ Outcome follow(Policy policy, const std::vector<IssuedAdvisory>& series, const S
 
   std::vector<Leg> legs;
   Plan current{start.voyage_course_deg, start.speed_kn};
-  forecast::LatLon here = start.position;
+  navigation::LatLon here = start.position;
   for (std::size_t k = start.advisory; k < series.size(); ++k) {
     const double at_h = forecast::hours_between(t0, series[k].time);
     if (at_h >= start.hours) break;
@@ -72,10 +72,10 @@ Outcome follow(Policy policy, const std::vector<IssuedAdvisory>& series, const S
     }
     if (value < 0.0 && !outcome.entered_at_h) outcome.entered_at_h = h;
   }
-  const forecast::LatLon end = leg_position(legs.back(), start.hours);
+  const navigation::LatLon end = leg_position(legs.back(), start.hours);
   double run_m = 0.0, course = 0.0;
-  GeographicLib::Rhumb::WGS84().Inverse(start.position.lat_deg, start.position.lon_deg, end.lat_deg,
-                                        end.lon_deg, run_m, course);
+  GeographicLib::Rhumb::WGS84().Inverse(start.position.lat, start.position.lon, end.lat, end.lon,
+                                        run_m, course);
   const double along =
       run_m / 1852.0 * std::cos((course - start.voyage_course_deg) * std::numbers::pi / 180.0);
   outcome.progress = along / (start.speed_kn * start.hours);

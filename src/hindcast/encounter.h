@@ -17,7 +17,7 @@ inline constexpr double kTruthStepHours = 0.1;
 // A ship's start: where and when it receives the first advisory.
 struct ShipStart {
   std::size_t advisory = 0;  // index into the series
-  forecast::LatLon position;
+  navigation::LatLon position;
   double speed_kn = 0.0;           // full speed, knots, > 0
   double voyage_course_deg = 0.0;  // degrees true, [0, 360)
   double hours = 0.0;              // how long it is followed, hours, > 0
@@ -32,7 +32,7 @@ struct Truth {
 Truth truth_from(const forecast::StormTrack& best_track, forecast::Time start, double hours);
 
 // Signed distance of `at` from the true 34-kt area at sample `sample`, nm (negative inside).
-double truth_clearance_nm(const Truth& truth, std::size_t sample, forecast::LatLon at);
+double truth_clearance_nm(const Truth& truth, std::size_t sample, navigation::LatLon at);
 
 struct Outcome {
   double least_nm = 0.0;               // least signed distance from the true 34-kt area, nm

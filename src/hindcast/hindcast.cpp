@@ -45,7 +45,7 @@ std::vector<Encounter> encounters_of(const Start& start, const std::vector<Issue
       e.ring_nm = options.rings_nm[r];
       e.bearing_deg = 360.0 * static_cast<double>(b) / static_cast<double>(bearings);
       double lat = 0.0, lon = 0.0;
-      earth.Direct(issued.storm.fix.centre.lat_deg, issued.storm.fix.centre.lon_deg, e.bearing_deg,
+      earth.Direct(issued.storm.fix.centre.lat, issued.storm.fix.centre.lon, e.bearing_deg,
                    e.ring_nm * 1852.0, lat, lon);
       e.start = {start.advisory,
                  {lat, lon},

@@ -24,12 +24,12 @@ struct FromCentre {
   double bearing_storm_deg = 0.0;  // of the centre seen from the ship
 };
 
-FromCentre from_centre(const advisory::GeoPoint& centre, forecast::LatLon ship) {
+FromCentre from_centre(const navigation::LatLon& centre, navigation::LatLon ship) {
   const GeographicLib::Geodesic& earth = GeographicLib::Geodesic::WGS84();
   double metres = 0.0, azi1 = 0.0, azi2 = 0.0;
-  earth.Inverse(centre.lat_deg, centre.lon_deg, ship.lat_deg, ship.lon_deg, metres, azi1, azi2);
+  earth.Inverse(centre.lat, centre.lon, ship.lat, ship.lon, metres, azi1, azi2);
   double back1 = 0.0, back2 = 0.0, unused = 0.0;
-  earth.Inverse(ship.lat_deg, ship.lon_deg, centre.lat_deg, centre.lon_deg, unused, back1, back2);
+  earth.Inverse(ship.lat, ship.lon, centre.lat, centre.lon, unused, back1, back2);
   return {metres / 1852.0, normalized(azi1), normalized(azi2), normalized(back1)};
 }
 
@@ -69,7 +69,7 @@ std::optional<Plan> classic_plan(const IssuedAdvisory& issued, const PlanRequest
   answers.vship0 = request.speed_kn;
   const analysis::Advice advice = analysis::advise(
       analysis::round_values(answers),
-      request.ship.lat_deg < 0.0 ? analysis::Hemisphere::kSouth : analysis::Hemisphere::kNorth);
+      request.ship.lat < 0.0 ? analysis::Hemisphere::kSouth : analysis::Hemisphere::kNorth);
   double course = seen.away_deg;
   if (advice.courses.moving_away) {
     course = advice.courses.course_away;

@@ -28,7 +28,7 @@ struct Plan {
 
 // The ship as it receives an advisory.
 struct PlanRequest {
-  forecast::LatLon ship;
+  navigation::LatLon ship;
   double speed_kn = 0.0;           // full speed, knots, > 0
   double voyage_course_deg = 0.0;  // degrees true, [0, 360)
   double horizon_h = 72.0;         // the forecast advice's horizon, hours

@@ -18,8 +18,7 @@ std::variant<std::vector<IssuedAdvisory>, std::string> read_series(
     }
     IssuedAdvisory issued;
     issued.storm = std::get<advisory::Storm>(std::move(read));
-    issued.time =
-        forecast::Time{std::chrono::seconds{advisory::epoch_seconds(issued.storm.fix.time)}};
+    issued.time = issued.storm.fix.time;
     issued.track = forecast::track_from_advisory(issued.storm);
     series.push_back(std::move(issued));
   }

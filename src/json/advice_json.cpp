@@ -48,8 +48,8 @@ json derived_record(const situation::Derived& d) {
     json fixes = json::array();
     for (const situation::StormFix& fix : *d.fixes) {
       fixes.push_back({{"time", situation::format_utc_time(fix.time)},
-                       {"lat", fix.position.lat},
-                       {"lon", fix.position.lon}});
+                       {"lat", fix.centre.lat},
+                       {"lon", fix.centre.lon}});
     }
     record["fixes"] = fixes;
   }

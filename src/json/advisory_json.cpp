@@ -2,16 +2,12 @@
 
 #include <string>
 
-#include "situation/utc_time.h"
+#include "navigation/utc_time.h"
 
 namespace hurricane::json {
 namespace {
 
 using json = nlohmann::ordered_json;
-
-std::string iso_time(const advisory::UtcTime& time) {
-  return situation::format_utc_time(advisory_situation::utc_time(time));
-}
 
 template <class T>
 json optional(const std::optional<T>& value) {
@@ -33,10 +29,10 @@ json wind_radii(const advisory::WindRadii& given) {
 json forecast(const std::vector<advisory::ForecastPoint>& points) {
   json list = json::array();
   for (const advisory::ForecastPoint& point : points) {
-    list.push_back({{"time", iso_time(point.time)},
+    list.push_back({{"time", navigation::format_utc_time(point.time)},
                     {"outlook", point.outlook},
-                    {"lat", point.centre ? json(point.centre->lat_deg) : json(nullptr)},
-                    {"lon", point.centre ? json(point.centre->lon_deg) : json(nullptr)},
+                    {"lat", point.centre ? json(point.centre->lat) : json(nullptr)},
+                    {"lon", point.centre ? json(point.centre->lon) : json(nullptr)},
                     {"max_wind_kt", optional(point.max_wind_kt)},
                     {"gusts_kt", optional(point.gusts_kt)},
                     {"stage", point.stage.empty() ? json(nullptr) : json(point.stage)},
@@ -46,14 +42,17 @@ json forecast(const std::vector<advisory::ForecastPoint>& points) {
 }
 
 json fix(const advisory::Fix& fix) {
-  return {{"lat", fix.centre.lat_deg}, {"lon", fix.centre.lon_deg}, {"time", iso_time(fix.time)}};
+  return {{"lat", fix.centre.lat},
+          {"lon", fix.centre.lon},
+          {"time", navigation::format_utc_time(fix.time)}};
 }
 
 // What only a JTWC warning states; null for the other forms.
 json warning_details(const std::optional<advisory::WarningDetails>& warning) {
   if (!warning) return nullptr;
   json next = json::array();
-  for (const advisory::UtcTime& time : warning->next_warnings) next.push_back(iso_time(time));
+  for (const advisory::UtcTime& time : warning->next_warnings)
+    next.push_back(navigation::format_utc_time(time));
   return {{"final", warning->final_warning},
           {"wind_average_min", warning->wind_average_min},
           {"movement_past_h", warning->movement_past_h},
@@ -87,35 +86,36 @@ nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& adv
                                      std::string_view keep_source) {
   const advisory::Storm& storm = advised.storm;
   const bool stationary = advised.motion.source == advisory_situation::MotionSource::kStationary;
-  return {{"storm_id", storm.id},
-          {"name", storm.name},
-          {"kind", storm.kind},
-          {"number", optional(storm.number)},
-          {"issued", storm.issued ? json(iso_time(*storm.issued)) : json(nullptr)},
-          {"analysis_technique",
-           storm.analysis_technique.empty() ? json(nullptr) : json(storm.analysis_technique)},
-          {"special", storm.special},
-          {"corrected", storm.corrected},
-          {"office", storm.centre_name},
-          {"issued_by", storm.issued_by.empty() ? json(nullptr) : json(storm.issued_by)},
-          {"centre", fix(storm.fix)},
-          {"accuracy_nm", optional(storm.accuracy_nm)},
-          {"movement", stationary ? json(nullptr)
-                                  : json{{"track_deg", advised.motion.motion.track},
-                                         {"speed_kn", advised.motion.motion.speed}}},
-          {"previous", previous(storm.previous)},
-          {"max_wind_kt", storm.max_wind_kt},
-          {"gusts_kt", optional(storm.gusts_kt)},
-          {"pressure_mb", optional(storm.pressure_mb)},
-          {"radii_nm", wind_radii(storm.radii)},
-          {"seas", seas(storm.seas)},
-          {"forecast", forecast(storm.forecast)},
-          {"keep_source", std::string(keep_source)},
-          {"jtwc_warning", warning_details(storm.warning)},
-          {"text_warnings", text_warnings(storm.warnings)},
-          {"advisory_keep", advised.keep
-                                ? json{{"nm", advised.keep->nm}, {"source", advised.keep->source}}
-                                : json(nullptr)}};
+  return {
+      {"storm_id", storm.id},
+      {"name", storm.name},
+      {"kind", storm.kind},
+      {"number", optional(storm.number)},
+      {"issued", storm.issued ? json(navigation::format_utc_time(*storm.issued)) : json(nullptr)},
+      {"analysis_technique",
+       storm.analysis_technique.empty() ? json(nullptr) : json(storm.analysis_technique)},
+      {"special", storm.special},
+      {"corrected", storm.corrected},
+      {"office", storm.centre_name},
+      {"issued_by", storm.issued_by.empty() ? json(nullptr) : json(storm.issued_by)},
+      {"centre", fix(storm.fix)},
+      {"accuracy_nm", optional(storm.accuracy_nm)},
+      {"movement", stationary ? json(nullptr)
+                              : json{{"track_deg", advised.motion.motion.track},
+                                     {"speed_kn", advised.motion.motion.speed}}},
+      {"previous", previous(storm.previous)},
+      {"max_wind_kt", storm.max_wind_kt},
+      {"gusts_kt", optional(storm.gusts_kt)},
+      {"pressure_mb", optional(storm.pressure_mb)},
+      {"radii_nm", wind_radii(storm.radii)},
+      {"seas", seas(storm.seas)},
+      {"forecast", forecast(storm.forecast)},
+      {"keep_source", std::string(keep_source)},
+      {"jtwc_warning", warning_details(storm.warning)},
+      {"text_warnings", text_warnings(storm.warnings)},
+      {"advisory_keep", advised.keep
+                            ? json{{"nm", advised.keep->nm}, {"source", advised.keep->source}}
+                            : json(nullptr)}};
 }
 
 }  // namespace hurricane::json

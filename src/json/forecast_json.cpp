@@ -34,15 +34,15 @@ json error_model(const fc::ErrorModel& model) {
 json storms(const fc::ForecastAdvice& advice) {
   json list = json::array();
   for (const fc::StormSummary& storm : advice.storms) {
-    list.push_back(
-        {{"storm_id", storm.storm_id},
-         {"advisory", storm.advisory.empty() ? json(nullptr) : json(storm.advisory)},
-         {"points", storm.points},
-         {"ends_at", fc::to_iso8601(storm.ends_at)},
-         {"dissipated_at",
-          storm.dissipated_at ? json(fc::to_iso8601(*storm.dissipated_at)) : json(nullptr)},
-         {"radii_carried_from_h", optional_tenths(storm.radii_carried_from_h)},
-         {"error_model", error_model(storm.error)}});
+    list.push_back({{"storm_id", storm.storm_id},
+                    {"advisory", storm.advisory.empty() ? json(nullptr) : json(storm.advisory)},
+                    {"points", storm.points},
+                    {"ends_at", navigation::format_utc_time(storm.ends_at)},
+                    {"dissipated_at", storm.dissipated_at
+                                          ? json(navigation::format_utc_time(*storm.dissipated_at))
+                                          : json(nullptr)},
+                    {"radii_carried_from_h", optional_tenths(storm.radii_carried_from_h)},
+                    {"error_model", error_model(storm.error)}});
   }
   return list;
 }

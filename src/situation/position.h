@@ -4,16 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "navigation/position.h"
 #include "situation/error.h"
 
 namespace hurricane::situation {
 
-// Geographic position on the WGS84 ellipsoid, degrees: latitude in [-90, 90], north positive;
-// longitude in [-180, 180], east positive.
-struct LatLon {
-  double lat = 0.0;
-  double lon = 0.0;
-};
+using navigation::LatLon;
 
 // parse_position: a latitude then a longitude, separated by a comma or blanks. Each is signed
 // decimal degrees ("24.7,-66.4") or unsigned with its hemisphere letter, in either case, as

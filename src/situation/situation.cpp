@@ -80,7 +80,7 @@ std::optional<Error> read_fixes(const Request& request, const TimeContext& clock
   givens.storm.time = fixes[1].time;
   givens.fixes = fixes;
   if (!givens.storm.centre) {
-    givens.storm.centre = fixes[1].position;
+    givens.storm.centre = fixes[1].centre;
     givens.storm_from_fix = true;
   }
   return std::nullopt;

@@ -18,7 +18,7 @@ Result<StormFix> parse_storm_fix(Field field, std::string_view text, const TimeC
   if (!position.ok()) {
     return Error{position.error().kind, field, std::string(text), position.error().problem};
   }
-  return StormFix{time.value(), position.value()};
+  return StormFix{position.value(), time.value()};
 }
 
 Result<Motion> motion_from_fixes(Field field, const StormFix& earlier, const StormFix& later) {
@@ -29,7 +29,7 @@ Result<Motion> motion_from_fixes(Field field, const StormFix& earlier, const Sto
                  hours == 0.0 ? "the two fixes have the same time"
                               : "the fixes are in the wrong order: the first must be the earlier"};
   }
-  const Leg leg = inverse(earlier.position, later.position);
+  const Leg leg = inverse(earlier.centre, later.centre);
   return Motion{leg.azimuth_to, leg.distance_nm / hours};
 }
 

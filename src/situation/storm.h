@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "navigation/fix.h"
+#include "navigation/motion.h"
 #include "situation/error.h"
 #include "situation/position.h"
 #include "situation/utc_time.h"
@@ -11,16 +13,10 @@
 namespace hurricane::situation {
 
 // How the centre moves. A stationary storm has speed 0 (its track then does not matter).
-struct Motion {
-  double track = 0.0;  // direction of advance, degrees true
-  double speed = 0.0;  // kn, not negative
-};
+using navigation::Motion;
 
 // One observed position of the centre.
-struct StormFix {
-  UtcTime time;
-  LatLon position;
-};
+using StormFix = navigation::Fix;
 
 // What is known of the storm, from options or from an advisory; each part may be missing.
 struct StormState {

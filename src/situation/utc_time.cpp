@@ -21,13 +21,6 @@ bool is_at(std::string_view text, std::size_t at, char c) {
   return at < text.size() && text[at] == c;
 }
 
-// The moment `day` HH:MM in the month `month` of `year`, if that day exists.
-std::optional<UtcTime> day_in_month(std::chrono::year_month month, int day, int hour, int minute) {
-  const std::chrono::year_month_day date = month / std::chrono::day{static_cast<unsigned>(day)};
-  if (!date.ok()) return std::nullopt;
-  return std::chrono::sys_days{date} + std::chrono::hours{hour} + std::chrono::minutes{minute};
-}
-
 // A date-time group: "DDHHMMZ" or "DD/HHMMZ". False when the text has neither form.
 bool read_date_time_group(std::string_view text, int& day, int& hour, int& minute) {
   if (text.empty() || (text.back() != 'Z' && text.back() != 'z')) return false;
@@ -41,25 +34,6 @@ bool read_date_time_group(std::string_view text, int& day, int& hour, int& minut
 }
 
 }  // namespace
-
-std::optional<UtcTime> nearest_day_time(UtcTime reference, int day, int hour, int minute) {
-  if (day < 1 || day > 31 || hour < 0 || hour > 23 || minute < 0 || minute > 59) {
-    return std::nullopt;
-  }
-  const std::chrono::year_month_day date{std::chrono::floor<std::chrono::days>(reference)};
-  const std::chrono::year_month month = date.year() / date.month();
-  std::optional<UtcTime> nearest;
-  for (const std::chrono::months offset :
-       {std::chrono::months{-1}, std::chrono::months{0}, std::chrono::months{1}}) {
-    const std::optional<UtcTime> candidate = day_in_month(month + offset, day, hour, minute);
-    if (!candidate) continue;
-    if (!nearest ||
-        std::chrono::abs(*candidate - reference) < std::chrono::abs(*nearest - reference)) {
-      nearest = candidate;
-    }
-  }
-  return nearest;
-}
 
 Result<UtcTime> parse_time(Field field, std::string_view text, const TimeContext& context) {
   if (text == "now") return context.now;
@@ -97,29 +71,12 @@ Result<UtcTime> parse_utc_time(Field field, std::string_view text) {
   if (suffix != "Z" && suffix != "+00:00") {
     return unusable("expected the time in UTC, ending in Z or +00:00");
   }
-  const std::chrono::year_month_day date{std::chrono::year{year},
-                                         std::chrono::month{static_cast<unsigned>(month)},
-                                         std::chrono::day{static_cast<unsigned>(day)}};
-  if (year < 1000 || !date.ok()) return unusable("no such date");
-  if (hour > 23 || minute > 59 || second > 59) return unusable("no such time of day");
-  return std::chrono::sys_days{date} + std::chrono::hours{hour} + std::chrono::minutes{minute} +
-         std::chrono::seconds{second};
-}
-
-std::string format_utc_time(UtcTime time) {
-  const auto day = std::chrono::floor<std::chrono::days>(time);
-  const std::chrono::year_month_day date{day};
-  const std::chrono::hh_mm_ss clock{time - day};
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
-                static_cast<int>(clock.seconds().count()));
-  return text;
-}
-
-double hours_between(UtcTime earlier, UtcTime later) {
-  return static_cast<double>((later - earlier).count()) / 3600.0;
+  if (year < 1000) return unusable("no such date");
+  if (!navigation::civil_time(year, month, day, 0, 0)) return unusable("no such date");
+  const std::optional<UtcTime> time =
+      navigation::civil_time(year, month, day, hour, minute, second);
+  if (!time) return unusable("no such time of day");
+  return *time;
 }
 
 }  // namespace hurricane::situation

@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "navigation/utc_time.h"
 #include "situation/error.h"
 
 namespace hurricane::situation {
 
-// A moment in UTC to the second.
-using UtcTime = std::chrono::sys_seconds;
+using navigation::UtcTime;
 
 // parse_utc_time: ISO 8601 UTC, "YYYY-MM-DDTHH:MM" with optional ":SS", ending in "Z" or
 // "+00:00" ("2023-09-12T18:00Z", "2023-09-12T18:00:30+00:00"). Years 1000 to 9999; the date
@@ -29,15 +29,8 @@ struct TimeContext {
 // advisory's time, else now): in its month, the month before or the month after.
 Result<UtcTime> parse_time(Field field, std::string_view text, const TimeContext& context);
 
-// nearest_day_time: the moment of day `day` (1..31) at `hour`:`minute` nearest to `reference`
-// among its month, the month before and the month after; nothing when the fields are out of
-// range (a 31st in a run of short months still finds the nearest month that has one).
-std::optional<UtcTime> nearest_day_time(UtcTime reference, int day, int hour, int minute);
-
-// format_utc_time: "2023-09-12T18:00:00Z".
-std::string format_utc_time(UtcTime time);
-
-// hours_between: (later - earlier) in hours, negative when `later` is earlier.
-double hours_between(UtcTime earlier, UtcTime later);
+using navigation::format_utc_time;
+using navigation::hours_between;
+using navigation::nearest_day_time;
 
 }  // namespace hurricane::situation

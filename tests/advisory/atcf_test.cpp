@@ -15,8 +15,8 @@ TEST(Atcf, BestTrackLatestTime) {
   EXPECT_EQ(s.kind, "HURRICANE");
   EXPECT_FALSE(s.number);
   EXPECT_FALSE(s.issued);
-  EXPECT_EQ(s.fix.centre, (GeoPoint{24.5, -66.2}));
-  EXPECT_EQ(s.fix.time, (UtcTime{2023, 9, 12, 18, 0}));
+  EXPECT_EQ(s.fix.centre, (LatLon{24.5, -66.2}));
+  EXPECT_EQ(s.fix.time, utc(2023, 9, 12, 18));
   EXPECT_EQ(s.max_wind_kt, 100);
   EXPECT_EQ(s.gusts_kt, 120);
   EXPECT_EQ(s.pressure_mb, 949);
@@ -25,8 +25,8 @@ TEST(Atcf, BestTrackLatestTime) {
   EXPECT_EQ(s.radii.kt64, radii(90, 90, 60, 70));
   EXPECT_EQ(s.motion.kind, Motion::Kind::kNotGiven);
   ASSERT_TRUE(s.previous);
-  EXPECT_EQ(s.previous->centre, (GeoPoint{24.1, -65.7}));
-  EXPECT_EQ(s.previous->time, (UtcTime{2023, 9, 12, 12, 0}));
+  EXPECT_EQ(s.previous->centre, (LatLon{24.1, -65.7}));
+  EXPECT_EQ(s.previous->time, utc(2023, 9, 12, 12));
   EXPECT_EQ(largest_34kt_radius(s)->nm, 210);
 }
 
@@ -42,20 +42,20 @@ TEST(Atcf, ADeckCarqWithMotion) {
   EXPECT_EQ(s.id, "CP012024");
   EXPECT_EQ(s.name, "HONE");
   EXPECT_EQ(s.kind, "EXTRATROPICAL CYCLONE");
-  EXPECT_EQ(s.fix.centre, (GeoPoint{26.3, 179.3}));
-  EXPECT_EQ(s.fix.time, (UtcTime{2024, 9, 1, 21, 0}));
+  EXPECT_EQ(s.fix.centre, (LatLon{26.3, 179.3}));
+  EXPECT_EQ(s.fix.time, utc(2024, 9, 1, 21));
   EXPECT_EQ(s.radii.kt34, radii(150, 150, 150, 150));  // AAA: one radius all around
   EXPECT_EQ(s.motion.kind, Motion::Kind::kMoving);
-  EXPECT_EQ(s.motion.track_deg, 285.0);
-  EXPECT_EQ(s.motion.speed_kn, 11.0);
-  EXPECT_EQ(s.previous->centre, (GeoPoint{26.1, -179.8}));
+  EXPECT_EQ(s.motion.velocity.track, 285.0);
+  EXPECT_EQ(s.motion.velocity.speed, 11.0);
+  EXPECT_EQ(s.previous->centre, (LatLon{26.1, -179.8}));
 }
 
 // Only OFCL at hour 0: the centre, and no forecast.
 TEST(Atcf, ADeckOfclAtTauZero) {
   const std::string ofcl(kADeck.substr(0, kADeck.find("CP, 01, 2024090121")));
   const Storm s = read_storm(ofcl);
-  EXPECT_EQ(s.fix.centre, (GeoPoint{26.2, 179.7}));
+  EXPECT_EQ(s.fix.centre, (LatLon{26.2, 179.7}));
   EXPECT_EQ(s.radii.kt34, radii(200, 0, 0, 120));
   EXPECT_FALSE(s.previous);
   EXPECT_EQ(s.analysis_technique, "OFCL");
@@ -70,21 +70,21 @@ TEST(Atcf, ADeckOfficialForecastPoints) {
   EXPECT_EQ(s.id, "AL982023");
   EXPECT_EQ(s.name, "HANDMADE");
   EXPECT_EQ(s.analysis_technique, "OFCL");
-  EXPECT_EQ(s.fix.centre, (GeoPoint{24.7, -66.4}));
-  EXPECT_EQ(s.fix.time, (UtcTime{2023, 9, 12, 18, 0}));
+  EXPECT_EQ(s.fix.centre, (LatLon{24.7, -66.4}));
+  EXPECT_EQ(s.fix.time, utc(2023, 9, 12, 18));
   EXPECT_EQ(s.max_wind_kt, 95);
   EXPECT_EQ(s.gusts_kt, 115);
   EXPECT_EQ(s.pressure_mb, 955);
   EXPECT_EQ(s.radii.kt34, radii(160, 130, 100, 130));
   EXPECT_EQ(s.radii.kt64, radii(40, 35, 25, 30));
   EXPECT_EQ(s.motion.kind, Motion::Kind::kMoving);
-  EXPECT_EQ(s.motion.track_deg, 340.0);
+  EXPECT_EQ(s.motion.velocity.track, 340.0);
   ASSERT_TRUE(s.previous);
-  EXPECT_EQ(s.previous->centre, (GeoPoint{24.0, -66.0}));  // OFCL hour 0 of the 12:00 issue
+  EXPECT_EQ(s.previous->centre, (LatLon{24.0, -66.0}));  // OFCL hour 0 of the 12:00 issue
   ASSERT_EQ(s.forecast.size(), 5u);
   const ForecastPoint& first = s.forecast[0];
-  EXPECT_EQ(first.time, (UtcTime{2023, 9, 13, 6, 0}));
-  EXPECT_EQ(first.centre, (GeoPoint{26.0, -66.8}));
+  EXPECT_EQ(first.time, utc(2023, 9, 13, 6));
+  EXPECT_EQ(first.centre, (LatLon{26.0, -66.8}));
   EXPECT_EQ(first.max_wind_kt, 100);
   EXPECT_EQ(first.gusts_kt, 120);
   EXPECT_EQ(first.radii.kt34, radii(170, 140, 110, 140));
@@ -92,14 +92,14 @@ TEST(Atcf, ADeckOfficialForecastPoints) {
   EXPECT_EQ(first.radii.kt64, radii(45, 40, 30, 35));
   EXPECT_FALSE(first.outlook);
   EXPECT_EQ(first.stage, "");
-  EXPECT_EQ(s.forecast[1].time, (UtcTime{2023, 9, 13, 18, 0}));
+  EXPECT_EQ(s.forecast[1].time, utc(2023, 9, 13, 18));
   EXPECT_TRUE(s.forecast[1].radii.kt50);
   EXPECT_FALSE(s.forecast[1].radii.kt64);  // no 64-kt row at hour 24
-  EXPECT_EQ(s.forecast[2].time, (UtcTime{2023, 9, 14, 18, 0}));
+  EXPECT_EQ(s.forecast[2].time, utc(2023, 9, 14, 18));
   EXPECT_EQ(s.forecast[3].stage, "EXTRATROPICAL");
   EXPECT_FALSE(s.forecast[3].outlook);  // hour 72
-  EXPECT_EQ(s.forecast[4].time, (UtcTime{2023, 9, 16, 18, 0}));
-  EXPECT_EQ(s.forecast[4].centre, (GeoPoint{42.0, -62.0}));
+  EXPECT_EQ(s.forecast[4].time, utc(2023, 9, 16, 18));
+  EXPECT_EQ(s.forecast[4].centre, (LatLon{42.0, -62.0}));
   EXPECT_TRUE(s.forecast[4].outlook);  // hour 96
 
   // Without OFCL's hour 0 the CARQ row of the issue time is the analysis; a month's end rolls
@@ -109,9 +109,9 @@ TEST(Atcf, ADeckOfficialForecastPoints) {
       "AL, 98, 2023093018, 03, OFCL,  12, 260N,  668W, 100,    0, HU\n";
   const Storm from_carq = read_storm(carq);
   EXPECT_EQ(from_carq.analysis_technique, "CARQ");
-  EXPECT_EQ(from_carq.fix.centre, (GeoPoint{24.6, -66.3}));
+  EXPECT_EQ(from_carq.fix.centre, (LatLon{24.6, -66.3}));
   ASSERT_EQ(from_carq.forecast.size(), 1u);
-  EXPECT_EQ(from_carq.forecast[0].time, (UtcTime{2023, 10, 1, 6, 0}));
+  EXPECT_EQ(from_carq.forecast[0].time, utc(2023, 10, 1, 6));
 
   // Rows of one forecast hour must agree on the centre and wind.
   const ReadError split = read_error(
@@ -133,7 +133,7 @@ TEST(Atcf, SeveralStorms) {
   const ReadError none = read_error(two);
   EXPECT_EQ(none.line, 1u);
   EXPECT_NE(none.message.find("CP012024, AL132023"), std::string::npos) << none.message;
-  EXPECT_EQ(read_storm(two, "AL132023").fix.centre, (GeoPoint{24.5, -66.2}));
+  EXPECT_EQ(read_storm(two, "AL132023").fix.centre, (LatLon{24.5, -66.2}));
   EXPECT_NE(read_error(two, "EP012024").message.find("no storm EP012024"), std::string::npos);
 }
 

@@ -13,7 +13,7 @@ TEST(Feed, ChoosesTheStormById) {
   EXPECT_EQ(lee.name, "LEE");
   EXPECT_EQ(lee.number, 30);
   EXPECT_EQ(lee.issued_by, "THE NWS WEATHER PREDICTION CENTER COLLEGE PARK MD");
-  EXPECT_EQ(lee.fix.centre, (GeoPoint{24.7, -66.4}));
+  EXPECT_EQ(lee.fix.centre, (LatLon{24.7, -66.4}));
   EXPECT_EQ(lee.radii.kt34, radii(210, 200, 150, 170));
   EXPECT_EQ(lee.forecast.size(), 8u);
 
@@ -21,10 +21,10 @@ TEST(Feed, ChoosesTheStormById) {
   EXPECT_EQ(margot.id, "AL142023");
   EXPECT_EQ(margot.name, "MARGOT");
   EXPECT_EQ(margot.number, 22);
-  EXPECT_EQ(margot.fix.centre, (GeoPoint{31.7, -39.6}));
-  EXPECT_EQ(margot.motion.track_deg, 0.0);  // 360 DEGREES
-  EXPECT_EQ(margot.motion.speed_kn, 12.0);
-  EXPECT_EQ(margot.previous->centre, (GeoPoint{31.1, -39.5}));
+  EXPECT_EQ(margot.fix.centre, (LatLon{31.7, -39.6}));
+  EXPECT_EQ(margot.motion.velocity.track, 0.0);  // 360 DEGREES
+  EXPECT_EQ(margot.motion.velocity.speed, 12.0);
+  EXPECT_EQ(margot.previous->centre, (LatLon{31.1, -39.5}));
 }
 
 TEST(Feed, SeveralStormsNeedAnId) {
@@ -63,7 +63,7 @@ TEST(Feed, EscapedTextWithLineBreaks) {
                            escaped + "</description>\n</item></channel></rss>\n";
   const Storm s = read_storm(feed);
   EXPECT_EQ(s.id, "AL992023");
-  EXPECT_EQ(s.fix.centre, (GeoPoint{24.7, -66.4}));
+  EXPECT_EQ(s.fix.centre, (LatLon{24.7, -66.4}));
   EXPECT_EQ(s.forecast.size(), 1u);
 
   const ReadError error = read_error(replaced(feed, "100 KT WITH", "1O0 KT WITH"));

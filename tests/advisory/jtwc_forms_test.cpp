@@ -11,10 +11,6 @@
 namespace hurricane::advisory {
 namespace {
 
-UtcTime utc(int year, int month, int day, int hour, int minute = 0) {
-  return {year, month, day, hour, minute};
-}
-
 QuadrantRadii radii(int ne, int se, int sw, int nw) {
   return QuadrantRadii{{ne, se, sw, nw}};
 }
@@ -28,17 +24,17 @@ TEST(JtwcForms, SouthernWarningAcrossTheYearEnd) {
   EXPECT_EQ(s.name, "TEST");
   EXPECT_EQ(s.number, 9);
   EXPECT_EQ(s.issued, utc(2023, 12, 31, 15));
-  EXPECT_EQ(s.fix.centre, (GeoPoint{-15.5, 75.2}));
+  EXPECT_EQ(s.fix.centre, (LatLon{-15.5, 75.2}));
   EXPECT_EQ(s.fix.time, utc(2023, 12, 31, 12));
-  EXPECT_EQ(s.motion.track_deg, 225.0);
-  EXPECT_EQ(s.motion.speed_kn, 10.0);
+  EXPECT_EQ(s.motion.velocity.track, 225.0);
+  EXPECT_EQ(s.motion.velocity.speed, 10.0);
   // North semicircle is NE and NW; east is NE and SE; ELSEWHERE the quadrants not yet given.
   EXPECT_EQ(s.radii.kt64, radii(20, 30, 30, 20));
   EXPECT_EQ(s.radii.kt50, radii(40, 40, 50, 50));
   EXPECT_EQ(s.radii.kt34, radii(90, 90, 120, 90));
   ASSERT_EQ(s.forecast.size(), 3u);
   EXPECT_EQ(s.forecast[0].time, utc(2024, 1, 1, 0));
-  EXPECT_EQ(s.forecast[0].centre, (GeoPoint{-16.1, 74.5}));
+  EXPECT_EQ(s.forecast[0].centre, (LatLon{-16.1, 74.5}));
   EXPECT_EQ(s.forecast[0].radii.kt50, radii(0, 30, 40, 0));
   EXPECT_EQ(s.forecast[0].radii.kt34, radii(100, 90, 90, 90));
   EXPECT_FALSE(s.forecast[0].radii.kt64);
@@ -75,7 +71,7 @@ TEST(JtwcForms, FinalWarningWestLongitudeStationary) {
   EXPECT_EQ(s.id, "SH122024");
   EXPECT_EQ(s.name, "");
   EXPECT_EQ(s.kind, "TROPICAL DEPRESSION");
-  EXPECT_EQ(s.fix.centre, (GeoPoint{-18.2, -178.6}));
+  EXPECT_EQ(s.fix.centre, (LatLon{-18.2, -178.6}));
   EXPECT_EQ(s.motion.kind, Motion::Kind::kStationary);
   EXPECT_FALSE(s.accuracy_nm);
   EXPECT_FALSE(s.radii.kt34);
@@ -83,7 +79,7 @@ TEST(JtwcForms, FinalWarningWestLongitudeStationary) {
   EXPECT_TRUE(s.warning->final_warning);
   EXPECT_TRUE(s.warning->next_warnings.empty());
   ASSERT_EQ(s.forecast.size(), 1u);
-  EXPECT_EQ(s.forecast[0].centre, (GeoPoint{-18.9, 179.5}));
+  EXPECT_EQ(s.forecast[0].centre, (LatLon{-18.9, 179.5}));
   EXPECT_EQ(s.forecast[0].stage, "DISSIPATED AS A SIGNIFICANT TROPICAL CYCLONE OVER LAND");
   // The Arabian Sea and the Bay of Bengal both give IO ids; the season is the calendar year.
   EXPECT_EQ(read_storm(replaced(replaced(kHandMadeFinal, "WTPS31", "WTIO31"), "12P", "02A")).id,
@@ -179,17 +175,17 @@ TEST(JtwcForms, Refusals) {
 
 // The rhumb line's course and speed, and what rounding the check forgives.
 TEST(JtwcForms, RhumbMotionAndRounding) {
-  const RhumbMotion north = rhumb_motion({10.0, 120.0}, {11.0, 120.0}, 12.0);
-  EXPECT_NEAR(north.track_deg, 0.0, 1e-9);
-  EXPECT_NEAR(north.speed_kn, 5.0, 1e-9);
+  const navigation::Motion north = rhumb_motion({10.0, 120.0}, {11.0, 120.0}, 12.0);
+  EXPECT_NEAR(north.track, 0.0, 1e-9);
+  EXPECT_NEAR(north.speed, 5.0, 1e-9);
   // Due east along the equator: 1 degree of longitude is 60 nm there.
-  const RhumbMotion east = rhumb_motion({0.0, 179.5}, {0.0, -179.5}, 6.0);
-  EXPECT_NEAR(east.track_deg, 90.0, 1e-9);
-  EXPECT_NEAR(east.speed_kn, 10.0, 1e-9);
+  const navigation::Motion east = rhumb_motion({0.0, 179.5}, {0.0, -179.5}, 6.0);
+  EXPECT_NEAR(east.track, 90.0, 1e-9);
+  EXPECT_NEAR(east.speed, 10.0, 1e-9);
   // Westward across the 180th meridian the shorter way, in the south.
-  const RhumbMotion west = rhumb_motion({-20.0, -179.5}, {-20.0, 179.5}, 6.0);
-  EXPECT_NEAR(west.track_deg, 270.0, 1e-9);
-  EXPECT_NEAR(west.speed_kn, 10.0 * std::cos(20.0 * 3.14159265358979 / 180.0), 1e-6);
+  const navigation::Motion west = rhumb_motion({-20.0, -179.5}, {-20.0, 179.5}, 6.0);
+  EXPECT_NEAR(west.track, 270.0, 1e-9);
+  EXPECT_NEAR(west.speed, 10.0 * std::cos(20.0 * 3.14159265358979 / 180.0), 1e-6);
   EXPECT_FALSE(vector_disagreement(0, 5, {357.5, 5.5}));
   EXPECT_TRUE(vector_disagreement(0, 5, {357.4, 5.0}));
   EXPECT_TRUE(vector_disagreement(0, 5, {0.0, 5.6}));

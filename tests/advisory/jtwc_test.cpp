@@ -7,10 +7,6 @@
 namespace hurricane::advisory {
 namespace {
 
-UtcTime utc(int year, int month, int day, int hour, int minute = 0) {
-  return {year, month, day, hour, minute};
-}
-
 QuadrantRadii radii(int ne, int se, int sw, int nw) {
   return QuadrantRadii{{ne, se, sw, nw}};
 }
@@ -29,11 +25,11 @@ TEST(JtwcKhanun, HeadingPositionAndWinds) {
   EXPECT_EQ(s.number, 17);
   EXPECT_EQ(s.centre_name, "JOINT TYPHOON WRNCEN PEARL HARBOR HI");
   EXPECT_EQ(s.issued, utc(2023, 7, 31, 9));
-  EXPECT_EQ(s.fix.centre, (GeoPoint{22.8, 131.6}));
+  EXPECT_EQ(s.fix.centre, (LatLon{22.8, 131.6}));
   EXPECT_EQ(s.fix.time, utc(2023, 7, 31, 6));
   EXPECT_EQ(s.motion.kind, Motion::Kind::kMoving);
-  EXPECT_EQ(s.motion.track_deg, 335.0);
-  EXPECT_EQ(s.motion.speed_kn, 9.0);
+  EXPECT_EQ(s.motion.velocity.track, 335.0);
+  EXPECT_EQ(s.motion.velocity.speed, 9.0);
   EXPECT_EQ(s.accuracy_nm, 20);
   EXPECT_EQ(s.max_wind_kt, 115);
   EXPECT_EQ(s.gusts_kt, 140);
@@ -55,7 +51,7 @@ TEST(JtwcKhanun, Remarks) {
   EXPECT_EQ(w.wind_average_min, 1);
   EXPECT_EQ(w.movement_past_h, 6);
   ASSERT_TRUE(w.remarks_fix);
-  EXPECT_EQ(w.remarks_fix->centre, (GeoPoint{23.1, 131.2}));
+  EXPECT_EQ(w.remarks_fix->centre, (LatLon{23.1, 131.2}));
   EXPECT_EQ(w.remarks_fix->time, utc(2023, 7, 31, 9));
   EXPECT_EQ(w.wave_height_ft, 48);
   // 311500Z, 312100Z, then into August.
@@ -70,7 +66,7 @@ TEST(JtwcKhanun, ForecastPoints) {
   struct Expected {
     UtcTime time;
     bool outlook;
-    GeoPoint centre;
+    LatLon centre;
     int wind;
     int gusts;
   };
@@ -111,7 +107,7 @@ TEST(JtwcKhanun, VectorCheck) {
   EXPECT_EQ(track_off.warnings[0].message,
             "VECTOR TO 24 HR POSIT states 295 deg at 8 kn, but the positions give 303.4 deg at "
             "8.2 kn (rhumb line); the positions are used");
-  EXPECT_EQ(track_off.forecast[1].centre, (GeoPoint{24.9, 128.7}));
+  EXPECT_EQ(track_off.forecast[1].centre, (LatLon{24.9, 128.7}));
   // 36 h to 48 h is 293.9 deg at 4.9 kn: 5 kn stated is within rounding, 6 kn is not.
   EXPECT_EQ(read_storm(replaced(khanun(), "295 DEG/ 05 KTS", "295 DEG/ 06 KTS")).warnings.size(),
             1u);
@@ -124,7 +120,7 @@ TEST(JtwcKhanun, VectorCheck) {
             "VECTOR TO 48 HR POSIT names another hour than the next point's, 36 h");
   const Storm repeat = read_storm(replaced(khanun(), "REPEAT POSIT: 22.8N", "REPEAT POSIT: 22.9N"));
   ASSERT_EQ(repeat.warnings.size(), 1u);
-  EXPECT_EQ(repeat.fix.centre, (GeoPoint{22.8, 131.6}));
+  EXPECT_EQ(repeat.fix.centre, (LatLon{22.8, 131.6}));
 }
 
 // Hand-made split of the real warning in two parts: joined in order they read as one; the
@@ -138,7 +134,7 @@ TEST(JtwcKhanun, PartsJoined) {
                "// END PART 01/02 //\n" + header + "   LONG RANGE OUTLOOK:\n");
   const Storm s = read_storm(joined);
   EXPECT_EQ(s.forecast.size(), 7u);
-  EXPECT_EQ(s.forecast.back().centre, (GeoPoint{28.1, 126.1}));
+  EXPECT_EQ(s.forecast.back().centre, (LatLon{28.1, 126.1}));
   EXPECT_TRUE(s.warnings.empty());
   const std::string first = joined.substr(0, joined.find(header, 10)) + "REMARKS:\n31JUL23.\n";
   const Storm part = read_storm(first);

@@ -5,12 +5,21 @@
 
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "advisory/read_advisory.h"
+#include "advisory/utc_time.h"
 
 namespace hurricane::advisory {
+
+// A time as the tests write the products' times; the test fails on a moment that does not exist.
+inline UtcTime utc(int year, int month, int day, int hour, int minute = 0) {
+  const std::optional<UtcTime> time = navigation::civil_time(year, month, day, hour, minute);
+  EXPECT_TRUE(time) << year << '-' << month << '-' << day << ' ' << hour << ':' << minute;
+  return time.value_or(UtcTime{});
+}
 
 inline std::string sample(std::string_view name) {
   std::ifstream file(std::string(ADVISORY_DATA_DIR) + "/" + std::string(name), std::ios::binary);

@@ -9,10 +9,6 @@ namespace {
 
 using Kind = Motion::Kind;
 
-UtcTime utc(int year, int month, int day, int hour, int minute = 0) {
-  return {year, month, day, hour, minute};
-}
-
 // Atlantic, issued by the backup centre; 64/50/34-kt radii and 12 ft seas.
 TEST(Tcm, AtlanticBackupCentre) {
   const Storm s = read_storm(sample("tcm-al132023-30.txt"));
@@ -26,12 +22,12 @@ TEST(Tcm, AtlanticBackupCentre) {
   EXPECT_EQ(s.centre_name, "NWS NATIONAL HURRICANE CENTER MIAMI FL");
   EXPECT_EQ(s.issued_by, "THE NWS WEATHER PREDICTION CENTER COLLEGE PARK MD");
   EXPECT_EQ(s.issued, utc(2023, 9, 12, 21));
-  EXPECT_EQ(s.fix.centre, (GeoPoint{24.7, -66.4}));
+  EXPECT_EQ(s.fix.centre, (LatLon{24.7, -66.4}));
   EXPECT_EQ(s.fix.time, utc(2023, 9, 12, 21));
   EXPECT_EQ(s.accuracy_nm, 20);
   EXPECT_EQ(s.motion.kind, Kind::kMoving);
-  EXPECT_EQ(s.motion.track_deg, 315.0);
-  EXPECT_EQ(s.motion.speed_kn, 6.0);
+  EXPECT_EQ(s.motion.velocity.track, 315.0);
+  EXPECT_EQ(s.motion.velocity.speed, 6.0);
   EXPECT_EQ(s.pressure_mb, 946);
   EXPECT_EQ(s.max_wind_kt, 100);
   EXPECT_EQ(s.gusts_kt, 120);
@@ -43,7 +39,7 @@ TEST(Tcm, AtlanticBackupCentre) {
   EXPECT_EQ(s.seas->unit, SeasRadii::Unit::kFeet);
   EXPECT_EQ(s.seas->radii, radii(390, 300, 360, 390));
   ASSERT_TRUE(s.previous);
-  EXPECT_EQ(s.previous->centre, (GeoPoint{24.5, -66.2}));
+  EXPECT_EQ(s.previous->centre, (LatLon{24.5, -66.2}));
   EXPECT_EQ(s.previous->time, utc(2023, 9, 12, 18));
   const auto largest = largest_34kt_radius(s);
   ASSERT_TRUE(largest);
@@ -57,7 +53,7 @@ TEST(Tcm, AtlanticForecastAndOutlook) {
   const ForecastPoint& first = s.forecast[0];
   EXPECT_EQ(first.time, utc(2023, 9, 13, 6));
   EXPECT_FALSE(first.outlook);
-  EXPECT_EQ(first.centre, (GeoPoint{25.4, -67.0}));
+  EXPECT_EQ(first.centre, (LatLon{25.4, -67.0}));
   EXPECT_EQ(first.max_wind_kt, 100);
   EXPECT_EQ(first.gusts_kt, 120);
   EXPECT_EQ(first.radii.kt64, radii(100, 90, 60, 75));
@@ -68,12 +64,12 @@ TEST(Tcm, AtlanticForecastAndOutlook) {
   EXPECT_EQ(s.forecast[4].time, utc(2023, 9, 15, 6));
   EXPECT_FALSE(s.forecast[4].radii.kt64);
   EXPECT_EQ(s.forecast[4].radii.kt34, radii(250, 240, 190, 220));
-  EXPECT_EQ(s.forecast[5].centre, (GeoPoint{36.4, -66.8}));
+  EXPECT_EQ(s.forecast[5].centre, (LatLon{36.4, -66.8}));
   const ForecastPoint& last = s.forecast[7];
   EXPECT_TRUE(last.outlook);
   EXPECT_TRUE(s.forecast[6].outlook);
   EXPECT_EQ(last.time, utc(2023, 9, 17, 18));
-  EXPECT_EQ(last.centre, (GeoPoint{47.1, -64.5}));
+  EXPECT_EQ(last.centre, (LatLon{47.1, -64.5}));
   EXPECT_EQ(last.stage, "POST-TROP/EXTRATROP");
   EXPECT_EQ(last.max_wind_kt, 40);
   EXPECT_EQ(last.gusts_kt, 50);
@@ -90,15 +86,15 @@ TEST(Tcm, EasternPacificSpecial) {
   EXPECT_EQ(s.number, 27);
   EXPECT_EQ(s.issued_by, "");
   EXPECT_EQ(s.issued, utc(2024, 8, 25, 0));
-  EXPECT_EQ(s.fix.centre, (GeoPoint{17.7, -131.4}));
+  EXPECT_EQ(s.fix.centre, (LatLon{17.7, -131.4}));
   EXPECT_EQ(s.fix.time, utc(2024, 8, 25, 0));
-  EXPECT_EQ(s.motion.track_deg, 280.0);
-  EXPECT_EQ(s.motion.speed_kn, 8.0);
+  EXPECT_EQ(s.motion.velocity.track, 280.0);
+  EXPECT_EQ(s.motion.velocity.speed, 8.0);
   EXPECT_EQ(s.max_wind_kt, 105);
   EXPECT_EQ(s.gusts_kt, 130);
   EXPECT_EQ(s.radii.kt34, radii(100, 90, 80, 100));
   EXPECT_EQ(s.seas->radii, radii(150, 120, 150, 180));
-  EXPECT_EQ(s.previous->centre, (GeoPoint{17.6, -130.5}));
+  EXPECT_EQ(s.previous->centre, (LatLon{17.6, -130.5}));
   EXPECT_EQ(s.previous->time, utc(2024, 8, 24, 18));
   ASSERT_EQ(s.forecast.size(), 8u);
   EXPECT_EQ(s.forecast[6].radii.kt34, radii(50, 0, 0, 50));  // outlook with radii
@@ -117,12 +113,12 @@ TEST(Tcm, CentralPacificAcrossTheDateLine) {
   EXPECT_EQ(s.number, 42);
   EXPECT_EQ(s.centre_name, "NWS CENTRAL PACIFIC HURRICANE CENTER HONOLULU HI");
   EXPECT_EQ(s.issued, utc(2024, 9, 1, 21));
-  EXPECT_EQ(s.fix.centre, (GeoPoint{26.3, 179.3}));
-  EXPECT_EQ(s.previous->centre, (GeoPoint{26.1, -179.8}));
+  EXPECT_EQ(s.fix.centre, (LatLon{26.3, 179.3}));
+  EXPECT_EQ(s.previous->centre, (LatLon{26.1, -179.8}));
   EXPECT_EQ(s.previous->time, utc(2024, 9, 1, 18));
   EXPECT_EQ(s.accuracy_nm, 60);
-  EXPECT_EQ(s.motion.track_deg, 285.0);
-  EXPECT_EQ(s.motion.speed_kn, 11.0);
+  EXPECT_EQ(s.motion.velocity.track, 285.0);
+  EXPECT_EQ(s.motion.velocity.speed, 11.0);
   EXPECT_EQ(s.pressure_mb, 1007);
   EXPECT_EQ(s.max_wind_kt, 35);
   EXPECT_EQ(s.radii.kt34, radii(200, 0, 0, 120));
@@ -130,9 +126,9 @@ TEST(Tcm, CentralPacificAcrossTheDateLine) {
   EXPECT_FALSE(s.radii.kt64);
   EXPECT_FALSE(s.seas);
   ASSERT_EQ(s.forecast.size(), 7u);
-  EXPECT_EQ(s.forecast[0].centre, (GeoPoint{26.6, 178.8}));
+  EXPECT_EQ(s.forecast[0].centre, (LatLon{26.6, 178.8}));
   EXPECT_EQ(s.forecast[0].stage, "POST-TROPICAL");
-  EXPECT_EQ(s.forecast[3].centre, (GeoPoint{29.8, 179.9}));
+  EXPECT_EQ(s.forecast[3].centre, (LatLon{29.8, 179.9}));
   EXPECT_FALSE(s.forecast[3].radii.kt34);
   EXPECT_EQ(s.forecast[6].time, utc(2024, 9, 5, 18));
   EXPECT_EQ(s.forecast[6].stage, "DISSIPATED");
@@ -150,7 +146,7 @@ TEST(Tcm, VariantsOfTheText) {
 
   const Storm north =
       read_storm(replaced(lee, "OR 315 DEGREES AT   6 KT", "OR 360 DEGREES AT 12 KT"));
-  EXPECT_EQ(north.motion.track_deg, 0.0);  // 360 is north, given as 0
+  EXPECT_EQ(north.motion.velocity.track, 0.0);  // 360 is north, given as 0
 
   const Storm corrected = read_storm(replaced(lee, "NUMBER  30", "NUMBER  30...CORRECTED"));
   EXPECT_TRUE(corrected.corrected);
@@ -168,7 +164,7 @@ TEST(Tcm, VariantsOfTheText) {
     crlf += c;
   }
   const Storm plain = read_storm(crlf);
-  EXPECT_EQ(plain.fix.centre, (GeoPoint{24.7, -66.4}));
+  EXPECT_EQ(plain.fix.centre, (LatLon{24.7, -66.4}));
   EXPECT_EQ(plain.forecast.size(), 8u);
 
   // A depression without 34-kt winds has no largest radius.

@@ -1,48 +1,48 @@
+// Times as products state them: which dates a product may name, and where a day/time lands.
 #include "advisory/utc_time.h"
 
 #include <gtest/gtest.h>
 
+#include "samples.h"
+
 namespace hurricane::advisory {
 namespace {
 
-TEST(UtcTime, EpochSecondsAndIso) {
-  EXPECT_EQ(epoch_seconds({1970, 1, 1, 0, 0}), 0);
-  EXPECT_EQ(epoch_seconds({2023, 9, 12, 21, 0}), 1694552400);
-  EXPECT_EQ(epoch_seconds({2024, 2, 29, 0, 0}), 1709164800);
-  EXPECT_EQ(epoch_seconds({1969, 12, 31, 23, 59}), -60);
-  EXPECT_EQ(to_iso8601({2023, 9, 12, 21, 0}), "2023-09-12T21:00:00Z");
-  EXPECT_EQ(to_iso8601({2024, 1, 1, 6, 5}), "2024-01-01T06:05:00Z");
+TEST(StatedTime, OnlyRealMomentsOfPlausibleYears) {
+  EXPECT_EQ(stated_time(2023, 9, 12, 21, 0), utc(2023, 9, 12, 21));
+  EXPECT_EQ(stated_time(2024, 2, 29, 23, 59), utc(2024, 2, 29, 23, 59));
+  EXPECT_EQ(stated_time(2000, 2, 29, 0, 0), utc(2000, 2, 29, 0));
+  EXPECT_EQ(stated_time(1900, 1, 1, 0, 0), utc(1900, 1, 1, 0));
+  EXPECT_EQ(stated_time(2200, 12, 31, 23, 59), utc(2200, 12, 31, 23, 59));
+  EXPECT_FALSE(stated_time(2023, 2, 29, 0, 0));
+  EXPECT_FALSE(stated_time(2100, 2, 29, 0, 0));  // a century year that is not a leap year
+  EXPECT_FALSE(stated_time(2023, 4, 31, 0, 0));
+  EXPECT_FALSE(stated_time(2023, 13, 1, 0, 0));
+  EXPECT_FALSE(stated_time(2023, 1, 1, 24, 0));
+  EXPECT_FALSE(stated_time(2023, 1, 1, 0, 60));
+  EXPECT_FALSE(stated_time(1899, 12, 31, 0, 0));
+  EXPECT_FALSE(stated_time(2201, 1, 1, 0, 0));
 }
 
-TEST(UtcTime, Validity) {
-  EXPECT_TRUE(is_valid({2024, 2, 29, 23, 59}));
-  EXPECT_FALSE(is_valid({2023, 2, 29, 0, 0}));
-  EXPECT_FALSE(is_valid({2100, 2, 29, 0, 0}));  // a century year that is not a leap year
-  EXPECT_TRUE(is_valid({2000, 2, 29, 0, 0}));
-  EXPECT_FALSE(is_valid({2023, 4, 31, 0, 0}));
-  EXPECT_FALSE(is_valid({2023, 13, 1, 0, 0}));
-  EXPECT_FALSE(is_valid({2023, 1, 1, 24, 0}));
-  EXPECT_FALSE(is_valid({2023, 1, 1, 0, 60}));
-  EXPECT_FALSE(is_valid({1899, 12, 31, 0, 0}));
+TEST(StatedTime, DayTimeNearestTheReference) {
+  const UtcTime new_year_eve = utc(2023, 12, 31, 21);
+  EXPECT_EQ(resolve_day_time(new_year_eve, 1, 0, 0), utc(2024, 1, 1, 0));
+  EXPECT_EQ(resolve_day_time(new_year_eve, 31, 18, 0), utc(2023, 12, 31, 18));
+  EXPECT_EQ(resolve_day_time(new_year_eve, 25, 0, 0), utc(2023, 12, 25, 0));
+  EXPECT_EQ(resolve_day_time(utc(2024, 1, 1, 0), 31, 18, 0), utc(2023, 12, 31, 18));
+  EXPECT_EQ(resolve_day_time(utc(2023, 9, 12, 21), 17, 18, 0), utc(2023, 9, 17, 18));
+  EXPECT_EQ(resolve_day_time(utc(2023, 9, 30, 12), 3, 12, 0), utc(2023, 10, 3, 12));
+  // Ten days either way is the farthest a product's day/time may lie from its date.
+  EXPECT_EQ(resolve_day_time(utc(2023, 9, 12, 0), 22, 0, 0), utc(2023, 9, 22, 0));
+  EXPECT_FALSE(resolve_day_time(utc(2023, 9, 12, 0), 22, 0, 1));
 }
 
-TEST(UtcTime, DayTimeNearestTheReference) {
-  const UtcTime new_year_eve{2023, 12, 31, 21, 0};
-  EXPECT_EQ(resolve_day_time(new_year_eve, 1, 0, 0), (UtcTime{2024, 1, 1, 0, 0}));
-  EXPECT_EQ(resolve_day_time(new_year_eve, 31, 18, 0), (UtcTime{2023, 12, 31, 18, 0}));
-  EXPECT_EQ(resolve_day_time(new_year_eve, 25, 0, 0), (UtcTime{2023, 12, 25, 0, 0}));
-  const UtcTime new_year{2024, 1, 1, 0, 0};
-  EXPECT_EQ(resolve_day_time(new_year, 31, 18, 0), (UtcTime{2023, 12, 31, 18, 0}));
-  EXPECT_EQ(resolve_day_time({2023, 9, 12, 21, 0}, 17, 18, 0), (UtcTime{2023, 9, 17, 18, 0}));
-  EXPECT_EQ(resolve_day_time({2023, 9, 30, 12, 0}, 3, 12, 0), (UtcTime{2023, 10, 3, 12, 0}));
-}
-
-TEST(UtcTime, DayTimeThatDoesNotResolve) {
-  EXPECT_FALSE(resolve_day_time({2023, 9, 12, 21, 0}, 27, 0, 0));  // 15 days either way
-  EXPECT_FALSE(resolve_day_time({2023, 2, 27, 0, 0}, 30, 0, 0));   // no 30 February
-  EXPECT_FALSE(resolve_day_time({2023, 9, 12, 21, 0}, 0, 0, 0));
-  EXPECT_FALSE(resolve_day_time({2023, 9, 12, 21, 0}, 12, 24, 0));
-  EXPECT_FALSE(resolve_day_time({2023, 9, 31, 0, 0}, 1, 0, 0));  // the reference is no date
+TEST(StatedTime, DayTimeThatDoesNotResolve) {
+  EXPECT_FALSE(resolve_day_time(utc(2023, 9, 12, 21), 27, 0, 0));  // 15 days either way
+  EXPECT_FALSE(resolve_day_time(utc(2023, 2, 27, 0), 30, 0, 0));   // no 30 February
+  EXPECT_FALSE(resolve_day_time(utc(2023, 9, 12, 21), 0, 0, 0));
+  EXPECT_FALSE(resolve_day_time(utc(2023, 9, 12, 21), 12, 24, 0));
+  EXPECT_FALSE(resolve_day_time(utc(2023, 9, 12, 21), 32, 0, 0));
 }
 
 }  // namespace

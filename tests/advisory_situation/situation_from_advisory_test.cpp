@@ -92,17 +92,18 @@ TEST(SituationFromAdvisory, FailuresNameTheFieldAndTheLine) {
 
 TEST(StormMotion, FromThePreviousFixOrNone) {
   advisory::Storm storm;
-  storm.fix = {{24.5, -66.2}, {2023, 9, 12, 18, 0}};
+  const navigation::UtcTime fix_time = *navigation::civil_time(2023, 9, 12, 18, 0);
+  storm.fix = {{24.5, -66.2}, fix_time};
   EXPECT_FALSE(storm_motion(storm).ok());  // neither stated nor an earlier fix
-  storm.previous = advisory::Fix{{24.5, -67.2}, {2023, 9, 12, 18, 0}};
+  storm.previous = advisory::Fix{{24.5, -67.2}, fix_time};
   EXPECT_EQ(storm_motion(storm).error().field, situation::Field::kAdvisory);  // same time
-  storm.previous->time.hour = 12;
+  storm.previous->time -= std::chrono::hours{6};
   const situation::Result<StormMotion> motion = storm_motion(storm);
   ASSERT_TRUE(motion.ok());
   EXPECT_EQ(motion.value().source, MotionSource::kFixes);
   EXPECT_NEAR(motion.value().motion.track, 90.2, 0.2);  // due east, turning south of it
   EXPECT_NEAR(motion.value().motion.speed, 60 * 0.9100 / 6, 0.05);
-  storm.motion = {advisory::Motion::Kind::kStationary, 0.0, 0.0};
+  storm.motion = {advisory::Motion::Kind::kStationary, {}};
   EXPECT_EQ(storm_motion(storm).value().source, MotionSource::kStationary);
   EXPECT_EQ(storm_motion(storm).value().motion.speed, 0.0);
 }

@@ -19,8 +19,8 @@
 
 namespace hurricane::chart::testing {
 
-using forecast::LatLon;
 using forecast::StormTrack;
+using navigation::LatLon;
 
 struct Case {
   std::vector<StormTrack> storms;
@@ -75,12 +75,9 @@ inline Case sample_case(const Sample& sample) {
   EXPECT_TRUE(track) << sample.file;
   if (!track) return {};
   const LatLon centre = track->points.front().centre;
-  Case c = judged({*track}, {centre.lat_deg + 4.0, centre.lon_deg + 4.0});
+  Case c = judged({*track}, {centre.lat + 4.0, centre.lon + 4.0});
   if (storm.previous) {
-    c.past.push_back(
-        {0,
-         forecast::Time{std::chrono::seconds{advisory::epoch_seconds(storm.previous->time)}},
-         {storm.previous->centre.lat_deg, storm.previous->centre.lon_deg}});
+    c.past.push_back({0, storm.previous->time, storm.previous->centre});
   }
   c.classic = 45;
   return c;

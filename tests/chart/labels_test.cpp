@@ -55,7 +55,7 @@ std::vector<testing::Case> crowded() {
                                            {36, {21.8 + s, -61.0 - s}, 75, equal_radii(90)},
                                            {48, {22.5 + s, -61.2 - s}, 70, equal_radii(90)},
                                            {72, {24.0 + s, -61.0 - s}, 60, equal_radii(90)}},
-                                          340, 4);
+                                          {340, 4});
     track.storm_id = "AL0" + std::to_string(s + 1) + "2024";
     storms.push_back(track);
   }
@@ -97,11 +97,12 @@ TEST(Labels, EveryForecastPointWithItsTime) {
     for (const auto& label : testing::drawn_labels(svg)) texts += label.text + '\n';
     for (std::size_t i = 0; i < due; ++i) {
       const forecast::TrackPoint& point = track.points[i];
-      EXPECT_EQ(markers[i].at("data-time"), forecast::to_iso8601(point.time)) << sample.file;
-      EXPECT_EQ(std::stod(markers[i].at("data-lat")), point.centre.lat_deg);
-      EXPECT_EQ(std::stod(markers[i].at("data-lon")), point.centre.lon_deg);
-      EXPECT_NE(texts.find(forecast::to_day_time(point.time).substr(0, 5) + 'Z'), std::string::npos)
-          << sample.file << ' ' << forecast::to_iso8601(point.time);
+      EXPECT_EQ(markers[i].at("data-time"), navigation::format_utc_time(point.time)) << sample.file;
+      EXPECT_EQ(std::stod(markers[i].at("data-lat")), point.centre.lat);
+      EXPECT_EQ(std::stod(markers[i].at("data-lon")), point.centre.lon);
+      EXPECT_NE(texts.find(navigation::format_day_time(point.time).substr(0, 5) + 'Z'),
+                std::string::npos)
+          << sample.file << ' ' << navigation::format_utc_time(point.time);
     }
     if (c.advice.recommended) {
       EXPECT_NE(texts.find("steer "), std::string::npos) << sample.file;

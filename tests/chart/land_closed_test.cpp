@@ -52,7 +52,7 @@ std::vector<Wedge> land_wedges(const std::string& svg) {
 TEST(LandClosed, EachRangeAWedgeAlongItsCoursesAndOnlyThose) {
   testing::Case c = judged({track_of({{0, {20.0, -60.0}, 90, equal_radii(100)},
                                       {72, {26.0, -62.0}, 80, equal_radii(120)}},
-                                     340, 5)},
+                                     {340, 5})},
                            {24.0, -50.0});
   const std::string open_sea = forecast_chart(c.input());
   EXPECT_TRUE(land_wedges(open_sea).empty());

@@ -32,7 +32,7 @@ TEST(Swath, HoldsTheCentreAtEveryHour) {
                                             {24, {23.0, -63.0}, 90, {150, 120, 60, 80}},
                                             {48, {27.0, -64.0}, 70, {0, 0, 0, 0}},
                                             {72, {32.0, -62.0}, 60, equal_radii(200)}},
-                                           315, 8)},
+                                           {315, 8})},
                                  {25.0, -55.0});
   expect_centre_in_swath(c, draw_chart(c.input()));
   for (const testing::Sample& sample : testing::kSamples) {
@@ -47,7 +47,7 @@ TEST(Swath, ClearTrackStaysOutside) {
   const testing::Case c = judged({track_of({{0, {25.0, -70.0}, 90, equal_radii(100)},
                                             {36, {29.0, -70.5}, 80, equal_radii(120)},
                                             {72, {34.0, -69.0}, 70, equal_radii(150)}},
-                                           0, 6)},
+                                           {0, 6})},
                                  {19.0, -70.0});
   ASSERT_TRUE(c.advice.recommended);
   ASSERT_GT(c.advice.recommended->passage.clearance_nm, 0.0);

@@ -71,11 +71,10 @@ TEST(BoardForecast, PositionsAheadAreTheForecastCentresWhereTheBoardPutsThem) {
     SCOPED_TRACE(hours[i]);
     EXPECT_EQ(number(drawn[i], "data-hours"), hours[i]);
     const forecast::Time time = forecast::add_hours(now, hours[i]);
-    EXPECT_EQ(drawn[i].at("data-time"), forecast::to_iso8601(time));
-    const forecast::LatLon c = centre.at(time);
+    EXPECT_EQ(drawn[i].at("data-time"), navigation::format_utc_time(time));
+    const navigation::LatLon c = centre.at(time);
     double metres = 0, azimuth = 0, back = 0;
-    GeographicLib::Geodesic::WGS84().Inverse(22.0, -62.0, c.lat_deg, c.lon_deg, metres, azimuth,
-                                             back);
+    GeographicLib::Geodesic::WGS84().Inverse(22.0, -62.0, c.lat, c.lon, metres, azimuth, back);
     const double nm = metres / 1852.0;
     const double rad = azimuth * std::numbers::pi / 180.0;
     const picture::Screen want = pixel(*a.advice, nm * std::cos(rad), nm * std::sin(rad));

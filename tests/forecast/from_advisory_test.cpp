@@ -33,8 +33,8 @@ TEST(FromAdvisory, LeeOutlookRadiiCarried) {
   EXPECT_EQ(lee.basin, "AL");
   EXPECT_EQ(lee.season, 2023);
   EXPECT_EQ(lee.accuracy_nm, 20);
-  EXPECT_EQ(lee.motion_deg, 315);
-  EXPECT_EQ(lee.motion_kn, 6);
+  EXPECT_EQ(lee.motion.track, 315);
+  EXPECT_EQ(lee.motion.speed, 6);
   EXPECT_EQ(hour_of_point(lee, 6), 69);  // 15/1800Z
   EXPECT_EQ(hour_of_point(lee, 8), 117);
   EXPECT_EQ(lee.points[8].stage, "POST-TROP/EXTRATROP");
@@ -94,7 +94,7 @@ TEST(FromAdvisory, EveryProductAdvised) {
     const StormTrack track = track_of_sample(name);
     SweepRequest request;
     request.at = track.points.front().time;
-    request.ship = {track.points.front().centre.lat_deg + 5, track.points.front().centre.lon_deg};
+    request.ship = {track.points.front().centre.lat + 5, track.points.front().centre.lon};
     request.speed_kn = 14;
     request.error.scale = 2;
     request.error.table = cone_table(track.basin, track.season);

@@ -28,7 +28,7 @@ SweepRequest request_at(LatLon ship, double speed_kn, double horizon_h = 72) {
 
 double geodesic_nm(LatLon a, LatLon b) {
   double metres = 0;
-  GeographicLib::Geodesic::WGS84().Inverse(a.lat_deg, a.lon_deg, b.lat_deg, b.lon_deg, metres);
+  GeographicLib::Geodesic::WGS84().Inverse(a.lat, a.lon, b.lat, b.lon, metres);
   return metres / 1852.0;
 }
 
@@ -61,7 +61,7 @@ TEST(Sweep, StraightTrackGivesTheClassicClosestApproach) {
   double lat = 0, lon = 0;
   GeographicLib::Geodesic::WGS84().Direct(0, -50, 270, run_nm * 1852, lat, lon);
   const StormTrack storm = track_of(
-      {{0, start, 60, equal_radii(40)}, {72, {lat, lon}, 60, equal_radii(40)}}, 270, speed);
+      {{0, start, 60, equal_radii(40)}, {72, {lat, lon}, 60, equal_radii(40)}}, {270, speed});
   const double cpa_nm = GeographicLib::Ellipsoid::WGS84().MeridianDistance(1.0) / 1852.0;
   const LatLon ship{1, -60};
   const double abeam_h = geodesic_nm(start, {0, -60}) / speed;
@@ -128,10 +128,10 @@ TEST(Sweep, FastAgreesWithBruteForce) {
                                  {12, moved(12, 12), 90, radii},
                                  {24, moved(24, 12), 80, {radii[1], radii[2], radii[3], radii[0]}},
                                  {36, moved(36, 14), 60, radii}},
-                                heading, 12);
+                                {heading, 12});
     storm.accuracy_nm = 15;
     SweepRequest request = request_at(moved(10, 30 * unit(random) - 15), 8 + 12 * unit(random), 36);
-    request.ship.lat_deg += 4 * unit(random) - 2;
+    request.ship.lat += 4 * unit(random) - 2;
     request.error.kind = ErrorModel::Kind::kCone;
     request.error.scale = 2;
     request.error.table = cone_table("AL", 2024);

@@ -27,15 +27,14 @@ struct GivenPoint {
 };
 
 // A track through `points` (the first at hour 0 is the analysis), 34-kt radii only.
-inline StormTrack track_of(std::initializer_list<GivenPoint> points, double motion_deg = 0.0,
-                           double motion_kn = 0.0) {
+inline StormTrack track_of(std::initializer_list<GivenPoint> points,
+                           navigation::Motion motion = {}) {
   StormTrack track;
   track.storm_id = "AL992024";
   track.advisory = "1";
   track.basin = "AL";
   track.season = 2024;
-  track.motion_deg = motion_deg;
-  track.motion_kn = motion_kn;
+  track.motion = motion;
   for (const GivenPoint& given : points) {
     TrackPoint point;
     point.time = add_hours(analysis_time(), given.hour);

@@ -43,8 +43,8 @@ TEST(BestTrack, ReadsEveryTimeOnceWithItsRadii) {
   EXPECT_EQ(track.points.back().time, at(19, 12));
   // 2003091912: 40.9N 80.3W, 35 kt, 34-kt radii 200 300 0 0.
   const forecast::TrackPoint& last = track.points.back();
-  EXPECT_DOUBLE_EQ(last.centre.lat_deg, 40.9);
-  EXPECT_DOUBLE_EQ(last.centre.lon_deg, -80.3);
+  EXPECT_DOUBLE_EQ(last.centre.lat, 40.9);
+  EXPECT_DOUBLE_EQ(last.centre.lon, -80.3);
   EXPECT_EQ(last.max_wind_kt, 35);
   EXPECT_EQ(*last.radii[0], (forecast::QuadrantNm{200, 300, 0, 0}));
 }
@@ -57,8 +57,8 @@ TEST(BestTrack, RadiiAndCentreAreLinearBetweenRows) {
   EXPECT_EQ(mid.samples[0].radii[0], (forecast::QuadrantNm{160, 120, 110, 160}));
   const Truth later = truth_from(track, at(11, 16), 1.0);
   EXPECT_NEAR(later.samples[0].radii[0][3], 133.333, 1e-3);
-  EXPECT_NEAR(later.samples[0].centre.lat_deg, 21.4667, 2e-3);
-  EXPECT_NEAR(later.samples[0].centre.lon_deg, -54.5333, 2e-3);
+  EXPECT_NEAR(later.samples[0].centre.lat, 21.4667, 2e-3);
+  EXPECT_NEAR(later.samples[0].centre.lon, -54.5333, 2e-3);
   // Ten samples an hour: at 11/17Z (sample 10) NW is 136.7.
   EXPECT_NEAR(later.samples[10].radii[0][3], 136.667, 1e-3);
 }
@@ -66,7 +66,7 @@ TEST(BestTrack, RadiiAndCentreAreLinearBetweenRows) {
 TEST(BestTrack, TruthClearanceIsTheDistanceOutsideTheQuadrant) {
   const forecast::StormTrack track = isabel();
   const Truth truth = truth_from(track, at(10, 15), 1.0);
-  const forecast::LatLon centre = truth.samples[0].centre;
+  const navigation::LatLon centre = truth.samples[0].centre;
   // 250 nm to the north-east (NE 160 nm): 90 nm outside; 50 nm to the south-west (SW 110 nm):
   // 60 nm inside.
   EXPECT_NEAR(truth_clearance_nm(truth, 0, forecast::rhumb_position(centre, 45.0, 250.0)), 90.0,

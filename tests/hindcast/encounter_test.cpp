@@ -108,7 +108,7 @@ double brute_force_best(const forecast::StormTrack& truth_track, const ShipStart
     for (std::size_t i = 0; i < truth.samples.size(); ++i) {
       const double run =
           course < 0 ? 0.0 : start.speed_kn * kTruthStepHours * static_cast<double>(i);
-      const forecast::LatLon at =
+      const navigation::LatLon at =
           forecast::rhumb_position(start.position, course < 0 ? 0.0 : course, run);
       const forecast::StormSample& s = truth.samples[i];
       least = std::min(least, forecast::signed_distance_nm(
@@ -124,8 +124,7 @@ TEST(Hindsight, BestConstantCourseMatchesBruteForce) {
   const std::vector<IssuedAdvisory> series = isabel_series();
   for (double bearing : {0.0, 270.0}) {
     ShipStart start;
-    start.position = forecast::rhumb_position(
-        {series[0].storm.fix.centre.lat_deg, series[0].storm.fix.centre.lon_deg}, bearing, 250.0);
+    start.position = forecast::rhumb_position(series[0].storm.fix.centre, bearing, 250.0);
     start.speed_kn = 12.0;
     start.hours = 24.0;
     const Hindsight fast = hindsight(truth, series[0].time, start);

@@ -34,12 +34,12 @@ TEST(Geodesic, BearingsInZeroTo360) {
 
 TEST(StormMotion, AcrossTheDatelineTakesTheShortWay) {
   // 179.8W then 179.3E are 0.9 degrees of longitude apart, westward.
-  const StormFix earlier{at("2023-09-12T12:00Z"), {20.0, -179.8}};
-  const StormFix later{at("2023-09-12T18:00Z"), {20.0, 179.3}};
+  const StormFix earlier{{20.0, -179.8}, at("2023-09-12T12:00Z")};
+  const StormFix later{{20.0, 179.3}, at("2023-09-12T18:00Z")};
   const Motion motion = motion_from_fixes(Field::kStormFix, earlier, later).value();
   // The same pair away from the dateline moves the same.
   const Motion control =
-      motion_from_fixes(Field::kStormFix, {earlier.time, {20.0, 0.2}}, {later.time, {20.0, -0.7}})
+      motion_from_fixes(Field::kStormFix, {{20.0, 0.2}, earlier.time}, {{20.0, -0.7}, later.time})
           .value();
   EXPECT_NEAR(motion.speed, control.speed, 1e-9);
   EXPECT_NEAR(motion.track, control.track, 1e-9);
@@ -48,22 +48,22 @@ TEST(StormMotion, AcrossTheDatelineTakesTheShortWay) {
 }
 
 TEST(StormMotion, TrackIsTheDirectionAtTheLaterFix) {
-  const StormFix earlier{at("2023-09-12T00:00Z"), {40.6, -73.8}};
-  const StormFix later{at("2023-09-13T00:00Z"), {51.6, -0.5}};
+  const StormFix earlier{{40.6, -73.8}, at("2023-09-12T00:00Z")};
+  const StormFix later{{51.6, -0.5}, at("2023-09-13T00:00Z")};
   const Motion motion = motion_from_fixes(Field::kStormFix, earlier, later).value();
-  const Leg leg = inverse(earlier.position, later.position);
+  const Leg leg = inverse(earlier.centre, later.centre);
   EXPECT_EQ(motion.track, leg.azimuth_to);  // about 108, far from the 51 at the start
   EXPECT_NEAR(motion.speed, 2997.71 / 24.0, 0.001);
 }
 
 TEST(StormMotion, FixesOutOfOrderOrAtOneTimeAreRefused) {
-  const StormFix first{at("2023-09-12T12:00Z"), {20.0, -60.0}};
-  const StormFix second{at("2023-09-12T18:00Z"), {21.0, -61.0}};
+  const StormFix first{{20.0, -60.0}, at("2023-09-12T12:00Z")};
+  const StormFix second{{21.0, -61.0}, at("2023-09-12T18:00Z")};
   const Result<Motion> reversed = motion_from_fixes(Field::kStormFix, second, first);
   ASSERT_FALSE(reversed.ok());
   EXPECT_EQ(reversed.error().field, Field::kStormFix);
   EXPECT_NE(reversed.error().problem.find("wrong order"), std::string::npos);
-  const Result<Motion> same = motion_from_fixes(Field::kStormFix, first, {first.time, {21, -61}});
+  const Result<Motion> same = motion_from_fixes(Field::kStormFix, first, {{21, -61}, first.time});
   ASSERT_FALSE(same.ok());
   EXPECT_NE(same.error().problem.find("same time"), std::string::npos);
 }

@@ -193,7 +193,7 @@ TEST(StormFix, TimeThenPosition) {
       parse_storm_fix(Field::kStormFix, "2023-09-12T18:00Z,24.7N,66.4W", {});
   ASSERT_TRUE(fix.ok());
   EXPECT_EQ(format_utc_time(fix.value().time), "2023-09-12T18:00:00Z");
-  EXPECT_EQ(fix.value().position.lon, -66.4);
+  EXPECT_EQ(fix.value().centre.lon, -66.4);
   for (const char* text : {"2023-09-12T18:00Z", "24.7N,66.4W", "2023-09-12T18:00Z,95N,66.4W",
                            "2023-09-12T18:00Z;24.7N,66.4W"}) {
     const Result<StormFix> bad = parse_storm_fix(Field::kStormFix, text, {});
