@@ -29,7 +29,7 @@ ServeOptions::ServeOptions(CLI::App& app)
 std::variant<ServeRequest, CommandError> ServeOptions::request() const {
   const auto address = server::parse_listen_address(listen_);
   if (const auto* problem = std::get_if<std::string>(&address)) {
-    return CommandError{kUsageError, program_line(*problem)};
+    return CommandError{kUsageError, program_line("--listen " + *problem)};
   }
   return ServeRequest{std::get<server::ListenAddress>(address)};
 }

@@ -10,7 +10,7 @@ namespace {
 const char* const kExpected = "expected ADDR:PORT, for example 127.0.0.1:8080 or [::1]:8080";
 
 std::string problem(std::string_view text, std::string_view what) {
-  return "--listen '" + std::string(text) + "': " + std::string(what) + "; " + kExpected;
+  return "'" + std::string(text) + "': " + std::string(what) + "; " + kExpected;
 }
 
 }  // namespace

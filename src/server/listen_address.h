@@ -1,4 +1,4 @@
-// Where the server listens, as `--listen ADDR:PORT` gives it.
+// Where the server listens: an address and a port.
 #pragma once
 
 #include <string>
@@ -14,7 +14,8 @@ struct ListenAddress {
 
 // parse_listen_address: "127.0.0.1:8080", "0.0.0.0:0", "[::1]:8080" or "localhost:8080". The
 // port is the decimal number after the last colon; an IPv6 address needs its brackets. The
-// error says what is wrong and the form expected.
+// error quotes the text and says what is wrong and the form expected; the front-end names where
+// the text came from.
 std::variant<ListenAddress, std::string> parse_listen_address(std::string_view text);
 
 // url_of: "http://HOST:PORT/", an IPv6 host in brackets.
