@@ -103,13 +103,7 @@ int write_answer(const answer::Answer& a, const AdviseRequest& command, std::str
   const std::string text = command.format == Format::kJson
                                ? json::answer_json(a, version).dump(2) + '\n'
                                : text_answer(a, advisory_file);
-  out << text;
-  out.flush();
-  if (!out) {
-    errors << program_line("cannot write to standard output") << '\n';
-    return kUnusableValue;
-  }
-  return kSuccess;
+  return write_output(text, out, errors);
 }
 
 }  // namespace
@@ -143,24 +137,20 @@ int run_advise(const AdviseRequest& command, std::string_view version, std::ostr
   }
   InputFile file;
   if (command.advisory) {
-    file = read_input_file(*command.advisory, advisory::kMaxInputBytes);
-    if (!file.error.empty()) {
-      errors << file_error_line(file.name, 0, file.error) << '\n';
-      return kUnusableValue;
-    }
+    std::optional<InputFile> read = read_input(*command.advisory, errors);
+    if (!read) return kUnusableValue;
+    file = std::move(*read);
     request.advisory =
         advisory_situation::AdvisoryInput{file.bytes, command.storm_id, command.margin};
     request.forecast = command.forecast;
     if (command.forecast.enabled) {
       // Further storms for [F]: every storm of each further file.
       for (const std::string& name : command.more_advisories) {
-        const InputFile more = read_input_file(name, advisory::kMaxInputBytes);
-        if (!more.error.empty()) {
-          errors << file_error_line(more.name, 0, more.error) << '\n';
-          return kUnusableValue;
-        }
-        if (const auto error = advisory_forecast::add_storms(more.bytes, "", request.more_storms)) {
-          return report_error(*error, more.name, errors);
+        const std::optional<InputFile> more = read_input(name, errors);
+        if (!more) return kUnusableValue;
+        if (const auto error =
+                advisory_forecast::add_storms(more->bytes, "", request.more_storms)) {
+          return report_error(*error, more->name, errors);
         }
       }
     }

@@ -10,27 +10,12 @@
 #include "json/advisory_json.h"
 
 namespace hurricane::cli {
-namespace {
-
-int write(const std::string& text, std::ostream& out, std::ostream& errors) {
-  out << text;
-  out.flush();
-  if (!out) {
-    errors << program_line("cannot write to standard output") << '\n';
-    return kUnusableValue;
-  }
-  return kSuccess;
-}
-
-}  // namespace
 
 int run_advisory_summary(const SummaryRequest& command, std::string_view version, std::ostream& out,
                          std::ostream& errors) {
-  const InputFile file = read_input_file(command.file, advisory::kMaxInputBytes);
-  if (!file.error.empty()) {
-    errors << file_error_line(file.name, 0, file.error) << '\n';
-    return kUnusableValue;
-  }
+  const std::optional<InputFile> read_file = read_input(command.file, errors);
+  if (!read_file) return kUnusableValue;
+  const InputFile& file = *read_file;
   const situation::Result<advisory_situation::AdvisedStorm> read =
       advisory_situation::read_advised_storm(file.bytes, command.storm_id, {});
   if (!read.ok()) return report_error(read.error(), file.name, errors);
@@ -41,13 +26,13 @@ int run_advisory_summary(const SummaryRequest& command, std::string_view version
   if (command.format == Format::kJson) {
     const nlohmann::ordered_json object = {{"version", std::string(version)},
                                            {"advisory", json::advisory_json(advised, keep_source)}};
-    return write(object.dump(2) + '\n', out, errors);
+    return write_output(object.dump(2) + '\n', out, errors);
   }
   std::string text;
   for (const std::string& line : advisory_summary_lines(advised, file.name, keep_source)) {
     text += line + '\n';
   }
-  return write(text, out, errors);
+  return write_output(text, out, errors);
 }
 
 }  // namespace hurricane::cli

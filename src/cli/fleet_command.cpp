@@ -37,22 +37,19 @@ int run_fleet(const FleetRequest& request, std::istream& in, std::ostream& out,
   // The classic advice's storm from the first file, checked here once; [F] also reads every
   // storm of the further files.
   for (std::size_t i = 0; i < advisories.size(); ++i) {
-    const InputFile file = read_input_file(advisories[i], advisory::kMaxInputBytes);
-    if (!file.error.empty()) {
-      errors << file_error_line(file.name, 0, file.error) << '\n';
-      return kUnusableValue;
-    }
+    const std::optional<InputFile> file = read_input(advisories[i], errors);
+    if (!file) return kUnusableValue;
     if (i == 0) {
       const advisory::Result read =
-          advisory::read_advisory(file.bytes, {.storm_id = storms.storm_id});
+          advisory::read_advisory(file->bytes, {.storm_id = storms.storm_id});
       if (const auto* failed = std::get_if<advisory::ReadError>(&read)) {
-        errors << file_error_line(file.name, failed->line, failed->message) << '\n';
+        errors << file_error_line(file->name, failed->line, failed->message) << '\n';
         return kUnusableValue;
       }
-      storms.advisory_text = file.bytes;
+      storms.advisory_text = file->bytes;
     } else if (const auto failed =
-                   advisory_forecast::add_storms(file.bytes, "", storms.more_storms)) {
-      return report_error(*failed, file.name, errors);
+                   advisory_forecast::add_storms(file->bytes, "", storms.more_storms)) {
+      return report_error(*failed, file->name, errors);
     }
   }
   // The shoreline, loaded once and shared by every ship and thread.
@@ -83,13 +80,9 @@ int run_fleet(const FleetRequest& request, std::istream& in, std::ostream& out,
     for (unsigned t = 1; t < threads; ++t) workers.emplace_back(work);
     work();
   }
-  for (const std::string& answer : answers) out << answer << '\n';
-  out.flush();
-  if (!out) {
-    errors << program_line("cannot write to standard output") << '\n';
-    return kUnusableValue;
-  }
-  return kSuccess;
+  std::string text;
+  for (const std::string& answer : answers) text += answer + '\n';
+  return write_output(text, out, errors);
 }
 
 }  // namespace hurricane::cli

@@ -64,24 +64,18 @@ class ProgressBar {
 
 int run_hindcast(const HindcastRequest& request, std::ostream& out, std::ostream& errors) {
   hindcast::HindcastOptions options = request.options;
-  const InputFile truth_file = read_input_file(request.best_track, advisory::kMaxInputBytes);
-  if (!truth_file.error.empty()) {
-    errors << file_error_line(truth_file.name, 0, truth_file.error) << '\n';
-    return kUnusableValue;
-  }
-  auto truth = hindcast::read_best_track(truth_file.bytes);
+  const std::optional<InputFile> truth_file = read_input(request.best_track, errors);
+  if (!truth_file) return kUnusableValue;
+  auto truth = hindcast::read_best_track(truth_file->bytes);
   if (const auto* failed = std::get_if<std::string>(&truth)) {
-    errors << file_error_line(truth_file.name, 0, *failed) << '\n';
+    errors << file_error_line(truth_file->name, 0, *failed) << '\n';
     return kUnusableValue;
   }
   std::vector<hindcast::AdvisoryText> texts;
   for (const std::string& path : advisory_paths(request.advisories)) {
-    InputFile file = read_input_file(path, advisory::kMaxInputBytes);
-    if (!file.error.empty()) {
-      errors << file_error_line(file.name, 0, file.error) << '\n';
-      return kUnusableValue;
-    }
-    texts.push_back({file.name, std::move(file.bytes)});
+    std::optional<InputFile> file = read_input(path, errors);
+    if (!file) return kUnusableValue;
+    texts.push_back({file->name, std::move(file->bytes)});
   }
   if (texts.empty()) {
     errors << program_line("hindcast: --advisories names no advisory") << '\n';
@@ -117,17 +111,10 @@ int run_hindcast(const HindcastRequest& request, std::ostream& out, std::ostream
       return kUnusableValue;
     }
   }
-  if (request.format == Format::kJson) {
-    out << hindcast_json(setting, issued, result).dump(2) << '\n';
-  } else {
-    out << hindcast_text(setting, issued, result);
-  }
-  out.flush();
-  if (!out) {
-    errors << program_line("cannot write to standard output") << '\n';
-    return kUnusableValue;
-  }
-  return kSuccess;
+  return write_output(request.format == Format::kJson
+                          ? hindcast_json(setting, issued, result).dump(2) + '\n'
+                          : hindcast_text(setting, issued, result),
+                      out, errors);
 }
 
 }  // namespace hurricane::cli

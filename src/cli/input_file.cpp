@@ -7,6 +7,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include "advisory/read_advisory.h"
+#include "cli/exit_status.h"
+#include "cli/messages.h"
+
 namespace hurricane::cli {
 namespace {
 
@@ -55,6 +59,21 @@ InputFile read_input_file(std::string_view path, std::size_t limit) {
   if (file.error.empty()) file.bytes = read_all(fd, limit, file);
   if (!standard_input) close(fd);
   return file;
+}
+
+std::optional<InputFile> read_input(std::string_view path, std::ostream& errors) {
+  InputFile file = read_input_file(path, advisory::kMaxInputBytes);
+  if (file.error.empty()) return file;
+  errors << file_error_line(file.name, 0, file.error) << '\n';
+  return std::nullopt;
+}
+
+int write_output(std::string_view text, std::ostream& out, std::ostream& errors) {
+  out << text;
+  out.flush();
+  if (out) return kSuccess;
+  errors << program_line("cannot write to standard output") << '\n';
+  return kUnusableValue;
 }
 
 }  // namespace hurricane::cli

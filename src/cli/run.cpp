@@ -6,6 +6,7 @@
 #include "cli/exit_status.h"
 #include "cli/fleet_command.h"
 #include "cli/hindcast_command.h"
+#include "cli/input_file.h"
 #include "cli/messages.h"
 #include "cli/pictures.h"
 #include "files/write_file.h"
@@ -48,15 +49,7 @@ struct Runner {
     options.on_round = round_pictures(request.svg_dir, request.night);
     return dialogue::run_advisor(in, out, errors, options);
   }
-  int operator()(const Printed& printed) const {
-    out << printed.text;
-    out.flush();
-    if (!out) {
-      errors << program_line("cannot write to standard output") << '\n';
-      return kUnusableValue;
-    }
-    return kSuccess;
-  }
+  int operator()(const Printed& printed) const { return write_output(printed.text, out, errors); }
   int operator()(const CommandError& error) const {
     errors << error.line << '\n';
     return error.status;

@@ -42,6 +42,26 @@ TEST(CommandLine, HelpAndVersion) {
   }
 }
 
+// A full disk or a closed pipe is a failure said as such, never a silent success.
+TEST(Commands, ReportAStandardOutputTheyCannotWrite) {
+  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full here";
+  const std::string advisory =
+      std::string(HURRICANE_SOURCE_DIR) + "/tests/hindcast/data/21.132003.index-at.xml";
+  const std::string ship = "{\"id\": \"a\", \"position\": \"26.0N,53.0W\", \"speed\": 14}\n";
+  const std::vector<std::vector<std::string>> commands = {
+      {"--version"},
+      {"advise", "--distance", "1000", "--bearing", "275", "--track", "91", "--speed", "11",
+       "--keep", "150", "--ship-speed", "7"},
+      {"advisory", advisory},
+      {"advisory", advisory, "--format", "json"},
+      {"fleet", "--advisory", advisory, "--no-land"}};
+  for (const auto& arguments : commands) {
+    const ProgramRun run = run_program(arguments, &ship, "/dev/full");
+    EXPECT_EQ(run.status, 1) << arguments[0];
+    EXPECT_EQ(run.err, "hurricane-escape: cannot write to standard output\n") << arguments[0];
+  }
+}
+
 TEST(CommandLine, EveryErrorHasItsStatusAndOneLine) {
   struct Case {
     std::vector<std::string> arguments;

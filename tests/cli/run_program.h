@@ -43,9 +43,11 @@ inline std::string contents(int fd) {
 }
 
 // run_program: HURRICANE_PROGRAM with `arguments`, standard input empty (/dev/null), or
-// `input` when given.
+// `input` when given; standard output collected, or sent to `output_path` when given (then
+// ProgramRun::out stays empty).
 inline ProgramRun run_program(const std::vector<std::string>& arguments,
-                              const std::string* input = nullptr) {
+                              const std::string* input = nullptr,
+                              const char* output_path = nullptr) {
   const int out = scratch_file();
   const int err = scratch_file();
   const int in = input ? scratch_file() : -1;
@@ -62,7 +64,11 @@ inline ProgramRun run_program(const std::vector<std::string>& arguments,
   } else {
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   }
-  posix_spawn_file_actions_adddup2(&actions, out, 1);
+  if (output_path) {
+    posix_spawn_file_actions_addopen(&actions, 1, output_path, O_WRONLY, 0);
+  } else {
+    posix_spawn_file_actions_adddup2(&actions, out, 1);
+  }
   posix_spawn_file_actions_adddup2(&actions, err, 2);
   std::string program = HURRICANE_PROGRAM;
   std::vector<std::string> words = arguments;
