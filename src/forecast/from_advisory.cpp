@@ -1,7 +1,5 @@
 #include "forecast/from_advisory.h"
 
-#include <GeographicLib/Geodesic.hpp>
-
 #include "advisory/utc_time.h"
 
 namespace hurricane::forecast {
@@ -30,19 +28,10 @@ void set_motion(const advisory::Storm& storm, StormTrack& track) {
   using Kind = advisory::Motion::Kind;
   if (storm.motion.kind == Kind::kMoving) {
     track.motion = storm.motion.velocity;
-    return;
+  } else if (storm.motion.kind == Kind::kNotGiven && storm.previous) {
+    track.motion =
+        navigation::motion_between(*storm.previous, storm.fix).value_or(navigation::Motion{});
   }
-  if (storm.motion.kind == Kind::kStationary || !storm.previous) return;
-  const double hours = hours_between(storm.previous->time, storm.fix.time);
-  if (hours <= 0.0) return;
-  double distance_m = 0.0;
-  double azimuth_from = 0.0;
-  double azimuth_to = 0.0;
-  GeographicLib::Geodesic::WGS84().Inverse(storm.previous->centre.lat, storm.previous->centre.lon,
-                                           storm.fix.centre.lat, storm.fix.centre.lon, distance_m,
-                                           azimuth_from, azimuth_to);
-  track.motion.track = azimuth_to < 0.0 ? azimuth_to + 360.0 : azimuth_to;
-  track.motion.speed = distance_m / 1852.0 / hours;
 }
 
 }  // namespace

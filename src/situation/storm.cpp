@@ -22,15 +22,14 @@ Result<StormFix> parse_storm_fix(Field field, std::string_view text, const TimeC
 }
 
 Result<Motion> motion_from_fixes(Field field, const StormFix& earlier, const StormFix& later) {
-  const double hours = hours_between(earlier.time, later.time);
-  if (!(hours > 0.0)) {
-    return Error{ErrorKind::kUnusable, field,
-                 format_utc_time(earlier.time) + " then " + format_utc_time(later.time),
-                 hours == 0.0 ? "the two fixes have the same time"
-                              : "the fixes are in the wrong order: the first must be the earlier"};
+  if (const std::optional<Motion> motion = navigation::motion_between(earlier, later)) {
+    return *motion;
   }
-  const Leg leg = inverse(earlier.centre, later.centre);
-  return Motion{leg.azimuth_to, leg.distance_nm / hours};
+  return Error{ErrorKind::kUnusable, field,
+               format_utc_time(earlier.time) + " then " + format_utc_time(later.time),
+               earlier.time == later.time
+                   ? "the two fixes have the same time"
+                   : "the fixes are in the wrong order: the first must be the earlier"};
 }
 
 MovedCentre move_centre(LatLon centre, const Motion& motion, UtcTime from, UtcTime to) {
