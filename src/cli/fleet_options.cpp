@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "advisory_forecast/forecast_options.h"
+#include "cli/forecast_tuning.h"
 
 namespace hurricane::cli {
 namespace {
@@ -32,17 +32,7 @@ FleetOptions::FleetOptions(CLI::App& app)
       .add_option("--storm-id", request_.storm_id,
                   "The classic advice's storm, when the first file holds several")
       ->type_name("ID");
-  fleet.add_option("--horizon", request_.horizon_h, "Horizon of advice [F], hours")
-      ->check(CLI::Range(advisory_forecast::kMinHorizonH, advisory_forecast::kMaxHorizonH))
-      ->default_val(advisory_forecast::kDefaultHorizonH);
-  fleet
-      .add_option("--cone-scale", request_.cone_scale,
-                  "Multiplies the two-thirds cone of advice [F]")
-      ->check(CLI::Range(0.01, 10.0))
-      ->default_val(advisory_forecast::kDefaultConeScale);
-  fleet.add_option("--margin", request_.margin_nm, "Margin of advice [F], nm")
-      ->check(CLI::Range(0.0, 1000.0))
-      ->default_val(advisory_forecast::kDefaultMarginNm);
+  add_forecast_tuning(fleet, request_.horizon_h, request_.cone_scale, request_.margin_nm);
   fleet.add_option("--land", request_.land_file, "Shoreline file (default: the installed one)")
       ->type_name("FILE");
   fleet.add_flag("--no-land", request_.no_land, "Leave land out (each answer says so)")

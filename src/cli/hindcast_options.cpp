@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "advisory_forecast/forecast_options.h"
+#include "cli/forecast_tuning.h"
 
 namespace hurricane::cli {
 namespace {
@@ -46,18 +46,8 @@ HindcastOptions::HindcastOptions(CLI::App& app)
   hindcast.add_option("--hours", options.hours, "How long each ship is followed, hours")
       ->check(CLI::Range(12.0, 120.0))
       ->default_val(72.0);
-  hindcast
-      .add_option("--horizon", options.forecast.horizon_h, "Horizon of the forecast advice, hours")
-      ->check(CLI::Range(advisory_forecast::kMinHorizonH, advisory_forecast::kMaxHorizonH))
-      ->default_val(advisory_forecast::kDefaultHorizonH);
-  hindcast
-      .add_option("--cone-scale", options.forecast.cone_scale,
-                  "Multiplies the two-thirds cone of the forecast advice")
-      ->check(CLI::Range(0.01, 10.0))
-      ->default_val(advisory_forecast::kDefaultConeScale);
-  hindcast.add_option("--margin", options.forecast.margin_nm, "Margin of the forecast advice, nm")
-      ->check(CLI::Range(0.0, 1000.0))
-      ->default_val(advisory_forecast::kDefaultMarginNm);
+  add_forecast_tuning(hindcast, options.forecast.horizon_h, options.forecast.cone_scale,
+                      options.forecast.margin_nm);
   hindcast.add_option("--threads", threads_, "Threads (default: every core)")
       ->check(CLI::Range(1, 256));
   hindcast.add_option("--format", format_, "Output: text (the default) or json")

@@ -100,6 +100,13 @@ TEST(CommandLine, EveryErrorHasItsStatusAndOneLine) {
        2,
        "hindcast: --bearings: Value 0 not in range 1 to 360"},
       {{"fleet", "--threads", "2"}, 2, "fleet: --advisory is required"},
+      // The tuning of advice [F] is checked alike in both.
+      {{"fleet", "--advisory", "a", "--cone-scale", "0"},
+       2,
+       "fleet: --cone-scale: Value 0 not in range 0.010000 to 10.000000"},
+      {{"hindcast", "--advisories", "a", "--best-track", "b", "--horizon", "121"},
+       2,
+       "hindcast: --horizon: Value 121 not in range 12.000000 to 120.000000"},
       {{"fleet", "--advisory", "a", "--chart", "c.svg"},
        2,
        "fleet: The following arguments were not expected: c.svg --chart"},
