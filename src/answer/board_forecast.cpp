@@ -2,27 +2,21 @@
 
 #include <cmath>
 
-#include <GeographicLib/Geodesic.hpp>
-
 #include "forecast/centre_in_time.h"
 #include "forecast/earth.h"
 #include "forecast/from_advisory.h"
 #include "forecast/radii_in_time.h"
+#include "situation/geodesic.h"
 
 namespace hurricane::answer {
 namespace {
 
 // `centre` seen from `ship`: the geodesic's length along its initial azimuth, as the board's
-// range rings and bearings read it.
+// range rings and bearings read it (and as the situation takes the storm's distance and bearing).
 analysis::Offset offset_from(const situation::LatLon& ship, const navigation::LatLon& centre) {
-  double metres = 0.0;
-  double azimuth = 0.0;
-  double back = 0.0;
-  GeographicLib::Geodesic::WGS84().Inverse(ship.lat, ship.lon, centre.lat, centre.lon, metres,
-                                           azimuth, back);
-  const double nm = metres / forecast::kMetresPerNm;
-  const double rad = azimuth * forecast::kDegree;
-  return {nm * std::cos(rad), nm * std::sin(rad)};
+  const situation::Leg leg = situation::inverse(ship, centre);
+  const double rad = leg.azimuth_from * forecast::kDegree;
+  return {leg.distance_nm * std::cos(rad), leg.distance_nm * std::sin(rad)};
 }
 
 }  // namespace
