@@ -6,7 +6,7 @@
 #include "forecast/earth.h"
 #include "forecast/from_advisory.h"
 #include "forecast/radii_in_time.h"
-#include "situation/geodesic.h"
+#include "navigation/geodesic.h"
 
 namespace hurricane::answer {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 // `centre` seen from `ship`: the geodesic's length along its initial azimuth, as the board's
 // range rings and bearings read it (and as the situation takes the storm's distance and bearing).
 analysis::Offset offset_from(const situation::LatLon& ship, const navigation::LatLon& centre) {
-  const situation::Leg leg = situation::inverse(ship, centre);
+  const navigation::Leg leg = navigation::inverse(ship, centre);
   const double rad = leg.azimuth_from * forecast::kDegree;
   return {leg.distance_nm * std::cos(rad), leg.distance_nm * std::sin(rad)};
 }

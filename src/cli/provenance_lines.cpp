@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "situation/geodesic.h"
-
 namespace hurricane::cli {
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "situation/geodesic.h"
+#include "navigation/geodesic.h"
 
 namespace hurricane::situation {
 namespace {
@@ -120,7 +120,7 @@ void place_storm(const Givens& givens, Situation& situation) {
     situation.answers.bear0 = *givens.bearing;
     return;
   }
-  const Leg leg = inverse(*givens.ship, *situation.derived->storm);
+  const navigation::Leg leg = navigation::inverse(*givens.ship, *situation.derived->storm);
   situation.answers.dist0 = leg.distance_nm;
   situation.answers.bear0 = leg.azimuth_from;
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "situation/geodesic.h"
+#include "navigation/geodesic.h"
 
 namespace hurricane::situation {
 
@@ -34,7 +34,8 @@ Result<Motion> motion_from_fixes(Field field, const StormFix& earlier, const Sto
 
 MovedCentre move_centre(LatLon centre, const Motion& motion, UtcTime from, UtcTime to) {
   const double hours = hours_between(from, to);
-  const Destination end = direct(centre, motion.track, motion.speed * hours);
+  const navigation::Destination end =
+      navigation::direct(centre, motion.track, motion.speed * hours);
   return {end.position, end.azimuth, hours};
 }
 

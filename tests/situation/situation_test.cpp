@@ -2,11 +2,14 @@
 // hemisphere, moving the storm, and every missing, conflicting or unusable input.
 #include <gtest/gtest.h>
 
-#include "situation/geodesic.h"
+#include "navigation/geodesic.h"
 #include "situation/situation.h"
 
 namespace hurricane::situation {
 namespace {
+
+using navigation::inverse;
+using navigation::Leg;
 
 Request plain_request() {
   Request request;

@@ -1,9 +1,9 @@
 // Geodesics on the WGS84 ellipsoid, in the units a navigator uses.
 #pragma once
 
-#include "situation/position.h"
+#include "navigation/position.h"
 
-namespace hurricane::situation {
+namespace hurricane::navigation {
 
 // Metres in one international nautical mile.
 inline constexpr double kMetresPerNauticalMile = 1852.0;
@@ -33,4 +33,4 @@ Destination direct(LatLon from, double azimuth, double distance_nm);
 // to_bearing: an azimuth in degrees (any finite value) as a bearing in [0, 360).
 double to_bearing(double azimuth);
 
-}  // namespace hurricane::situation
+}  // namespace hurricane::navigation

@@ -1,9 +1,9 @@
-#include "situation/geodesic.h"
+#include "navigation/geodesic.h"
 
 #include <GeographicLib/Geodesic.hpp>
 #include <cmath>
 
-namespace hurricane::situation {
+namespace hurricane::navigation {
 
 double to_bearing(double azimuth) {
   double bearing = std::fmod(azimuth, 360.0);
@@ -29,4 +29,4 @@ Destination direct(LatLon from, double azimuth, double distance_nm) {
   return end;
 }
 
-}  // namespace hurricane::situation
+}  // namespace hurricane::navigation
