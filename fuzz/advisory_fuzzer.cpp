@@ -13,6 +13,7 @@
 
 #include "advisory/read_advisory.h"
 #include "advisory/text_lines.h"
+#include "advisory/utc_time.h"
 
 namespace {
 
@@ -41,10 +42,11 @@ bool radii_sound(const WindRadii& radii) {
   return true;
 }
 
-// Products are read with years 1900..2200; a forecast time may run a few days past the last.
+// Products are read with years kFirstYear..kLastYear; a forecast time may run a few days into
+// the year after.
 bool is_valid(UtcTime time) {
   const int year = hurricane::navigation::civil_fields(time).year;
-  return year >= 1900 && year <= 2201;
+  return year >= kFirstYear && year <= kLastYear + 1;
 }
 
 // A storm is only given with every field within the ranges the reader promises.

@@ -3,7 +3,7 @@
 namespace hurricane::advisory {
 
 std::optional<UtcTime> stated_time(int year, int month, int day, int hour, int minute) {
-  if (year < 1900 || year > 2200) return std::nullopt;
+  if (year < kFirstYear || year > kLastYear) return std::nullopt;
   return navigation::civil_time(year, month, day, hour, minute);
 }
 

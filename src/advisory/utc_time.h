@@ -10,8 +10,12 @@ namespace hurricane::advisory {
 
 using navigation::UtcTime;
 
+// The years a product may state; a year outside them is a misread, not a storm.
+inline constexpr int kFirstYear = 1900;
+inline constexpr int kLastYear = 2200;
+
 // stated_time: the moment a product's date and time name, when it exists and its year lies in
-// 1900..2200 (a year outside that is a misread, not a storm).
+// kFirstYear..kLastYear.
 std::optional<UtcTime> stated_time(int year, int month, int day, int hour, int minute);
 
 // resolve_day_time: the time `day`/`hour``minute`Z (as in "AT 12/2100Z") nearest to `reference`:
