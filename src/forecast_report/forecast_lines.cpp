@@ -154,39 +154,33 @@ std::string shut_reason(fc::ShutBy by) {
   return "open";
 }
 
-// Why no course is open at full speed: the one reason when all share it, else each reason's
-// courses.
+// Why no course is open at full speed: the reason that holds for every course, with the courses
+// the other reason shuts as well; else each reason's courses.
 std::string shut_line(const fc::ForecastAdvice& advice) {
   const std::string at = " at " + number(advice.speeds_kn[0], 1) + " kn";
-  const std::vector<fc::ShutRange>& shut = advice.shut[0];
-  bool danger = false, land = false;
-  for (const fc::ShutRange& run : shut) {
-    danger = danger || run.by != fc::ShutBy::kLand;
-    land = land || run.by != fc::ShutBy::kDanger;
-  }
   if (advice.starts_inside) {
     return "The ship is inside the danger area now: no course" + at + " keeps clear of it.";
   }
-  bool all_both = true;
-  for (const fc::ShutRange& run : shut) all_both = all_both && run.by == fc::ShutBy::kBoth;
-  if (!land) return "No course" + at + " keeps clear of the danger area.";
-  if (!danger) return "Every course" + at + " meets land within the horizon.";
-  if (all_both) return "Every course" + at + " meets both the danger area and land.";
-  std::string text = "No course is open" + at + ": shut by";
-  const std::pair<fc::ShutBy, const char*> reasons[] = {{fc::ShutBy::kDanger, " the danger area "},
-                                                        {fc::ShutBy::kLand, " land "},
-                                                        {fc::ShutBy::kBoth, " both "}};
-  bool first = true;
-  for (const auto& [by, words] : reasons) {
+  auto courses_by = [&](fc::ShutBy by) {
     std::vector<fc::CourseRange> courses;
-    for (const fc::ShutRange& run : shut) {
+    for (const fc::ShutRange& run : advice.shut[0]) {
       if (run.by == by) courses.push_back(run.courses);
     }
-    if (courses.empty()) continue;
-    text += std::string(first ? "" : ";") + words + ranges_text(courses);
-    first = false;
+    return courses;
+  };
+  const auto danger = courses_by(fc::ShutBy::kDanger);
+  const auto land = courses_by(fc::ShutBy::kLand);
+  const auto both = courses_by(fc::ShutBy::kBoth);
+  if (danger.empty()) {
+    return "Every course" + at + " meets land within the horizon" +
+           (both.empty() ? "" : "; " + ranges_text(both) + " also run into the danger area") + ".";
   }
-  return text + ".";
+  if (land.empty()) {
+    return "No course" + at + " keeps clear of the danger area" +
+           (both.empty() ? "" : "; " + ranges_text(both) + " also meet land") + ".";
+  }
+  return "No course is open" + at + ": the danger area shuts " + ranges_text(danger) + ", land " +
+         ranges_text(land) + (both.empty() ? "" : ", both " + ranges_text(both)) + ".";
 }
 
 std::optional<std::string> recommendation_line(const fc::ForecastAdvice& advice) {
