@@ -172,6 +172,30 @@ TEST(AdviseForecast, EveryProductInJson) {
     }
     ASSERT_TRUE(forecast["recommended"].is_object()) << c.name;
     EXPECT_EQ(forecast["none_open"], full["open"].empty()) << c.name;
+    // Every course at every speed is open or shut for the reason its clearance and land give.
+    for (const json& speed : forecast["speeds"]) {
+      std::vector<std::string> by(360);
+      const auto mark = [&](const json& runs, const char* open) {
+        for (const json& run : runs) {
+          for (int course = run["first"];; course = (course + 1) % 360) {
+            EXPECT_TRUE(by[static_cast<std::size_t>(course)].empty()) << c.name << course;
+            by[static_cast<std::size_t>(course)] = open ? open : run["by"].get<std::string>();
+            if (course == run["last"]) break;
+          }
+        }
+      };
+      mark(speed["open"], "open");
+      mark(speed["shut"], nullptr);
+      for (std::size_t course = 0; course < 360; ++course) {
+        const bool danger = speed["clearance_nm"][course].get<double>() < 0;
+        const bool land = !speed["land_at_h"][course].is_null();
+        EXPECT_EQ(by[course], danger && land ? "both"
+                              : danger       ? "danger"
+                              : land         ? "land"
+                                             : "open")
+            << c.name << " " << course;
+      }
+    }
   }
 }
 

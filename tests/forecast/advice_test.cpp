@@ -315,5 +315,20 @@ TEST(ForecastChoice, ClassicDisagreesOnlyWhenFarFromEveryOpenCourse) {
   EXPECT_FALSE(trapped.disagrees_with_classic);
 }
 
+// Nothing open at any speed nor staying put, the ship outside at the start (a storm swelling
+// over it): the least bad course is the one keeping the largest least clearance.
+TEST(ForecastChoice, NothingOpenAnywhereNamesTheLeastBad) {
+  const StormTrack swelling =
+      track_of({{0, {20, -60}, 80, equal_radii(100)}, {24, {20, -60}, 80, equal_radii(1500)}});
+  const ForecastAdvice advice = advise_forecast({swelling}, request_for({23, -60}), std::nullopt);
+  ASSERT_TRUE(advice.recommended);
+  EXPECT_FALSE(advice.starts_inside || advice.stay_open);
+  EXPECT_EQ(advice.recommended->choice, Choice::kLeastBad);
+  for (const Passage& p : advice.sweep.passages[0]) {
+    EXPECT_LE(p.clearance_nm, advice.recommended->passage.clearance_nm + 0.5);
+  }
+  EXPECT_LE(course_difference(advice.recommended->course_deg, 0), 2);
+}
+
 }  // namespace
 }  // namespace hurricane::forecast
