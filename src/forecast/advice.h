@@ -46,13 +46,15 @@ struct ShutRange {
 
 // The rule the recommendation was chosen by, as the manual page states it.
 enum class Choice {
-  kLeavesSoonest,  // the ship starts inside: the course out soonest, then most clear at the horizon
+  kLeavesSoonest,  // the ship starts inside: the course off land out soonest, then most clear
+                   // at the horizon; staying put when every course meets land
   kNearVoyage,     // open courses near the voyage course: most clearance within 10 degrees of the
                    // nearest, ties within 0.5 nm to the nearer
   kMostClearance,  // open courses: largest least clearance, ties within 0.5 nm by the mean
                    // clearance, then nearness to the voyage course
   kStayPut,        // nothing open under way at any speed swept, but staying put keeps clear
-  kLeastBad,       // nothing open: the course with the largest least clearance, off land if any
+  kLeastBad,       // nothing open: of each speed's courses off land and staying put, the
+                   // largest least clearance, a faster speed winning within 0.5 nm
   kCannotMove,     // the ship has no speed: only staying put is judged
 };
 const char* choice_name(Choice choice);  // as in the JSON

@@ -91,14 +91,13 @@ std::vector<int> open_courses(const Passages& passages) {
   return courses;
 }
 
-// Every course off land, or every course when each meets land.
+// Every course whose track meets no land.
 std::vector<int> courses_off_land(const Passages& passages) {
-  std::vector<int> off, all;
+  std::vector<int> off;
   for (int c = 0; c < static_cast<int>(kCourses); ++c) {
-    all.push_back(c);
     if (!at(passages, c).land_at_h) off.push_back(c);
   }
-  return off.empty() ? all : off;
+  return off;
 }
 
 }  // namespace
@@ -134,11 +133,24 @@ std::optional<Recommendation> recommend(const ForecastAdvice& advice) {
     }
   }
   const Passages& full = advice.sweep.passages[0];
-  const std::vector<int> candidates = courses_off_land(full);
+  const std::vector<int> off_land = courses_off_land(full);
+  const Recommendation stay_put{0, 0.0, stay, Choice::kLeastBad, true, 0};
   if (advice.starts_inside) {
-    return chosen(0, leaves_soonest(full, candidates, voyage), Choice::kLeavesSoonest);
+    // Running aground is no way out: with every course meeting land, stay.
+    if (off_land.empty()) return Recommendation{0, 0.0, stay, Choice::kLeavesSoonest, true, 0};
+    return chosen(0, leaves_soonest(full, off_land, voyage), Choice::kLeavesSoonest);
   }
-  return chosen(0, most_clearance(full, candidates, voyage, false), Choice::kLeastBad);
+  // The least bad of every speed's best course off land and staying put (which meets none):
+  // the largest least clearance, a faster speed winning within kTieNm.
+  Recommendation best = stay_put;
+  for (std::size_t v = kSpeedFractions.size(); v-- > 0;) {
+    const std::vector<int> candidates = courses_off_land(advice.sweep.passages[v]);
+    if (candidates.empty()) continue;
+    const Recommendation option = chosen(
+        v, most_clearance(advice.sweep.passages[v], candidates, voyage, false), Choice::kLeastBad);
+    if (option.passage.clearance_nm >= best.passage.clearance_nm - kTieNm) best = option;
+  }
+  return best;
 }
 
 }  // namespace hurricane::forecast

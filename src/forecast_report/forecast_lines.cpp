@@ -193,6 +193,13 @@ std::optional<std::string> recommendation_line(const fc::ForecastAdvice& advice)
   if (advice.voyage_course_deg) {
     voyage = course(static_cast<int>(std::lround(*advice.voyage_course_deg)) % 360);
   }
+  if (r.stay_put && r.choice != fc::Choice::kStayPut) {
+    const std::string why = r.choice == fc::Choice::kLeavesSoonest
+                                ? "every course meets land"
+                                : "no course keeps more clearance off land";
+    return "Least bad (" + why + "): stay put, " + clear_or_inside(p.clearance_nm) + " at " +
+           hours(p.min_at_h) + storm_of(advice, p) + ".";
+  }
   switch (r.choice) {
     case fc::Choice::kNearVoyage:
     case fc::Choice::kMostClearance: {
@@ -218,10 +225,9 @@ std::optional<std::string> recommendation_line(const fc::ForecastAdvice& advice)
     }
     case fc::Choice::kLeastBad:
       return "Least bad (largest clearance" +
-             std::string(p.land_at_h || advice.land_closed.empty() ? "" : ", off land") +
-             "): course " + course(r.course_deg) + " at " + speed + ", " +
-             clear_or_inside(p.clearance_nm) + " at " + hours(p.min_at_h) + storm_of(advice, p) +
-             "; it " + winds_text(p) + ".";
+             std::string(advice.land_closed.empty() ? "" : ", off land") + "): course " +
+             course(r.course_deg) + " at " + speed + ", " + clear_or_inside(p.clearance_nm) +
+             " at " + hours(p.min_at_h) + storm_of(advice, p) + "; it " + winds_text(p) + ".";
     case fc::Choice::kCannotMove:
       break;
   }

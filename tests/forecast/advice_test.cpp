@@ -328,6 +328,17 @@ TEST(ForecastChoice, NothingOpenAnywhereNamesTheLeastBad) {
     EXPECT_LE(p.clearance_nm, advice.recommended->passage.clearance_nm + 0.5);
   }
   EXPECT_LE(course_difference(advice.recommended->course_deg, 0), 2);
+
+  // Fault: with land on every course the least bad one ran aground ("-853 nm inside"). Staying
+  // put, which meets no land, is the least bad then.
+  LandHours land{};
+  for (auto& speed : land) speed.fill(0.5);
+  const ForecastAdvice aground =
+      advise_forecast({swelling}, request_for({23, -60}), std::nullopt, &land);
+  ASSERT_TRUE(aground.recommended);
+  EXPECT_EQ(aground.recommended->choice, Choice::kLeastBad);
+  EXPECT_TRUE(aground.recommended->stay_put);
+  EXPECT_FALSE(aground.recommended->passage.land_at_h);
 }
 
 }  // namespace
