@@ -120,8 +120,9 @@ std::optional<Recommendation> recommend(const ForecastAdvice& advice) {
       const Passages& passages = advice.sweep.passages[v];
       std::vector<int> open = open_courses(passages);
       if (open.empty()) continue;
-      if (!voyage)
+      if (!voyage) {
         return chosen(v, most_clearance(passages, open, voyage, false), Choice::kMostClearance);
+      }
       int nearest = 180;
       for (const int c : open) nearest = std::min(nearest, course_difference(c, *voyage));
       std::erase_if(
