@@ -103,6 +103,15 @@ struct CourseAdvice {
   LandCheckInfo land;
 };
 
+// The escape [A] recommends: the first whose track meets no land (land is set only where it was
+// checked), none when there is no escape or every one meets land. The others are passed over.
+inline std::optional<std::size_t> recommended_escape(const CourseAdvice& a) {
+  for (std::size_t k = 0; k < a.escapes.size(); ++k) {
+    if (!a.escapes[k].land) return k;
+  }
+  return std::nullopt;
+}
+
 // Which answer advice [B] gives.
 enum class CpaCase {
   kFaster,    // the ship is faster than the storm: the CPA does not matter

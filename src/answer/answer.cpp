@@ -33,10 +33,13 @@ std::optional<situation::Error> hold_against_land(const Request& request, Answer
   return refused;
 }
 
-// The course the classic advice names: [A]'s first escape, else the course for [B]'s largest
-// CPA; none when it names neither (every course open, or the storm moving away).
+// The course the classic advice names: [A]'s recommended escape (the first off land), else the
+// course for [B]'s largest CPA; none when it names neither (every course open, or the storm
+// moving away).
 std::optional<int> classic_course(const analysis::Advice& advice) {
-  if (!advice.courses.escapes.empty()) return advice.courses.escapes.front().course;
+  if (const auto k = analysis::recommended_escape(advice.courses)) {
+    return advice.courses.escapes[*k].course;
+  }
   if (advice.max_cpa.course && !advice.max_cpa.ship_cannot_move) {
     return static_cast<int>(std::lround(*advice.max_cpa.course)) % 360;
   }

@@ -120,10 +120,22 @@ std::array<std::string, 2> caption(const ChartInput& input) {
   std::array<std::string, 2> lines;
   if (!input.advice.sweep.judged) {
     lines[0] = "No storm could be judged over the horizon.";
-  } else if (input.advice.none_open) {
-    lines[0] =
-        "No course keeps clear of the danger area at full speed; the track shown keeps "
-        "the largest clearance.";
+  } else if (input.advice.none_open && input.advice.recommended) {
+    // The track shown is the recommendation's, chosen by the rule it names.
+    switch (input.advice.recommended->choice) {
+      case forecast::Choice::kLeavesSoonest:
+        lines[0] = "The ship is inside the danger area; the track shown leaves it soonest.";
+        break;
+      case forecast::Choice::kStayPut:
+        lines[0] = "No course is open at any speed; staying put keeps clear.";
+        break;
+      case forecast::Choice::kLeastBad:
+        lines[0] = "No course is open at full speed; the track shown keeps the largest clearance.";
+        break;
+      default:
+        lines[0] = "No course is open at full speed; the track shown is at a slower speed.";
+        break;
+    }
   } else if (input.advice.recommended) {
     lines[0] = "Open courses keep clear of the danger area over the whole horizon.";
   }

@@ -8,41 +8,7 @@ namespace hurricane::forecast {
 namespace {
 
 bool is_open(const Passage& passage) {
-  return passage.clearance_nm >= 0.0 && !passage.land_at_h;
-}
-
-// Degrees between two whole-degree courses, [0, 180].
-int course_difference(int a, int b) {
-  const int d = std::abs(a - b) % 360;
-  return d > 180 ? 360 - d : d;
-}
-
-std::optional<Recommendation> recommend(const ForecastAdvice& advice) {
-  if (!advice.sweep.judged) return std::nullopt;
-  const auto& full = advice.sweep.passages[0];
-  std::optional<int> best;
-  auto better = [&](int course) {
-    if (!best) return true;
-    const Passage& a = full[static_cast<std::size_t>(course)];
-    const Passage& b = full[static_cast<std::size_t>(*best)];
-    if (advice.voyage_course_deg && !advice.none_open) {
-      const int voyage = static_cast<int>(std::lround(*advice.voyage_course_deg)) % 360;
-      const int da = course_difference(course, voyage);
-      const int db = course_difference(*best, voyage);
-      if (da != db) return da < db;
-    }
-    return a.clearance_nm > b.clearance_nm;
-  };
-  // With none open, the least bad course stays off land when some course does.
-  bool some_at_sea = false;
-  for (const Passage& passage : full) some_at_sea = some_at_sea || !passage.land_at_h;
-  for (int course = 0; course < static_cast<int>(kCourses); ++course) {
-    const Passage& passage = full[static_cast<std::size_t>(course)];
-    if (!advice.none_open && !is_open(passage)) continue;
-    if (advice.none_open && some_at_sea && passage.land_at_h) continue;
-    if (better(course)) best = course;
-  }
-  return Recommendation{*best, advice.speeds_kn[0], full[static_cast<std::size_t>(*best)]};
+  return shut_by(passage) == ShutBy::kOpen;
 }
 
 }  // namespace
@@ -86,11 +52,88 @@ std::vector<CourseRange> land_ranges(const std::array<Passage, kCourses>& passag
   return ranges_where(passages, [](const Passage& p) { return p.land_at_h.has_value(); });
 }
 
+std::vector<ShutRange> shut_ranges(const std::array<Passage, kCourses>& passages) {
+  auto by = [&](std::size_t c) { return shut_by(passages[c % kCourses]); };
+  // Start where the reason changes, so that no run is cut at north; all one reason otherwise.
+  std::size_t start = 0;
+  while (start < kCourses && by(start) == by(start + kCourses - 1)) ++start;
+  if (start == kCourses) {
+    if (by(0) == ShutBy::kOpen) return {};
+    return {{{0, 359}, by(0)}};
+  }
+  std::vector<ShutRange> runs;
+  for (std::size_t step = 0; step < kCourses; ++step) {
+    const std::size_t c = (start + step) % kCourses;
+    if (by(c) == ShutBy::kOpen) continue;
+    if (step > 0 && by(c) == by(c + kCourses - 1)) {
+      runs.back().courses.last = static_cast<int>(c);
+    } else {
+      runs.push_back({{static_cast<int>(c), static_cast<int>(c)}, by(c)});
+    }
+  }
+  return runs;
+}
+
+ShutBy shut_by(const Passage& passage) {
+  const bool danger = passage.clearance_nm < 0.0;
+  const bool land = passage.land_at_h.has_value();
+  if (danger && land) return ShutBy::kBoth;
+  if (danger) return ShutBy::kDanger;
+  return land ? ShutBy::kLand : ShutBy::kOpen;
+}
+
+const char* shut_by_name(ShutBy by) {
+  switch (by) {
+    case ShutBy::kOpen:
+      return "open";
+    case ShutBy::kDanger:
+      return "danger";
+    case ShutBy::kLand:
+      return "land";
+    case ShutBy::kBoth:
+      return "both";
+  }
+  return "open";
+}
+
+const char* choice_name(Choice choice) {
+  switch (choice) {
+    case Choice::kLeavesSoonest:
+      return "leaves_soonest";
+    case Choice::kNearVoyage:
+      return "near_voyage";
+    case Choice::kMostClearance:
+      return "most_clearance";
+    case Choice::kStayPut:
+      return "stay_put";
+    case Choice::kLeastBad:
+      return "least_bad";
+    case Choice::kCannotMove:
+      return "cannot_move";
+  }
+  return "most_clearance";
+}
+
+int course_difference(int a, int b) {
+  const int d = std::abs(a - b) % 360;
+  return d > 180 ? 360 - d : d;
+}
+
 void compare_with_classic(ForecastAdvice& advice, int course) {
   advice.classic_course = ((course % 360) + 360) % 360;
-  advice.disagrees_with_classic =
-      advice.sweep.judged &&
-      !is_open(advice.sweep.passages[0][static_cast<std::size_t>(*advice.classic_course)]);
+  advice.classic_shut_by = ShutBy::kOpen;
+  advice.disagrees_with_classic = false;
+  if (!advice.sweep.judged || advice.cannot_move) return;
+  advice.classic_shut_by =
+      shut_by(advice.sweep.passages[0][static_cast<std::size_t>(*advice.classic_course)]);
+  if (advice.classic_shut_by == ShutBy::kOpen || advice.none_open) return;
+  // Shut, and not merely beside an open course: the two name different escapes.
+  bool near_open = false;
+  for (int c = 0; c < static_cast<int>(kCourses); ++c) {
+    near_open = near_open || (is_open(advice.sweep.passages[0][static_cast<std::size_t>(c)]) &&
+                              course_difference(c, *advice.classic_course) <= kAgreeDeg);
+  }
+  advice.disagrees_with_classic = !near_open;
 }
 
 ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const SweepRequest& request,
@@ -116,20 +159,29 @@ ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const Swee
     advice.storms.push_back(std::move(summary));
   }
   advice.sweep = sweep(storms, request);
-  if (land) {
-    advice.land_checked = true;
+  advice.cannot_move = !(request.speed_kn > 0.0);
+  advice.land_checked = land != nullptr;
+  if (land && !advice.cannot_move) {
+    // Land is judged over the same window as the storms: a landfall after it does not count.
     for (std::size_t v = 0; v < kSpeedFractions.size(); ++v) {
       for (std::size_t c = 0; c < kCourses; ++c) {
-        advice.sweep.passages[v][c].land_at_h = (*land)[v][c];
+        const std::optional<double> hour = (*land)[v][c];
+        if (hour && *hour <= advice.sweep.horizon_h) advice.sweep.passages[v][c].land_at_h = hour;
       }
     }
+    advice.land_closed = land_ranges(advice.sweep.passages[0]);
   }
-  if (land) advice.land_closed = land_ranges(advice.sweep.passages[0]);
   if (!advice.sweep.judged) return advice;
-  for (std::size_t v = 0; v < kSpeedFractions.size(); ++v) {
-    advice.open[v] = open_ranges(advice.sweep.passages[v]);
+  const std::optional<double>& entered = advice.sweep.stay.enters_at_h;
+  advice.starts_inside = entered && *entered == 0.0;
+  advice.stay_open = is_open(advice.sweep.stay);
+  if (!advice.cannot_move) {
+    for (std::size_t v = 0; v < kSpeedFractions.size(); ++v) {
+      advice.open[v] = open_ranges(advice.sweep.passages[v]);
+      advice.shut[v] = shut_ranges(advice.sweep.passages[v]);
+    }
+    advice.none_open = advice.open[0].empty();
   }
-  advice.none_open = advice.open[0].empty();
   advice.recommended = recommend(advice);
   return advice;
 }

@@ -33,10 +33,39 @@ struct StormSummary {
   ErrorModel error;  // the error model this storm is judged with (its basin's and season's cone)
 };
 
+// Why a course at a speed is not open.
+enum class ShutBy { kOpen, kDanger, kLand, kBoth };
+ShutBy shut_by(const Passage& passage);
+const char* shut_by_name(ShutBy by);  // "open", "danger", "land", "both"
+
+// A clockwise run of courses shut for one reason.
+struct ShutRange {
+  CourseRange courses;
+  ShutBy by = ShutBy::kDanger;
+};
+
+// The rule the recommendation was chosen by, as the manual page states it.
+enum class Choice {
+  kLeavesSoonest,  // the ship starts inside: the course off land out soonest, then most clear
+                   // at the horizon; staying put when every course meets land
+  kNearVoyage,     // open courses near the voyage course: most clearance within 10 degrees of the
+                   // nearest, ties within 0.5 nm to the nearer
+  kMostClearance,  // open courses: largest least clearance, ties within 0.5 nm by the mean
+                   // clearance, then nearness to the voyage course
+  kStayPut,        // nothing open under way at any speed swept, but staying put keeps clear
+  kLeastBad,       // nothing open: of each speed's courses off land and staying put, the
+                   // largest least clearance, a faster speed winning within 0.5 nm
+  kCannotMove,     // the ship has no speed: only staying put is judged
+};
+const char* choice_name(Choice choice);  // as in the JSON
+
 struct Recommendation {
-  int course_deg = 0;
+  int course_deg = 0;  // 0 when staying put
   double speed_kn = 0.0;
   Passage passage;
+  Choice choice = Choice::kMostClearance;
+  bool stay_put = false;
+  std::size_t speed_index = 0;  // into kSpeedFractions; a slower one when full speed has none open
 };
 
 struct ForecastAdvice {
@@ -48,26 +77,40 @@ struct ForecastAdvice {
   std::array<double, kSpeedFractions.size()> speeds_kn{};  // full speed first
   Sweep sweep;
   std::array<std::vector<CourseRange>, kSpeedFractions.size()> open;
-  // The open course at full speed nearest the voyage's course, else the open one with the
-  // largest least clearance; when none is open, the course with the largest least clearance.
-  // Nothing when no storm is judged.
+  // Per speed, the courses not open, in clockwise runs of one reason.
+  std::array<std::vector<ShutRange>, kSpeedFractions.size()> shut;
+  // Chosen by the rule it names (see Choice); nothing when no storm is judged.
   std::optional<Recommendation> recommended;
-  bool none_open = false;  // no course keeps clear at full speed
+  bool none_open = false;      // no course keeps clear at full speed
+  bool starts_inside = false;  // the ship is inside a danger area at the advice time
+  bool cannot_move = false;    // the ship's speed is 0: staying put only is judged
+  bool stay_open = false;      // staying put keeps clear over the horizon
   // Whether courses were held against land: each passage's land_at_h is then set where its
   // track meets land, and such a course is not open.
   bool land_checked = false;
   // When land was checked: the courses at full speed whose track meets land within the
   // horizon, clockwise ranges; these are not open whatever their clearance.
   std::vector<CourseRange> land_closed;
-  // The course the classic advice names ([A]'s first escape, else [B]'s), when the answer holds
-  // both, and whether [F] disagrees with it: that course is not open at full speed here.
+  // The course the classic advice names ([A]'s recommended escape, else [B]'s), when the answer
+  // holds both; why it is shut at full speed along the forecast (kOpen when it is open); and
+  // whether [F] disagrees with it: it is shut and more than kAgreeDeg from every open course.
   std::optional<int> classic_course;
+  ShutBy classic_shut_by = ShutBy::kOpen;
   bool disagrees_with_classic = false;
 };
 
-// Records `course` (whole degrees, 0..359) as the classic advice's and whether it is open at full
-// speed along the forecast.
+// Courses within this many degrees name nearly the same escape.
+inline constexpr int kAgreeDeg = 10;
+
+// Records `course` (whole degrees, 0..359) as the classic advice's and how it fares at full speed
+// along the forecast.
 void compare_with_classic(ForecastAdvice& advice, int course);
+
+// Degrees between two whole-degree courses, [0, 180].
+int course_difference(int a, int b);
+
+// The recommendation for `advice` (its sweep, open ranges and flags set), by the rules of Choice.
+std::optional<Recommendation> recommend(const ForecastAdvice& advice);
 
 // Judges `storms` for the ship of `request`, recommending relative to `voyage_course_deg`
 // (degrees true, [0, 360)) when given. With `land`, a course whose track meets land before the
@@ -82,5 +125,8 @@ std::vector<CourseRange> open_ranges(const std::array<Passage, kCourses>& passag
 
 // The clockwise ranges of courses whose track meets land within the horizon.
 std::vector<CourseRange> land_ranges(const std::array<Passage, kCourses>& passages);
+
+// The clockwise runs of courses not open, each of one reason.
+std::vector<ShutRange> shut_ranges(const std::array<Passage, kCourses>& passages);
 
 }  // namespace hurricane::forecast

@@ -95,6 +95,55 @@ class Tracker {
   std::array<std::optional<std::size_t>, 3> wind_;
 };
 
+// The clearance over all storms, sample by sample, beyond its least: when a ship that starts
+// inside a danger area first comes out of them all, the mean over the whole hours and the last
+// sample, and the value at the last. Each sample is added once, sample 0 first.
+class Outlook {
+ public:
+  explicit Outlook(std::size_t count) : count_(count) {}
+
+  // Whether `sample` counts in the mean: every whole hour and the last sample.
+  bool in_mean(std::size_t sample) const {
+    return sample % kCoarseStride == 0 || sample + 1 == count_;
+  }
+
+  // The least clearance over the storms judged at `sample` (infinite where none is).
+  void add(std::size_t sample, double clearance) {
+    if (sample == 0) starts_inside_ = clearance < 0.0;
+    if (starts_inside_ && sample > 0 && clearance >= 0.0 &&
+        (left_plus_one_ == 0 || sample < left_plus_one_ - 1)) {
+      left_plus_one_ = sample + 1;
+    }
+    if (in_mean(sample) && std::isfinite(clearance)) {
+      sum_ += clearance;
+      ++in_sum_;
+    }
+    if (sample + 1 == count_) horizon_ = clearance;
+  }
+
+  bool starts_inside() const { return starts_inside_; }
+  std::optional<std::size_t> left() const {
+    if (left_plus_one_ == 0) return std::nullopt;
+    return left_plus_one_ - 1;
+  }
+
+  void fill(Passage& passage) const {
+    if (left_plus_one_ > 0) {
+      passage.leaves_at_h = kSampleHours * static_cast<double>(left_plus_one_ - 1);
+    }
+    passage.horizon_clearance_nm = horizon_;
+    if (in_sum_ > 0) passage.mean_clearance_nm = sum_ / static_cast<double>(in_sum_);
+  }
+
+ private:
+  std::size_t count_;
+  bool starts_inside_ = false;
+  std::size_t left_plus_one_ = 0;  // 0 while it has not come out
+  double sum_ = 0.0;
+  std::size_t in_sum_ = 0;
+  double horizon_ = std::numeric_limits<double>::infinity();
+};
+
 Passage passage_of(const Tracker& tracker) {
   Passage passage;
   passage.clearance_nm = tracker.least();
@@ -174,22 +223,36 @@ class ExactCheck {
   double speed_;
 };
 
-// Walks from `first` (where the fast values first went negative) to the first sample where
-// `value` is negative, a few samples either way; nothing when none is found there.
-std::optional<std::size_t> first_negative(std::size_t first, std::size_t count,
-                                          const std::function<double(std::size_t)>& value) {
+// Walks from `first` (where the fast values first held `holds`) to the first sample where the
+// exact ones hold it, a few samples either way; nothing when none is found there.
+std::optional<std::size_t> first_where(std::size_t first, std::size_t count,
+                                       const std::function<bool(std::size_t)>& holds) {
   constexpr int kReach = 5;
   std::size_t j = first;
-  for (int step = 0; step < kReach && j > 0 && value(j - 1) < 0.0; ++step) --j;
+  for (int step = 0; step < kReach && j > 0 && holds(j - 1); ++step) --j;
   for (int step = 0; step <= kReach && j < count; ++step, ++j) {
-    if (value(j) < 0.0) return j;
+    if (holds(j)) return j;
   }
   return std::nullopt;
 }
 
-// Replaces the fast least clearance and entry hours of `passage` with exact ones.
-void check_exactly(const Tracker& tracker, const ExactCheck& exact, std::size_t count,
-                   Passage& passage) {
+std::optional<std::size_t> first_negative(std::size_t first, std::size_t count,
+                                          const std::function<double(std::size_t)>& value) {
+  return first_where(first, count, [&](std::size_t j) { return value(j) < 0.0; });
+}
+
+// Replaces the fast least clearance, entry and leaving hours and the clearance at the horizon of
+// `passage` with exact ones; the mean stays the fast one.
+void check_exactly(const Tracker& tracker, const Outlook& outlook, const ExactCheck& exact,
+                   std::size_t count, Passage& passage) {
+  passage.horizon_clearance_nm = exact.clearance(count - 1).first;
+  passage.leaves_at_h.reset();
+  if (outlook.left() && exact.clearance(0).first < 0.0) {
+    const auto left = first_where(*outlook.left(), count, [&](std::size_t j) {
+      return j > 0 && exact.clearance(j).first >= 0.0;
+    });
+    if (left) passage.leaves_at_h = hour_of(*left);
+  }
   std::size_t best_at = tracker.least_at();
   auto [best, storm] = exact.clearance(best_at);
   for (const std::size_t j : {best_at - 1, best_at + 1}) {
@@ -302,16 +365,25 @@ using Values = std::array<double, 4>;  // 34, 50, 64 kt areas and the clearance,
 // evaluations (most courses pass far from the storm or away from it).
 class FastPassage {
  public:
-  FastPassage(const FastShared& shared, double course_deg, double speed_kn)
-      : shared_(shared), rhumb_(shared.start, course_deg), speed_(speed_kn) {}
+  FastPassage(const FastShared& shared, double course_deg, double speed_kn, std::size_t count)
+      : shared_(shared), rhumb_(shared.start, course_deg), speed_(speed_kn), outlook_(count) {}
 
   Passage run(std::size_t count, double course_deg) {
-    const Values first = evaluate(0);
-    if (count > 1) refine(0, count - 1, first, evaluate(count - 1));
+    // Every whole hour is evaluated for the mean; the spans between are refined in order.
+    Values from = evaluate(0);
+    for (std::size_t at = 0; at + 1 < count;) {
+      const std::size_t to = std::min(at + kCoarseStride, count - 1);
+      const Values next = evaluate(to);
+      refine(at, to, from, next);
+      from = next;
+      at = to;
+    }
     Passage passage = passage_of(tracker_);
+    outlook_.fill(passage);
     if (std::isfinite(passage.clearance_nm)) {
-      check_exactly(tracker_, ExactCheck(shared_.samples, shared_.exact_rhumb(course_deg), speed_),
-                    count, passage);
+      check_exactly(tracker_, outlook_,
+                    ExactCheck(shared_.samples, shared_.exact_rhumb(course_deg), speed_), count,
+                    passage);
     }
     return passage;
   }
@@ -328,6 +400,7 @@ class FastPassage {
       const auto values = tracker_.add(i, k, approximate_plane_point(s, ship), s);
       for (std::size_t v = 0; v < 4; ++v) least[v] = std::min(least[v], values[v]);
     }
+    outlook_.add(i, least[3]);
     return least;
   }
 
@@ -342,6 +415,11 @@ class FastPassage {
       return 0.5 * (a[v] + b[v]) - slack < level;
     };
     if (could_fall_below(3, tracker_.least())) return true;
+    // A ship starting inside: where it could first come out.
+    if (outlook_.starts_inside() && (!outlook_.left() || *outlook_.left() > from) &&
+        (!std::isfinite(a[3]) || !std::isfinite(b[3]) || 0.5 * (a[3] + b[3]) + slack >= 0.0)) {
+      return true;
+    }
     if ((!tracker_.entered() || *tracker_.entered() > from) && could_fall_below(3, 0.0)) {
       return true;
     }
@@ -366,6 +444,7 @@ class FastPassage {
   FastRhumb rhumb_;
   double speed_;
   Tracker tracker_;
+  Outlook outlook_;
 };
 
 // One course at one speed with the geodesic routines at every sample.
@@ -374,15 +453,22 @@ Passage brute_passage(const std::vector<StormTrack>& storms,
                       const SweepRequest& request, double course_deg, double speed_kn,
                       std::size_t count) {
   Tracker tracker;
+  Outlook outlook(count);
   for (std::size_t i = 0; i < count; ++i) {
     const LatLon ship = rhumb_position(request.ship, course_deg, speed_kn * hour_of(i));
     const Time time = add_hours(request.at, hour_of(i));
+    double least = std::numeric_limits<double>::infinity();
     for (std::size_t k = 0; k < storms.size(); ++k) {
       const StormSample& s = samples[k][i];
-      if (s.judged) tracker.add(i, k, exact_plane_point(centres[k].at(time), ship), s);
+      if (!s.judged) continue;
+      least =
+          std::min(least, tracker.add(i, k, exact_plane_point(centres[k].at(time), ship), s)[3]);
     }
+    outlook.add(i, least);
   }
-  return passage_of(tracker);
+  Passage passage = passage_of(tracker);
+  outlook.fill(passage);
+  return passage;
 }
 
 template <typename Judge>
@@ -416,7 +502,7 @@ Sweep sweep(const std::vector<StormTrack>& storms, const SweepRequest& request) 
   const FastShared shared(samples, storm_rates(samples, grid.count), request.ship);
   return sweep_with(request, grid, samples,
                     [&](const Samples&, double course, double speed, std::size_t count) {
-                      return FastPassage(shared, course, speed).run(count, course);
+                      return FastPassage(shared, course, speed, count).run(count, course);
                     });
 }
 

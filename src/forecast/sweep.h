@@ -36,6 +36,13 @@ struct Passage {
   int wind_kt = 0;                    // strongest forecast wind area entered: 34, 50, 64; 0 none
   std::optional<double> wind_at_h;    // when the ship first enters that area
   std::size_t storm = 0;              // the storm giving the least clearance
+  // When the ship starts inside a danger area: the first hour it is outside them all; none
+  // when it starts outside or does not come out within the horizon.
+  std::optional<double> leaves_at_h;
+  // The clearance at the last sample of the horizon, and averaged over the whole hours and the
+  // last sample where some storm is judged: what a course leaves the ship with, beside its least.
+  double horizon_clearance_nm = std::numeric_limits<double>::infinity();
+  double mean_clearance_nm = std::numeric_limits<double>::infinity();
   // First hour the track meets land within the horizon, when land was held against it; such a
   // course is not open whatever its clearance.
   std::optional<double> land_at_h;

@@ -134,6 +134,106 @@ std::string storm_of(const fc::ForecastAdvice& advice, const fc::Passage& passag
   return " (" + advice.storms.at(passage.storm).storm_id + ")";
 }
 
+std::string clear_or_inside(double clearance_nm) {
+  return clearance_nm < 0.0 ? number(-clearance_nm) + " nm inside"
+                            : number(clearance_nm) + " nm clear";
+}
+
+// Why a course is shut, as words after "is".
+std::string shut_reason(fc::ShutBy by) {
+  switch (by) {
+    case fc::ShutBy::kDanger:
+      return "shut by the danger area";
+    case fc::ShutBy::kLand:
+      return "shut by land";
+    case fc::ShutBy::kBoth:
+      return "shut by the danger area and land";
+    case fc::ShutBy::kOpen:
+      break;
+  }
+  return "open";
+}
+
+// Why no course is open at full speed: the reason that holds for every course, with the courses
+// the other reason shuts as well; else each reason's courses.
+std::string shut_line(const fc::ForecastAdvice& advice) {
+  const std::string at = " at " + number(advice.speeds_kn[0], 1) + " kn";
+  if (advice.starts_inside) {
+    return "The ship is inside the danger area now: no course" + at + " keeps clear of it.";
+  }
+  auto courses_by = [&](fc::ShutBy by) {
+    std::vector<fc::CourseRange> courses;
+    for (const fc::ShutRange& run : advice.shut[0]) {
+      if (run.by == by) courses.push_back(run.courses);
+    }
+    return courses;
+  };
+  const auto danger = courses_by(fc::ShutBy::kDanger);
+  const auto land = courses_by(fc::ShutBy::kLand);
+  const auto both = courses_by(fc::ShutBy::kBoth);
+  if (danger.empty()) {
+    return "Every course" + at + " meets land within the horizon" +
+           (both.empty() ? "" : "; " + ranges_text(both) + " also run into the danger area") + ".";
+  }
+  if (land.empty()) {
+    return "No course" + at + " keeps clear of the danger area" +
+           (both.empty() ? "" : "; " + ranges_text(both) + " also meet land") + ".";
+  }
+  return "No course is open" + at + ": the danger area shuts " + ranges_text(danger) + ", land " +
+         ranges_text(land) + (both.empty() ? "" : ", both " + ranges_text(both)) + ".";
+}
+
+std::optional<std::string> recommendation_line(const fc::ForecastAdvice& advice) {
+  const fc::Recommendation& r = *advice.recommended;
+  const fc::Passage& p = r.passage;
+  const std::string speed = number(r.speed_kn, 1) + " kn";
+  const std::string least = "least clearance " + number(p.clearance_nm) + " nm at " +
+                            hours(p.min_at_h) + storm_of(advice, p) + "; it " + winds_text(p) + ".";
+  std::string voyage;
+  if (advice.voyage_course_deg) {
+    voyage = course(static_cast<int>(std::lround(*advice.voyage_course_deg)) % 360);
+  }
+  if (r.stay_put && r.choice != fc::Choice::kStayPut) {
+    const std::string why = r.choice == fc::Choice::kLeavesSoonest
+                                ? "every course meets land"
+                                : "no course keeps more clearance off land";
+    return "Least bad (" + why + "): stay put, " + clear_or_inside(p.clearance_nm) + " at " +
+           hours(p.min_at_h) + storm_of(advice, p) + ".";
+  }
+  switch (r.choice) {
+    case fc::Choice::kNearVoyage:
+    case fc::Choice::kMostClearance: {
+      const std::string why = r.choice == fc::Choice::kNearVoyage
+                                  ? "most clearance near the voyage course " + voyage
+                                  : "largest clearance";
+      const std::string slower = r.speed_index == 0
+                                     ? ""
+                                     : "Slowed to " + speed + ", courses " +
+                                           ranges_text(advice.open[r.speed_index]) + " are open. ";
+      return slower + "Recommended (" + why + "): course " + course(r.course_deg) + " at " + speed +
+             ", " + least;
+    }
+    case fc::Choice::kStayPut:
+      return "No course is open at any speed swept; staying put keeps clear: recommended.";
+    case fc::Choice::kLeavesSoonest: {
+      const std::string out =
+          p.leaves_at_h ? "out of it soonest, at " + hours(*p.leaves_at_h)
+                        : "none comes out of it within the horizon; the most clear at its end";
+      return "Least bad (" + out + "): course " + course(r.course_deg) + " at " + speed + ", " +
+             clear_or_inside(p.horizon_clearance_nm) + " at " + hours(advice.sweep.horizon_h) +
+             storm_of(advice, p) + "; it " + winds_text(p) + ".";
+    }
+    case fc::Choice::kLeastBad:
+      return "Least bad (largest clearance" +
+             std::string(advice.land_closed.empty() ? "" : ", off land") + "): course " +
+             course(r.course_deg) + " at " + speed + ", " + clear_or_inside(p.clearance_nm) +
+             " at " + hours(p.min_at_h) + storm_of(advice, p) + "; it " + winds_text(p) + ".";
+    case fc::Choice::kCannotMove:
+      break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<std::string> forecast_lines(const fc::ForecastAdvice& advice) {
@@ -143,32 +243,13 @@ std::vector<std::string> forecast_lines(const fc::ForecastAdvice& advice) {
     lines.push_back("No storm's forecast reaches the advice time: nothing to judge.");
     return lines;
   }
-  const double full = advice.speeds_kn[0];
-  lines.push_back("Open courses at " + number(full, 1) + " kn: " + ranges_text(advice.open[0]) +
-                  ".");
-  const fc::Recommendation& r = *advice.recommended;
-  const fc::Passage& p = r.passage;
-  if (advice.none_open) {
-    lines.push_back("No course keeps clear of the danger area at " + number(full, 1) +
-                    " kn. Least bad: course " + course(r.course_deg) + ", " +
-                    number(-p.clearance_nm) + " nm inside at " + hours(p.min_at_h) +
-                    storm_of(advice, p) + "; it " + winds_text(p) + ".");
-    for (std::size_t v = 1; v < advice.open.size(); ++v) {
-      if (advice.open[v].empty()) continue;
-      lines.push_back("Open at " + number(advice.speeds_kn[v], 1) +
-                      " kn: " + ranges_text(advice.open[v]) + ".");
-      break;
-    }
+  if (advice.cannot_move) {
+    lines.push_back("The ship has no speed: no course is given, only staying put is judged.");
   } else {
-    std::string why =
-        advice.voyage_course_deg
-            ? "nearest the voyage course " +
-                  course(static_cast<int>(std::lround(*advice.voyage_course_deg)) % 360)
-            : "largest clearance";
-    lines.push_back("Recommended (" + why + "): course " + course(r.course_deg) + " at " +
-                    number(r.speed_kn, 1) + " kn, least clearance " + number(p.clearance_nm) +
-                    " nm at " + hours(p.min_at_h) + storm_of(advice, p) + "; it " + winds_text(p) +
-                    ".");
+    lines.push_back("Open courses at " + number(advice.speeds_kn[0], 1) +
+                    " kn: " + ranges_text(advice.open[0]) + ".");
+    if (advice.none_open) lines.push_back(shut_line(advice));
+    if (const auto line = recommendation_line(advice)) lines.push_back(*line);
   }
   const fc::Passage& stay = advice.sweep.stay;
   if (stay.enters_at_h) {
@@ -177,6 +258,11 @@ std::vector<std::string> forecast_lines(const fc::ForecastAdvice& advice) {
   } else {
     lines.push_back("Staying put: open, least clearance " + number(stay.clearance_nm) + " nm at " +
                     hours(stay.min_at_h) + ".");
+  }
+  if (advice.classic_course && advice.none_open && advice.classic_shut_by != fc::ShutBy::kOpen) {
+    lines.push_back("No [F] course is open at " + number(advice.speeds_kn[0], 1) +
+                    " kn, and the classic advice's course " + course(*advice.classic_course) +
+                    " is " + shut_reason(advice.classic_shut_by) + " along the forecast too.");
   }
   if (advice.disagrees_with_classic) {
     lines.push_back("[F] and the classic advice disagree: its course " +

@@ -68,7 +68,9 @@ json advice_a(const analysis::CourseAdvice& a) {
     ranges.push_back({{"first", range.first}, {"last", range.last}});
   }
   json escapes = json::array();
-  for (const analysis::Escape& escape : a.escapes) {
+  const std::optional<std::size_t> recommended = analysis::recommended_escape(a);
+  for (std::size_t k = 0; k < a.escapes.size(); ++k) {
+    const analysis::Escape& escape = a.escapes[k];
     const auto& land = escape.land;
     escapes.push_back(
         {{"course", escape.course},
@@ -77,7 +79,8 @@ json advice_a(const analysis::CourseAdvice& a) {
          {"land_at", land ? json{{"lat", land->lat}, {"lon", land->lon}} : json(nullptr)},
          {"speed_needed_fraction",
           escape.speed_needed_fraction ? real(*escape.speed_needed_fraction) : json(nullptr)},
-         {"little_reserve", escape.little_reserve}});
+         {"little_reserve", escape.little_reserve},
+         {"recommended", recommended == k}});
   }
   return {{"moving_away", a.moving_away},
           {"course_away", a.moving_away ? json(a.course_away) : json(nullptr)},

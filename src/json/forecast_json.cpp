@@ -65,11 +65,18 @@ json speeds(const fc::ForecastAdvice& advice) {
     for (const fc::CourseRange& range : advice.open[v]) {
       open.push_back({{"first", range.first}, {"last", range.last}});
     }
+    json shut = json::array();
+    for (const fc::ShutRange& run : advice.shut[v]) {
+      shut.push_back({{"first", run.courses.first},
+                      {"last", run.courses.last},
+                      {"by", fc::shut_by_name(run.by)}});
+    }
     list.push_back({{"speed_kn", advice.speeds_kn[v]},
                     {"clearance_nm", clearance},
                     {"min_at_h", min_at},
                     {"land_at_h", land_at},
-                    {"open", open}});
+                    {"open", open},
+                    {"shut", shut}});
   }
   return list;
 }
@@ -77,7 +84,9 @@ json speeds(const fc::ForecastAdvice& advice) {
 json recommended(const fc::ForecastAdvice& advice) {
   if (!advice.recommended) return nullptr;
   const fc::Recommendation& r = *advice.recommended;
-  return {{"course_deg", r.course_deg},
+  return {{"course_deg", r.stay_put ? json(nullptr) : json(r.course_deg)},
+          {"stay_put", r.stay_put},
+          {"choice", fc::choice_name(r.choice)},
           {"speed_kn", r.speed_kn},
           {"clearance_nm", tenths(r.passage.clearance_nm)},
           {"min_at_h", tenths(r.passage.min_at_h)},
@@ -85,7 +94,16 @@ json recommended(const fc::ForecastAdvice& advice) {
           {"enters_at_h", optional_tenths(r.passage.enters_at_h)},
           {"wind_kt", r.passage.wind_kt > 0 ? json(r.passage.wind_kt) : json(nullptr)},
           {"wind_at_h", optional_tenths(r.passage.wind_at_h)},
-          {"land_at_h", optional_tenths(r.passage.land_at_h)}};
+          {"land_at_h", optional_tenths(r.passage.land_at_h)},
+          {"leaves_at_h", optional_tenths(r.passage.leaves_at_h)},
+          {"horizon_clearance_nm", tenths(r.passage.horizon_clearance_nm)},
+          {"mean_clearance_nm", tenths(r.passage.mean_clearance_nm)}};
+}
+
+json slower_speed(const fc::ForecastAdvice& advice) {
+  const auto& r = advice.recommended;
+  if (!r || r->stay_put || r->speed_index == 0) return nullptr;
+  return r->speed_kn;
 }
 
 }  // namespace
@@ -104,6 +122,12 @@ nlohmann::ordered_json forecast_json(const forecast::ForecastAdvice& advice) {
       {"land_checked", advice.land_checked},
       {"classic_course_deg", advice.classic_course ? json(*advice.classic_course) : json(nullptr)},
       {"disagrees_with_classic", advice.disagrees_with_classic},
+      {"classic_shut_by",
+       advice.classic_course ? json(fc::shut_by_name(advice.classic_shut_by)) : json(nullptr)},
+      {"starts_inside", advice.starts_inside},
+      {"cannot_move", advice.cannot_move},
+      {"stay_open", advice.stay_open},
+      {"slower_speed_kn", slower_speed(advice)},
       {"no_forecast",
        advice.sweep.judged ? json(nullptr) : json("no storm's forecast reaches the advice time")}};
 }
@@ -119,6 +143,11 @@ nlohmann::ordered_json forecast_json_without(std::string_view reason) {
           {"land_checked", false},
           {"classic_course_deg", nullptr},
           {"disagrees_with_classic", false},
+          {"classic_shut_by", nullptr},
+          {"starts_inside", false},
+          {"cannot_move", false},
+          {"stay_open", false},
+          {"slower_speed_kn", nullptr},
           {"no_forecast", std::string(reason)}};
 }
 

@@ -68,6 +68,7 @@ std::string advice_a(const analysis::CourseAdvice& a) {
     const analysis::Escape& e = a.escapes[k];
     words += (k ? ", " : " Escape ") + course3(e.course) + "°";
     if (e.speed_shown) words += " at ≥ " + fixed(e.speed, 1) + " kn";
+    if (e.land) words += " (meets land: passed over)";
   }
   if (!a.escapes.empty()) words += ".";
   if (a.stay_possible) words += " Staying in place also keeps the distance.";

@@ -43,11 +43,17 @@ void escape_sector_lines(const analysis::Advice& advice, Lines& out) {
     out.emplace_back(FreeLine().text("    (Two directions for escape possible)").str());
   }
   for (const analysis::Escape& escape : a.escapes) {
-    out.emplace_back(FixedLine()
-                         .text("[A] Recommended escape course =")
-                         .integer(escape.course, 4)
-                         .text(" degrees")
-                         .str());
+    // An escape whose track meets land is named but passed over.
+    out.emplace_back(escape.land ? FixedLine()
+                                       .text("[A] Escape course =")
+                                       .integer(escape.course, 4)
+                                       .text(" degrees, passed over: meets land")
+                                       .str()
+                                 : FixedLine()
+                                       .text("[A] Recommended escape course =")
+                                       .integer(escape.course, 4)
+                                       .text(" degrees")
+                                       .str());
     if (escape.speed_shown) {
       out.emplace_back(FixedLine()
                            .text("    and minimal speed of ship=")
@@ -56,6 +62,10 @@ void escape_sector_lines(const analysis::Advice& advice, Lines& out) {
                            .str());
     }
     if (escape.land) out.emplace_back(land_meeting_line(*escape.land));
+  }
+  if (!a.escapes.empty() && !analysis::recommended_escape(a)) {
+    out.emplace_back(
+        FreeLine().text("    Every [A] escape meets land: [A] recommends none.").str());
   }
   if (a.stay_possible) {
     out.emplace_back(FreeLine().text("    (Remaining on place would also be possible)").str());

@@ -30,6 +30,11 @@ void verdict_lines(const analysis::Advice& advice, Lines& out) {
     case analysis::Area::kDistant:
       out.emplace_back(
           FixedLine().text("===> Ship still DISTANT to hurricane, escape via [A]").str());
+      if (!advice.courses.escapes.empty() && !analysis::recommended_escape(advice.courses)) {
+        out.emplace_back(console::FreeLine()
+                             .text("    but every [A] escape meets land: see [B] and the chart.")
+                             .str());
+      }
       break;
   }
 }

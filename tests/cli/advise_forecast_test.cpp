@@ -41,7 +41,7 @@ TEST(AdviseForecast, TextBlockAfterTheClassicReport) {
   EXPECT_NE(run.out.find("AL132023 advisory 30: 9 points, not judged after 17/1800Z; radii "
                          "carried from the point before from 57.0 h.\n"),
             std::string::npos);
-  EXPECT_NE(run.out.find("Recommended (nearest the voyage course 300): course "),
+  EXPECT_NE(run.out.find("Recommended (most clearance near the voyage course 300): course "),
             std::string::npos);
   EXPECT_NE(run.out.find("Staying put: "), std::string::npos);
   // Left out on request: the classic answer alone.
@@ -117,11 +117,12 @@ TEST(AdviseForecast, SeveralStormsNameEachStormsConeTable) {
 }
 
 // The sentence that [F] and the classic advice rest on different things appears only when they
-// disagree: when the classic course is not open along the forecast.
+// disagree: when the classic course is shut along the forecast, away from every open course.
 TEST(AdviseForecast, DisagreementWithTheClassicCourseIsSaidOnlyWhenThere) {
+  // Without land: at 30N 70W the escape 020 meets land within 72 h and would be passed over.
   const auto forecast = [](const char* ship) {
     const ProgramRun run =
-        run_program(advise_on("tcm-al132023-30.txt", {"--format", "json"}, ship));
+        run_program(advise_on("tcm-al132023-30.txt", {"--format", "json", "--no-land"}, ship));
     EXPECT_EQ(run.status, 0) << run.err;
     return json::parse(run.out)["forecast"];
   };
@@ -135,9 +136,9 @@ TEST(AdviseForecast, DisagreementWithTheClassicCourseIsSaidOnlyWhenThere) {
   const json east = forecast("27N,60W");
   EXPECT_EQ(east["classic_course_deg"], 122);
   EXPECT_EQ(east["disagrees_with_classic"], false);
-  const ProgramRun text = run_program(advise_on("tcm-al132023-30.txt", {}, "27N,60W"));
+  const ProgramRun text = run_program(advise_on("tcm-al132023-30.txt", {"--no-land"}, "27N,60W"));
   EXPECT_EQ(text.out.find("disagree"), std::string::npos);
-  const ProgramRun other = run_program(advise_on("tcm-al132023-30.txt", {}, "30N,70W"));
+  const ProgramRun other = run_program(advise_on("tcm-al132023-30.txt", {"--no-land"}, "30N,70W"));
   EXPECT_NE(other.out.find("[F] and the classic advice disagree: its course 020 is not open along "
                            "the forecast. [F] rests on the official forecast; the classic advice "
                            "above on the present motion.\n"),
@@ -171,6 +172,30 @@ TEST(AdviseForecast, EveryProductInJson) {
     }
     ASSERT_TRUE(forecast["recommended"].is_object()) << c.name;
     EXPECT_EQ(forecast["none_open"], full["open"].empty()) << c.name;
+    // Every course at every speed is open or shut for the reason its clearance and land give.
+    for (const json& speed : forecast["speeds"]) {
+      std::vector<std::string> by(360);
+      const auto mark = [&](const json& runs, const char* open) {
+        for (const json& run : runs) {
+          for (int course = run["first"];; course = (course + 1) % 360) {
+            EXPECT_TRUE(by[static_cast<std::size_t>(course)].empty()) << c.name << course;
+            by[static_cast<std::size_t>(course)] = open ? open : run["by"].get<std::string>();
+            if (course == run["last"]) break;
+          }
+        }
+      };
+      mark(speed["open"], "open");
+      mark(speed["shut"], nullptr);
+      for (std::size_t course = 0; course < 360; ++course) {
+        const bool danger = speed["clearance_nm"][course].get<double>() < 0;
+        const bool land = !speed["land_at_h"][course].is_null();
+        EXPECT_EQ(by[course], danger && land ? "both"
+                              : danger       ? "danger"
+                              : land         ? "land"
+                                             : "open")
+            << c.name << " " << course;
+      }
+    }
   }
 }
 

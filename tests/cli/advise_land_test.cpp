@@ -38,7 +38,8 @@ const json& schema() {
 TEST(AdviseLand, EscapeThatMeetsLandSaysWhenAndWhere) {
   const ProgramRun text = run_program(kStraits);
   ASSERT_EQ(text.status, 0) << text.err;
-  EXPECT_NE(text.out.find(" [A] Recommended escape course = 120 degrees\n"
+  // An escape meeting land is passed over, not recommended.
+  EXPECT_NE(text.out.find(" [A] Escape course = 120 degrees, passed over: meets land\n"
                           "     and minimal speed of ship= 7.5 kts\n"
                           "     meets land at +2.9 h near 23\u00b008.3'N 080\u00b019.3'W\n"),
             std::string::npos)
@@ -55,6 +56,7 @@ TEST(AdviseLand, EscapeThatMeetsLandSaysWhenAndWhere) {
   for (const std::string& problem : schema_problems(answer, schema())) ADD_FAILURE() << problem;
   const json& escape = answer["advice_a"]["escapes"][0];
   EXPECT_EQ(escape["course"], 120);
+  EXPECT_EQ(escape["recommended"], false);
   EXPECT_NEAR(escape["land_at_h"].get<double>(), 2.88, 0.01);
   EXPECT_NEAR(escape["land_at"]["lat"].get<double>(), 23.14, 0.01);
   EXPECT_NEAR(escape["land_at"]["lon"].get<double>(), -80.32, 0.01);

@@ -46,7 +46,7 @@ SweepRequest request_for(LatLon ship) {
 }
 
 // A stationary storm due south: every course but those toward it is open; with a voyage
-// course toward the storm the nearest open course is recommended, else the one straight away.
+// course toward the storm an open course near it is recommended (ForecastChoice pins which).
 TEST(ForecastAdvice, RecommendsNearestOpenCourse) {
   const StormTrack storm =
       track_of({{0, {20, -60}, 80, equal_radii(100)}, {24, {20, -60}, 80, equal_radii(100)}});
@@ -58,11 +58,7 @@ TEST(ForecastAdvice, RecommendsNearestOpenCourse) {
   EXPECT_EQ(away.recommended->passage.min_at_h, 0.0);
   const ForecastAdvice voyage = advise_forecast({storm}, request_for({23, -60}), 180.0);
   ASSERT_TRUE(voyage.recommended);
-  const int course = voyage.recommended->course_deg;
   EXPECT_GE(voyage.recommended->passage.clearance_nm, 0);
-  EXPECT_FALSE(
-      voyage.sweep.passages[0][static_cast<std::size_t>(course > 180 ? course - 1 : course + 1)]
-          .clearance_nm >= 0);
 }
 
 // A ship inside a large storm with no way out at full speed: none open, the course with the
@@ -166,7 +162,7 @@ TEST(ForecastAdvice, LandClosedRangesAreTheCoursesLandShutsAtFullSpeed) {
   EXPECT_TRUE(advise_forecast({storm}, request_for({23, -60}), std::nullopt).land_closed.empty());
   LandHours land{};
   for (int c = 300; c != 61; c = (c + 1) % 360) land[0][static_cast<std::size_t>(c)] = 5.0;
-  land[0][120] = 40.0;
+  land[0][120] = 20.0;
   land[2][170] = 3.0;  // half speed only
   const ForecastAdvice ashore =
       advise_forecast({storm}, request_for({23, -60}), std::nullopt, &land);
@@ -184,6 +180,165 @@ TEST(ForecastAdvice, LandClosedRangesAreTheCoursesLandShutsAtFullSpeed) {
   EXPECT_EQ(island.land_closed[0].first, 0);
   EXPECT_EQ(island.land_closed[0].last, 359);
   EXPECT_TRUE(island.open[0].empty());
+}
+
+StormTrack still_storm(double radius_nm, double hours = 24) {
+  return track_of(
+      {{0, {20, -60}, 80, equal_radii(radius_nm)}, {hours, {20, -60}, 80, equal_radii(radius_nm)}});
+}
+
+// Fault: a ship inside was given the lowest-numbered of the courses tied at hour 0. Now the
+// course out soonest: straight away from the centre, out after (radius - distance) / speed.
+TEST(ForecastChoice, InsideTheShipTakesTheCourseOutSoonest) {
+  const LatLon ship{19.6, -59.6};  // south-east of the centre, inside the 100-nm circle
+  const ForecastAdvice advice = advise_forecast({still_storm(100)}, request_for(ship), 0.0);
+  ASSERT_TRUE(advice.starts_inside && advice.recommended);
+  const Recommendation& r = *advice.recommended;
+  EXPECT_EQ(r.choice, Choice::kLeavesSoonest);
+  EXPECT_NEAR(r.course_deg, 137, 3);  // the rhumb bearing away from the centre
+  ASSERT_TRUE(r.passage.leaves_at_h);
+  for (const Passage& p : advice.sweep.passages[0]) {
+    EXPECT_GE(p.leaves_at_h.value_or(1e9), *r.passage.leaves_at_h);
+  }
+  EXPECT_NEAR(*r.passage.leaves_at_h, (100 - 33.4) / 12, 0.2);
+}
+
+// Fault: outside, ties at the start went to course 000. Every course leading away from a storm
+// due west keeps its least clearance at the start: the tie goes to the most clearance on
+// average, straight away east.
+TEST(ForecastChoice, TiedLeastClearanceGoesToTheMostOnAverage) {
+  const ForecastAdvice advice =
+      advise_forecast({still_storm(100)}, request_for({20, -57}), std::nullopt);
+  ASSERT_TRUE(advice.recommended);
+  EXPECT_EQ(advice.recommended->choice, Choice::kMostClearance);
+  EXPECT_NEAR(advice.recommended->course_deg, 90, 2);
+}
+
+// Fault: with --course the edge of the open window was named though a course a few degrees
+// further kept more clearance. The choice stays within 10 degrees of the nearest open course
+// and no course there keeps more than 0.5 nm more.
+TEST(ForecastChoice, VoyageCourseTakesMoreClearanceWithinTenDegrees) {
+  const ForecastAdvice advice = advise_forecast({still_storm(100)}, request_for({20, -57}), 260.0);
+  ASSERT_TRUE(advice.recommended);
+  const Recommendation& r = *advice.recommended;
+  EXPECT_EQ(r.choice, Choice::kNearVoyage);
+  int nearest = 180;
+  const auto& full = advice.sweep.passages[0];
+  for (int c = 0; c < 360; ++c) {
+    if (shut_by(full[static_cast<std::size_t>(c)]) == ShutBy::kOpen) {
+      nearest = std::min(nearest, course_difference(c, 260));
+    }
+  }
+  EXPECT_GT(course_difference(r.course_deg, 260), nearest);  // not the window's edge
+  EXPECT_LE(course_difference(r.course_deg, 260), nearest + 10);
+  for (int c = 0; c < 360; ++c) {
+    const Passage& p = full[static_cast<std::size_t>(c)];
+    if (shut_by(p) != ShutBy::kOpen || course_difference(c, 260) > nearest + 10) continue;
+    EXPECT_LE(p.clearance_nm, r.passage.clearance_nm + 0.5) << c;
+  }
+}
+
+// Fault: land shutting every full-speed course was worded as the danger area and a least-bad
+// course named while slower speeds and staying put were open. Why each course is shut is
+// recorded, and the slower speed, then staying put, comes before a least-bad course.
+TEST(ForecastChoice, ShutByLandOffersTheSlowerSpeedThenStayingPut) {
+  const SweepRequest request = request_for({23, -60});
+  LandHours land{};
+  for (auto& hour : land[0]) hour = 5.0;
+  const ForecastAdvice slower = advise_forecast({still_storm(100)}, request, std::nullopt, &land);
+  EXPECT_TRUE(slower.none_open);
+  ASSERT_EQ(slower.shut[0].size(), 2u);  // land alone, and land with the danger area to the south
+  for (const ShutRange& run : slower.shut[0]) {
+    EXPECT_NE(run.by, ShutBy::kDanger);
+    EXPECT_EQ(run.by == ShutBy::kBoth, run.courses.first <= 180 && 180 <= run.courses.last);
+  }
+  ASSERT_TRUE(slower.recommended);
+  EXPECT_EQ(slower.recommended->speed_index, 1u);
+  EXPECT_EQ(slower.recommended->speed_kn, 9.0);
+  EXPECT_FALSE(slower.recommended->stay_put);
+
+  for (auto& speed : land) speed.fill(5.0);
+  const ForecastAdvice stay = advise_forecast({still_storm(100)}, request, std::nullopt, &land);
+  ASSERT_TRUE(stay.recommended && stay.stay_open);
+  EXPECT_EQ(stay.recommended->choice, Choice::kStayPut);
+  EXPECT_TRUE(stay.recommended->stay_put);
+}
+
+// Fault: land was held over the requested horizon while the storm ended at 12 h. Landfall after
+// the judged window shuts nothing.
+TEST(ForecastChoice, LandIsJudgedOverTheStormsWindow) {
+  LandHours land{};
+  land[0][10] = 11.0;
+  land[0][20] = 13.0;
+  const ForecastAdvice advice =
+      advise_forecast({still_storm(100, 12)}, request_for({23, -60}), std::nullopt, &land);
+  EXPECT_DOUBLE_EQ(advice.sweep.horizon_h, 12);
+  EXPECT_TRUE(advice.sweep.passages[0][10].land_at_h);
+  EXPECT_FALSE(advice.sweep.passages[0][20].land_at_h);
+  ASSERT_EQ(advice.land_closed.size(), 1u);
+  EXPECT_EQ(advice.land_closed[0].first, 10);
+}
+
+// Fault: a ship with no speed was given "course 000". Only staying put is judged.
+TEST(ForecastChoice, AShipThatCannotMoveGetsNoCourse) {
+  SweepRequest request = request_for({23, -60});
+  request.speed_kn = 0;
+  const ForecastAdvice advice = advise_forecast({still_storm(100)}, request, 90.0);
+  ASSERT_TRUE(advice.cannot_move && advice.recommended);
+  EXPECT_EQ(advice.recommended->choice, Choice::kCannotMove);
+  EXPECT_TRUE(advice.recommended->stay_put);
+  EXPECT_FALSE(advice.none_open);
+  for (const auto& open : advice.open) EXPECT_TRUE(open.empty());
+}
+
+// Fault: disagreement was claimed for a classic course beside an open one, and when nothing
+// was open at all. Only a shut course more than 10 degrees from every open one disagrees.
+TEST(ForecastChoice, ClassicDisagreesOnlyWhenFarFromEveryOpenCourse) {
+  ForecastAdvice advice = advise_forecast({still_storm(100)}, request_for({23, -60}), std::nullopt);
+  const auto& full = advice.sweep.passages[0];
+  int edge = 90;  // the first shut course clockwise from east
+  while (shut_by(full[static_cast<std::size_t>(edge)]) == ShutBy::kOpen) ++edge;
+  compare_with_classic(advice, edge + 3);
+  EXPECT_EQ(advice.classic_shut_by, ShutBy::kDanger);
+  EXPECT_FALSE(advice.disagrees_with_classic);
+  compare_with_classic(advice, 180);
+  EXPECT_TRUE(advice.disagrees_with_classic);
+  compare_with_classic(advice, 45);
+  EXPECT_EQ(advice.classic_shut_by, ShutBy::kOpen);
+  EXPECT_FALSE(advice.disagrees_with_classic);
+
+  ForecastAdvice trapped =
+      advise_forecast({still_storm(300)}, request_for({20.5, -60}), std::nullopt);
+  compare_with_classic(trapped, 180);
+  EXPECT_TRUE(trapped.none_open);
+  EXPECT_EQ(trapped.classic_shut_by, ShutBy::kDanger);
+  EXPECT_FALSE(trapped.disagrees_with_classic);
+}
+
+// Nothing open at any speed nor staying put, the ship outside at the start (a storm swelling
+// over it): the least bad course is the one keeping the largest least clearance.
+TEST(ForecastChoice, NothingOpenAnywhereNamesTheLeastBad) {
+  const StormTrack swelling =
+      track_of({{0, {20, -60}, 80, equal_radii(100)}, {24, {20, -60}, 80, equal_radii(1500)}});
+  const ForecastAdvice advice = advise_forecast({swelling}, request_for({23, -60}), std::nullopt);
+  ASSERT_TRUE(advice.recommended);
+  EXPECT_FALSE(advice.starts_inside || advice.stay_open);
+  EXPECT_EQ(advice.recommended->choice, Choice::kLeastBad);
+  for (const Passage& p : advice.sweep.passages[0]) {
+    EXPECT_LE(p.clearance_nm, advice.recommended->passage.clearance_nm + 0.5);
+  }
+  EXPECT_LE(course_difference(advice.recommended->course_deg, 0), 2);
+
+  // Fault: with land on every course the least bad one ran aground ("-853 nm inside"). Staying
+  // put, which meets no land, is the least bad then.
+  LandHours land{};
+  for (auto& speed : land) speed.fill(0.5);
+  const ForecastAdvice aground =
+      advise_forecast({swelling}, request_for({23, -60}), std::nullopt, &land);
+  ASSERT_TRUE(aground.recommended);
+  EXPECT_EQ(aground.recommended->choice, Choice::kLeastBad);
+  EXPECT_TRUE(aground.recommended->stay_put);
+  EXPECT_FALSE(aground.recommended->passage.land_at_h);
 }
 
 }  // namespace

@@ -113,7 +113,7 @@ TEST(Sweep, TheNearestOfSeveralStorms) {
 TEST(Sweep, FastAgreesWithBruteForce) {
   std::mt19937 random(19);
   std::uniform_real_distribution<double> unit(0, 1);
-  for (int trial = 0; trial < 3; ++trial) {
+  for (int trial = 0; trial < 4; ++trial) {
     const double lat = -30 + 60 * unit(random);
     const double lon = trial == 0 ? 178.5 : -180 + 360 * unit(random);
     const double heading = 360 * unit(random);
@@ -132,12 +132,19 @@ TEST(Sweep, FastAgreesWithBruteForce) {
     storm.accuracy_nm = 15;
     SweepRequest request = request_at(moved(10, 30 * unit(random) - 15), 8 + 12 * unit(random), 36);
     request.ship.lat += 4 * unit(random) - 2;
+    if (trial == 3) request.ship = moved(0.5, 20);  // starts inside: when it comes out
     request.error.kind = ErrorModel::Kind::kCone;
     request.error.scale = 2;
     request.error.table = cone_table("AL", 2024);
     request.error.margin_nm = 50;
     const Sweep fast = sweep({storm}, request);
     const Sweep brute = sweep_brute_force({storm}, request);
+    if (trial == 3) {
+      ASSERT_TRUE(brute.passages[0][0].enters_at_h == 0.0);
+      int leaving = 0;
+      for (const Passage& p : brute.passages[0]) leaving += p.leaves_at_h ? 1 : 0;
+      ASSERT_GT(leaving, 0);
+    }
     for (std::size_t v = 0; v < kSpeedFractions.size(); ++v) {
       for (std::size_t c = 0; c < kCourses; ++c) {
         const Passage& f = fast.passages[v][c];
@@ -148,6 +155,13 @@ TEST(Sweep, FastAgreesWithBruteForce) {
           ASSERT_NEAR(*f.enters_at_h, *b.enters_at_h, 0.11);
         }
         ASSERT_EQ(f.wind_kt, b.wind_kt) << trial << " " << v << " " << c;
+        // What the choice between courses weighs beside the least clearance.
+        ASSERT_EQ(f.leaves_at_h.has_value(), b.leaves_at_h.has_value()) << trial << " " << c;
+        if (f.leaves_at_h) {
+          ASSERT_NEAR(*f.leaves_at_h, *b.leaves_at_h, 0.11);
+        }
+        ASSERT_NEAR(f.horizon_clearance_nm, b.horizon_clearance_nm, 0.5);
+        ASSERT_NEAR(f.mean_clearance_nm, b.mean_clearance_nm, 0.5);
       }
     }
   }

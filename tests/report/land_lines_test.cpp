@@ -33,5 +33,36 @@ TEST(LandLines, HowLandWasChecked) {
   EXPECT_NE(lines[2].find("check the chart"), std::string::npos);
 }
 
+// Fault: an [A] escape that meets land was still "Recommended", and "escape via [A]" followed.
+// The first escape off land is recommended, one meeting land is passed over, and with none off
+// land the verdict says so.
+TEST(LandLines, EscapeMeetingLandIsPassedOver) {
+  analysis::Advice advice;
+  advice.verdict.area = analysis::Area::kDistant;
+  advice.courses.escapes = {{346, 0, false, analysis::LandMeeting{2.0, 40.0, -70.0}, {}, false},
+                            {120, 0, false, std::nullopt, {}, false}};
+  Lines lines;
+  escape_sector_lines(advice, lines);
+  verdict_lines(advice, lines);
+  std::string text;
+  for (const auto& line : lines) text += line + "\n";
+  EXPECT_NE(text.find("[A] Escape course = 346 degrees, passed over: meets land\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("[A] Recommended escape course = 120 degrees\n"), std::string::npos);
+  EXPECT_EQ(text.find("but every [A] escape meets land"), std::string::npos);
+  EXPECT_EQ(analysis::recommended_escape(advice.courses), 1u);
+
+  advice.courses.escapes.pop_back();
+  lines.clear();
+  escape_sector_lines(advice, lines);
+  verdict_lines(advice, lines);
+  text.clear();
+  for (const auto& line : lines) text += line + "\n";
+  EXPECT_EQ(text.find("Recommended escape"), std::string::npos) << text;
+  EXPECT_NE(text.find("Every [A] escape meets land: [A] recommends none."), std::string::npos);
+  EXPECT_NE(text.find("escape via [A]\n     but every [A] escape meets land"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace hurricane::report

@@ -311,6 +311,13 @@ function meetsText(passage) {
     : 'meets no forecast winds of 34 kt');
 }
 
+// What shuts the courses not open: each reason with its clockwise ranges.
+function shutText(shut) {
+  const words = { danger: 'the danger area', land: 'land', both: 'both' };
+  return Object.keys(words).filter((by) => shut.some((run) => run.by === by))
+    .map((by) => `${words[by]} ${rangesText(shut.filter((run) => run.by === by))}`).join('; ');
+}
+
 // Advice [F] as the server decided it: the recommendation, or the warning that no course keeps
 // clear, then the open courses at full speed, staying put, the storms and the model.
 function showForecast(advice) {
@@ -326,14 +333,26 @@ function showForecast(advice) {
   warning.hidden = !(r && forecast.none_open);
   warning.textContent = '';
   recommended.textContent = '';
-  if (r) {
+  if (r && forecast.cannot_move) {
+    recommended.textContent = 'The ship has no speed: no course is given, only staying put ' +
+      'is judged.';
+  } else if (r) {
     const storm = forecast.storms.length > 1 ? ` (${r.storm_id})` : '';
     const course = `course ${courseText(r.course_deg)}° at ${formatted(r.speed_kn, 1)} kn`;
     const least = `least clearance ${formatted(r.clearance_nm, 0)} nm at ` +
       `${hoursText(r.min_at_h)}${storm}; it ${meetsText(r)}.`;
-    if (forecast.none_open) {
-      warning.textContent = `No course keeps clear of the danger area at ` +
-        `${formatted(full.speed_kn, 1)} kn. Least bad: ${course}, ${least}`;
+    const shut = `No course is open at ${formatted(full.speed_kn, 1)} kn (${shutText(full.shut)}).`;
+    if (r.choice === 'stay_put') {
+      warning.textContent = `${shut} Nor at a slower speed: staying put keeps clear.`;
+    } else if (r.choice === 'leaves_soonest') {
+      const out = typeof r.leaves_at_h === 'number'
+        ? `out of it soonest, at ${hoursText(r.leaves_at_h)}` : 'none comes out of it';
+      warning.textContent = `The ship is inside the danger area now. Least bad (${out}): ` +
+        `${course}; it ${meetsText(r)}.`;
+    } else if (forecast.none_open && r.choice === 'least_bad') {
+      warning.textContent = `${shut} Least bad: ${course}, ${least}`;
+    } else if (forecast.none_open) {
+      warning.textContent = `${shut} Slowed: ${course}, ${least}`;
     } else {
       recommended.textContent = `Recommended: ${course}, ${least}`;
     }
@@ -342,6 +361,10 @@ function showForecast(advice) {
     rows.push(['Staying put', typeof stay.enters_at_h === 'number'
       ? `inside the danger area from ${hoursText(stay.enters_at_h)}`
       : `open, least clearance ${formatted(stay.clearance_nm, 0)} nm`]);
+    if (forecast.none_open && forecast.classic_shut_by && forecast.classic_shut_by !== 'open') {
+      rows.push(['Classic advice', `its course ${courseText(forecast.classic_course_deg)} is ` +
+        'shut along the forecast too']);
+    }
     if (forecast.disagrees_with_classic) {
       rows.push(['Classic advice', `its course ${courseText(forecast.classic_course_deg)} is not ` +
         'open along the forecast: [F] rests on the official forecast, the classic advice on ' +
