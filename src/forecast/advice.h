@@ -65,6 +65,9 @@ struct ForecastAdvice {
   bool disagrees_with_classic = false;
 };
 
+// The end of the window judged: the advice time plus the horizon, cut where the forecasts end.
+Time judged_until(const ForecastAdvice& advice);
+
 // Records `course` (whole degrees, 0..359) as the classic advice's and whether it is open at full
 // speed along the forecast.
 void compare_with_classic(ForecastAdvice& advice, int course);

@@ -30,6 +30,16 @@ std::string hours(double h) {
   return number(h, 1) + " h";
 }
 
+// Hours from the advice time `at`, with the time they fall at as the bridge reads it:
+// "12.0 h (13/0900Z)".
+std::string hours(fc::Time at, double h) {
+  return hours(h) + " (" + navigation::format_day_time(navigation::add_hours(at, h)) + ")";
+}
+
+// What clearance means, said where the word is first used.
+constexpr const char* kClearanceMeans =
+    " (distance outside the 34-kt winds + forecast error + margin)";
+
 std::string table_name(const fc::ConeTable& table) {
   return table.basin + " " + std::to_string(table.season);
 }
@@ -88,6 +98,8 @@ std::string model_line(const fc::ForecastAdvice& advice) {
   if (advice.sweep.horizon_h < advice.requested_horizon_h) {
     text += " (of " + number(advice.requested_horizon_h) + ", cut where the forecast ends)";
   }
+  text += ", judged from " + navigation::format_day_time(advice.at) + " to " +
+          navigation::format_day_time(fc::judged_until(advice));
   text += advice.land_checked ? "; a course that meets land within it is not open."
                               : "; land not checked.";
   return text;
@@ -117,16 +129,17 @@ std::string ranges_text(const std::vector<fc::CourseRange>& ranges) {
   return text;
 }
 
-std::string winds_text(const fc::Passage& passage) {
+std::string winds_text(fc::Time at, const fc::Passage& passage) {
   if (passage.land_at_h) {
-    return "meets land at " + hours(*passage.land_at_h) +
-           (passage.wind_kt == 0 ? std::string()
-                                 : " and the forecast " + std::to_string(passage.wind_kt) +
-                                       "-kt winds at " + hours(passage.wind_at_h.value_or(0.0)));
+    return "meets land at " + hours(at, *passage.land_at_h) +
+           (passage.wind_kt == 0
+                ? std::string()
+                : " and the forecast " + std::to_string(passage.wind_kt) + "-kt winds at " +
+                      hours(at, passage.wind_at_h.value_or(0.0)));
   }
   if (passage.wind_kt == 0) return "meets no forecast winds of 34 kt";
   return "meets the forecast " + std::to_string(passage.wind_kt) + "-kt winds at " +
-         hours(passage.wind_at_h.value_or(0.0));
+         hours(at, passage.wind_at_h.value_or(0.0));
 }
 
 std::string storm_of(const fc::ForecastAdvice& advice, const fc::Passage& passage) {
@@ -148,11 +161,12 @@ std::vector<std::string> forecast_lines(const fc::ForecastAdvice& advice) {
                   ".");
   const fc::Recommendation& r = *advice.recommended;
   const fc::Passage& p = r.passage;
+  const fc::Time at = advice.at;
   if (advice.none_open) {
-    lines.push_back("No course keeps clear of the danger area at " + number(full, 1) +
-                    " kn. Least bad: course " + course(r.course_deg) + ", " +
-                    number(-p.clearance_nm) + " nm inside at " + hours(p.min_at_h) +
-                    storm_of(advice, p) + "; it " + winds_text(p) + ".");
+    lines.push_back("No course keeps clear of the danger area" + std::string(kClearanceMeans) +
+                    " at " + number(full, 1) + " kn. Least bad: course " + course(r.course_deg) +
+                    ", " + number(-p.clearance_nm) + " nm inside at " + hours(at, p.min_at_h) +
+                    storm_of(advice, p) + "; it " + winds_text(at, p) + ".");
     for (std::size_t v = 1; v < advice.open.size(); ++v) {
       if (advice.open[v].empty()) continue;
       lines.push_back("Open at " + number(advice.speeds_kn[v], 1) +
@@ -166,17 +180,17 @@ std::vector<std::string> forecast_lines(const fc::ForecastAdvice& advice) {
                   course(static_cast<int>(std::lround(*advice.voyage_course_deg)) % 360)
             : "largest clearance";
     lines.push_back("Recommended (" + why + "): course " + course(r.course_deg) + " at " +
-                    number(r.speed_kn, 1) + " kn, least clearance " + number(p.clearance_nm) +
-                    " nm at " + hours(p.min_at_h) + storm_of(advice, p) + "; it " + winds_text(p) +
-                    ".");
+                    number(r.speed_kn, 1) + " kn, least clearance" + kClearanceMeans + " " +
+                    number(p.clearance_nm) + " nm at " + hours(at, p.min_at_h) +
+                    storm_of(advice, p) + "; it " + winds_text(at, p) + ".");
   }
   const fc::Passage& stay = advice.sweep.stay;
   if (stay.enters_at_h) {
-    lines.push_back("Staying put: inside the danger area from " + hours(*stay.enters_at_h) +
-                    "; it " + winds_text(stay) + ".");
+    lines.push_back("Staying put: inside the danger area from " + hours(at, *stay.enters_at_h) +
+                    "; it " + winds_text(at, stay) + ".");
   } else {
     lines.push_back("Staying put: open, least clearance " + number(stay.clearance_nm) + " nm at " +
-                    hours(stay.min_at_h) + ".");
+                    hours(at, stay.min_at_h) + ".");
   }
   if (advice.disagrees_with_classic) {
     lines.push_back("[F] and the classic advice disagree: its course " +
