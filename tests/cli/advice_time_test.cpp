@@ -15,6 +15,18 @@ namespace {
 
 constexpr const char* kLee = "tcm-al132023-30.txt";  // analysis 12/2100Z, next advisory 13/0300Z
 
+// The lines of `text` longer than 79 characters (a UTF-8 character counts once).
+std::vector<std::string> too_wide(const std::string& text) {
+  std::vector<std::string> wide;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    std::size_t characters = 0;
+    for (const char c : line) characters += (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
+    if (characters > 79) wide.push_back(line);
+  }
+  return wide;
+}
+
 json json_of(const ProgramRun& run) {
   EXPECT_EQ(run.status, 0) << run.err;
   return json::parse(run.out);
@@ -75,12 +87,7 @@ TEST(AdviceTime, BridgeTimesAndWidth) {
         advise_on("wp062023-khanun-nr017.txt", {}, "25N,128E")}) {
     const ProgramRun run = run_program(arguments);
     ASSERT_EQ(run.status, 0) << run.err;
-    std::istringstream lines(run.out);
-    for (std::string line; std::getline(lines, line);) {
-      std::size_t characters = 0;
-      for (const char c : line) characters += (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
-      EXPECT_LE(characters, 79u) << line;
-    }
+    EXPECT_EQ(too_wide(run.out), std::vector<std::string>{});
     const json answer = json_of(run_program([&] {
       auto with_json = arguments;
       with_json.insert(with_json.end(), {"--format", "json"});
@@ -127,6 +134,10 @@ TEST(AdviceTime, BridgeTimesAndWidth) {
     const std::size_t first = std::min(joined.find("clearance"), joined.find("danger area"));
     EXPECT_GT(explained, first) << joined;
     EXPECT_LT(explained - first, 20u) << joined;
+  }
+  for (const char* name : {kLee, "wp062023-khanun-nr017.txt", "aal982023-ofcl.dat"}) {
+    EXPECT_EQ(too_wide(run_program({"advisory", advisory_path(name)}).out),
+              std::vector<std::string>{});
   }
   EXPECT_NE(run_program(advise_on(kLee, {})).out.find("   next due     advisory at 13/0300Z\n"),
             std::string::npos);
