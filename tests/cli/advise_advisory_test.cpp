@@ -139,6 +139,19 @@ TEST(AdviseAdvisory, AtTakesTheCentreFromTheForecastTrack) {
     EXPECT_NEAR(answer["situation"]["track_deg"].get<double>(), leg.track, 1.0) << leg.at;
     EXPECT_EQ(answer["advisory"]["centre_at_advice"], "forecast_track") << leg.at;
   }
+  // Beyond the forecast's end (a depression's single point, 9 h on) the straight line is kept,
+  // and the text says so, not only standard error.
+  const std::string depression = kDepression;
+  const ProgramRun beyond =
+      run_program({"advise", "--advisory", "-", "--ship", "16N,47W", "--ship-speed", "12", "--keep",
+                   "100", "--at", "01/0900Z", "--no-land"},
+                  &depression);
+  EXPECT_EQ(beyond.status, 0) << beyond.err;
+  EXPECT_NE(beyond.out.find("WARNING: beyond the forecast, which ends 01/0600Z: moved in a"),
+            std::string::npos)
+      << beyond.out;
+  EXPECT_NE(beyond.out.find("moved 12.0 h along its track"), std::string::npos) << beyond.out;
+  EXPECT_NE(beyond.err.find("the forecast ends at 2023-10-01T06:00:00Z"), std::string::npos);
 }
 
 TEST(AdviseAdvisory, MarginAndKeepOverride) {
