@@ -1,5 +1,6 @@
 // Load on `hurricane-escape serve`: concurrent keep-alive clients post random situations and
-// check every answer against the same core call made here. Not a test: run it by hand,
+// check every answer against the router's reply to the same body, made here in process (a
+// refusal included). Run it by hand for its figures (a brief run is part of the tests),
 //
 //   build/bench/serve_load build/hurricane-escape [clients] [requests-per-client]
 //
@@ -15,6 +16,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <exception>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -24,11 +26,7 @@
 #include <thread>
 #include <vector>
 
-#include "answer/answer.h"
-#include "json/answer_json.h"
-#include "situation/situation.h"
-
-namespace situation = hurricane::situation;
+#include "server/routes.h"
 
 extern char** environ;
 
@@ -84,48 +82,61 @@ Server start(const char* program) {
   return server;
 }
 
-// A random situation as the body sends it, and the document the core gives for it.
+// A random situation as the body sends it, and the reply the router gives for it here: the
+// advice document, or the refusal of a situation that cannot be (the ship on the centre, say).
 struct Case {
   std::string body;
+  int status = 0;
   nlohmann::ordered_json expected;
 };
+
+// The reply's document without its picture, which is checked by the picture's own tests.
+nlohmann::ordered_json document_of(const std::string& body) {
+  nlohmann::ordered_json document = nlohmann::ordered_json::parse(body);
+  document.erase("svg");
+  return document;
+}
 
 Case random_case(std::mt19937_64& random) {
   std::uniform_real_distribution<double> distance(0.0, 1500.0), angle(0.0, 360.0), speed(0.0, 30.0),
       keep(10.0, 300.0), ship(0.0, 25.0);
   std::bernoulli_distribution south(0.3);
-  situation::Request request;
-  request.distance = distance(random);
-  request.bearing = angle(random);
-  request.track = angle(random);
-  request.speed = speed(random);
-  request.keep = keep(random);
-  request.ship_speed = ship(random);
-  request.hemisphere = south(random) ? hurricane::analysis::Hemisphere::kSouth
-                                     : hurricane::analysis::Hemisphere::kNorth;
-  const nlohmann::json body = {
-      {"distance_nm", *request.distance},
-      {"bearing_deg", *request.bearing},
-      {"track_deg", *request.track},
-      {"speed_kn", *request.speed},
-      {"keep_nm", *request.keep},
-      {"ship_speed_kn", *request.ship_speed},
-      {"hemisphere",
-       request.hemisphere == hurricane::analysis::Hemisphere::kSouth ? "south" : "north"}};
-  const auto answered = hurricane::answer::answer({request, std::nullopt});
-  return {body.dump(), hurricane::json::answer_json(answered.value(), HURRICANE_VERSION)};
+  const nlohmann::json body = {{"distance_nm", distance(random)},
+                               {"bearing_deg", angle(random)},
+                               {"track_deg", angle(random)},
+                               {"speed_kn", speed(random)},
+                               {"keep_nm", keep(random)},
+                               {"ship_speed_kn", ship(random)},
+                               {"hemisphere", south(random) ? "south" : "north"}};
+  Case one{body.dump(), 0, {}};
+  const hurricane::server::Reply reply =
+      hurricane::server::respond("POST", "/api/advice", one.body);
+  one.status = reply.status;
+  one.expected = document_of(reply.body);
+  return one;
 }
 
-}  // namespace
+// Stops the server on every way out of main, an exception's included, so that a failed run
+// never leaves it listening.
+struct RunningServer {
+  Server server;
+  ~RunningServer() {
+    if (server.pid <= 0) return;
+    kill(server.pid, SIGTERM);
+    int status = 0;
+    waitpid(server.pid, &status, 0);
+  }
+};
 
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr, "usage: serve_load PROGRAM [clients] [requests-per-client]\n");
     return 2;
   }
   const int clients = argc > 2 ? std::atoi(argv[2]) : 32;
   const int per_client = argc > 3 ? std::atoi(argv[3]) : 2000;
-  const Server server = start(argv[1]);
+  const RunningServer running{start(argv[1])};
+  const Server& server = running.server;
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   const long before = resident_kib(server.pid);
   const double cpu_before = cpu_seconds(server.pid);
@@ -153,16 +164,14 @@ int main(int argc, char** argv) {
         const Clock::time_point sent = Clock::now();
         const httplib::Result result = client.Post("/api/advice", one.body, "application/json");
         mine.push_back(std::chrono::duration<double, std::milli>(Clock::now() - sent).count());
-        if (!result || result->status != 200) {
+        if (!result || result->status != one.status) {
           ++failed;
           std::fprintf(stderr, "request %zu of client %d: %s\n", mine.size(), c,
                        result ? std::to_string(result->status).c_str()
                               : httplib::to_string(result.error()).c_str());
           continue;
         }
-        nlohmann::ordered_json answer = nlohmann::ordered_json::parse(result->body);
-        answer.erase("svg");
-        if (answer != one.expected) ++wrong;
+        if (document_of(result->body) != one.expected) ++wrong;
       }
     });
   }
@@ -186,8 +195,16 @@ int main(int argc, char** argv) {
   std::printf("answers wrong %ld, failed %ld\n", wrong.load(), failed.load());
   std::printf("server memory %ld KiB before, %ld KiB after (%+ld KiB)\n", before, after,
               after - before);
-  kill(server.pid, SIGTERM);
-  int status = 0;
-  waitpid(server.pid, &status, 0);
   return wrong == 0 && failed == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return run(argc, argv);
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "serve_load: %s\n", failure.what());
+    return 1;
+  }
 }

@@ -47,8 +47,11 @@ json storms(const fc::ForecastAdvice& advice) {
   return list;
 }
 
+// Per speed, every course's passage; none when no storm was judged (a passage then holds no
+// clearance to state).
 json speeds(const fc::ForecastAdvice& advice) {
   json list = json::array();
+  if (!advice.sweep.judged) return list;
   for (std::size_t v = 0; v < fc::kSpeedFractions.size(); ++v) {
     json clearance = json::array();
     json min_at = json::array();

@@ -19,13 +19,20 @@ namespace {
 using nlohmann::json;
 using situation::Field;
 
-QueryError error_of(std::string_view field, std::string_view what) {
-  if (field.empty()) return QueryError{"", std::string(what), std::string(what)};
-  // An unknown key is the body's own text: its braces must not read as an input in the template.
-  std::string key(field);
+// `text` with its braces made '?': the body's own text (an unknown key, or one quoted in the
+// problem) must not read as an input in a message's template.
+std::string without_braces(std::string_view text) {
+  std::string plain(text);
   std::replace_if(
-      key.begin(), key.end(), [](char c) { return c == '{' || c == '}'; }, '?');
-  return QueryError{key, key + ": " + std::string(what), "{" + key + "}: " + std::string(what)};
+      plain.begin(), plain.end(), [](char c) { return c == '{' || c == '}'; }, '?');
+  return plain;
+}
+
+QueryError error_of(std::string_view field, std::string_view what) {
+  const std::string problem = without_braces(what);
+  if (field.empty()) return QueryError{"", problem, problem};
+  const std::string key = without_braces(field);
+  return QueryError{key, key + ": " + problem, "{" + key + "}: " + problem};
 }
 
 // A value for a message: as typed where that is safe (see shown_text), its quotes and the

@@ -187,6 +187,32 @@ TEST(AdviseForecast, BestTrackSaysThereIsNoForecast) {
             std::string::npos);
 }
 
+// A forecast that ends before the advice time judges nothing: the document states no course's
+// clearance (once 360 nulls where the schema holds numbers) and keeps to the schema.
+TEST(AdviseForecast, AForecastEndedBeforeTheAdviceTimeKeepsTheSchema) {
+  const std::string twelve_hours =
+      "AL, 98, 2023091218, 01, CARQ, -12, 240N,  660W,  90,  960, HU,  34, NEQ,  150,  120,   90,  "
+      "120\n"
+      "AL, 98, 2023091218, 01, CARQ,   0, 246N,  663W,  95,  955, HU,  34, NEQ,  160,  130,  100,  "
+      "130\n"
+      "AL, 98, 2023091218, 03, OFCL,   0, 247N,  664W,  95,  955, HU,  34, NEQ,  160,  130,  100,  "
+      "130,    0,    0,   0, 115,   0,    ,   0, HND, 340,   9, HANDMADE\n"
+      "AL, 98, 2023091218, 03, OFCL,  12, 260N,  668W, 100,    0, HU,  34, NEQ,  170,  140,  110,  "
+      "140\n";
+  const ProgramRun run =
+      run_program({"advise", "--advisory", "-", "--ship", "27N,62W", "--ship-speed", "12", "--at",
+                   "2023-09-13T12:00Z", "--no-land", "--format", "json"},
+                  &twelve_hours);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json forecast = json::parse(run.out)["forecast"];
+  EXPECT_TRUE(forecast["speeds"].empty());
+  EXPECT_TRUE(forecast["recommended"].is_null());
+  EXPECT_FALSE(forecast["no_forecast"].is_null());
+  std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
+  const auto problems = schema_problems(json::parse(run.out), json::parse(file));
+  EXPECT_TRUE(problems.empty()) << problems.front();
+}
+
 // An a-deck's official forecast (hand-made lines) is judged as an advisory's: the analysis and
 // five OFCL points, the track ending at the 96-h outlook point.
 TEST(AdviseForecast, ADeckOfficialForecastIsJudged) {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "schemas/kept_documents.h"
+
 extern char** environ;
 
 namespace hurricane::cli_test {
@@ -87,6 +89,10 @@ inline ProgramRun run_program(const std::vector<std::string>& arguments,
   run.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
   run.out = contents(out);
   run.err = contents(err);
+  const std::string kind = schemas_test::document_kind(arguments);
+  if (run.status == 0 && !kind.empty() && !run.out.empty()) {
+    schemas_test::keep_document(kind, run.out);
+  }
   return run;
 }
 

@@ -13,6 +13,7 @@
 
 #include "cli/run_program.h"
 #include "cli/schema_check.h"
+#include "schemas/kept_documents.h"
 #include "server/limits.h"
 #include "server/listen_address.h"
 #include "server/running_server.h"
@@ -37,7 +38,11 @@ class Api : public ::testing::Test {
   }
 
   static httplib::Result post(const std::string& body, const std::string& path = "/api/advice") {
-    return client().Post(path.c_str(), body, "application/json");
+    httplib::Result result = client().Post(path.c_str(), body, "application/json");
+    if (result && result->status == 200 && path == "/api/advice") {
+      schemas_test::keep_document("api", result->body);
+    }
+    return result;
   }
 
   static RunningServer* server_;
