@@ -371,6 +371,9 @@ function showForecast(advice) {
       `, not judged after ${timeText(storm.ends_at)}`).join('; ')]);
   }
   if (forecast.error_model) rows.push(['Model', modelText(forecast)]);
+  if (forecast.judged_from) {
+    rows.push(['Judged', `from ${timeText(forecast.judged_from)} to ${timeText(forecast.judged_until)}`]);
+  }
   document.getElementById('forecast-facts').replaceChildren(...rows.flatMap(([term, text]) => {
     const dt = document.createElement('dt');
     dt.textContent = term;

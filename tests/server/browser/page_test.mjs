@@ -260,6 +260,7 @@ try {
     `Open at ${lee.speeds[0].speed_kn.toFixed(1)} kn`, 'Staying put',
     'two-thirds cone AL 2023', `margin ${lee.error_model.margin_nm} nm`,
     `horizon ${lee.horizon_h.toFixed(1)} h`,
+    'from 12/2100Z (2023-09-12) to 15/2100Z (2023-09-15)',
   ].every((part) => shownForecast.includes(part)), shownForecast);
   check('no course open: the warning is shown', lee.none_open ===
     !(await page.$eval('#forecast-warning', (element) => element.hidden)));
