@@ -381,6 +381,7 @@ Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
   details.remarks_fix = read.position;
   details.wave_height_ft = read.wave_height_ft;
   details.next_warnings = read.next_warnings;
+  if (!read.next_warnings.empty()) storm.next_advisory = read.next_warnings.front();
   storm.warning = details;
   check_vectors(reading);
   std::stable_sort(storm.warnings.begin(), storm.warnings.end(),

@@ -119,6 +119,9 @@ struct Storm {
   // From ATCF: the technique whose hour-0 records gave the present centre ("OFCL", "CARQ" or
   // "BEST"); empty for the other forms.
   std::string analysis_technique;
+  // When the next product is due: "NEXT ADVISORY AT 13/0300Z", a JTWC warning's first next
+  // warning; absent when the text states none (ATCF, a final warning).
+  std::optional<UtcTime> next_advisory;
   std::vector<ForecastPoint> forecast;    // forecast, then outlook points, in time order as given
   std::optional<WarningDetails> warning;  // only from a JTWC warning
   std::vector<TextWarning> warnings;      // disagreements within the text, in line order

@@ -201,6 +201,15 @@ LineError read_body_line(std::string_view text, std::size_t index, Body& body) {
     return std::nullopt;
   }
   if (text.starts_with("REPEAT")) return std::nullopt;
+  if (text.starts_with("NEXT ADVISORY AT")) {
+    Cursor cursor{text.substr(16)};
+    const std::optional<DayTime> at = take_day_time(cursor);
+    if (!at) return "expected `NEXT ADVISORY AT dd/hhmmZ`";
+    UtcTime next{};
+    if (LineError error = resolve(*at, issued, next)) return error;
+    storm.next_advisory = next;
+    return std::nullopt;
+  }
   if (text.starts_with("FORECAST VALID") || text.starts_with("OUTLOOK VALID")) {
     return read_forecast_point(text, issued, storm.forecast);
   }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "advisory/read_advisory.h"
+#include "advisory_situation/advice_time.h"
 
 namespace hurricane::advisory_situation {
 namespace {
@@ -111,9 +112,37 @@ situation::Result<AdvisedSituation> situation_from_advisory(const AdvisoryInput&
   givens.fixes = advised.motion.fixes;
   givens.storm_from_fix = advised.motion.fixes.has_value();
 
+  const situation::UtcTime analysis = *advised_state.time;
+  const situation::UtcTime advice = givens.at.value_or(analysis);
+  if (auto refused = advice_time_error(analysis, advice, request.at.value_or(""))) {
+    return *refused;
+  }
+  result.centre = centre_at_advice(advised.storm, advice);
+  if (result.centre.state) {
+    // On the forecast track: the centre is placed there, not moved by the situation.
+    givens.storm = *result.centre.state;
+    givens.at.reset();
+    givens.fixes.reset();
+    givens.storm_from_fix = false;
+  }
+
   const situation::Result<situation::Situation> formed = situation::situation_from(givens);
   if (!formed.ok()) return formed.error();
   result.situation = formed.value();
+  if (result.centre.state) {
+    situation::Derived& derived = *result.situation.derived;
+    derived.moved_from = advised_state.centre;
+    derived.moved_from_time = analysis;
+    derived.hours_moved = situation::hours_between(analysis, advice);
+  }
+  if (result.centre.forecast_ends) {
+    result.situation.warnings.push_back(
+        "the forecast ends at " + situation::format_utc_time(*result.centre.forecast_ends) +
+        "; beyond it the centre is moved in a straight line along the present motion");
+  }
+  result.stale = stale_warning(analysis, advice);
+  if (result.stale)
+    result.situation.warnings.insert(result.situation.warnings.begin(), *result.stale);
   if (result.classic_needs) result.situation.answers.cpa0 = 0.0;
   if (request.keep && advised.keep && *request.keep < advised.keep->nm) {
     result.situation.warnings.push_back(
@@ -121,7 +150,7 @@ situation::Result<AdvisedSituation> situation_from_advisory(const AdvisoryInput&
         " nm, is less than the advisory's 34-kt radius plus its position accuracy, " +
         nm_text(advised.keep->nm) + " nm");
   }
-  if (givens.at) result.fix_age_hours = situation::hours_between(*givens.storm.time, *givens.at);
+  result.fix_age_hours = situation::hours_between(analysis, advice);
   return result;
 }
 

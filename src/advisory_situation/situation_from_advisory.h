@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "advisory/storm.h"
+#include "advisory_situation/centre_at_advice.h"
 #include "advisory_situation/keep_distance.h"
 #include "advisory_situation/storm_state.h"
 #include "situation/situation.h"
@@ -38,8 +39,10 @@ struct AdvisoryInput {
 struct AdvisedSituation {
   situation::Situation situation;
   AdvisedStorm advised;
-  std::string keep_source;   // how the distance to keep was formed (or that it was given)
-  double fix_age_hours = 0;  // from the advisory's fix to --at; 0 without --at
+  std::string keep_source;           // how the distance to keep was formed (or that it was given)
+  double fix_age_hours = 0;          // from the advisory's fix to --at; 0 without --at
+  CentreAtAdvice centre;             // how the centre was brought to the advice time
+  std::optional<std::string> stale;  // the STALE warning, also first among the situation's
   // Why the classic advice cannot be given, when it cannot: a storm without 34-kt winds and no
   // keep given (a missing keep). The situation then holds a keep of 0, not to be advised on.
   std::optional<situation::Error> classic_needs;
@@ -49,7 +52,9 @@ struct AdvisedSituation {
 // and ship-speed (needed), at, keep and hemisphere. The storm's own inputs (distance,
 // bearing, storm, track, speed, storm-fix) conflict with an advisory, as does a margin with
 // keep; without keep, a storm without 34-kt winds still forms the situation (for advice along
-// the forecast) with `classic_needs` saying the classic advice needs {keep}.
+// the forecast) with `classic_needs` saying the classic advice needs {keep}. An advice time
+// (`at`, else the analysis time) too early or too old for the advisory is refused
+// (advice_time.h); after the analysis the centre follows the forecast track where it reaches.
 situation::Result<AdvisedSituation> situation_from_advisory(const AdvisoryInput& advisory,
                                                             const situation::Request& request);
 

@@ -61,7 +61,7 @@ situation::Result<Answer> answer(const Request& request) {
       a = advised(std::move(from.situation));
     }
     a.advisory = AdvisoryProvenance{std::move(from.advised), std::move(from.keep_source),
-                                    from.fix_age_hours};
+                                    from.fix_age_hours, from.centre, std::move(from.stale)};
     if (a.advice) a.advice->drawing.forecast = board_forecast(a.advisory->storm.storm, a.situation);
     if (auto failure = hold_against_land(request, a)) return std::move(*failure);
     if (request.forecast.enabled) {

@@ -41,6 +41,8 @@ struct AdvisoryProvenance {
   advisory_situation::AdvisedStorm storm;
   std::string keep_source;   // how the distance to keep was formed (or that it was given)
   double fix_age_hours = 0;  // from the advisory's fix to `at`; 0 without `at`
+  advisory_situation::CentreAtAdvice centre;  // how the centre was brought to `at`
+  std::optional<std::string> stale;           // the STALE warning, said first, when the fix is old
 };
 
 // The whole answer. Each stage of the advice has its member here, so every front-end gets it.

@@ -16,6 +16,7 @@
 #include "cli/messages.h"
 #include "cli/pictures.h"
 #include "cli/provenance_lines.h"
+#include "cli/wrapped.h"
 #include "files/write_file.h"
 #include "forecast_report/forecast_lines.h"
 #include "json/answer_json.h"
@@ -25,8 +26,11 @@
 namespace hurricane::cli {
 namespace {
 
+// Every line within the terminal's width.
 void append(const std::vector<std::string>& lines, std::string& text) {
-  for (const std::string& line : lines) text += line + '\n';
+  for (const std::string& line : lines) {
+    for (const std::string& piece : wrapped(line)) text += piece + '\n';
+  }
 }
 
 // In place of the classic report when it cannot be given: what it needs, by its option.
@@ -39,10 +43,15 @@ std::string classic_needs_line(const situation::Error& needs) {
 // round's block from the echo to the verdict.
 std::string text_answer(const answer::Answer& a, std::string_view advisory_file) {
   std::string text;
+  if (a.advisory && a.advisory->stale) append({*a.advisory->stale, ""}, text);
   if (a.advisory) append(advisory_provenance_lines(*a.advisory, a.situation, advisory_file), text);
   if (a.situation.derived) {
-    append(provenance_lines(*a.situation.derived, a.situation.answers,
-                            a.advisory ? "from the advisory" : "given"),
+    const bool on_track =
+        a.advisory && a.advisory->centre.source == advisory_situation::CentreSource::kForecastTrack;
+    append(provenance_lines(
+               *a.situation.derived, a.situation.answers,
+               on_track ? "from the forecast track" : (a.advisory ? "from the advisory" : "given"),
+               on_track ? "the forecast track" : "its track"),
            text);
   }
   if (a.advice) {

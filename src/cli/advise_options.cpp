@@ -17,8 +17,13 @@ constexpr const char* kAdviseFooter =
     "Give the storm by --distance and --bearing, or by --ship and --storm (or two\n"
     "--storm-fix); its motion by --track and --speed, or by two --storm-fix; or\n"
     "all of it, and the distance to keep, by --advisory with --ship.\n"
-    "POS is LAT,LON in decimal degrees (24.7,-66.4) or 24.7N,66.4W.\n"
-    "TIME is ISO 8601 UTC: 2023-09-12T18:00Z.\n"
+    "POS is a latitude then a longitude, by a comma or blanks: decimal degrees\n"
+    "(24.7,-66.4 or 24.7N,66.4W), degrees and minutes (24 42.0N 066 24.0W,\n"
+    "24-42.0N, 24\u00b042.0'N) or packed (2430N 08630W).\n"
+    "TIME is ISO 8601 UTC (2023-09-12T18:00Z), now, or a date-time group 071800Z\n"
+    "or 07/1800Z (the day nearest the advisory's time, else now). With --advisory\n"
+    "TIME is 6 h before its analysis at the earliest; an analysis more than 12 h\n"
+    "old at TIME is STALE, more than 48 h old refused.\n"
     "Exit status: 0 advice given, 1 a value cannot be used, 2 wrong usage.";
 
 constexpr std::array<Field, 6> kNumberFields = {Field::kDistance, Field::kBearing,

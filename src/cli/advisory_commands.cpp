@@ -7,6 +7,7 @@
 #include "cli/exit_status.h"
 #include "cli/input_file.h"
 #include "cli/messages.h"
+#include "cli/wrapped.h"
 #include "json/advisory_json.h"
 
 namespace hurricane::cli {
@@ -30,7 +31,7 @@ int run_advisory_summary(const SummaryRequest& command, std::string_view version
   }
   std::string text;
   for (const std::string& line : advisory_summary_lines(advised, file.name, keep_source)) {
-    text += line + '\n';
+    for (const std::string& piece : wrapped(line)) text += piece + '\n';
   }
   return write_output(text, out, errors);
 }

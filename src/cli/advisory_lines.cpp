@@ -179,6 +179,28 @@ std::string age_text(const answer::AdvisoryProvenance& advised,
   return text + situation::format_utc_time(*derived->storm_time);
 }
 
+// How the centre was brought to --at: along the forecast track, or in a straight line beyond it.
+void add_placement(const answer::AdvisoryProvenance& advised, std::vector<std::string>& lines) {
+  using advisory_situation::CentreSource;
+  if (advised.centre.source == CentreSource::kForecastTrack) {
+    add_words("placed", "on the forecast track at --at, moving as its leg there", lines);
+  } else if (advised.centre.forecast_ends) {
+    add_words("placed",
+              "WARNING: beyond the forecast, which ends " +
+                  navigation::format_day_time(*advised.centre.forecast_ends) +
+                  ": moved in a straight line along the present motion",
+              lines);
+  }
+}
+
+// "advisory at 13/0300Z": when the next product is due, as the text states it.
+void add_next_due(const advisory::Storm& storm, std::vector<std::string>& lines) {
+  if (!storm.next_advisory) return;
+  lines.push_back(labelled("next due", std::string(storm.warning ? "warning" : "advisory") +
+                                           " at " +
+                                           navigation::format_day_time(*storm.next_advisory)));
+}
+
 std::string radii_row(const char* label, const advisory::QuadrantRadii& radii) {
   char text[64];
   std::snprintf(text, sizeof text, "   %-11s%5d%5d%5d%5d", label, radii[advisory::Quadrant::kNE],
@@ -277,6 +299,8 @@ std::vector<std::string> advisory_provenance_lines(const answer::AdvisoryProvena
   lines.push_back(labelled("movement", movement_text(advised.storm)));
   if (storm.warning) lines.push_back(labelled("max wind", wind_text(storm)));
   lines.push_back(labelled("fix age", age_text(advised, situation)));
+  add_placement(advised, lines);
+  add_next_due(storm, lines);
   add_text_warnings(storm, lines);
   add_wrapped("keep", advised.keep_source, lines);
   lines.emplace_back("");
@@ -301,7 +325,11 @@ std::vector<std::string> advisory_summary_lines(const advisory_situation::Advise
   if (storm.pressure_mb) {
     lines.push_back(labelled("pressure", std::to_string(*storm.pressure_mb) + " mb"));
   }
-  if (storm.warning) add_warning_remarks(*storm.warning, lines);
+  if (storm.warning) {
+    add_warning_remarks(*storm.warning, lines);
+  } else {
+    add_next_due(storm, lines);
+  }
   add_text_warnings(storm, lines);
   add_wrapped("keep", std::string(keep_source), lines);
   lines.emplace_back("");

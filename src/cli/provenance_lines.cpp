@@ -23,7 +23,8 @@ std::string fix_text(const situation::StormFix& fix) {
 
 std::vector<std::string> provenance_lines(const situation::Derived& d,
                                           const analysis::Answers& answers,
-                                          std::string_view motion_from) {
+                                          std::string_view motion_from,
+                                          std::string_view moved_along) {
   std::vector<std::string> lines;
   lines.emplace_back(" Derived from positions on the WGS84 ellipsoid:");
   if (d.ship) lines.push_back("   ship         " + format_position(*d.ship));
@@ -34,8 +35,8 @@ std::vector<std::string> provenance_lines(const situation::Derived& d,
     if (d.moved_from) {
       char hours[32];
       std::snprintf(hours, sizeof hours, "%.1f h", d.hours_moved);
-      lines.push_back(std::string("                moved ") + hours + " along its track from " +
-                      format_position(*d.moved_from));
+      lines.push_back(std::string("                moved ") + hours + " along " +
+                      std::string(moved_along) + " from " + format_position(*d.moved_from));
     } else if (d.fixes) {
       lines.emplace_back(d.storm_from_fix ? "                the later fix"
                                           : "                given, at the later fix's time");

@@ -186,4 +186,8 @@ ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const Swee
   return advice;
 }
 
+Time judged_until(const ForecastAdvice& advice) {
+  return add_hours(advice.at, advice.sweep.horizon_h);
+}
+
 }  // namespace hurricane::forecast

@@ -102,6 +102,9 @@ struct ForecastAdvice {
 // Courses within this many degrees name nearly the same escape.
 inline constexpr int kAgreeDeg = 10;
 
+// The end of the window judged: the advice time plus the horizon, cut where the forecasts end.
+Time judged_until(const ForecastAdvice& advice);
+
 // Records `course` (whole degrees, 0..359) as the classic advice's and how it fares at full speed
 // along the forecast.
 void compare_with_classic(ForecastAdvice& advice, int course);

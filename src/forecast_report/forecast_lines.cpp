@@ -30,6 +30,16 @@ std::string hours(double h) {
   return number(h, 1) + " h";
 }
 
+// Hours from the advice time `at`, with the time they fall at as the bridge reads it:
+// "12.0 h (13/0900Z)".
+std::string hours(fc::Time at, double h) {
+  return hours(h) + " (" + navigation::format_day_time(navigation::add_hours(at, h)) + ")";
+}
+
+// What clearance means, said where the word is first used.
+constexpr const char* kClearanceMeans =
+    " (distance outside the 34-kt winds + forecast error + margin)";
+
 std::string table_name(const fc::ConeTable& table) {
   return table.basin + " " + std::to_string(table.season);
 }
@@ -88,6 +98,8 @@ std::string model_line(const fc::ForecastAdvice& advice) {
   if (advice.sweep.horizon_h < advice.requested_horizon_h) {
     text += " (of " + number(advice.requested_horizon_h) + ", cut where the forecast ends)";
   }
+  text += ", judged from " + navigation::format_day_time(advice.at) + " to " +
+          navigation::format_day_time(fc::judged_until(advice));
   text += advice.land_checked ? "; a course that meets land within it is not open."
                               : "; land not checked.";
   return text;
@@ -117,16 +129,17 @@ std::string ranges_text(const std::vector<fc::CourseRange>& ranges) {
   return text;
 }
 
-std::string winds_text(const fc::Passage& passage) {
+std::string winds_text(fc::Time at, const fc::Passage& passage) {
   if (passage.land_at_h) {
-    return "meets land at " + hours(*passage.land_at_h) +
-           (passage.wind_kt == 0 ? std::string()
-                                 : " and the forecast " + std::to_string(passage.wind_kt) +
-                                       "-kt winds at " + hours(passage.wind_at_h.value_or(0.0)));
+    return "meets land at " + hours(at, *passage.land_at_h) +
+           (passage.wind_kt == 0
+                ? std::string()
+                : " and the forecast " + std::to_string(passage.wind_kt) + "-kt winds at " +
+                      hours(at, passage.wind_at_h.value_or(0.0)));
   }
   if (passage.wind_kt == 0) return "meets no forecast winds of 34 kt";
   return "meets the forecast " + std::to_string(passage.wind_kt) + "-kt winds at " +
-         hours(passage.wind_at_h.value_or(0.0));
+         hours(at, passage.wind_at_h.value_or(0.0));
 }
 
 std::string storm_of(const fc::ForecastAdvice& advice, const fc::Passage& passage) {
@@ -183,12 +196,28 @@ std::string shut_line(const fc::ForecastAdvice& advice) {
          ranges_text(land) + (both.empty() ? "" : ", both " + ranges_text(both)) + ".";
 }
 
+// What clearance means, said once right after the first "clearance" or "danger area" of the
+// lines, whichever comes first.
+void explain_clearance(std::vector<std::string>& lines) {
+  for (std::string& line : lines) {
+    const std::size_t clearance = line.find("clearance");
+    const std::size_t danger = line.find("danger area");
+    if (clearance == std::string::npos && danger == std::string::npos) continue;
+    const std::size_t end = clearance < danger ? clearance + std::string_view("clearance").size()
+                                               : danger + std::string_view("danger area").size();
+    line.insert(end, kClearanceMeans);
+    return;
+  }
+}
+
 std::optional<std::string> recommendation_line(const fc::ForecastAdvice& advice) {
   const fc::Recommendation& r = *advice.recommended;
   const fc::Passage& p = r.passage;
+  const fc::Time at = advice.at;
   const std::string speed = number(r.speed_kn, 1) + " kn";
   const std::string least = "least clearance " + number(p.clearance_nm) + " nm at " +
-                            hours(p.min_at_h) + storm_of(advice, p) + "; it " + winds_text(p) + ".";
+                            hours(at, p.min_at_h) + storm_of(advice, p) + "; it " +
+                            winds_text(at, p) + ".";
   std::string voyage;
   if (advice.voyage_course_deg) {
     voyage = course(static_cast<int>(std::lround(*advice.voyage_course_deg)) % 360);
@@ -198,7 +227,7 @@ std::optional<std::string> recommendation_line(const fc::ForecastAdvice& advice)
                                 ? "every course meets land"
                                 : "no course keeps more clearance off land";
     return "Least bad (" + why + "): stay put, " + clear_or_inside(p.clearance_nm) + " at " +
-           hours(p.min_at_h) + storm_of(advice, p) + ".";
+           hours(at, p.min_at_h) + storm_of(advice, p) + ".";
   }
   switch (r.choice) {
     case fc::Choice::kNearVoyage:
@@ -217,17 +246,18 @@ std::optional<std::string> recommendation_line(const fc::ForecastAdvice& advice)
       return "No course is open at any speed swept; staying put keeps clear: recommended.";
     case fc::Choice::kLeavesSoonest: {
       const std::string out =
-          p.leaves_at_h ? "out of it soonest, at " + hours(*p.leaves_at_h)
+          p.leaves_at_h ? "out of it soonest, at " + hours(at, *p.leaves_at_h)
                         : "none comes out of it within the horizon; the most clear at its end";
       return "Least bad (" + out + "): course " + course(r.course_deg) + " at " + speed + ", " +
-             clear_or_inside(p.horizon_clearance_nm) + " at " + hours(advice.sweep.horizon_h) +
-             storm_of(advice, p) + "; it " + winds_text(p) + ".";
+             clear_or_inside(p.horizon_clearance_nm) + " at " + hours(at, advice.sweep.horizon_h) +
+             storm_of(advice, p) + "; it " + winds_text(at, p) + ".";
     }
     case fc::Choice::kLeastBad:
       return "Least bad (largest clearance" +
              std::string(advice.land_closed.empty() ? "" : ", off land") + "): course " +
              course(r.course_deg) + " at " + speed + ", " + clear_or_inside(p.clearance_nm) +
-             " at " + hours(p.min_at_h) + storm_of(advice, p) + "; it " + winds_text(p) + ".";
+             " at " + hours(at, p.min_at_h) + storm_of(advice, p) + "; it " + winds_text(at, p) +
+             ".";
     case fc::Choice::kCannotMove:
       break;
   }
@@ -251,13 +281,14 @@ std::vector<std::string> forecast_lines(const fc::ForecastAdvice& advice) {
     if (advice.none_open) lines.push_back(shut_line(advice));
     if (const auto line = recommendation_line(advice)) lines.push_back(*line);
   }
+  const fc::Time at = advice.at;
   const fc::Passage& stay = advice.sweep.stay;
   if (stay.enters_at_h) {
-    lines.push_back("Staying put: inside the danger area from " + hours(*stay.enters_at_h) +
-                    "; it " + winds_text(stay) + ".");
+    lines.push_back("Staying put: inside the danger area from " + hours(at, *stay.enters_at_h) +
+                    "; it " + winds_text(at, stay) + ".");
   } else {
     lines.push_back("Staying put: open, least clearance " + number(stay.clearance_nm) + " nm at " +
-                    hours(stay.min_at_h) + ".");
+                    hours(at, stay.min_at_h) + ".");
   }
   if (advice.classic_course && advice.none_open && advice.classic_shut_by != fc::ShutBy::kOpen) {
     lines.push_back("No [F] course is open at " + number(advice.speeds_kn[0], 1) +
@@ -270,6 +301,7 @@ std::vector<std::string> forecast_lines(const fc::ForecastAdvice& advice) {
                     " is not open along the forecast. [F] rests on the official forecast; the "
                     "classic advice above on the present motion.");
   }
+  explain_clearance(lines);
   return lines;
 }
 

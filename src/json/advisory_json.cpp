@@ -111,6 +111,9 @@ nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& adv
       {"seas", seas(storm.seas)},
       {"forecast", forecast(storm.forecast)},
       {"keep_source", std::string(keep_source)},
+      {"next_advisory", storm.next_advisory
+                            ? json(navigation::format_utc_time(*storm.next_advisory))
+                            : json(nullptr)},
       {"jtwc_warning", warning_details(storm.warning)},
       {"text_warnings", text_warnings(storm.warnings)},
       {"advisory_keep", advised.keep

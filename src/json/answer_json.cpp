@@ -1,11 +1,35 @@
 #include "json/answer_json.h"
 
+#include <cmath>
+
 #include "json/advice_json.h"
 #include "json/advisory_json.h"
 #include "json/forecast_json.h"
 #include "json/keys.h"
 
 namespace hurricane::json {
+namespace {
+
+const char* centre_source_name(advisory_situation::CentreSource source) {
+  switch (source) {
+    case advisory_situation::CentreSource::kAnalysis:
+      return "analysis";
+    case advisory_situation::CentreSource::kPresentMotion:
+      return "present_motion";
+    case advisory_situation::CentreSource::kForecastTrack:
+      return "forecast_track";
+  }
+  return "analysis";
+}
+
+// The advisory against the advice time: its age, whether stale, how the centre was brought there.
+nlohmann::ordered_json advice_time_json(const answer::AdvisoryProvenance& advisory) {
+  return {{"age_h", std::round(advisory.fix_age_hours * 10.0) / 10.0},
+          {"stale", advisory.stale.has_value()},
+          {"centre_at_advice", centre_source_name(advisory.centre.source)}};
+}
+
+}  // namespace
 
 nlohmann::ordered_json answer_json(const answer::Answer& answer, std::string_view version) {
   nlohmann::ordered_json object = answer.advice
@@ -18,6 +42,7 @@ nlohmann::ordered_json answer_json(const answer::Answer& answer, std::string_vie
   }
   if (answer.advisory) {
     object["advisory"] = advisory_json(answer.advisory->storm, answer.advisory->keep_source);
+    object["advisory"].update(advice_time_json(*answer.advisory));
   }
   if (answer.forecast) {
     object["forecast"] = answer.forecast->advice

@@ -112,6 +112,8 @@ nlohmann::ordered_json forecast_json(const forecast::ForecastAdvice& advice) {
   return {
       {"error_model", error_model(advice.error)},
       {"horizon_h", tenths(advice.sweep.horizon_h)},
+      {"judged_from", navigation::format_utc_time(advice.at)},
+      {"judged_until", navigation::format_utc_time(forecast::judged_until(advice))},
       {"storms", storms(advice)},
       {"speeds", speeds(advice)},
       {"stay",
@@ -135,6 +137,8 @@ nlohmann::ordered_json forecast_json(const forecast::ForecastAdvice& advice) {
 nlohmann::ordered_json forecast_json_without(std::string_view reason) {
   return {{"error_model", nullptr},
           {"horizon_h", 0},
+          {"judged_from", nullptr},
+          {"judged_until", nullptr},
           {"storms", json::array()},
           {"speeds", json::array()},
           {"stay", nullptr},

@@ -90,6 +90,43 @@ TEST(SituationFromAdvisory, FailuresNameTheFieldAndTheLine) {
   EXPECT_EQ(other.error().problem, "no storm EP012024 in the text, which holds AL992023");
 }
 
+// The judged window and stale advisories: an advice time more than 6 h before the analysis or
+// more than 48 h after it is refused, one more than 12 h after it is STALE (first warning).
+TEST(SituationFromAdvisory, AdviceTimeAgainstTheAnalysis) {
+  const auto at = [](const char* time) {
+    situation::Request request = ship_request();
+    request.at = time;
+    return situation_from_advisory({kTcm, "", std::nullopt}, request);
+  };
+  const auto too_early = at("2023-12-31T14:59Z");
+  ASSERT_FALSE(too_early.ok());
+  EXPECT_EQ(too_early.error().field, situation::Field::kAt);
+  EXPECT_NE(too_early.error().problem.find("analysis time 2023-12-31T21:00:00Z"),
+            std::string::npos);
+  EXPECT_TRUE(at("2023-12-31T15:00Z").ok());
+  for (const char* fresh : {"2024-01-01T09:00Z", "2023-12-31T21:00Z"}) {
+    ASSERT_TRUE(at(fresh).ok()) << fresh;
+    EXPECT_FALSE(at(fresh).value().stale) << fresh;
+  }
+  const auto stale = at("2024-01-01T09:01Z");
+  ASSERT_TRUE(stale.ok());
+  ASSERT_TRUE(stale.value().stale);
+  EXPECT_EQ(stale.value().situation.warnings.front(), *stale.value().stale);
+  EXPECT_TRUE(stale.value().stale->starts_with("STALE"));
+  EXPECT_TRUE(at("2024-01-02T21:00Z").ok());
+  const auto refused = at("2024-01-02T21:01Z");
+  ASSERT_FALSE(refused.ok());
+  EXPECT_EQ(refused.error().field, situation::Field::kAdvisory);
+  EXPECT_NE(refused.error().problem.find("48.0 h old"), std::string::npos);
+  EXPECT_NE(refused.error().problem.find("latest advisory"), std::string::npos);
+  // "now" two years on.
+  situation::Request now = ship_request();
+  now.at = "now";
+  now.now = *navigation::civil_time(2025, 12, 31, 21, 0);
+  EXPECT_EQ(situation_from_advisory({kTcm, "", std::nullopt}, now).error().field,
+            situation::Field::kAdvisory);
+}
+
 TEST(StormMotion, FromThePreviousFixOrNone) {
   advisory::Storm storm;
   const navigation::UtcTime fix_time = *navigation::civil_time(2023, 9, 12, 18, 0);

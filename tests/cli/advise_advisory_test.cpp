@@ -42,6 +42,7 @@ TEST(AdviseAdvisory, LeeThirtyGivesCentreMotionAndKeep) {
           "   centre       24\u00b042.0'N 066\u00b024.0'W at 2023-09-12T21:00:00Z, within 20 nm\n"
           "   movement     315 deg at 6 kn\n"
           "   fix age      0.0 h: no --at, the centre at its fix time\n"
+          "   next due     advisory at 13/0300Z\n"
           "   keep         210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm\n");
   // Then the block of `advise` with positions, the track and speed from the advisory.
   EXPECT_NE(
@@ -110,28 +111,47 @@ TEST(AdviseAdvisory, UnreadablePositionShownAsTyped) {
       "be below 60\n");
 }
 
-TEST(AdviseAdvisory, AtMovesTheCentreAlongTheAdvisorysMotion) {
+// The classic advice with a forecast at hand: where the forecast reaches --at, the centre and its
+// motion come from the forecast track, not a straight line along the present motion.
+TEST(AdviseAdvisory, AtTakesTheCentreFromTheForecastTrack) {
   const ProgramRun run =
       run_program(advise_on("tcm-al132023-30.txt", {"--at", "2023-09-13T00:00Z"}));
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_NE(run.out.find("   fix age      3.0 h at --at 2023-09-13T00:00:00Z\n"), std::string::npos)
       << run.out;
-  // 18 nm toward 315: 0.21 degrees north, 0.23 degrees of longitude west at 24.8N.
   EXPECT_NE(
-      run.out.find(
-          "   HUR centre   24\u00b054.8'N 066\u00b038.0'W at 2023-09-13T00:00:00Z\n"
-          "                moved 3.0 h along its track from 24\u00b042.0'N 066\u00b024.0'W\n"),
+      run.out.find("moved 3.0 h along the forecast track from 24\u00b042.0'N 066\u00b024.0'W"),
       std::string::npos)
       << run.out;
-  const json answer = answer_json(advise_on("tcm-al132023-30.txt", {"--at", "2023-09-13T00:00Z"}));
-  EXPECT_NEAR(answer["derived"]["storm"]["lat"].get<double>(), 24.7 + 18 * std::sqrt(0.5) / 60,
-              0.005);
-  EXPECT_EQ(answer["derived"]["moved_from"]["hours"], 3.0);
-  // A day later: the warning of `advise`.
-  EXPECT_NE(run_program(advise_on("tcm-al132023-30.txt", {"--at", "2023-09-13T21:00Z"}))
-                .err.find("warning: --at 2023-09-13T21:00:00Z is 24.0 hours after"),
-            std::string::npos);
+  EXPECT_NE(run.out.find("placed       on the forecast track"), std::string::npos) << run.out;
+  // Each time on a leg of the track lies that share of the way between its points, moving along
+  // the leg (the straight line at 315 deg, 6 kn, would be elsewhere by tens of miles after 39 h).
+  struct OnLeg {
+    const char* at;
+    double lat, lon, track;
+  };
+  for (const OnLeg& leg : {OnLeg{"2023-09-13T00:00Z", 24.7 + 0.7 / 3, -66.4 - 0.6 / 3, 322},
+                           OnLeg{"2023-09-14T12:00Z", 29.65, -68.15, 358}}) {
+    const json answer = answer_json(advise_on("tcm-al132023-30.txt", {"--at", leg.at}));
+    EXPECT_NEAR(answer["derived"]["storm"]["lat"].get<double>(), leg.lat, 0.02) << leg.at;
+    EXPECT_NEAR(answer["derived"]["storm"]["lon"].get<double>(), leg.lon, 0.02) << leg.at;
+    EXPECT_NEAR(answer["situation"]["track_deg"].get<double>(), leg.track, 1.0) << leg.at;
+    EXPECT_EQ(answer["advisory"]["centre_at_advice"], "forecast_track") << leg.at;
+  }
+  // Beyond the forecast's end (a depression's single point, 9 h on) the straight line is kept,
+  // and the text says so, not only standard error.
+  const std::string depression = kDepression;
+  const ProgramRun beyond =
+      run_program({"advise", "--advisory", "-", "--ship", "16N,47W", "--ship-speed", "12", "--keep",
+                   "100", "--at", "01/0900Z", "--no-land"},
+                  &depression);
+  EXPECT_EQ(beyond.status, 0) << beyond.err;
+  EXPECT_NE(beyond.out.find("WARNING: beyond the forecast, which ends 01/0600Z: moved in a"),
+            std::string::npos)
+      << beyond.out;
+  EXPECT_NE(beyond.out.find("moved 12.0 h along its track"), std::string::npos) << beyond.out;
+  EXPECT_NE(beyond.err.find("the forecast ends at 2023-10-01T06:00:00Z"), std::string::npos);
 }
 
 TEST(AdviseAdvisory, MarginAndKeepOverride) {
@@ -211,10 +231,10 @@ TEST(AdviseAdvisory, BestTrackMotionFromThePreviousFix) {
   const ProgramRun run = run_program(advise_on("bal132023-at-adv30.dat", {}));
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("   advisory     no number (ATCF records have none); analysis from BEST "
-                         "at hour 0, no OFCL "
-                         "forecast\n"
+                         "at hour\n"
+                         "                0, no OFCL forecast\n"
                          "   centre       24\u00b030.0'N 066\u00b012.0'W at 2023-09-12T18:00:00Z, "
-                         "accuracy not given\n"
+                         "accuracy not\n                given\n"
                          "   movement     311.0 deg at 6.1 kn, from the fix 6.0 h before\n"),
             std::string::npos)
       << run.out;

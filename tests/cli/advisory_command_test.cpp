@@ -35,6 +35,7 @@ TEST(AdvisoryCommand, LeeInFullAsText) {
             "   previous fix 24\u00b030.0'N 066\u00b012.0'W at 2023-09-12T18:00:00Z\n"
             "   max wind     100 kt, gusts 120 kt\n"
             "   pressure     946 mb\n"
+            "   next due     advisory at 13/0300Z\n"
             "   keep         210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm\n");
   EXPECT_EQ(block_from(run.out, " Radii"),
             " Radii, nm       NE   SE   SW   NW\n"

@@ -1,6 +1,7 @@
 // Shorthands for the tests that give the real executable an advisory.
 #pragma once
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -42,6 +43,29 @@ inline std::string block_from(const std::string& text, const std::string& first)
   if (start == std::string::npos) return "(no " + first + ")\n" + text;
   const std::size_t end = text.find("\n\n", start);
   return text.substr(start, end == std::string::npos ? std::string::npos : end + 1 - start);
+}
+
+// `text` with the lines the program wrapped at 80 columns joined again, where that is certain:
+// a line of two blanks and a word after a line that begins in the first column ([F], STALE).
+inline std::string unwrapped(const std::string& text) {
+  std::string joined;
+  bool first_column = false;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    const std::string line = text.substr(start, end - start);
+    const bool continued =
+        first_column && line.size() > 2 && line.starts_with("  ") && line[2] != ' ';
+    if (continued) {
+      joined.back() = ' ';
+      joined += line.substr(2);
+    } else {
+      joined += line;
+      first_column = !line.empty() && line[0] != ' ';
+    }
+    joined += '\n';
+    start = end + 1;
+  }
+  return joined;
 }
 
 // A tropical depression: no 34-kt radii.

@@ -139,7 +139,7 @@ TEST(Plausibility, SpeedReserveAndAShipThatCannotMove) {
   std::vector<std::string> still = six("100", "300", "120", "12", "0");
   const ProgramRun text = run_program(still);
   EXPECT_NE(text.out.find(" [B] The ship cannot move (top speed 0 kn): no course changes the "
-                          "CPA, and the course above is no advice.\n"),
+                          "CPA, and the\n  course above is no advice.\n"),
             std::string::npos)
       << text.out;
   still.insert(still.end(), {"--format", "json"});

@@ -188,6 +188,12 @@ TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
                          {"distance_nm", 100}}
                         .dump()),
                400, "", "distance_nm");
+  // Stale advisories: more than 48 h old at the advice time is a 400 naming the age.
+  expect_error(
+      post(
+          json{{"advisory", sample(tcm)}, {"ship", "27N,70W"}, {"ship_speed_kn", 12}, {"at", "now"}}
+              .dump()),
+      400, "advisory", "latest advisory");
 }
 
 // A post-tropical low without 34-kt radii and no keep: an answer, not an error. The classic

@@ -204,6 +204,19 @@ function keepText(advice) {
   return `${keep} from the advisory: ${advisory.keep_source}`;
 }
 
+// The advisory's age at the advice time and when the next one is due, as the server gives them;
+// marked when the server calls the advisory stale (its warning says why).
+function showAdvisoryAge(advice) {
+  const line = document.getElementById('advisory-age');
+  const advisory = advice.advisory;
+  line.hidden = !advisory;
+  if (!advisory) return;
+  line.classList.toggle('stale', Boolean(advisory.stale));
+  line.textContent = `Advisory ${formatted(advisory.age_h, 1)} h old at the advice time` +
+    (advisory.stale ? ' (STALE)' : '') +
+    (advisory.next_advisory ? `; next due ${timeText(advisory.next_advisory)}` : '');
+}
+
 // What the advisory was read as, so the navigator can hold it against the bulletin.
 function showAdvisory(advice) {
   const box = document.getElementById('advisory-read');
@@ -223,9 +236,11 @@ function showAdvisory(advice) {
       `${timeText(advisory.centre.time)}` +
       (advisory.accuracy_nm ? `, accurate within ${advisory.accuracy_nm} nm` : '')],
     ...(moved ? [['Moved to', `${positionText(advice.derived.storm.lat, advice.derived.storm.lon)}` +
-      ` at ${timeText(advice.derived.time)}, ${formatted(moved.hours, 1)} h along its track`]] : []),
+      ` at ${timeText(advice.derived.time)}, ${formatted(moved.hours, 1)} h along ` +
+      (advisory.centre_at_advice === 'forecast_track' ? 'the forecast track' : 'its track')]] : []),
     ['Movement', movement],
     ['Max wind', `${advisory.max_wind_kt} kt`],
+    ...(advisory.next_advisory ? [['Next due', timeText(advisory.next_advisory)]] : []),
     ['Keep', keepText(advice)],
   ];
   const list = document.getElementById('advisory-facts');
@@ -379,6 +394,9 @@ function showForecast(advice) {
       `, not judged after ${timeText(storm.ends_at)}`).join('; ')]);
   }
   if (forecast.error_model) rows.push(['Model', modelText(forecast)]);
+  if (forecast.judged_from) {
+    rows.push(['Judged', `from ${timeText(forecast.judged_from)} to ${timeText(forecast.judged_until)}`]);
+  }
   document.getElementById('forecast-facts').replaceChildren(...rows.flatMap(([term, text]) => {
     const dt = document.createElement('dt');
     dt.textContent = term;
@@ -413,6 +431,7 @@ function show(advice) {
     item.textContent = text;
     return item;
   }));
+  showAdvisoryAge(advice);
   showAdvisory(advice);
   showForecast(advice);
   showPicture(advice.svg);

@@ -224,6 +224,26 @@ try {
     '24.7N 66.4W at 12/2100Z', '315° at 6 kn',
     '230 nm from the advisory: 210 nm 34-kt radius (NE) + 20 nm position accuracy = 230 nm']
     .every((part) => read.includes(part)), read);
+  // Stale advisories: the age and the next advisory beside the advice; STALE first among the
+  // warnings past 12 h; past 48 h the server's refusal.
+  const ageLine = () => page.$eval('#advisory-age', (element) => element.hidden ? '' : element.textContent);
+  check('the advisory\'s age and next time beside the advice',
+    (await ageLine()) === 'Advisory 0.0 h old at the advice time; next due 13/0300Z (2023-09-13)',
+    await ageLine());
+  await setField('at', '13/1200Z');
+  await settled();
+  const firstWarning = await page.$eval('#warnings', (list) => list.firstElementChild?.textContent || '');
+  check('a stale advisory is said first and marked', firstWarning.startsWith('STALE') &&
+    (await ageLine()).startsWith('Advisory 15.0 h old at the advice time (STALE)'),
+    `${firstWarning} | ${await ageLine()}`);
+  await setField('at', 'now');
+  await settled('error');
+  const refusal = await page.$eval('#answer', (element) => element.textContent);
+  check('an advisory two years old is refused', /h old at the advice time.*latest advisory/s
+    .test(await page.evaluate(() => document.body.textContent)), refusal.slice(0, 300));
+  await setField('at', '');
+  await settled();
+
   // Advice [F] beside the classic advice, worded from the API's forecast object.
   const answerNow = async () => (await fetch(new URL('/api/advice', url), {
     method: 'POST', headers: { 'Content-Type': 'application/json' },
@@ -240,6 +260,7 @@ try {
     `Open at ${lee.speeds[0].speed_kn.toFixed(1)} kn`, 'Staying put',
     'two-thirds cone AL 2023', `margin ${lee.error_model.margin_nm} nm`,
     `horizon ${lee.horizon_h.toFixed(1)} h`,
+    'from 12/2100Z (2023-09-12) to 15/2100Z (2023-09-15)',
   ].every((part) => shownForecast.includes(part)), shownForecast);
   check('no course open: the warning is shown', lee.none_open ===
     !(await page.$eval('#forecast-warning', (element) => element.hidden)));
