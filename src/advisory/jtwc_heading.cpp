@@ -109,14 +109,21 @@ std::string jtwc_storm_id(const JtwcSubject& subject, const UtcTime& fix_time) {
 }
 
 std::optional<UtcTime> read_date_group(std::string_view line) {
-  line = trim(line);
-  if (line.size() < 7 || !is_digit(line[0]) || !is_digit(line[1]) || !is_digit(line[5]) ||
-      !is_digit(line[6])) {
-    return std::nullopt;
+  // JTWC puts it at the start of a remarks line or after the position sentence on the same one.
+  for (std::size_t at = 0; at + 7 <= line.size(); ++at) {
+    if (at > 0 && line[at - 1] != ' ') continue;
+    const std::string_view group = line.substr(at, 7);
+    if (!is_digit(group[0]) || !is_digit(group[1]) || !is_digit(group[5]) || !is_digit(group[6])) {
+      continue;
+    }
+    if (at + 7 < line.size() && line[at + 7] != '.' && line[at + 7] != ' ') continue;
+    const int month = month_number(group.substr(2, 3));
+    const std::optional<UtcTime> date = month == 0 ? std::nullopt
+                                                   : stated_time(2000 + two_digits(group.substr(5)),
+                                                                 month, two_digits(group), 0, 0);
+    if (date) return date;
   }
-  if (line.size() > 7 && line[7] != '.' && line[7] != ' ') return std::nullopt;
-  const int month = month_number(line.substr(2, 3));
-  return stated_time(2000 + two_digits(line.substr(5)), month, two_digits(line), 0, 0);
+  return std::nullopt;
 }
 
 }  // namespace hurricane::advisory

@@ -48,8 +48,8 @@ std::string_view atcf_basin(char basin_letter);
 // and take the year they end in, so an SH storm from July on belongs to the next year's season.
 std::string jtwc_storm_id(const JtwcSubject& subject, const UtcTime& fix_time);
 
-// "31JUL23." at the start of a line: day, month and two-digit year (of 2000..2099); a real date
-// at 00:00. Nothing for any other line.
+// "31JUL23." as a word of its own anywhere in a line (the first such): day, month and two-digit
+// year (of 2000..2099); a real date at 00:00. Nothing for a line without one.
 std::optional<UtcTime> read_date_group(std::string_view line);
 
 }  // namespace hurricane::advisory

@@ -15,7 +15,10 @@ void skip_blanks(Cursor& cursor) {
 std::optional<double> take_degrees(Cursor& cursor, int max_whole_digits, int max_tenths,
                                    char positive, char negative) {
   Cursor at = cursor;
-  const std::optional<int> whole = take_int(at, max_whole_digits);
+  skip_blanks(at);
+  // NHC writes a value below one without its zero: ".5W".
+  const bool bare_decimal = at.rest.size() > 1 && at.rest[0] == '.' && is_digit(at.rest[1]);
+  const std::optional<int> whole = bare_decimal ? 0 : take_int(at, max_whole_digits);
   if (!whole) return std::nullopt;
   int tenths = *whole * 10;
   if (at.rest.starts_with('.')) {

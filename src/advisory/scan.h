@@ -34,7 +34,7 @@ bool take_dots(Cursor& cursor);
 std::optional<int> take_int(Cursor& cursor, int max_digits);
 
 // "24.7N  66.4W": degrees with at most one decimal and a hemisphere letter, latitude up to 90,
-// longitude up to 180 (179.3E, 179.8W).
+// longitude up to 180 (179.3E, 179.8W); below one degree the zero may be left out (".5W").
 std::optional<LatLon> take_position(Cursor& cursor);
 
 // "12/2100Z": day 1..31, hour 0..23, minute 0..59.

@@ -298,6 +298,29 @@ std::variant<std::size_t, ReadError> read_heading(const std::vector<TextLine>& l
   return index;
 }
 
+// `$$` or the forecaster's name: the forecast/advisory is complete.
+bool closes_tcm(std::string_view text) {
+  return text.starts_with("$$") || text.starts_with("FORECASTER");
+}
+
+// The end of transmission or the next forecast/advisory.
+bool ends_text(std::string_view text) {
+  return text == "NNNN" || text.find(kTcmTitleMark) != text.npos;
+}
+
+// A forecast/advisory cut in transmission or copying would be judged as a shorter forecast (or
+// as none): the index of its last filled line when no closing line comes before its end.
+std::optional<std::size_t> cut_at(const std::vector<TextLine>& lines, std::size_t first) {
+  std::size_t last = first - 1;
+  for (std::size_t i = first; i < lines.size(); ++i) {
+    const std::string_view text = trim(lines[i].text);
+    if (closes_tcm(text)) return std::nullopt;
+    if (ends_text(text)) break;
+    if (!text.empty()) last = i;
+  }
+  return last;
+}
+
 }  // namespace
 
 std::vector<TcmStart> find_tcms(const std::vector<TextLine>& lines) {
@@ -320,10 +343,16 @@ Result read_tcm(const std::vector<TextLine>& lines, std::size_t title_index, Sou
   const auto heading = read_heading(lines, title_index, storm);
   if (const auto* error = std::get_if<ReadError>(&heading)) return *error;
 
+  const std::size_t first = std::get<std::size_t>(heading) + 1;
+  if (const std::optional<std::size_t> cut = cut_at(lines, first)) {
+    return error_at(lines[*cut],
+                    "the forecast/advisory stops here without its closing `$$` or `FORECASTER` "
+                    "line: it looks cut; read the whole product");
+  }
   Body body{storm};
-  for (std::size_t i = std::get<std::size_t>(heading) + 1; i < lines.size(); ++i) {
+  for (std::size_t i = first; i < lines.size(); ++i) {
     const std::string_view text = trim(lines[i].text);
-    if (text.starts_with("$$") || text == "NNNN" || text.find(kTcmTitleMark) != text.npos) break;
+    if (closes_tcm(text) || ends_text(text)) break;
     if (LineError error = read_body_line(text, i, body)) return error_at(lines[i], *error);
   }
   if (!body.has_centre) {

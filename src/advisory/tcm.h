@@ -20,7 +20,8 @@ struct TcmStart {
 // Every TCM title among `lines`, in order.
 std::vector<TcmStart> find_tcms(const std::vector<TextLine>& lines);
 
-// Reads the TCM whose title is lines[title_index], up to "$$", "NNNN", the next title or the end.
+// Reads the TCM whose title is lines[title_index], up to "$$" or the forecaster's name; one that
+// reaches "NNNN", the next title or the end before either is refused as cut.
 // It needs the title, the centre with its id, the issue time, the centre position and time, the
 // present movement and the maximum wind; every other line it knows must read in full.
 Result read_tcm(const std::vector<TextLine>& lines, std::size_t title_index, SourceForm form);

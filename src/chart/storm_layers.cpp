@@ -81,9 +81,12 @@ void draw_swath(const Scene& scene, std::string& out) {
   if (hours <= 0.0 || !input.advice.sweep.judged) return;
   const auto count = static_cast<std::size_t>(std::floor(hours / kSwathStepH)) + 1;
   std::vector<std::string> paths;
-  for (const forecast::StormTrack& track : input.storms) {
+  for (std::size_t s = 0; s < input.storms.size(); ++s) {
+    // Each storm's own cone, as the advice judged it (its basin's and season's table).
+    const forecast::ErrorModel& error =
+        s < input.advice.storms.size() ? input.advice.storms[s].error : input.advice.error;
     for (const forecast::StormSample& sample :
-         forecast::storm_samples(track, input.advice.error, input.advice.at, kSwathStepH, count)) {
+         forecast::storm_samples(input.storms[s], error, input.advice.at, kSwathStepH, count)) {
       if (!sample.judged) continue;
       const std::vector<navigation::LatLon> outline =
           forecast::danger_outline(sample, kOutlinePoints);

@@ -86,7 +86,10 @@ int run_hindcast(const HindcastRequest& request, std::ostream& out, std::ostream
     errors << program_line(*failed) << '\n';
     return kUnusableValue;
   }
-  const auto& issued = std::get<std::vector<hindcast::IssuedAdvisory>>(series);
+  for (const std::string& skipped : std::get<hindcast::Series>(series).skipped) {
+    errors << program_line("warning: skipped " + skipped) << '\n';
+  }
+  const auto& issued = std::get<hindcast::Series>(series).advisories;
 
   std::optional<land::Land> shoreline;
   if (!request.land_file.empty()) {

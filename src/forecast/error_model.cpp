@@ -43,7 +43,8 @@ ConeTable cone_table(const std::string& basin, int season) {
   return *best;
 }
 
-double error_radius_nm(const ErrorModel& model, double accuracy_nm, double tau_h) {
+double error_radius_nm(const ErrorModel& model, double accuracy_nm, double tau_h,
+                       double synoptic_lag_h) {
   const double tau = std::max(0.0, tau_h);
   switch (model.kind) {
     case ErrorModel::Kind::kNone:
@@ -54,15 +55,18 @@ double error_radius_nm(const ErrorModel& model, double accuracy_nm, double tau_h
       break;
   }
   const auto& r = model.table.radii_nm;
+  // The tables' hours count from the synoptic hour, which the analysis may follow by up to 6 h.
+  const double lag = std::clamp(synoptic_lag_h, 0.0, 6.0);
+  const double hour = tau + lag;
   double radius = r.back();
-  if (tau < kConeHours.front()) {
+  if (hour < kConeHours.front()) {
     // The accuracy is measured, not a quantile: it is not scaled.
     const double first = model.scale * r.front();
-    return accuracy_nm + (first - accuracy_nm) * tau / kConeHours.front();
+    return accuracy_nm + (first - accuracy_nm) * tau / (kConeHours.front() - lag);
   }
   for (std::size_t i = 1; i < kConeHours.size(); ++i) {
-    if (tau <= kConeHours[i]) {
-      const double w = (tau - kConeHours[i - 1]) / (kConeHours[i] - kConeHours[i - 1]);
+    if (hour <= kConeHours[i]) {
+      const double w = (hour - kConeHours[i - 1]) / (kConeHours[i] - kConeHours[i - 1]);
       radius = r[i - 1] + w * (r[i] - r[i - 1]);
       break;
     }

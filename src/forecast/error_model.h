@@ -29,10 +29,13 @@ struct ErrorModel {
 ConeTable cone_table(const std::string& basin, int season);
 
 // The error radius in nm at lead time `tau_h` (hours from the analysis; negative counts as 0)
-// for an analysis position accurate to `accuracy_nm`: the accuracy at 0 h, then linear in tau
-// to the table's radii (scaled), held beyond the last; the mariner's rule is 100 nm per 24 h
-// but never less than the accuracy; none is 0. The margin is not included.
-double error_radius_nm(const ErrorModel& model, double accuracy_nm, double tau_h);
+// for an analysis position accurate to `accuracy_nm` and made `synoptic_lag_h` hours (0 to 6)
+// after the synoptic hour the forecast hours count from: the accuracy at the analysis, each of
+// the table's radii (scaled) at its forecast hour, linear between, held beyond the last; the
+// mariner's rule is 100 nm per 24 h from the analysis but never less than the accuracy; none is
+// 0. The margin is not included.
+double error_radius_nm(const ErrorModel& model, double accuracy_nm, double tau_h,
+                       double synoptic_lag_h = 0.0);
 
 // "cone", "1-2-3" or "none".
 const char* kind_name(ErrorModel::Kind kind);

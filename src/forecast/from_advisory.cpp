@@ -1,5 +1,8 @@
 #include "forecast/from_advisory.h"
 
+#include <chrono>
+#include <cmath>
+
 #include "advisory/utc_time.h"
 
 namespace hurricane::forecast {
@@ -34,6 +37,14 @@ void set_motion(const advisory::Storm& storm, StormTrack& track) {
   }
 }
 
+// Hours since the synoptic hour at or before `time`: the forecast hours of an advisory issued
+// between synoptic hours (NHC's at 03, 09, 15 and 21 UTC) count from the one before.
+double synoptic_lag_h(Time time) {
+  const auto since_day = time - std::chrono::floor<std::chrono::days>(time);
+  const double hours = std::chrono::duration<double, std::ratio<3600>>(since_day).count();
+  return std::fmod(hours, 6.0);
+}
+
 }  // namespace
 
 std::optional<StormTrack> track_from_advisory(const advisory::Storm& storm) {
@@ -43,6 +54,7 @@ std::optional<StormTrack> track_from_advisory(const advisory::Storm& storm) {
   track.basin = storm.id.substr(0, 2);
   track.season = navigation::civil_fields(storm.fix.time).year;
   track.accuracy_nm = storm.accuracy_nm.value_or(0);
+  track.synoptic_lag_h = synoptic_lag_h(storm.fix.time);
   set_motion(storm, track);
 
   TrackPoint analysis;

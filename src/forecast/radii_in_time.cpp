@@ -15,7 +15,12 @@ RadiiInTime::RadiiInTime(const StormTrack& track) {
         radii[k].nm = *point.radii[k];
       } else if (i > 0 && point.max_wind_kt.value_or(kThresholdKt[k]) >= kThresholdKt[k]) {
         radii[k] = resolved_.back()[k];
-        if (!radii[k].carried_from_h) radii[k].carried_from_h = hours_between(analysis, point.time);
+        // Zero radii held are the same as none: only winds that reach somewhere are carried.
+        const bool reach =
+            std::any_of(radii[k].nm.begin(), radii[k].nm.end(), [](double nm) { return nm > 0.0; });
+        if (reach && !radii[k].carried_from_h) {
+          radii[k].carried_from_h = hours_between(analysis, point.time);
+        }
       }
     }
     resolved_.push_back(radii);

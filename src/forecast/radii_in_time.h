@@ -13,7 +13,8 @@ namespace hurricane::forecast {
 struct ResolvedRadii {
   QuadrantNm nm{};
   // When the point lists no radii for a threshold its max wind reaches, the previous point's
-  // radii hold; this is the hour (from the analysis) of the first point where that happened.
+  // radii hold; this is the hour (from the analysis) of the first point where radii other than
+  // zero were held so.
   std::optional<double> carried_from_h;
 };
 

@@ -40,8 +40,9 @@ std::vector<StormSample> storm_samples(const StormTrack& track, const ErrorModel
       s.radii[k] = radii.at(time, static_cast<Threshold>(k));
       s.reach_nm[k] = *std::max_element(s.radii[k].begin(), s.radii[k].end());
     }
-    s.allowance_nm =
-        error_radius_nm(model, track.accuracy_nm, hours_between(analysis, time)) + model.margin_nm;
+    s.allowance_nm = error_radius_nm(model, track.accuracy_nm, hours_between(analysis, time),
+                                     track.synoptic_lag_h) +
+                     model.margin_nm;
   }
   return samples;
 }

@@ -40,11 +40,14 @@ struct TrackPoint {
 // The track of one storm: points[0] is the analysis, the rest forecast and outlook points in
 // time order. The track ends at its last point.
 struct StormTrack {
-  std::string storm_id;               // e.g. "AL132023"
-  std::string advisory;               // the advisory's number as text, or empty
-  std::string basin;                  // "AL", "EP", "CP", ... from the id
-  int season = 0;                     // year of the analysis
-  double accuracy_nm = 0.0;           // position accuracy of the analysis, nm, >= 0
+  std::string storm_id;      // e.g. "AL132023"
+  std::string advisory;      // the advisory's number as text, or empty
+  std::string basin;         // "AL", "EP", "CP", ... from the id
+  int season = 0;            // year of the analysis
+  double accuracy_nm = 0.0;  // position accuracy of the analysis, nm, >= 0
+  // Hours the analysis follows the synoptic hour (00, 06, 12 or 18 UTC) its forecast hours
+  // count from: 3 for an NHC forecast/advisory at 21Z, 0 for an ATCF or JTWC analysis.
+  double synoptic_lag_h = 0.0;
   navigation::Motion motion;          // present motion of the centre
   std::vector<TrackPoint> points;     // at least the analysis
   std::optional<Time> dissipated_at;  // when a DISSIPATED/ABSORBED point ends it

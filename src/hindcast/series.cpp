@@ -8,19 +8,26 @@
 
 namespace hurricane::hindcast {
 
-std::variant<std::vector<IssuedAdvisory>, std::string> read_series(
-    const std::vector<AdvisoryText>& texts, const std::string& storm_id) {
+std::variant<Series, std::string> read_series(const std::vector<AdvisoryText>& texts,
+                                              const std::string& storm_id) {
   std::vector<IssuedAdvisory> series;
+  std::vector<std::string> skipped;
   for (const AdvisoryText& text : texts) {
     advisory::Result read = advisory::read_advisory(text.bytes, {.storm_id = storm_id});
     if (const auto* failed = std::get_if<advisory::ReadError>(&read)) {
-      return text.name + ":" + std::to_string(failed->line) + ": " + failed->message;
+      skipped.push_back(text.name + ":" + std::to_string(failed->line) + ": " + failed->message);
+      continue;
     }
     IssuedAdvisory issued;
     issued.storm = std::get<advisory::Storm>(std::move(read));
     issued.time = issued.storm.fix.time;
     issued.track = forecast::track_from_advisory(issued.storm);
     series.push_back(std::move(issued));
+  }
+  if (series.empty()) {
+    if (skipped.empty()) return std::string("no advisory given");
+    return skipped.size() == 1 ? skipped.front()
+                               : "no advisory could be read; the first: " + skipped.front();
   }
   std::stable_sort(series.begin(), series.end(), [](const auto& a, const auto& b) {
     if (a.time != b.time) return a.time < b.time;
@@ -31,7 +38,7 @@ std::variant<std::vector<IssuedAdvisory>, std::string> read_series(
     if (!kept.empty() && kept.back().time == issued.time) kept.pop_back();
     kept.push_back(std::move(issued));
   }
-  return kept;
+  return Series{std::move(kept), std::move(skipped)};
 }
 
 }  // namespace hurricane::hindcast

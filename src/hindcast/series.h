@@ -22,10 +22,17 @@ struct AdvisoryText {
   std::string bytes;  // a forecast/advisory, an RSS feed holding one, or ATCF records
 };
 
+struct Series {
+  std::vector<IssuedAdvisory> advisories;  // at least one
+  // Each text left out as unreadable: "name:line: what is wrong", in input order.
+  std::vector<std::string> skipped;
+};
+
 // Every text read (an RSS feed may hold several storms: `storm_id` picks one, empty takes the
 // only one) and ordered by fix time; of advisories with the same fix time (a correction, a
-// special) the later numbered one stands. An unreadable text is the error, naming it.
-std::variant<std::vector<IssuedAdvisory>, std::string> read_series(
-    const std::vector<AdvisoryText>& texts, const std::string& storm_id);
+// special) the later numbered one stands. An unreadable text is skipped and named, so one bad
+// product costs the hindcast only its own starts; the error is when none can be read.
+std::variant<Series, std::string> read_series(const std::vector<AdvisoryText>& texts,
+                                              const std::string& storm_id);
 
 }  // namespace hurricane::hindcast

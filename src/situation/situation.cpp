@@ -198,12 +198,25 @@ analysis::Hemisphere hemisphere_of(double lat) {
 
 // The storm turns as its hemisphere makes it turn, wherever the ship is.
 void choose_hemisphere(const Givens& givens, Situation& situation) {
-  if (givens.hemisphere) {
-    situation.hemisphere = *givens.hemisphere;
-    return;
-  }
   const std::optional<LatLon> storm =
       situation.derived && situation.derived->storm ? situation.derived->storm : std::nullopt;
+  if (givens.hemisphere) {
+    situation.hemisphere = *givens.hemisphere;
+    // The dangerous quarter is judged for the hemisphere given: say when the centre's lies in
+    // the other, or the navigator trusts a side mirrored from the storm's.
+    if (storm && std::fabs(storm->lat) >= kEquatorBandDeg &&
+        hemisphere_of(storm->lat) != situation.hemisphere) {
+      situation.warnings.push_back(
+          std::string("the ") + hemisphere_word(situation.hemisphere) +
+          " hemisphere was given, but the storm's centre is at " +
+          one_decimal(std::fabs(storm->lat)) + (storm->lat < 0.0 ? "S" : "N") + ", in the " +
+          hemisphere_word(hemisphere_of(storm->lat)) +
+          ": the dangerous quarter and the storm's turning are judged for the " +
+          hemisphere_word(situation.hemisphere) +
+          " (leave the hemisphere out to take the storm's)");
+    }
+    return;
+  }
   if (!storm) {
     if (givens.ship) situation.hemisphere = hemisphere_of(givens.ship->lat);
     return;

@@ -84,9 +84,16 @@ TEST(Hindcast, NamesTheInputItCannotUse) {
       run_program({"hindcast", "--advisories", kAdvisory, "--best-track", kData + "/missing.dat"});
   EXPECT_EQ(no_truth.status, 1);
   EXPECT_NE(no_truth.err.find("missing.dat"), std::string::npos);
+  // An advisory it cannot read is skipped with a warning naming it; none readable is the error.
+  const ProgramRun one_unreadable = run_program(
+      {"hindcast", "--advisories", kAdvisory, kData + "/../encounter_test.cpp", "--best-track",
+       kData + "/54.bal132003.dat", "--bearings", "1", "--rings", "300"});
+  EXPECT_EQ(one_unreadable.status, 0) << one_unreadable.err;
+  EXPECT_NE(one_unreadable.err.find("warning: skipped "), std::string::npos) << one_unreadable.err;
+  EXPECT_NE(one_unreadable.err.find("encounter_test.cpp:1: "), std::string::npos);
   const ProgramRun not_advisory =
-      run_program({"hindcast", "--advisories", kData + "/54.bal132003.dat",
-                   kData + "/../encounter_test.cpp", "--best-track", kData + "/54.bal132003.dat"});
+      run_program({"hindcast", "--advisories", kData + "/../encounter_test.cpp", "--best-track",
+                   kData + "/54.bal132003.dat"});
   EXPECT_EQ(not_advisory.status, 1);
   EXPECT_NE(not_advisory.err.find("encounter_test.cpp"), std::string::npos);
   EXPECT_EQ(run_program({"hindcast", "--best-track", kAdvisory}).status, 2);

@@ -32,6 +32,25 @@ TEST(ErrorRadius, ConeFromAccuracyThroughTheTable) {
   EXPECT_DOUBLE_EQ(error_radius_nm(model, 20, 24), 78);
 }
 
+// Pins: the cone's hours were counted from a 21Z analysis, 3 h short of the forecast hours the
+// radii belong to. The accuracy holds at the analysis, each radius at its forecast hour.
+TEST(ErrorRadius, ConeHoursCountFromTheSynopticHour) {
+  ErrorModel model;
+  model.table = cone_table("AL", 2023);
+  for (const double lag : {0.0, 3.0, 5.0}) {
+    EXPECT_DOUBLE_EQ(error_radius_nm(model, 20, 0, lag), 20);
+    for (std::size_t i = 0; i < kConeHours.size(); ++i) {
+      EXPECT_DOUBLE_EQ(error_radius_nm(model, 20, kConeHours[i] - lag, lag),
+                       model.table.radii_nm[i]);
+      if (i == 0) continue;
+      const double middle = 0.5 * (kConeHours[i - 1] + kConeHours[i]) - lag;
+      EXPECT_DOUBLE_EQ(error_radius_nm(model, 20, middle, lag),
+                       0.5 * (model.table.radii_nm[i - 1] + model.table.radii_nm[i]));
+    }
+  }
+  EXPECT_DOUBLE_EQ(error_radius_nm(model, 20, 4.5, 3), 23);  // half way to the 12-h radius
+}
+
 TEST(ErrorRadius, MarinersRuleAndNone) {
   ErrorModel model;
   model.kind = ErrorModel::Kind::kMarinersRule;

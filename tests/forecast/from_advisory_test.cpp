@@ -5,12 +5,14 @@
 #include "advisory/samples.h"
 #include "forecast/advice.h"
 #include "forecast/radii_in_time.h"
+#include "forecast/storm_samples.h"
 
 namespace hurricane::forecast {
 namespace {
 
 using advisory::read_storm;
 using advisory::sample;
+using advisory::Storm;
 
 StormTrack track_of_sample(std::string_view name) {
   const std::string_view id = name.starts_with("rss") ? "AL132023" : "";
@@ -59,6 +61,41 @@ TEST(FromAdvisory, FeedGivesTheSameTrack) {
   const StormTrack text = track_of_sample("tcm-al132023-30.txt");
   ASSERT_EQ(feed.points.size(), text.points.size());
   EXPECT_EQ(feed.points.back().time, text.points.back().time);
+}
+
+// Pins: a forecast/advisory's cone was 3 h short of NHC's at every point. Lee 30 (21Z) counts
+// from 18Z: each forecast point lies at its 12, 24, 36, ... h, where the cone is the table's.
+TEST(FromAdvisory, ConeAtEachForecastPointIsTheTables) {
+  const StormTrack lee = track_of_sample("tcm-al132023-30.txt");
+  EXPECT_EQ(lee.synoptic_lag_h, 3);
+  ErrorModel model;
+  model.table = cone_table(lee.basin, lee.season);
+  for (std::size_t i = 1; i <= 6; ++i) {
+    const std::vector<StormSample> at = storm_samples(lee, model, lee.points[i].time, 1, 1);
+    EXPECT_DOUBLE_EQ(at[0].allowance_nm, model.table.radii_nm[i - 1]) << i;
+  }
+  EXPECT_DOUBLE_EQ(storm_samples(lee, model, lee.points[0].time, 1, 1)[0].allowance_nm, 20);
+  // An a-deck's official forecast and a JTWC warning start at the synoptic hour already.
+  const Storm ofcl = read_storm(sample("aal982023-ofcl.dat"));
+  EXPECT_EQ(track_from_advisory(ofcl)->synoptic_lag_h, 0);
+  EXPECT_EQ(track_of_sample("wp062023-khanun-nr017.txt").synoptic_lag_h, 0);
+}
+
+// Pins: "radii carried" was said of zero radii held. Without any 34-kt line nothing is carried
+// (Hone 42 without them); zero radii are not carried but non-zero ones still are.
+TEST(FromAdvisory, OnlyRadiiThatReachAreCarried) {
+  const StormTrack bare = track_of_sample("tcm-cp012024-42-no34kt.txt");
+  EXPECT_FALSE(RadiiInTime(bare).carried_from_h());
+  StormTrack lee = track_of_sample("tcm-al132023-30.txt");
+  EXPECT_TRUE(RadiiInTime(lee).carried_from_h());
+  for (TrackPoint& point : lee.points) point.radii[2] = std::nullopt;
+  lee.points[0].radii[2] = QuadrantNm{};
+  lee.points[0].radii[1] = QuadrantNm{};
+  for (std::size_t i = 1; i < lee.points.size(); ++i) lee.points[i].radii[1] = std::nullopt;
+  lee.points[7].radii[0] = std::nullopt;  // the 65-kt outlook point
+  lee.points[8].radii[0] = std::nullopt;  // the 40-kt one
+  // 64 and 50 kt are zero from the analysis on: not carried; 34 kt from the 93-h outlook is.
+  EXPECT_EQ(RadiiInTime(lee).carried_from_h(), 93);
 }
 
 // Hone 42: post-tropical, 34-kt radii only, across the 180th meridian; its last outlook point

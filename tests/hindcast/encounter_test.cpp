@@ -94,8 +94,8 @@ std::vector<IssuedAdvisory> isabel_series() {
     texts.push_back({name, data_file(name)});
   }
   auto series = read_series(texts, "");
-  EXPECT_TRUE((std::holds_alternative<std::vector<IssuedAdvisory>>(series)));
-  return std::get<std::vector<IssuedAdvisory>>(series);
+  EXPECT_TRUE((std::holds_alternative<Series>(series)));
+  return std::get<Series>(series).advisories;
 }
 
 // Every course at full speed and staying put, every sample with the exact geodesics.

@@ -68,8 +68,22 @@ TEST(Situation, HemisphereFollowsTheShipUnlessGiven) {
   request.ship = "33.9S,151.2E";
   request.storm = "30S,155E";
   EXPECT_EQ(form_situation(request).value().hemisphere, analysis::Hemisphere::kSouth);
+  EXPECT_TRUE(form_situation(request).value().warnings.empty());
   request.hemisphere = analysis::Hemisphere::kNorth;
-  EXPECT_EQ(form_situation(request).value().hemisphere, analysis::Hemisphere::kNorth);
+  const Situation north = form_situation(request).value();
+  EXPECT_EQ(north.hemisphere, analysis::Hemisphere::kNorth);
+  // Pins: a hemisphere given against the storm's latitude was taken silently.
+  ASSERT_EQ(north.warnings.size(), 1u);
+  EXPECT_NE(north.warnings[0].find("30.0S, in the southern"), std::string::npos)
+      << north.warnings[0];
+  request.hemisphere = analysis::Hemisphere::kSouth;
+  EXPECT_TRUE(form_situation(request).value().warnings.empty());
+  request.storm = "0.0N,155E";  // on the equator it names no hemisphere
+  request.hemisphere = analysis::Hemisphere::kNorth;
+  const Situation on_equator = form_situation(request).value();
+  for (const std::string& warning : on_equator.warnings) {
+    EXPECT_EQ(warning.find("hemisphere"), std::string::npos) << warning;
+  }
   request = plain_request();
   request.hemisphere = analysis::Hemisphere::kSouth;
   EXPECT_EQ(form_situation(request).value().hemisphere, analysis::Hemisphere::kSouth);
