@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace hurricane::forecast_report {
@@ -36,9 +37,10 @@ std::string hours(fc::Time at, double h) {
   return hours(h) + " (" + navigation::format_day_time(navigation::add_hours(at, h)) + ")";
 }
 
-// What clearance means, said where the word is first used.
-constexpr const char* kClearanceMeans =
+// What clearance and the danger area are, said once where either is first named.
+constexpr std::string_view kClearanceMeans =
     " (distance outside the 34-kt winds + forecast error + margin)";
+constexpr std::string_view kDangerAreaMeans = " (the 34-kt winds + forecast error + margin)";
 
 std::string table_name(const fc::ConeTable& table) {
   return table.basin + " " + std::to_string(table.season);
@@ -196,16 +198,19 @@ std::string shut_line(const fc::ForecastAdvice& advice) {
          ranges_text(land) + (both.empty() ? "" : ", both " + ranges_text(both)) + ".";
 }
 
-// What clearance means, said once right after the first "clearance" or "danger area" of the
-// lines, whichever comes first.
+// What clearance or the danger area means, said once right after the first "least clearance"
+// (a figure, not a rule's name) or "danger area" of the lines, whichever comes first.
 void explain_clearance(std::vector<std::string>& lines) {
+  constexpr std::string_view kClearance = "least clearance", kDangerArea = "danger area";
   for (std::string& line : lines) {
-    const std::size_t clearance = line.find("clearance");
-    const std::size_t danger = line.find("danger area");
+    const std::size_t clearance = line.find(kClearance);
+    const std::size_t danger = line.find(kDangerArea);
     if (clearance == std::string::npos && danger == std::string::npos) continue;
-    const std::size_t end = clearance < danger ? clearance + std::string_view("clearance").size()
-                                               : danger + std::string_view("danger area").size();
-    line.insert(end, kClearanceMeans);
+    if (clearance < danger) {
+      line.insert(clearance + kClearance.size(), kClearanceMeans);
+    } else {
+      line.insert(danger + kDangerArea.size(), kDangerAreaMeans);
+    }
     return;
   }
 }

@@ -44,7 +44,7 @@ TEST(AdviseForecast, TextBlockAfterTheClassicReport) {
   EXPECT_NE(joined.find("AL132023 advisory 30: 9 points, not judged after 17/1800Z; radii "
                         "carried from the point before from 57.0 h.\n"),
             std::string::npos);
-  EXPECT_NE(run.out.find("Recommended (most clearance near the voyage course 300): course "),
+  EXPECT_NE(joined.find("Recommended (most clearance near the voyage course 300): course "),
             std::string::npos);
   EXPECT_NE(run.out.find("Staying put: "), std::string::npos);
   // Left out on request: the classic answer alone.

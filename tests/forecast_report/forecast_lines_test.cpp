@@ -44,7 +44,8 @@ TEST(ForecastLines, LandShuttingEveryCourseIsSaidAsLand) {
   EXPECT_NE(text.find("Every course at 12.0 kn meets land within the horizon; 1"),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find(" also run into the danger area.\nSlowed to 9.0 kn, courses "),
+  EXPECT_NE(text.find(" also run into the danger area (the 34-kt winds + forecast error + "
+                      "margin).\nSlowed to 9.0 kn, courses "),
             std::string::npos)
       << text;
   EXPECT_EQ(text.find("Least bad"), std::string::npos);
@@ -74,8 +75,9 @@ TEST(ForecastLines, NoneOpenIsSaidInsteadOfDisagreeing) {
                       "shut by the danger area along the forecast too."),
             std::string::npos)
       << text;
-  EXPECT_NE(text.find("The ship is inside the danger area now: no course at 12.0 kn keeps clear "
-                      "of it.\nLeast bad (out of it soonest, at "),
+  EXPECT_NE(text.find("The ship is inside the danger area (the 34-kt winds + forecast error + "
+                      "margin) now: no course at 12.0 kn keeps clear of it.\nLeast bad (out of "
+                      "it soonest, at "),
             std::string::npos)
       << text;
 }
