@@ -163,7 +163,8 @@ std::vector<std::string> forecast_lines(const fc::ForecastAdvice& advice) {
     std::string why =
         advice.voyage_course_deg
             ? "nearest the voyage course " +
-                  course(static_cast<int>(std::lround(*advice.voyage_course_deg)) % 360)
+                  course(static_cast<int>(std::lround(*advice.voyage_course_deg)) % 360) +
+                  (advice.voyage_toward.empty() ? "" : " (toward " + advice.voyage_toward + ")")
             : "largest clearance";
     lines.push_back("Recommended (" + why + "): course " + course(r.course_deg) + " at " +
                     number(r.speed_kn, 1) + " kn, least clearance " + number(p.clearance_nm) +
