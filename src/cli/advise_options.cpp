@@ -88,9 +88,8 @@ AdviseOptions::AdviseOptions(CLI::App& app)
       advise.add_flag("--no-forecast", no_forecast_, "Leave out the advice along the forecast [F]");
   course_option_ = advise.add_option("--course", course_, "[F]: the voyage's course, degrees true")
                        ->type_name("DEG");
-  route_option_ =
-      advise.add_option("--route", route_, "[F]: the voyage's route (GPX or RTZ), for its course")
-          ->type_name("FILE");
+  route_option_ = advise.add_option("--route", route_, "[F]: the voyage's route file, GPX or RTZ")
+                      ->type_name("FILE");
   horizon_option_ =
       advise.add_option("--horizon", horizon_, "[F]: hours judged, 12 to 120 (default 72)")
           ->type_name("H");

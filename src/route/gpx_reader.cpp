@@ -26,7 +26,7 @@ std::variant<Waypoint, ReadError> read_point(const XmlSource& source, pugi::xml_
   return waypoint;
 }
 
-// The points named `point_name` of each element of `parents`, in order.
+// The child elements `point_name` of `parent`, in order, added to the route.
 std::optional<ReadError> read_points(const XmlSource& source, pugi::xml_node parent,
                                      std::string_view point_name, Route& route) {
   for (pugi::xml_node point : parent.children()) {

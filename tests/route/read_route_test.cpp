@@ -1,6 +1,7 @@
 // Reading routes as plotters and ECDIS export them, and the refusals, each at its line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -122,6 +123,25 @@ TEST(ReadRoute, RefusesWithFileLineAndReason) {
     ASSERT_TRUE(std::holds_alternative<ReadError>(read)) << c.bytes;
     const std::string text = std::get<ReadError>(read).text();
     EXPECT_EQ(text.substr(0, c.expected.size()), c.expected) << c.bytes;
+  }
+}
+
+// Every cut of every sample (a download broken off) reads or is refused at a line it holds.
+TEST(ReadRoute, EveryTruncatedSampleIsReadOrRefusedWithinIt) {
+  for (const char* file :
+       {"miami_nassau_rte.gpx", "keys_track.gpx", "bahamas_1_0.rtz", "florida_strait_1_1.rtz"}) {
+    const std::string bytes = sample(file);
+    for (std::size_t size = 0; size < bytes.size(); ++size) {
+      const std::string_view cut(bytes.data(), size);
+      const ReadResult read = read_route(cut, file);
+      if (const auto* error = std::get_if<ReadError>(&read)) {
+        const auto lines = static_cast<std::size_t>(std::count(cut.begin(), cut.end(), '\n')) + 1;
+        EXPECT_GE(error->line, 1u) << file << " cut at " << size;
+        EXPECT_LE(error->line, lines) << file << " cut at " << size << ": " << error->text();
+      } else {
+        EXPECT_GE(std::get<Route>(read).waypoints.size(), 2u);
+      }
+    }
   }
 }
 
