@@ -17,5 +17,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # are header-only and leave nothing behind.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6 (>= 2.34), libgcc-s1 (>= 3.0), libstdc++6 (>= 12), libgeographiclib23 (>= 2.1), \
-libcpp-httplib0.11 (>= 0.11.4)")
+libcpp-httplib0.11 (>= 0.11.4), libpugixml1v5 (>= 1.13)")
 include(CPack)

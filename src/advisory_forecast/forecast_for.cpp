@@ -56,6 +56,7 @@ ForecastOutcome forecast_for(const std::vector<advisory::Storm>& storms,
   } else {
     outcome.advice = forecast::advise_forecast(tracks, request, options.voyage_course_deg);
   }
+  outcome.advice->voyage_toward = options.voyage_toward;
   outcome.tracks = std::move(tracks);
   return outcome;
 }

@@ -33,6 +33,9 @@ struct ForecastOptions {
   bool margin_given = false;                // --margin was given (it also widens the classic keep)
   double horizon_h = kDefaultHorizonH;      // hours, [12, 120]
   std::optional<double> voyage_course_deg;  // degrees true, [0, 360)
+  // Where the voyage course leads when it came from a route ("waypoint X of route FILE");
+  // empty for a course given as such.
+  std::string voyage_toward;
 };
 
 }  // namespace hurricane::advisory_forecast

@@ -72,8 +72,11 @@ situation::Result<Answer> answer(const Request& request) {
         return *error;
       }
       storms.insert(storms.end(), request.more_storms.begin(), request.more_storms.end());
-      a.forecast =
-          advisory_forecast::forecast_for(storms, a.situation, request.forecast, request.shoreline);
+      advisory_forecast::ForecastOptions options = request.forecast;
+      if (request.route) {
+        if (auto failure = steer_by_route(*request.route, a.situation, options)) return *failure;
+      }
+      a.forecast = advisory_forecast::forecast_for(storms, a.situation, options, request.shoreline);
       if (a.forecast->advice && a.advice) {
         if (const std::optional<int> course = classic_course(*a.advice)) {
           forecast::compare_with_classic(*a.forecast->advice, *course);

@@ -14,6 +14,7 @@
 #include "advisory_forecast/forecast_options.h"
 #include "advisory_situation/situation_from_advisory.h"
 #include "analysis/advice.h"
+#include "answer/voyage_route.h"
 #include "land/land.h"
 #include "situation/situation.h"
 
@@ -34,6 +35,9 @@ struct Request {
   const land::Land* shoreline = nullptr;
   advisory_forecast::ForecastOptions forecast;  // advice [F], with an advisory
   std::vector<advisory::Storm> more_storms;     // further storms for [F], read by the front-end
+  // The route the voyage follows: [F]'s voyage course toward its next waypoint, in place of
+  // forecast.voyage_course_deg.
+  std::optional<VoyageRoute> route;
 };
 
 // Where the storm came from, when from an advisory.

@@ -22,6 +22,7 @@
 #include "json/answer_json.h"
 #include "land_advice/find_shoreline.h"
 #include "report/report.h"
+#include "route/read_route.h"
 
 namespace hurricane::cli {
 namespace {
@@ -115,6 +116,19 @@ int write_answer(const answer::Answer& a, const AdviseRequest& command, std::str
   return write_output(text, out, errors);
 }
 
+// The route of --route FILE; nothing when it cannot be read, after saying why on `errors`.
+std::optional<answer::VoyageRoute> read_voyage_route(const std::string& path,
+                                                     std::ostream& errors) {
+  const std::optional<InputFile> file = read_input(path, errors);
+  if (!file) return std::nullopt;
+  route::ReadResult read = route::read_route(file->bytes, file->name);
+  if (const auto* failed = std::get_if<route::ReadError>(&read)) {
+    errors << file_error_line(failed->file, failed->line, failed->message) << '\n';
+    return std::nullopt;
+  }
+  return answer::VoyageRoute{std::move(std::get<route::Route>(read)), file->name};
+}
+
 }  // namespace
 
 int status_of(const situation::Error& error) {
@@ -152,6 +166,10 @@ int run_advise(const AdviseRequest& command, std::string_view version, std::ostr
     request.advisory =
         advisory_situation::AdvisoryInput{file.bytes, command.storm_id, command.margin};
     request.forecast = command.forecast;
+    if (!command.route.empty() && command.forecast.enabled) {
+      request.route = read_voyage_route(command.route, errors);
+      if (!request.route) return kUnusableValue;
+    }
     if (command.forecast.enabled) {
       // Further storms for [F]: every storm of each further file.
       for (const std::string& name : command.more_advisories) {

@@ -93,6 +93,8 @@ AdviseOptions::AdviseOptions(CLI::App& app)
       advise.add_flag("--no-forecast", no_forecast_, "Leave out the advice along the forecast [F]");
   course_option_ = advise.add_option("--course", course_, "[F]: the voyage's course, degrees true")
                        ->type_name("DEG");
+  route_option_ = advise.add_option("--route", route_, "[F]: the voyage's route file, GPX or RTZ")
+                      ->type_name("FILE");
   horizon_option_ =
       advise.add_option("--horizon", horizon_, "[F]: hours judged, 12 to 120 (default 72)")
           ->type_name("H");
@@ -115,9 +117,9 @@ AdviseOptions::AdviseOptions(CLI::App& app)
   for (CLI::Option* option : number_options_) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
-  for (CLI::Option* option :
-       {ship_option_, storm_option_, at_option_, margin_option_, storm_id_option_, svg_option_,
-        chart_option_, land_option_, course_option_, horizon_option_, error_option_}) {
+  for (CLI::Option* option : {ship_option_, storm_option_, at_option_, margin_option_,
+                              storm_id_option_, svg_option_, chart_option_, land_option_,
+                              course_option_, route_option_, horizon_option_, error_option_}) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
 }
@@ -148,8 +150,9 @@ std::variant<AdviseRequest, CommandError> AdviseOptions::request() const {
     command.more_advisories.assign(advisories_.begin() + 1, advisories_.end());
     command.storm_id = storm_id_;
   } else {
-    for (const CLI::Option* option : {margin_option_, storm_id_option_, no_forecast_option_,
-                                      course_option_, horizon_option_, error_option_}) {
+    for (const CLI::Option* option :
+         {margin_option_, storm_id_option_, no_forecast_option_, course_option_, route_option_,
+          horizon_option_, error_option_}) {
       if (option->count() > 0) return usage(option->get_name() + " needs --advisory");
     }
   }
@@ -191,6 +194,12 @@ std::optional<CommandError> AdviseOptions::read_outputs(AdviseRequest& command) 
 
 std::optional<CommandError> AdviseOptions::read_forecast(AdviseRequest& command) const {
   advisory_forecast::ForecastOptions& options = command.forecast;
+  if (route_option_->count() > 0) {
+    if (course_option_->count() > 0) return usage("--route and --course exclude each other");
+    if (route_.empty()) return usage("--route: needs a file");
+    if (ship_option_->count() == 0) return usage("--route needs --ship");
+    command.route = route_;
+  }
   if (course_option_->count() > 0) {
     const auto value = option_number(course_);
     if (!value || *value < 0.0 || *value > 360.0) {

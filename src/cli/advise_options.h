@@ -24,13 +24,14 @@ struct AdviseRequest {
   std::optional<std::string> advisory;          // --advisory FILE (the first)
   std::vector<std::string> more_advisories;     // further --advisory files: judged in [F] only
   advisory_forecast::ForecastOptions forecast;  // advice [F] with --advisory
-  std::string storm_id;                         // --storm-id
-  std::optional<double> margin;                 // --margin, nm
-  std::string land_file;                        // --land FILE, empty for the installed shoreline
-  bool no_land = false;                         // --no-land: escapes not held against land
-  std::string svg;                              // the picture's file, empty for none
-  std::string chart;   // with --advisory: the forecast chart's file, empty for none
-  bool night = false;  // the picture and the chart in red on black
+  std::string route;     // --route FILE: [F]'s voyage course toward its next waypoint; empty none
+  std::string storm_id;  // --storm-id
+  std::optional<double> margin;  // --margin, nm
+  std::string land_file;         // --land FILE, empty for the installed shoreline
+  bool no_land = false;          // --no-land: escapes not held against land
+  std::string svg;               // the picture's file, empty for none
+  std::string chart;             // with --advisory: the forecast chart's file, empty for none
+  bool night = false;            // the picture and the chart in red on black
 };
 
 // The `advise` subcommand: declares its options on construction; request() reads what was
@@ -55,13 +56,13 @@ class AdviseOptions {
   std::array<std::string, 6> numbers_;  // the six values' texts
   std::array<CLI::Option*, 6> number_options_{};
   std::string ship_, storm_, at_, format_ = "text", margin_, storm_id_, svg_, chart_, land_;
-  std::string course_, horizon_, error_model_;
+  std::string course_, route_, horizon_, error_model_;
   std::vector<std::string> advisories_, fixes_;
   bool north_ = false, south_ = false, night_ = false, no_land_ = false, no_forecast_ = false;
   CLI::Option *ship_option_, *storm_option_, *fix_option_, *at_option_, *north_option_,
       *south_option_, *advisory_option_, *margin_option_, *storm_id_option_, *svg_option_,
       *chart_option_, *land_option_, *no_land_option_, *no_forecast_option_, *course_option_,
-      *horizon_option_, *error_option_;
+      *route_option_, *horizon_option_, *error_option_;
 };
 
 }  // namespace hurricane::cli

@@ -73,6 +73,7 @@ struct ForecastAdvice {
   double requested_horizon_h = 0.0;
   Time at{};
   std::optional<double> voyage_course_deg;
+  std::string voyage_toward;  // what the voyage course leads to, when a route gave it
   std::vector<StormSummary> storms;
   std::array<double, kSpeedFractions.size()> speeds_kn{};  // full speed first
   Sweep sweep;

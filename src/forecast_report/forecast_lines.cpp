@@ -225,7 +225,8 @@ std::optional<std::string> recommendation_line(const fc::ForecastAdvice& advice)
                             winds_text(at, p) + ".";
   std::string voyage;
   if (advice.voyage_course_deg) {
-    voyage = course(static_cast<int>(std::lround(*advice.voyage_course_deg)) % 360);
+    voyage = course(static_cast<int>(std::lround(*advice.voyage_course_deg)) % 360) +
+             (advice.voyage_toward.empty() ? "" : " (toward " + advice.voyage_toward + ")");
   }
   if (r.stay_put && r.choice != fc::Choice::kStayPut) {
     const std::string why = r.choice == fc::Choice::kLeavesSoonest
