@@ -34,6 +34,9 @@ Grid grid_of(const std::vector<StormTrack>& storms, const SweepRequest& request)
 
 // The storms' rates of change are kept per span of this many samples.
 constexpr std::size_t kCoarseStride = 10;
+// The clearance averaged over the horizon (a tie-break between courses) is taken every this
+// many samples (6 h) and at the last: each such sample costs the fast sweep an evaluation.
+constexpr std::size_t kMeanStride = 60;
 // Bounds the speed at which a point moves in a centre's azimuthal-equidistant plane, relative
 // to its speed on the earth, out to some 3000 nm (the plane stretches across the azimuth).
 constexpr double kMotionFactor = 1.25;
@@ -96,15 +99,15 @@ class Tracker {
 };
 
 // The clearance over all storms, sample by sample, beyond its least: when a ship that starts
-// inside a danger area first comes out of them all, the mean over the whole hours and the last
+// inside a danger area first comes out of them all, the mean over every 6 h and the last
 // sample, and the value at the last. Each sample is added once, sample 0 first.
 class Outlook {
  public:
   explicit Outlook(std::size_t count) : count_(count) {}
 
-  // Whether `sample` counts in the mean: every whole hour and the last sample.
+  // Whether `sample` counts in the mean: every 6 h and the last sample.
   bool in_mean(std::size_t sample) const {
-    return sample % kCoarseStride == 0 || sample + 1 == count_;
+    return sample % kMeanStride == 0 || sample + 1 == count_;
   }
 
   // The least clearance over the storms judged at `sample` (infinite where none is).
@@ -369,10 +372,12 @@ class FastPassage {
       : shared_(shared), rhumb_(shared.start, course_deg), speed_(speed_kn), outlook_(count) {}
 
   Passage run(std::size_t count, double course_deg) {
-    // Every whole hour is evaluated for the mean; the spans between are refined in order.
+    // The samples of the mean are evaluated, and every whole hour for a ship that starts inside
+    // (when it comes out is found between them); the spans between are refined in order.
     Values from = evaluate(0);
+    const std::size_t stride = outlook_.starts_inside() ? kCoarseStride : kMeanStride;
     for (std::size_t at = 0; at + 1 < count;) {
-      const std::size_t to = std::min(at + kCoarseStride, count - 1);
+      const std::size_t to = std::min(at + stride, count - 1);
       const Values next = evaluate(to);
       refine(at, to, from, next);
       from = next;

@@ -39,7 +39,7 @@ struct Passage {
   // When the ship starts inside a danger area: the first hour it is outside them all; none
   // when it starts outside or does not come out within the horizon.
   std::optional<double> leaves_at_h;
-  // The clearance at the last sample of the horizon, and averaged over the whole hours and the
+  // The clearance at the last sample of the horizon, and averaged over every 6 h and the
   // last sample where some storm is judged: what a course leaves the ship with, beside its least.
   double horizon_clearance_nm = std::numeric_limits<double>::infinity();
   double mean_clearance_nm = std::numeric_limits<double>::infinity();
