@@ -11,6 +11,13 @@ std::string hours_text(double hours) {
   return text;
 }
 
+// Whole days, for an age a reader would not work out from hours.
+std::string days_text(double hours) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.0f days", hours / 24.0);
+  return text;
+}
+
 }  // namespace
 
 std::optional<situation::Error> advice_time_error(situation::UtcTime analysis,
@@ -25,11 +32,12 @@ std::optional<situation::Error> advice_time_error(situation::UtcTime analysis,
                                 hours_text(kEarliestBeforeAnalysisH) + " before it"};
   }
   if (age > kRefusedAfterH) {
-    return situation::Error{
-        situation::ErrorKind::kUnusable, situation::Field::kAdvisory, "",
-        "its analysis time " + situation::format_utc_time(analysis) + " is " + hours_text(age) +
-            " old at the advice time " + situation::format_utc_time(advice) + ", more than " +
-            hours_text(kRefusedAfterH) + ": get the latest advisory for this storm"};
+    return situation::Error{situation::ErrorKind::kUnusable, situation::Field::kAdvisory, "",
+                            "its analysis time " + situation::format_utc_time(analysis) + " is " +
+                                hours_text(age) + " old at the advice time " +
+                                situation::format_utc_time(advice) + " (" + days_text(age) +
+                                "), more than " + hours_text(kRefusedAfterH) +
+                                ": get the latest advisory for this storm"};
   }
   return std::nullopt;
 }

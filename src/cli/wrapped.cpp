@@ -23,6 +23,33 @@ std::size_t value_column(std::string_view line) {
   return characters(line.substr(0, value));
 }
 
+// Whether the word after the blank at `blank` is a unit ("nm", "kn", "kt", "h", with any
+// punctuation after it) that belongs with the number before the blank: "748 nm" is not broken.
+bool unit_follows(std::string_view line, std::size_t blank) {
+  if (blank == 0 || blank + 1 >= line.size()) return false;
+  const char before = line[blank - 1];
+  if (before < '0' || before > '9') return false;
+  const std::string_view rest = line.substr(blank + 1);
+  for (const std::string_view unit : {"nm", "kn", "kt", "h"}) {
+    if (!rest.starts_with(unit)) continue;
+    const char after = rest.size() > unit.size() ? rest[unit.size()] : ' ';
+    if (after == ' ' || after == ',' || after == ';' || after == '.' || after == ')' ||
+        after == ':') {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The end of the word that starts at `start`: its next blank, past a unit that follows it.
+std::size_t word_end(std::string_view line, std::size_t start) {
+  std::size_t end = std::min(line.find(' ', start), line.size());
+  while (end < line.size() && unit_follows(line, end)) {
+    end = std::min(line.find(' ', end + 1), line.size());
+  }
+  return end;
+}
+
 }  // namespace
 
 std::vector<std::string> wrapped(std::string_view line) {
@@ -35,7 +62,7 @@ std::vector<std::string> wrapped(std::string_view line) {
   std::size_t start = lead;
   bool first_word = true;
   while (start < line.size()) {
-    const std::size_t end = std::min(line.find(' ', start), line.size());
+    const std::size_t end = word_end(line, start);
     const std::string_view word = line.substr(start, end - start);
     if (!first_word && characters(piece) + 1 + characters(word) > kTextWidth) {
       pieces.push_back(piece);
