@@ -77,8 +77,7 @@ AdviseOptions::AdviseOptions(CLI::App& app)
           ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   at_option_ = advise.add_option("--at", at_, "Move the storm along its track to this time")
                    ->type_name("TIME");
-  north_option_ =
-      advise.add_flag("--north", north_, "Northern hemisphere (default: the storm's latitude)");
+  north_option_ = advise.add_flag("--north", north_, "Northern hemisphere (default: the storm's)");
   south_option_ = advise.add_flag("--south", south_, "Southern hemisphere");
   advise.add_option("--format", format_, "Output: text (the default) or json")
       ->type_name("FORMAT")

@@ -12,9 +12,9 @@ namespace {
 constexpr const char* kProgramFooter =
     "Without arguments the program holds the classic dialogue on the console;\n"
     "with --svg-dir it also draws every round into DIR/round-001.svg, ...\n"
-    "hindcast scores the advice against a storm's best track; fleet advises many ships.\n"
-    "See 'hurricane-escape COMMAND --help' for advise, advisory, serve, hindcast and fleet,\n"
-    "and the manual page hurricane-escape(1).";
+    "hindcast scores the advice against a storm's best track; fleet advises many\n"
+    "ships. See 'hurricane-escape COMMAND --help' for advise, advisory, serve,\n"
+    "hindcast and fleet, and the manual page hurricane-escape(1).";
 
 // A request of a subcommand, or its error, as a Command.
 template <class Request>

@@ -30,7 +30,7 @@ FleetOptions::FleetOptions(CLI::App& app)
       ->type_name("FILE");
   fleet
       .add_option("--storm-id", request_.storm_id,
-                  "The classic advice's storm, when the first file holds several")
+                  "The classic advice's storm in a file of several")
       ->type_name("ID");
   add_forecast_tuning(fleet, request_.horizon_h, request_.cone_scale, request_.margin_nm);
   fleet.add_option("--land", request_.land_file, "Shoreline file (default: the installed one)")

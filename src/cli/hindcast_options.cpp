@@ -9,9 +9,10 @@ namespace hurricane::cli {
 namespace {
 
 constexpr const char* kHindcastFooter =
-    "--advisories takes files, or a directory whose *.xml, *.txt and *.tcm files are the\n"
-    "advisories (RSS feeds or forecast/advisory texts); --best-track the ATCF b-deck whose\n"
-    "34-kt radii are the truth. Exit status: 0 scored, 1 an input cannot be used, 2 wrong usage.";
+    "--advisories takes files, or a directory whose *.xml, *.txt and *.tcm files\n"
+    "are the advisories (RSS feeds or forecast/advisory texts); --best-track the\n"
+    "ATCF b-deck whose 34-kt radii are the truth.\n"
+    "Exit status: 0 scored, 1 an input cannot be used, 2 wrong usage.";
 
 }  // namespace
 

@@ -1,8 +1,10 @@
 #include "cli/hindcast_output.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
+#include "cli/wrapped.h"
 #include "forecast/track.h"
 
 namespace hurricane::cli {
@@ -49,6 +51,19 @@ std::string rings_text(const std::vector<double>& rings) {
   return text;
 }
 
+// Every line of `text` within the width of a bridge terminal.
+std::string wrapped_text(const std::string& text) {
+  std::string out;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    for (const std::string& piece : wrapped(std::string_view(text).substr(start, end - start))) {
+      out += piece + "\n";
+    }
+    start = end + 1;
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string hindcast_text(const HindcastSetting& setting, const std::vector<IssuedAdvisory>& series,
@@ -76,16 +91,17 @@ std::string hindcast_text(const HindcastSetting& setting, const std::vector<Issu
           "winds not counted); escapable by " +
           fixed(hindcast::kEscapableNm, 0) + " nm in hindsight: " + std::to_string(escapable) +
           "\n\n";
+  // Two header lines keep the table within the 80 columns of a bridge terminal.
   text +=
-      "policy            escaped  escaped of escapable  deepest nm  deepest escapable nm  "
-      "progress\n";
+      "                           escaped of   deepest   deepest nm\n"
+      "policy            escaped   escapable        nm    escapable  progress\n";
   for (const PolicyScore& s : result.scores) {
     std::string name = hindcast::policy_name(s.policy);
     name.resize(16, ' ');
     text += name + right_aligned(percent(s.escaped, s.encounters), 9) +
-            right_aligned(percent(s.escaped_of_escapable, s.escapable), 22) +
-            right_aligned(fixed(s.deepest_entry_nm, 1), 12) +
-            right_aligned(fixed(s.deepest_escapable_entry_nm, 1), 22) +
+            right_aligned(percent(s.escaped_of_escapable, s.escapable), 12) +
+            right_aligned(fixed(s.deepest_entry_nm, 1), 10) +
+            right_aligned(fixed(s.deepest_escapable_entry_nm, 1), 13) +
             right_aligned(fixed(100.0 * s.progress, 1) + "%", 10) + "\n";
   }
   text += "\nWorst cases (escapable, entered deepest):\n";
@@ -103,7 +119,7 @@ std::string hindcast_text(const HindcastSetting& setting, const std::vector<Issu
               fixed(e.hindsight.best_nm, 1) + " nm); plans " + plans_text(outcome) + "\n";
     }
   }
-  return text;
+  return wrapped_text(text);
 }
 
 nlohmann::ordered_json hindcast_json(const HindcastSetting& setting,

@@ -8,16 +8,16 @@ namespace hurricane::cli {
 namespace {
 
 constexpr const char* kServeFooter =
-    "Serves the page at / and the JSON API at /api/advice and /api/health until SIGINT or\n"
-    "SIGTERM. The default address is this machine only; --listen 0.0.0.0:8080 serves every\n"
-    "network the machine is on. Port 0 picks a free port; the first line printed names it.\n"
+    "Serves the page at / and the JSON API at /api/advice and /api/health until\n"
+    "SIGINT or SIGTERM. The default address is this machine only; --listen\n"
+    "0.0.0.0:8080 serves every network the machine is on. Port 0 picks a free port;\n"
+    "the first line printed names it.\n"
     "Exit status: 0 stopped by a signal, 1 cannot listen there, 2 wrong usage.";
 
 }  // namespace
 
 ServeOptions::ServeOptions(CLI::App& app)
-    : command_(
-          app.add_subcommand("serve", "Serve the advisor as a web page and a JSON API over HTTP")),
+    : command_(app.add_subcommand("serve", "Serve the advisor as a web page and a JSON API")),
       listen_(server::kDefaultListen) {
   command_->footer(kServeFooter);
   command_->add_option("--listen", listen_, "Address and port to listen on")

@@ -144,6 +144,27 @@ TEST(AdviceTime, BridgeTimesAndWidth) {
             std::string::npos);
 }
 
+// Every help and the hindcast's table fit a bridge terminal too (the hindcast's table was 91
+// columns wide, the top-level help 86).
+TEST(AdviceTime, EveryHelpAndTheHindcastFitTheWidth) {
+  for (const char* command : {"advise", "advisory", "serve", "hindcast", "fleet"}) {
+    EXPECT_EQ(too_wide(run_program({command, "--help"}).out), std::vector<std::string>{})
+        << command;
+  }
+  EXPECT_EQ(too_wide(run_program({"--help"}).out), std::vector<std::string>{});
+  const std::string data = HURRICANE_SOURCE_DIR "/tests/hindcast/data/";
+  const ProgramRun hindcast =
+      run_program({"hindcast", "--advisories", data + "22.132003.index-at.xml",
+                   data + "23.132003.index-at.xml", "--best-track", data + "54.bal132003.dat",
+                   "--rings", "60,250", "--bearings", "3", "--hours", "24"});
+  ASSERT_EQ(hindcast.status, 0) << hindcast.err;
+  EXPECT_NE(hindcast.out.find("policy            escaped   escapable        nm    escapable  "
+                              "progress\nforecast           100.0%      100.0%"),
+            std::string::npos)
+      << hindcast.out;
+  EXPECT_EQ(too_wide(hindcast.out), std::vector<std::string>{});
+}
+
 // `advise --help` names the forms that work; each one named is read.
 TEST(AdviceTime, HelpNamesTheFormsThatWork) {
   const ProgramRun help = run_program({"advise", "--help"});
