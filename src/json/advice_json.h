@@ -14,7 +14,7 @@ namespace hurricane::json {
 // course to steer. 3: "land", and each escape's "land_at_h" and "land_at". 4: an advisory storm
 // without 34-kt winds and no keep is answered: the classic keys null (report and notes empty)
 // and "classic_needs" says what is missing; each forecast storm's "error_model".
-inline constexpr int kSchemaVersion = 4;
+inline constexpr int kSchemaVersion = 5;
 
 // advice_json: "schema_version", "version", "hemisphere", "situation" (the values the analysis
 // used, full precision), "derived" (only when positions or fixes were used), "advice_a",

@@ -33,6 +33,9 @@ inline void keep_document(const std::string& kind, const std::string& text) {
 // `advisory` and `hindcast` with --format json, every `fleet` (one answer a line).
 inline std::string document_kind(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return "";
+  for (const std::string& argument : arguments) {
+    if (argument == "--help" || argument == "-h") return "";  // the help, not a document
+  }
   const std::string& command = arguments.front();
   if (command == "fleet") return command;
   const auto format = std::find(arguments.begin(), arguments.end(), "--format");
