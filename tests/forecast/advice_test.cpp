@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 #include "forecast/tracks.h"
 
 namespace hurricane::forecast {
@@ -201,6 +205,28 @@ TEST(ForecastChoice, InsideTheShipTakesTheCourseOutSoonest) {
     EXPECT_GE(p.leaves_at_h.value_or(1e9), *r.passage.leaves_at_h);
   }
   EXPECT_NEAR(*r.passage.leaves_at_h, (100 - 33.4) / 12, 0.2);
+}
+
+// Fault: the course out soonest was taken however deep it went. Ahead of a storm running west
+// at 15 kn, east is the soonest way out but runs over the centre; the choice goes least deep
+// first (within 0.5 nm), and only then soonest out.
+TEST(ForecastChoice, InsideTheWayOutGoesLeastDeepBeforeSoonest) {
+  const double west_deg = 360.0 / (60.0 * std::cos(20.0 * std::numbers::pi / 180.0));
+  const StormTrack running = track_of(
+      {{0, {20, -60}, 80, equal_radii(100)}, {24, {20, -60 - west_deg}, 80, equal_radii(100)}});
+  const LatLon ship{20, -60 - west_deg / 6};  // 60 nm ahead of the centre
+  const ForecastAdvice advice = advise_forecast({running}, request_for(ship), std::nullopt);
+  ASSERT_TRUE(advice.starts_inside && advice.recommended);
+  const Recommendation& r = *advice.recommended;
+  EXPECT_EQ(r.choice, Choice::kLeavesSoonest);
+  double least_deep = -1e9;
+  for (const Passage& p : advice.sweep.passages[0])
+    least_deep = std::max(least_deep, p.clearance_nm);
+  EXPECT_GE(r.passage.clearance_nm, least_deep - 0.5);
+  const Passage& east = advice.sweep.passages[0][90];
+  ASSERT_TRUE(east.leaves_at_h && r.passage.leaves_at_h);
+  EXPECT_LT(*east.leaves_at_h, *r.passage.leaves_at_h);  // out sooner, but over the centre
+  EXPECT_LT(east.clearance_nm, r.passage.clearance_nm - 30.0);
 }
 
 // Fault: outside, ties at the start went to course 000. Every course leading away from a storm
