@@ -11,15 +11,15 @@
 #include <vector>
 
 #include "analysis/situation.h"
-#include "geometry/constants.h"
+#include "plane_geometry/constants.h"
 #include "situations.h"
 
 namespace hurricane::bench {
 namespace {
 
-using geometry::qdr;
-using geometry::rotx1_factor;
-using geometry::tiny_single;
+using plane_geometry::qdr;
+using plane_geometry::rotx1_factor;
+using plane_geometry::tiny_single;
 
 // What the floor reads of a round: the cone and the relative velocities to test.
 struct Cone {

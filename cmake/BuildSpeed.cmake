@@ -9,9 +9,8 @@
 option(HURRICANE_UNITY_BUILD "Compile each listed area as one source" OFF)
 
 if(HURRICANE_UNITY_BUILD)
-  set(unity_areas geometry land advisory forecast forecast_report analysis console report picture
-                  chart files dialogue situation advisory_situation land_advice advisory_forecast
-                  advisory_chart answer hindcast json server cli)
+  set(unity_areas plane_geometry error land advisory forecast analysis console report picture chart
+                  dialogue situation answer hindcast json server cli)
   foreach(area IN LISTS unity_areas)
     if(TARGET hurricane_${area})
       set_target_properties(hurricane_${area} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 0)
@@ -31,15 +30,14 @@ endif()
 # Most areas run their code once per answer (reading, wording, drawing, serving), and most of
 # their compile time is spent instantiating templates, the header-only libraries' above all:
 # -Og compiles them in about 60% of -O2's time. The areas where an answer's time goes (the
-# geometry, the classic analysis, the forecast sweep, land and the hindcast's replays) keep the
+# plane geometry, the classic analysis, the forecast sweep, land and the hindcast's replays) keep the
 # optimisation of the build type. The results are the same: floating point is never contracted
 # or reordered at any level. The scripts turn this on.
 option(HURRICANE_QUICK_FRONTENDS "Compile the areas off the hot path with -Og" OFF)
 
 if(HURRICANE_QUICK_FRONTENDS AND NOT MSVC)
-  foreach(area IN ITEMS advisory forecast_report console report picture chart files dialogue
-                        situation advisory_situation land_advice advisory_forecast advisory_chart
-                        answer json server cli)
+  foreach(area IN ITEMS advisory console report picture chart dialogue situation answer json
+                        server cli)
     if(TARGET hurricane_${area})
       target_compile_options(hurricane_${area} PRIVATE -Og)
     endif()

@@ -10,22 +10,22 @@
 
 #include "analysis/cocheck.h"
 #include "analysis/point.h"
-#include "geometry/position.h"
-#include "geometry/rotation.h"
-#include "geometry/sector.h"
+#include "plane_geometry/position.h"
+#include "plane_geometry/rotation.h"
+#include "plane_geometry/sector.h"
 
 namespace hurricane::analysis {
 
 // Everything cocheck derives from the cone alone.
 struct Cone {
-  Point ph0;                     // apex
-  double dspeed = 0.0;           // margin U, kn
-  geometry::TurnedFrame edge1;   // frame of edge 1 (band outside edge 1)
-  geometry::TurnedFrame edge2;   // frame of edge 2 (band outside edge 2)
-  geometry::TurnedFrame centre;  // frame of the centre bearing (behind the apex)
-  geometry::Sector inside;       // from edge 1 clockwise to edge 2
-  geometry::Sector behind;       // from the outward normal of edge 2 to that of edge 1,
-                                 // relative to the centre bearing
+  Point ph0;                           // apex
+  double dspeed = 0.0;                 // margin U, kn
+  plane_geometry::TurnedFrame edge1;   // frame of edge 1 (band outside edge 1)
+  plane_geometry::TurnedFrame edge2;   // frame of edge 2 (band outside edge 2)
+  plane_geometry::TurnedFrame centre;  // frame of the centre bearing (behind the apex)
+  plane_geometry::Sector inside;       // from edge 1 clockwise to edge 2
+  plane_geometry::Sector behind;       // from the outward normal of edge 2 to that of edge 1,
+                                       // relative to the centre bearing
 };
 
 // The cone of cocheck(xx, yy, ph0, be1, bec, be2, dspeed, ibase), for any point.
@@ -49,10 +49,10 @@ inline int band_flags(const Cone& cone, double xx, double yy) {
   int ibase = 0;
   double zxx = 0.0;
   double zyy = 0.0;
-  geometry::rotx1(cone.edge1, ph0.x, ph0.y, xx, yy, zxx, zyy);
+  plane_geometry::rotx1(cone.edge1, ph0.x, ph0.y, xx, yy, zxx, zyy);
   double yc = -cone.dspeed;
   if (zyy >= yc && zyy <= 0.0 && zxx >= 0.0) ibase = kBandEdge1;
-  geometry::rotx1(cone.edge2, ph0.x, ph0.y, xx, yy, zxx, zyy);
+  plane_geometry::rotx1(cone.edge2, ph0.x, ph0.y, xx, yy, zxx, zyy);
   yc = cone.dspeed;
   if (zyy <= yc && zyy >= 0.0 && zxx >= 0.0) ibase += kBandEdge2;
   return ibase;
@@ -62,7 +62,7 @@ inline int band_flags(const Cone& cone, double xx, double yy) {
 inline double apex_bearing(const Cone& cone, double xx, double yy) {
   double bexy = 0.0;
   double rah = 0.0;  // range (not used)
-  geometry::xpobe(xx - cone.ph0.x, yy - cone.ph0.y, bexy, rah);
+  plane_geometry::xpobe(xx - cone.ph0.x, yy - cone.ph0.y, bexy, rah);
   return bexy;
 }
 
@@ -71,7 +71,7 @@ inline Point centre_offset(const Cone& cone, double xx, double yy) {
   const Point ph0 = cone.ph0;
   double zxx = 0.0;
   double zyy = 0.0;
-  geometry::rotx1(cone.centre, ph0.x, ph0.y, xx, yy, zxx, zyy);
+  plane_geometry::rotx1(cone.centre, ph0.x, ph0.y, xx, yy, zxx, zyy);
   return Point{zxx - ph0.x, zyy - ph0.y};
 }
 
@@ -80,9 +80,9 @@ inline Point centre_offset(const Cone& cone, double xx, double yy) {
 inline int sector_code(const Cone& cone, int bands, double bexy, double zbexy, double zra) {
   int ibase = bands;
   int iwx = 0;
-  geometry::wcheck(cone.inside, bexy, iwx);
+  plane_geometry::wcheck(cone.inside, bexy, iwx);
   if (iwx == 0) ibase += kInsideCone;
-  geometry::wcheck(cone.behind, zbexy, iwx);
+  plane_geometry::wcheck(cone.behind, zbexy, iwx);
   if (iwx == 0 && zra <= cone.dspeed) ibase += kBehindApex;
   return ibase;
 }
@@ -95,7 +95,7 @@ inline int cocheck(const Cone& cone, double xx, double yy) {
   const Point zh = centre_offset(cone, xx, yy);
   double zbexy = 0.0;
   double zra = 0.0;
-  geometry::xpobe(zh.x, zh.y, zbexy, zra);
+  plane_geometry::xpobe(zh.x, zh.y, zbexy, zra);
   return sector_code(cone, bands, bexy, zbexy, zra);
 }
 

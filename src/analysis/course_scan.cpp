@@ -4,12 +4,12 @@
 #include <cstddef>
 
 #include "analysis/cone.h"
-#include "geometry/constants.h"
-#include "geometry/position.h"
+#include "plane_geometry/constants.h"
+#include "plane_geometry/position.h"
 
 namespace hurricane::analysis {
 
-using geometry::qdr;
+using plane_geometry::qdr;
 
 const std::array<Point, 361>& scan_directions() {
   static const std::array<Point, 361> table = [] {
@@ -53,7 +53,7 @@ void scan_courses(const RoundAnalysis& m, double vship, double dspeed, CourseArr
     zyh[i] = offset.y;
   }
   for (std::size_t i = 0; i < kPasses; ++i) bexy[i] = apex_bearing(cone, xx[i], yy[i]);
-  for (std::size_t i = 0; i < kPasses; ++i) geometry::xpobe(zxh[i], zyh[i], zbexy[i], zra[i]);
+  for (std::size_t i = 0; i < kPasses; ++i) plane_geometry::xpobe(zxh[i], zyh[i], zbexy[i], zra[i]);
 
   // Passes 0 and 360 both judge course 180 and the later one stands.
   for (std::size_t i = 0; i < kPasses; ++i) {

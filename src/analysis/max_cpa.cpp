@@ -2,21 +2,21 @@
 
 #include <cmath>
 
-#include "geometry/bearing.h"
-#include "geometry/constants.h"
-#include "geometry/truncate.h"
+#include "plane_geometry/bearing.h"
+#include "plane_geometry/constants.h"
+#include "plane_geometry/truncate.h"
 
 namespace hurricane::analysis {
 
-using geometry::qdr;
-using geometry::qrd;
+using plane_geometry::qdr;
+using plane_geometry::qrd;
 
 namespace {
 
 // The course straight away from the storm: the bearing of the ship seen from its centre.
 double course_away(double bearing) {
   double beaa = bearing + 180;
-  geometry::norma(beaa);
+  plane_geometry::norma(beaa);
   return beaa;
 }
 
@@ -40,7 +40,7 @@ void relative_motion(MaxCpa& b, double course, double vship, Offset storm, Offse
 
 double track_angle(double bearing, double track) {
   double alfa = course_away(bearing) - track;
-  geometry::normb(alfa);
+  plane_geometry::normb(alfa);
   return alfa;
 }
 
@@ -52,7 +52,7 @@ MaxCpa max_cpa(const RoundValues& values, double alfa, Offset storm, Offset velo
   MaxCpa b;
   b.cpa = values.dist;
   b.cpa_point = storm;
-  b.suggested_course = geometry::truncate_to_int(beaa);
+  b.suggested_course = plane_geometry::truncate_to_int(beaa);
   double becpa = 0.0;  // course for the largest CPA ahead
   double tcpa = 0.0;   // hours to that CPA
   if (vship > speed) {
@@ -61,7 +61,7 @@ MaxCpa max_cpa(const RoundValues& values, double alfa, Offset storm, Offset velo
     // The deviation from the track that the ship's own velocity can give the relative
     // motion, in (0, 90].
     double beta = std::asin(vship / speed) * qrd;
-    geometry::normb(beta);
+    plane_geometry::normb(beta);
     const double asum1 = std::fabs(alfa + beta);
     const double asum2 = std::fabs(alfa - beta);
     const double asum = asum2 > asum1 ? asum2 : asum1;
@@ -70,14 +70,14 @@ MaxCpa max_cpa(const RoundValues& values, double alfa, Offset storm, Offset velo
       b.kind = CpaCase::kAchieved;
     } else {
       b.kind = CpaCase::kCpaAhead;
-      geometry::norma(gamma);
+      plane_geometry::norma(gamma);
       b.cpa = std::fabs(std::cos(gamma * qdr) * values.dist);
       const double cpadist = std::fabs(std::sin(gamma * qdr) * values.dist);
       const double rspeed = std::cos(beta * qdr) * speed;
       tcpa = cpadist / rspeed;
       becpa = alfa >= 0 ? beaa + gamma : beaa - gamma;
-      geometry::norma(becpa);
-      b.suggested_course = geometry::truncate_to_int(becpa + 0.5);
+      plane_geometry::norma(becpa);
+      b.suggested_course = plane_geometry::truncate_to_int(becpa + 0.5);
     }
   }
   // Only a CPA below the present distance makes a course worth stating.

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "geometry/constants.h"
-#include "geometry/truncate.h"
+#include "plane_geometry/constants.h"
+#include "plane_geometry/truncate.h"
 
 namespace hurricane::analysis {
 
@@ -21,7 +21,7 @@ RoundValues round_values(const Answers& answers) {
 }
 
 Hemisphere hemisphere_of(double answer) {
-  const int nosu = geometry::truncate_to_int(answer + geometry::tenth_single);
+  const int nosu = plane_geometry::truncate_to_int(answer + plane_geometry::tenth_single);
   return nosu > 1 ? Hemisphere::kSouth : Hemisphere::kNorth;
 }
 

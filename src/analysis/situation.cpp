@@ -3,18 +3,18 @@
 #include <cmath>
 
 #include "analysis/cocheck.h"
-#include "geometry/bearing.h"
-#include "geometry/constants.h"
-#include "geometry/position.h"
-#include "geometry/sector.h"
-#include "geometry/tangent.h"
-#include "geometry/truncate.h"
+#include "plane_geometry/bearing.h"
+#include "plane_geometry/constants.h"
+#include "plane_geometry/position.h"
+#include "plane_geometry/sector.h"
+#include "plane_geometry/tangent.h"
+#include "plane_geometry/truncate.h"
 
 namespace hurricane::analysis {
 
-using geometry::norma;
-using geometry::qdr;
-using geometry::truncate_to_int;
+using plane_geometry::norma;
+using plane_geometry::qdr;
+using plane_geometry::truncate_to_int;
 
 void model_situation(const RoundValues& v, RoundAnalysis& r) {
   // Position: the ship as seen from the hurricane's centre, the origin.
@@ -22,7 +22,7 @@ void model_situation(const RoundValues& v, RoundAnalysis& r) {
   double ra = v.dist;  // ra: scratch range
   double px = 0.0;     // the hurricane as seen from the ship
   double py = 0.0;
-  geometry::xbepo(be, ra, px, py);
+  plane_geometry::xbepo(be, ra, px, py);
   r.ph0 = Point{0.0, 0.0};
   r.pa = Point{0.0 - px, 0.0 - py};
 
@@ -31,7 +31,7 @@ void model_situation(const RoundValues& v, RoundAnalysis& r) {
   ra = v.speed;
   double vx = 0.0;
   double vy = 0.0;
-  geometry::xbepo(be, ra, vx, vy);
+  plane_geometry::xbepo(be, ra, vx, vy);
   r.ph1 = Point{vx + r.ph0.x, vy + r.ph0.y};
 
   // Danger cone: tangents from the origin to the critical circle around the ship.
@@ -40,11 +40,12 @@ void model_situation(const RoundValues& v, RoundAnalysis& r) {
   double yt1 = 0.0;
   double xt2 = 0.0;
   double yt2 = 0.0;
-  geometry::tangt(r.ph0.x, r.ph0.y, r.pa.x, r.pa.y, rb, xt1, yt1, xt2, yt2, r.bec, r.be1, r.be2);
+  plane_geometry::tangt(r.ph0.x, r.ph0.y, r.pa.x, r.pa.y, rb, xt1, yt1, xt2, yt2, r.bec, r.be1,
+                        r.be2);
 
   // Track bearing.
   double rah = 0.0;  // range of V (not used)
-  geometry::xpobe(r.ph1.x - r.ph0.x, r.ph1.y - r.ph0.y, r.beh0h1, rah);
+  plane_geometry::xpobe(r.ph1.x - r.ph0.x, r.ph1.y - r.ph0.y, r.beh0h1, rah);
 
   // Edge angles, relative to the track.
   const double w1 = r.be1 - r.beh0h1;
@@ -63,7 +64,7 @@ void model_situation(const RoundValues& v, RoundAnalysis& r) {
   r.rn2 = std::fabs(std::sin(w2 * qdr) * v.speed);
 
   // Track zone relative to the cone.
-  geometry::wcheck(r.be1, r.be2, r.beh0h1, r.kdir);
+  plane_geometry::wcheck(r.be1, r.be2, r.beh0h1, r.kdir);
 
   // Course straight away from the hurricane, rounded half up.
   double hh = v.bear + 180.0;  // hh: bearing away from the hurricane

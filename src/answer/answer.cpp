@@ -5,9 +5,9 @@
 #include <optional>
 #include <utility>
 
-#include "advisory_forecast/storms_of_input.h"
+#include "advisory/storms_of_input.h"
 #include "answer/board_forecast.h"
-#include "land_advice/escape_land.h"
+#include "answer/escape_land.h"
 
 namespace hurricane::answer {
 
@@ -21,13 +21,13 @@ Answer advised(situation::Situation situation) {
 }
 
 // The escapes held against the shoreline; a failure of the ship's input when it lies on land.
-std::optional<situation::Error> hold_against_land(const Request& request, Answer& a) {
+std::optional<Error> hold_against_land(const Request& request, Answer& a) {
   if (!request.shoreline) {
-    if (a.advice) land_advice::land_turned_off(a.situation, *a.advice);
+    if (a.advice) answer::land_turned_off(a.situation, *a.advice);
     return std::nullopt;
   }
-  auto refused = a.advice ? land_advice::check_escapes(*request.shoreline, a.situation, *a.advice)
-                          : land_advice::ship_on_land(*request.shoreline, a.situation);
+  auto refused = a.advice ? answer::check_escapes(*request.shoreline, a.situation, *a.advice)
+                          : answer::ship_on_land(*request.shoreline, a.situation);
   // The value as the navigator gave it, where there is one (an advisory's ship is given too).
   if (refused && request.situation.ship) refused->value = *request.situation.ship;
   return refused;
@@ -48,11 +48,11 @@ std::optional<int> classic_course(const analysis::Advice& advice) {
 
 }  // namespace
 
-situation::Result<Answer> answer(const Request& request) {
+Result<Answer> answer(const Request& request) {
   if (request.advisory) {
-    auto formed = advisory_situation::situation_from_advisory(*request.advisory, request.situation);
+    auto formed = answer::situation_from_advisory(*request.advisory, request.situation);
     if (!formed.ok()) return formed.error();
-    advisory_situation::AdvisedSituation& from = formed.value();
+    answer::AdvisedSituation& from = formed.value();
     Answer a;
     if (from.classic_needs) {
       a.situation = std::move(from.situation);
@@ -67,16 +67,15 @@ situation::Result<Answer> answer(const Request& request) {
     if (request.forecast.enabled) {
       const advisory::Storm& classic = a.advisory->storm.storm;
       std::vector<advisory::Storm> storms = {classic};
-      if (const auto error =
-              advisory_forecast::add_storms(request.advisory->text, classic.id, storms)) {
+      if (const auto error = advisory::add_storms(request.advisory->text, classic.id, storms)) {
         return *error;
       }
       storms.insert(storms.end(), request.more_storms.begin(), request.more_storms.end());
-      advisory_forecast::ForecastOptions options = request.forecast;
+      answer::ForecastOptions options = request.forecast;
       if (request.route) {
         if (auto failure = steer_by_route(*request.route, a.situation, options)) return *failure;
       }
-      a.forecast = advisory_forecast::forecast_for(storms, a.situation, options, request.shoreline);
+      a.forecast = answer::forecast_for(storms, a.situation, options, request.shoreline);
       if (a.forecast->advice && a.advice) {
         if (const std::optional<int> course = classic_course(*a.advice)) {
           forecast::compare_with_classic(*a.forecast->advice, *course);
@@ -86,7 +85,7 @@ situation::Result<Answer> answer(const Request& request) {
     }
     return a;
   }
-  situation::Result<situation::Situation> formed = situation::form_situation(request.situation);
+  Result<situation::Situation> formed = situation::form_situation(request.situation);
   if (!formed.ok()) return formed.error();
   Answer a = advised(std::move(formed.value()));
   if (auto failure = hold_against_land(request, a)) return std::move(*failure);

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "advisory/storm.h"
-#include "advisory_forecast/forecast_for.h"
-#include "advisory_forecast/forecast_options.h"
-#include "advisory_situation/situation_from_advisory.h"
 #include "analysis/advice.h"
+#include "answer/forecast_for.h"
+#include "answer/forecast_options.h"
+#include "answer/situation_from_advisory.h"
 #include "answer/voyage_route.h"
 #include "land/land.h"
 #include "situation/situation.h"
@@ -24,17 +24,17 @@ namespace hurricane::answer {
 // the hemisphere), and the storm from an advisory's text instead of its own inputs.
 struct Request {
   Request() = default;
-  Request(situation::Request given, std::optional<advisory_situation::AdvisoryInput> text,
+  Request(situation::Request given, std::optional<answer::AdvisoryInput> text,
           const land::Land* land = nullptr)
       : situation(std::move(given)), advisory(std::move(text)), shoreline(land) {}
 
   situation::Request situation;
-  std::optional<advisory_situation::AdvisoryInput> advisory;  // its text must outlive the call
+  std::optional<answer::AdvisoryInput> advisory;  // its text must outlive the call
   // The shoreline the escapes are held against when the ship's position is given; null leaves
   // land out, and the answer says so. The front-end loads it once and keeps it.
   const land::Land* shoreline = nullptr;
-  advisory_forecast::ForecastOptions forecast;  // advice [F], with an advisory
-  std::vector<advisory::Storm> more_storms;     // further storms for [F], read by the front-end
+  answer::ForecastOptions forecast;          // advice [F], with an advisory
+  std::vector<advisory::Storm> more_storms;  // further storms for [F], read by the front-end
   // The route the voyage follows: [F]'s voyage course toward its next waypoint, in place of
   // forecast.voyage_course_deg.
   std::optional<VoyageRoute> route;
@@ -42,11 +42,11 @@ struct Request {
 
 // Where the storm came from, when from an advisory.
 struct AdvisoryProvenance {
-  advisory_situation::AdvisedStorm storm;
-  std::string keep_source;   // how the distance to keep was formed (or that it was given)
-  double fix_age_hours = 0;  // from the advisory's fix to `at`; 0 without `at`
-  advisory_situation::CentreAtAdvice centre;  // how the centre was brought to `at`
-  std::optional<std::string> stale;           // the STALE warning, said first, when the fix is old
+  answer::AdvisedStorm storm;
+  std::string keep_source;           // how the distance to keep was formed (or that it was given)
+  double fix_age_hours = 0;          // from the advisory's fix to `at`; 0 without `at`
+  answer::CentreAtAdvice centre;     // how the centre was brought to `at`
+  std::optional<std::string> stale;  // the STALE warning, said first, when the fix is old
 };
 
 // The whole answer. Each stage of the advice has its member here, so every front-end gets it.
@@ -56,15 +56,15 @@ struct Answer {
   std::optional<analysis::Advice> advice;
   // Why there is no classic advice: an advisory storm without 34-kt winds and no keep given.
   // The answer still holds advice [F] and is not a failure.
-  std::optional<situation::Error> classic_needs;
+  std::optional<Error> classic_needs;
   std::optional<AdvisoryProvenance> advisory;  // present when the request had an advisory
   // Advice [F]: present with an advisory unless left out; without a forecast it says why.
-  std::optional<advisory_forecast::ForecastOutcome> forecast;
+  std::optional<answer::ForecastOutcome> forecast;
   std::vector<advisory::Storm> forecast_storms;  // the storms [F] read, the classic one first
 };
 
 // answer: the situation formed from `request`, the advice on it and the advisory's
 // provenance; or the error naming the input at fault (and the advisory's line). Pure: no I/O.
-situation::Result<Answer> answer(const Request& request);
+Result<Answer> answer(const Request& request);
 
 }  // namespace hurricane::answer

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "advisory_forecast/forecast_options.h"
+#include "answer/forecast_options.h"
+#include "error/error.h"
 #include "route/route.h"
-#include "situation/error.h"
 #include "situation/situation.h"
 
 namespace hurricane::answer {
@@ -21,8 +21,8 @@ struct VoyageRoute {
 // ship toward the route's next waypoint (route::next_waypoint), and says which. Without a ship
 // it leaves `options` alone ([F] says the ship is needed); a ship already at the route's last
 // waypoint has no course to follow: that is the error.
-std::optional<situation::Error> steer_by_route(const VoyageRoute& voyage,
-                                               const situation::Situation& situation,
-                                               advisory_forecast::ForecastOptions& options);
+std::optional<Error> steer_by_route(const VoyageRoute& voyage,
+                                    const situation::Situation& situation,
+                                    answer::ForecastOptions& options);
 
 }  // namespace hurricane::answer

@@ -4,8 +4,8 @@
 
 #include "chart/scene.h"
 #include "forecast/error_model.h"
-#include "geometry/latlon_text.h"
 #include "picture/svg.h"
+#include "plane_geometry/latlon_text.h"
 
 namespace hurricane::chart {
 namespace {
@@ -162,8 +162,8 @@ void draw_texts(const Scene& scene, std::string& out) {
   const double bottom = scene.projection.area().top + scene.projection.area().height;
   picture::text(out, {{"x", "20"}, {"y", "68"}, {"font-size", "12"}, {"fill", ink}},
                 "Mercator, north up. Ship " +
-                    geometry::degrees_minutes(input.ship.lat, input.ship.lon) + ", full speed " +
-                    picture::amount(input.advice.speeds_kn[0]) + " kn.");
+                    plane_geometry::degrees_minutes(input.ship.lat, input.ship.lon) +
+                    ", full speed " + picture::amount(input.advice.speeds_kn[0]) + " kn.");
   draw_legend(scene, out, bottom + 20.0);
   const std::array<std::string, 2> lines = caption(input);
   picture::text(out, {{"x", "20"}, {"y", "876"}, {"font-size", "12"}, {"fill", ink}}, lines[0]);

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "advisory/read_advisory.h"
-#include "advisory_chart/advisory_chart.h"
-#include "advisory_forecast/storms_of_input.h"
+#include "advisory/storms_of_input.h"
+#include "answer/advisory_chart.h"
 #include "answer/answer.h"
 #include "cli/advisory_lines.h"
 #include "cli/exit_status.h"
@@ -17,10 +17,10 @@
 #include "cli/pictures.h"
 #include "cli/provenance_lines.h"
 #include "cli/wrapped.h"
-#include "files/write_file.h"
-#include "forecast_report/forecast_lines.h"
+#include "cli/write_file.h"
 #include "json/answer_json.h"
-#include "land_advice/find_shoreline.h"
+#include "land/find_shoreline.h"
+#include "report/forecast_lines.h"
 #include "report/report.h"
 #include "route/read_route.h"
 
@@ -35,9 +35,9 @@ void append(const std::vector<std::string>& lines, std::string& text) {
 }
 
 // In place of the classic report when it cannot be given: what it needs, by its option.
-std::string classic_needs_line(const situation::Error& needs) {
-  return "Classic advice [A]/[B] left out: " + situation::worded(needs.problem, option_name) +
-         " with " + option_name(needs.field) + ".";
+std::string classic_needs_line(const Error& needs) {
+  return "Classic advice [A]/[B] left out: " + worded(needs.problem, option_name) + " with " +
+         option_name(needs.field) + ".";
 }
 
 // The text answer: what the advisory gave, what positions and fixes gave, then the classic
@@ -48,7 +48,7 @@ std::string text_answer(const answer::Answer& a, std::string_view advisory_file)
   if (a.advisory) append(advisory_provenance_lines(*a.advisory, a.situation, advisory_file), text);
   if (a.situation.derived) {
     const bool on_track =
-        a.advisory && a.advisory->centre.source == advisory_situation::CentreSource::kForecastTrack;
+        a.advisory && a.advisory->centre.source == answer::CentreSource::kForecastTrack;
     append(provenance_lines(
                *a.situation.derived, a.situation.answers,
                on_track ? "from the forecast track" : (a.advisory ? "from the advisory" : "given"),
@@ -64,8 +64,8 @@ std::string text_answer(const answer::Answer& a, std::string_view advisory_file)
     text += classic_needs_line(*a.classic_needs) + '\n';
   }
   if (a.forecast) {
-    append(a.forecast->advice ? forecast_report::forecast_lines(*a.forecast->advice)
-                              : forecast_report::no_forecast_lines(a.forecast->no_forecast),
+    append(a.forecast->advice ? report::forecast_lines(*a.forecast->advice)
+                              : report::no_forecast_lines(a.forecast->no_forecast),
            text);
   }
   return text;
@@ -77,12 +77,12 @@ std::optional<std::string> write_chart(const answer::Answer& a, const AdviseRequ
                                        const land::Land* shoreline) {
   if (!a.forecast) return "--chart: advice [F] was left out";
   const auto drawn =
-      advisory_chart::advisory_chart({.forecast = *a.forecast,
-                                      .storms = a.forecast_storms,
-                                      .situation = a.situation,
-                                      .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
-                                      .night = command.night});
-  if (const auto* svg = std::get_if<0>(&drawn)) return files::write_file(command.chart, *svg);
+      answer::advisory_chart({.forecast = *a.forecast,
+                              .storms = a.forecast_storms,
+                              .situation = a.situation,
+                              .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
+                              .night = command.night});
+  if (const auto* svg = std::get_if<0>(&drawn)) return cli::write_file(command.chart, *svg);
   return "--chart: " + std::get<1>(drawn);
 }
 
@@ -90,12 +90,12 @@ int write_answer(const answer::Answer& a, const AdviseRequest& command, std::str
                  std::string_view advisory_file, const land::Land* shoreline, std::ostream& out,
                  std::ostream& errors) {
   for (const std::string& warning : a.situation.warnings) {
-    errors << program_line("warning: " + situation::worded(warning, option_name)) << '\n';
+    errors << program_line("warning: " + worded(warning, option_name)) << '\n';
   }
   if (!command.svg.empty()) {
     if (!a.advice) {
       errors << program_line("--svg: the maneuvering board draws the classic advice. " +
-                             classic_needs_line(a.classic_needs.value_or(situation::Error{})))
+                             classic_needs_line(a.classic_needs.value_or(Error{})))
              << '\n';
       return kUnusableValue;
     }
@@ -131,15 +131,13 @@ std::optional<answer::VoyageRoute> read_voyage_route(const std::string& path,
 
 }  // namespace
 
-int status_of(const situation::Error& error) {
-  return error.kind == situation::ErrorKind::kUnusable ? kUnusableValue : kUsageError;
+int status_of(const Error& error) {
+  return error.kind == ErrorKind::kUnusable ? kUnusableValue : kUsageError;
 }
 
-int report_error(const situation::Error& error, std::string_view advisory_file,
-                 std::ostream& errors) {
-  if (error.field == situation::Field::kAdvisory) {
-    errors << file_error_line(advisory_file, error.line,
-                              situation::worded(error.problem, option_name))
+int report_error(const Error& error, std::string_view advisory_file, std::ostream& errors) {
+  if (error.field == Field::kAdvisory) {
+    errors << file_error_line(advisory_file, error.line, worded(error.problem, option_name))
            << '\n';
     return kUnusableValue;
   }
@@ -153,7 +151,7 @@ int run_advise(const AdviseRequest& command, std::string_view version, std::ostr
   // The shoreline, only when there is a ship's position to hold against it.
   std::optional<land::Land> shoreline;
   if (command.request.ship && !command.no_land) {
-    auto loaded = land_advice::load_shoreline(command.land_file);
+    auto loaded = land::load_shoreline(command.land_file);
     if (!loaded.ok()) return report_error(loaded.error(), "", errors);
     shoreline = std::move(loaded.value());
     request.shoreline = &*shoreline;
@@ -163,8 +161,7 @@ int run_advise(const AdviseRequest& command, std::string_view version, std::ostr
     std::optional<InputFile> read = read_input(*command.advisory, errors);
     if (!read) return kUnusableValue;
     file = std::move(*read);
-    request.advisory =
-        advisory_situation::AdvisoryInput{file.bytes, command.storm_id, command.margin};
+    request.advisory = answer::AdvisoryInput{file.bytes, command.storm_id, command.margin};
     request.forecast = command.forecast;
     if (!command.route.empty() && command.forecast.enabled) {
       request.route = read_voyage_route(command.route, errors);
@@ -175,14 +172,13 @@ int run_advise(const AdviseRequest& command, std::string_view version, std::ostr
       for (const std::string& name : command.more_advisories) {
         const std::optional<InputFile> more = read_input(name, errors);
         if (!more) return kUnusableValue;
-        if (const auto error =
-                advisory_forecast::add_storms(more->bytes, "", request.more_storms)) {
+        if (const auto error = advisory::add_storms(more->bytes, "", request.more_storms)) {
           return report_error(*error, more->name, errors);
         }
       }
     }
   }
-  const situation::Result<answer::Answer> answered = answer::answer(request);
+  const Result<answer::Answer> answered = answer::answer(request);
   if (!answered.ok()) return report_error(answered.error(), file.name, errors);
   return write_answer(answered.value(), command, version, file.name, request.shoreline, out,
                       errors);

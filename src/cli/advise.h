@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "cli/advise_options.h"
-#include "situation/error.h"
+#include "error/error.h"
 
 namespace hurricane::cli {
 
@@ -17,11 +17,10 @@ int run_advise(const AdviseRequest& command, std::string_view version, std::ostr
                std::ostream& errors);
 
 // The exit status of an error of the situation: 1 for an unusable value, else 2.
-int status_of(const situation::Error& error);
+int status_of(const Error& error);
 
 // report_error: one line for `error` on `errors`: an advisory's fault as "FILE:LINE: ...",
 // any other by its option. Returns the exit status.
-int report_error(const situation::Error& error, std::string_view advisory_file,
-                 std::ostream& errors);
+int report_error(const Error& error, std::string_view advisory_file, std::ostream& errors);
 
 }  // namespace hurricane::cli

@@ -11,8 +11,6 @@
 namespace hurricane::cli {
 namespace {
 
-using situation::Field;
-
 constexpr const char* kAdviseFooter =
     "Give the storm by --distance and --bearing, or by --ship and --storm (or two\n"
     "--storm-fix); its motion by --track and --speed, or by two --storm-fix; or\n"
@@ -133,7 +131,7 @@ std::variant<AdviseRequest, CommandError> AdviseOptions::request() const {
                                                          &request.keep,     &request.ship_speed};
   for (std::size_t i = 0; i < number_options_.size(); ++i) {
     if (number_options_[i]->count() == 0) continue;
-    const situation::Result<double> number = situation::parse_number(kNumberFields[i], numbers_[i]);
+    const Result<double> number = situation::parse_number(kNumberFields[i], numbers_[i]);
     if (!number.ok()) return CommandError{kUnusableValue, error_line(number.error())};
     *targets[i] = number.value();
   }
@@ -157,7 +155,7 @@ std::variant<AdviseRequest, CommandError> AdviseOptions::request() const {
     }
   }
   if (margin_option_->count() > 0) {
-    const situation::Result<double> number = situation::parse_number(Field::kMargin, margin_);
+    const Result<double> number = situation::parse_number(Field::kMargin, margin_);
     if (!number.ok()) return CommandError{kUnusableValue, error_line(number.error())};
     command.margin = number.value();
     command.forecast.margin_nm = number.value();
@@ -193,7 +191,7 @@ std::optional<CommandError> AdviseOptions::read_outputs(AdviseRequest& command) 
 }
 
 std::optional<CommandError> AdviseOptions::read_forecast(AdviseRequest& command) const {
-  advisory_forecast::ForecastOptions& options = command.forecast;
+  answer::ForecastOptions& options = command.forecast;
   if (route_option_->count() > 0) {
     if (course_option_->count() > 0) return usage("--route and --course exclude each other");
     if (route_.empty()) return usage("--route: needs a file");
@@ -209,14 +207,13 @@ std::optional<CommandError> AdviseOptions::read_forecast(AdviseRequest& command)
   }
   if (horizon_option_->count() > 0) {
     const auto value = option_number(horizon_);
-    if (!value || *value < advisory_forecast::kMinHorizonH ||
-        *value > advisory_forecast::kMaxHorizonH) {
+    if (!value || *value < answer::kMinHorizonH || *value > answer::kMaxHorizonH) {
       return unusable_option("--horizon: expected hours from 12 to 120");
     }
     options.horizon_h = *value;
   }
   if (error_option_->count() > 0) {
-    const auto choice = advisory_forecast::parse_error_choice(error_model_);
+    const auto choice = answer::parse_error_choice(error_model_);
     if (!choice) {
       return unusable_option(
           "--error: expected cone, cone:SCALE (SCALE above 0, at most 10), 1-2-3 or none");

@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "advisory_forecast/forecast_options.h"
+#include "answer/forecast_options.h"
 #include "cli/command_error.h"
 #include "situation/situation.h"
 
@@ -21,9 +21,9 @@ enum class Format { kText, kJson };
 struct AdviseRequest {
   situation::Request request;
   Format format = Format::kText;
-  std::optional<std::string> advisory;          // --advisory FILE (the first)
-  std::vector<std::string> more_advisories;     // further --advisory files: judged in [F] only
-  advisory_forecast::ForecastOptions forecast;  // advice [F] with --advisory
+  std::optional<std::string> advisory;       // --advisory FILE (the first)
+  std::vector<std::string> more_advisories;  // further --advisory files: judged in [F] only
+  answer::ForecastOptions forecast;          // advice [F] with --advisory
   std::string route;     // --route FILE: [F]'s voyage course toward its next waypoint; empty none
   std::string storm_id;  // --storm-id
   std::optional<double> margin;  // --margin, nm

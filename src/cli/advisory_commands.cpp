@@ -1,7 +1,7 @@
 #include "cli/advisory_commands.h"
 
 #include "advisory/read_advisory.h"
-#include "advisory_situation/situation_from_advisory.h"
+#include "answer/situation_from_advisory.h"
 #include "cli/advise.h"
 #include "cli/advisory_lines.h"
 #include "cli/exit_status.h"
@@ -17,10 +17,10 @@ int run_advisory_summary(const SummaryRequest& command, std::string_view version
   const std::optional<InputFile> read_file = read_input(command.file, errors);
   if (!read_file) return kUnusableValue;
   const InputFile& file = *read_file;
-  const situation::Result<advisory_situation::AdvisedStorm> read =
-      advisory_situation::read_advised_storm(file.bytes, command.storm_id, {});
+  const Result<answer::AdvisedStorm> read =
+      answer::read_advised_storm(file.bytes, command.storm_id, {});
   if (!read.ok()) return report_error(read.error(), file.name, errors);
-  const advisory_situation::AdvisedStorm& advised = read.value();
+  const answer::AdvisedStorm& advised = read.value();
   const std::string keep_source =
       advised.keep ? advised.keep->source
                    : "no 34-kt winds, as in a depression: give the distance to keep";

@@ -11,8 +11,8 @@
 namespace hurricane::cli {
 namespace {
 
-using advisory_situation::MotionSource;
-using advisory_situation::nm_text;
+using answer::MotionSource;
+using answer::nm_text;
 
 constexpr std::size_t kWidth = 79;
 constexpr std::string_view kIndent = "                ";  // where values start
@@ -96,8 +96,8 @@ std::string centre_text(const advisory::Storm& storm) {
                                    : ", accuracy not given");
 }
 
-std::string movement_text(const advisory_situation::AdvisedStorm& advised) {
-  const advisory_situation::StormMotion& motion = advised.motion;
+std::string movement_text(const answer::AdvisedStorm& advised) {
+  const answer::StormMotion& motion = advised.motion;
   const std::optional<advisory::WarningDetails>& warning = advised.storm.warning;
   const std::string past =
       warning ? " (the past " + std::to_string(warning->movement_past_h) + " h, used as present)"
@@ -181,7 +181,7 @@ std::string age_text(const answer::AdvisoryProvenance& advised,
 
 // How the centre was brought to --at: along the forecast track, or in a straight line beyond it.
 void add_placement(const answer::AdvisoryProvenance& advised, std::vector<std::string>& lines) {
-  using advisory_situation::CentreSource;
+  using answer::CentreSource;
   if (advised.centre.source == CentreSource::kForecastTrack) {
     add_words("placed", "on the forecast track at --at, moving as its leg there", lines);
   } else if (advised.centre.forecast_ends) {
@@ -307,7 +307,7 @@ std::vector<std::string> advisory_provenance_lines(const answer::AdvisoryProvena
   return lines;
 }
 
-std::vector<std::string> advisory_summary_lines(const advisory_situation::AdvisedStorm& advised,
+std::vector<std::string> advisory_summary_lines(const answer::AdvisedStorm& advised,
                                                 std::string_view file,
                                                 std::string_view keep_source) {
   const advisory::Storm& storm = advised.storm;

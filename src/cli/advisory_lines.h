@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "advisory_situation/situation_from_advisory.h"
 #include "answer/answer.h"
+#include "answer/situation_from_advisory.h"
 
 namespace hurricane::cli {
 
@@ -22,7 +22,7 @@ std::vector<std::string> advisory_provenance_lines(const answer::AdvisoryProvena
 // advisory_summary_lines: every field read from `file`, with the wind and seas radii and the
 // forecast and outlook points in small tables; `keep_source` says what distance to keep the
 // radii suggest.
-std::vector<std::string> advisory_summary_lines(const advisory_situation::AdvisedStorm& advised,
+std::vector<std::string> advisory_summary_lines(const answer::AdvisedStorm& advised,
                                                 std::string_view file,
                                                 std::string_view keep_source);
 

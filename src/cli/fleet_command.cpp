@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "advisory/read_advisory.h"
-#include "advisory_forecast/storms_of_input.h"
+#include "advisory/storms_of_input.h"
 #include "cli/advise.h"
 #include "cli/exit_status.h"
 #include "cli/fleet_ship.h"
 #include "cli/input_file.h"
 #include "cli/messages.h"
-#include "land_advice/find_shoreline.h"
+#include "land/find_shoreline.h"
 
 namespace hurricane::cli {
 namespace {
@@ -47,15 +47,14 @@ int run_fleet(const FleetRequest& request, std::istream& in, std::ostream& out,
         return kUnusableValue;
       }
       storms.advisory_text = file->bytes;
-    } else if (const auto failed =
-                   advisory_forecast::add_storms(file->bytes, "", storms.more_storms)) {
+    } else if (const auto failed = advisory::add_storms(file->bytes, "", storms.more_storms)) {
       return report_error(*failed, file->name, errors);
     }
   }
   // The shoreline, loaded once and shared by every ship and thread.
   std::optional<land::Land> shoreline;
   if (!request.no_land) {
-    auto loaded = land_advice::load_shoreline(request.land_file);
+    auto loaded = land::load_shoreline(request.land_file);
     if (!loaded.ok()) return report_error(loaded.error(), "", errors);
     shoreline = std::move(loaded.value());
     storms.shoreline = &*shoreline;

@@ -74,15 +74,15 @@ std::variant<Ship, std::string> read_ship(const nlohmann::json& object) {
 
 // An input as a fleet line names it: the ship's own by the line's field, the storm's by the
 // fleet command's option; the keep, which neither gives, by its plain name.
-std::string fleet_words(situation::Field field) {
+std::string fleet_words(Field field) {
   switch (field) {
-    case situation::Field::kShip:
+    case Field::kShip:
       return "position";
-    case situation::Field::kShipSpeed:
+    case Field::kShipSpeed:
       return "speed";
-    case situation::Field::kAt:
+    case Field::kAt:
       return "time";
-    case situation::Field::kKeep:
+    case Field::kKeep:
       return "keep";  // a fleet gives none: the classic advice of a storm without gales lacks it
     default:
       return option_name(field);
@@ -90,10 +90,10 @@ std::string fleet_words(situation::Field field) {
 }
 
 // "position \"95N,53W\": latitude beyond 90 degrees", every input named as fleet_words does.
-std::string line_problem(const situation::Error& error) {
+std::string line_problem(const Error& error) {
   std::string text = fleet_words(error.field);
   if (!error.value.empty()) text += " " + cli::quoted(error.value);
-  return text + ": " + situation::worded(error.problem, fleet_words);
+  return text + ": " + worded(error.problem, fleet_words);
 }
 
 // The one answer for `ship`, its JSON split into the classic advice and advice [F].
@@ -103,13 +103,12 @@ std::string ship_answer(std::size_t line_number, const Ship& ship, const FleetSt
   request.situation.ship = ship.position;
   request.situation.ship_speed = ship.speed_kn;
   request.situation.at = ship.time;
-  request.advisory =
-      advisory_situation::AdvisoryInput{storms.advisory_text, storms.storm_id, std::nullopt};
+  request.advisory = answer::AdvisoryInput{storms.advisory_text, storms.storm_id, std::nullopt};
   request.shoreline = storms.shoreline;
   request.forecast = storms.forecast;
   request.forecast.voyage_course_deg = ship.course_deg;
   request.more_storms = storms.more_storms;
-  const situation::Result<answer::Answer> answered = answer::answer(request);
+  const Result<answer::Answer> answered = answer::answer(request);
   if (!answered.ok()) return error_answer(line_number, ship.id, line_problem(answered.error()));
   Json classic = json::answer_json(answered.value(), version);
   Json forecast = std::move(classic["forecast"]);
@@ -137,12 +136,10 @@ std::string fleet_answer(std::size_t line_number, std::string_view line, const F
         line_number, id != object.end() && id->is_string() ? id->get<std::string>() : "", *problem);
   }
   const Ship& ship = std::get<Ship>(read);
-  const situation::Result<situation::LatLon> at =
-      situation::parse_position(situation::Field::kShip, ship.position);
+  const Result<situation::LatLon> at = situation::parse_position(Field::kShip, ship.position);
   if (!at.ok()) return error_answer(line_number, ship.id, line_problem(at.error()));
   if (ship.time) {
-    const situation::Result<situation::UtcTime> parsed =
-        situation::parse_utc_time(situation::Field::kAt, *ship.time);
+    const Result<situation::UtcTime> parsed = situation::parse_utc_time(Field::kAt, *ship.time);
     if (!parsed.ok()) {
       return error_answer(line_number, ship.id, line_problem(parsed.error()));
     }

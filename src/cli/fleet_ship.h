@@ -6,18 +6,18 @@
 #include <vector>
 
 #include "advisory/storm.h"
-#include "advisory_forecast/forecast_options.h"
+#include "answer/forecast_options.h"
 #include "land/land.h"
 
 namespace hurricane::cli {
 
 // What every ship is judged against, read once for the whole fleet.
 struct FleetStorms {
-  std::string advisory_text;                    // the first advisory: the classic advice's storm
-  std::string storm_id;                         // of it, when it holds several
-  std::vector<advisory::Storm> more_storms;     // every storm of the further advisories, for [F]
-  advisory_forecast::ForecastOptions forecast;  // horizon, cone and margin of advice [F]
-  const land::Land* shoreline = nullptr;        // null leaves land out, and each answer says so
+  std::string advisory_text;                 // the first advisory: the classic advice's storm
+  std::string storm_id;                      // of it, when it holds several
+  std::vector<advisory::Storm> more_storms;  // every storm of the further advisories, for [F]
+  answer::ForecastOptions forecast;          // horizon, cone and margin of advice [F]
+  const land::Land* shoreline = nullptr;     // null leaves land out, and each answer says so
 };
 
 // The answer to input line `line_number` (1-based) holding `line`: {"id", "classic",

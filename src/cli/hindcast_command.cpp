@@ -13,9 +13,9 @@
 #include "cli/hindcast_output.h"
 #include "cli/input_file.h"
 #include "cli/messages.h"
-#include "files/write_file.h"
+#include "cli/write_file.h"
 #include "hindcast/best_track.h"
-#include "land_advice/find_shoreline.h"
+#include "land/find_shoreline.h"
 
 namespace hurricane::cli {
 namespace {
@@ -93,7 +93,7 @@ int run_hindcast(const HindcastRequest& request, std::ostream& out, std::ostream
 
   std::optional<land::Land> shoreline;
   if (!request.land_file.empty()) {
-    auto loaded = land_advice::load_shoreline(request.land_file);
+    auto loaded = land::load_shoreline(request.land_file);
     if (!loaded.ok()) return report_error(loaded.error(), "", errors);
     shoreline = std::move(loaded.value());
     options.forecast.shoreline = &*shoreline;
@@ -109,7 +109,7 @@ int run_hindcast(const HindcastRequest& request, std::ostream& out, std::ostream
   setting.advisories = issued.size();
   setting.options = options;
   if (!request.csv.empty()) {
-    if (const auto failed = files::write_file(request.csv, hindcast_csv(issued, result))) {
+    if (const auto failed = cli::write_file(request.csv, hindcast_csv(issued, result))) {
       errors << program_line(*failed) << '\n';
       return kUnusableValue;
     }

@@ -9,8 +9,7 @@ constexpr std::size_t kLongestFileName = 1024;
 
 }  // namespace
 
-std::string option_name(situation::Field field) {
-  using situation::Field;
+std::string option_name(Field field) {
   switch (field) {
     case Field::kDistance:
       return "--distance";
@@ -56,7 +55,7 @@ std::string quoted(std::string_view value) {
   return "\"" + tamed(value) + "\"";
 }
 
-std::string error_line(const situation::Error& error) {
+std::string error_line(const Error& error) {
   // Appended piece by piece: GCC 12 at -O3 misreports `" " + quoted(...)` under -Wrestrict.
   std::string text = option_name(error.field);
   if (!error.value.empty()) {
@@ -64,7 +63,7 @@ std::string error_line(const situation::Error& error) {
     text += cli::quoted(error.value);
   }
   text += ": ";
-  text += situation::worded(error.problem, option_name);
+  text += worded(error.problem, option_name);
   return program_line(text);
 }
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <string_view>
 
-#include "situation/error.h"
+#include "error/error.h"
 
 namespace hurricane::cli {
 
 // option_name: the option that gives `field` ("--ship-speed").
-std::string option_name(situation::Field field);
+std::string option_name(Field field);
 
 // quoted: `value` tamed, in double quotes.
 std::string quoted(std::string_view value);
@@ -22,7 +22,7 @@ std::string tamed(std::string_view value, std::size_t longest = 60);
 
 // error_line: "hurricane-escape: --ship \"95N,10W\": latitude beyond 90 degrees" (no value part
 // when the error has none), every input named by its option, without a line break.
-std::string error_line(const situation::Error& error);
+std::string error_line(const Error& error);
 
 // file_error_line: "hurricane-escape: tcm.txt:12: expected ..." (no line part when `line` is
 // 0), the file's name tamed but whole up to 1024 characters.

@@ -1,18 +1,18 @@
 #include "cli/pictures.h"
 
-#include "files/write_file.h"
+#include "cli/write_file.h"
 #include "picture/maneuvering_board.h"
 
 namespace hurricane::cli {
 
 std::optional<std::string> write_picture(const std::filesystem::path& file,
                                          const analysis::Advice& advice, bool night) {
-  return files::write_file(file, picture::maneuvering_board(advice, {.night = night}));
+  return cli::write_file(file, picture::maneuvering_board(advice, {.night = night}));
 }
 
 dialogue::RoundObserver round_pictures(const std::filesystem::path& dir, bool night) {
   return [dir, night, round = 0](const analysis::Advice& advice) mutable {
-    return write_picture(files::round_file(dir, ++round), advice, night);
+    return write_picture(cli::round_file(dir, ++round), advice, night);
   };
 }
 

@@ -9,8 +9,8 @@
 #include "cli/input_file.h"
 #include "cli/messages.h"
 #include "cli/pictures.h"
-#include "files/write_file.h"
-#include "land_advice/find_shoreline.h"
+#include "cli/write_file.h"
+#include "land/find_shoreline.h"
 #include "server/serve.h"
 
 namespace hurricane::cli {
@@ -32,7 +32,7 @@ struct Runner {
   int operator()(const ServeRequest& request) const {
     // The answers hold escapes against land as `advise` does; without the shoreline they
     // could not.
-    auto shoreline = land_advice::load_shoreline("");
+    auto shoreline = land::load_shoreline("");
     if (!shoreline.ok()) return report_error(shoreline.error(), "", errors);
     return server::serve(request.listen, std::move(shoreline.value()), out, errors);
   }
@@ -41,7 +41,7 @@ struct Runner {
   }
   int operator()(const FleetRequest& request) const { return run_fleet(request, in, out, errors); }
   int operator()(const DialogueRequest& request) const {
-    if (const auto failed = files::prepare_directory(request.svg_dir)) {
+    if (const auto failed = cli::prepare_directory(request.svg_dir)) {
       errors << program_line(*failed) << '\n';
       return kUnusableValue;
     }

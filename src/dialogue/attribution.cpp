@@ -1,14 +1,14 @@
 #include "dialogue/attribution.h"
 
 #include "console/free_line.h"
-#include "geometry/truncate.h"
+#include "plane_geometry/truncate.h"
 
 namespace hurricane::dialogue {
 
 void myname(const double& day, const double& month, const double& year, Terminal& terminal) {
-  const int md = geometry::truncate_to_int(day);
-  const int mm = geometry::truncate_to_int(month);
-  const int my = geometry::truncate_to_int(year);
+  const int md = plane_geometry::truncate_to_int(day);
+  const int mm = plane_geometry::truncate_to_int(month);
+  const int my = plane_geometry::truncate_to_int(year);
   if (md != 17 || mm != 9 || my != 1961) return;
 
   using console::FreeLine;

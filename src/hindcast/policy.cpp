@@ -3,10 +3,10 @@
 #include <GeographicLib/Geodesic.hpp>
 #include <cmath>
 
-#include "advisory_forecast/forecast_for.h"
-#include "advisory_situation/keep_distance.h"
-#include "advisory_situation/storm_state.h"
 #include "analysis/advice.h"
+#include "answer/forecast_for.h"
+#include "answer/keep_distance.h"
+#include "answer/storm_state.h"
 #include "forecast/advice.h"
 
 namespace hurricane::hindcast {
@@ -45,7 +45,7 @@ std::optional<Plan> forecast_plan(const IssuedAdvisory& issued, const PlanReques
   const std::optional<double> voyage =
       toward_voyage ? std::optional<double>(request.voyage_course_deg) : std::nullopt;
   std::optional<forecast::LandHours> land;
-  if (request.shoreline) land = advisory_forecast::land_hours(*request.shoreline, sweep);
+  if (request.shoreline) land = answer::land_hours(*request.shoreline, sweep);
   const forecast::ForecastAdvice advice =
       forecast::advise_forecast({*issued.track}, sweep, voyage, land ? &*land : nullptr);
   if (!advice.recommended) return std::nullopt;
@@ -56,8 +56,8 @@ std::optional<Plan> forecast_plan(const IssuedAdvisory& issued, const PlanReques
 // [A]'s first escape when the ship is distant, else advice [B]'s course; the voyage when every
 // course keeps the distance, and the course away when [B] names none.
 std::optional<Plan> classic_plan(const IssuedAdvisory& issued, const PlanRequest& request) {
-  const auto keep = advisory_situation::keep_from_radii(issued.storm, std::nullopt);
-  const auto motion = advisory_situation::storm_motion(issued.storm);
+  const auto keep = answer::keep_from_radii(issued.storm, std::nullopt);
+  const auto motion = answer::storm_motion(issued.storm);
   if (!keep || !motion.ok()) return std::nullopt;
   const FromCentre seen = from_centre(issued.storm.fix.centre, request.ship);
   analysis::Answers answers;
@@ -130,7 +130,7 @@ std::optional<Plan> plan(Policy policy, const IssuedAdvisory& issued, const Plan
     case Policy::kAway:
       return Plan{from_centre(issued.storm.fix.centre, request.ship).away_deg, request.speed_kn};
     case Policy::kPerpendicular: {
-      const auto motion = advisory_situation::storm_motion(issued.storm);
+      const auto motion = answer::storm_motion(issued.storm);
       const FromCentre seen = from_centre(issued.storm.fix.centre, request.ship);
       if (!motion.ok() || motion.value().motion.speed <= 0.0) {
         return Plan{seen.away_deg, request.speed_kn};

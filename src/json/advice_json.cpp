@@ -143,7 +143,7 @@ nlohmann::ordered_json advice_json(const situation::Situation& situation,
   object["notes"] = report::notes_lines(advice);
   json warnings = json::array();
   for (const std::string& warning : situation.warnings) {
-    warnings.push_back(hurricane::situation::worded(warning, key_words));
+    warnings.push_back(hurricane::worded(warning, key_words));
   }
   object["warnings"] = warnings;
   return object;

@@ -82,10 +82,10 @@ json previous(const std::optional<advisory::Fix>& previous_fix) {
 
 }  // namespace
 
-nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& advised,
+nlohmann::ordered_json advisory_json(const answer::AdvisedStorm& advised,
                                      std::string_view keep_source) {
   const advisory::Storm& storm = advised.storm;
-  const bool stationary = advised.motion.source == advisory_situation::MotionSource::kStationary;
+  const bool stationary = advised.motion.source == answer::MotionSource::kStationary;
   return {
       {"storm_id", storm.id},
       {"name", storm.name},

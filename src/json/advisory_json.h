@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
-#include "advisory_situation/situation_from_advisory.h"
+#include "answer/situation_from_advisory.h"
 
 namespace hurricane::json {
 
@@ -17,7 +17,7 @@ namespace hurricane::json {
 // warning: final, wind_average_min, movement_past_h, remarks_position, wave_height_ft,
 // next_warnings), text_warnings [{line, message}], and advisory_keep {nm, source}: the distance the
 // 34-kt radii suggest, also when the navigator gave another (null without 34-kt winds).
-nlohmann::ordered_json advisory_json(const advisory_situation::AdvisedStorm& advised,
+nlohmann::ordered_json advisory_json(const answer::AdvisedStorm& advised,
                                      std::string_view keep_source);
 
 }  // namespace hurricane::json

@@ -10,13 +10,13 @@
 namespace hurricane::json {
 namespace {
 
-const char* centre_source_name(advisory_situation::CentreSource source) {
+const char* centre_source_name(answer::CentreSource source) {
   switch (source) {
-    case advisory_situation::CentreSource::kAnalysis:
+    case answer::CentreSource::kAnalysis:
       return "analysis";
-    case advisory_situation::CentreSource::kPresentMotion:
+    case answer::CentreSource::kPresentMotion:
       return "present_motion";
-    case advisory_situation::CentreSource::kForecastTrack:
+    case answer::CentreSource::kForecastTrack:
       return "forecast_track";
   }
   return "analysis";
@@ -36,9 +36,8 @@ nlohmann::ordered_json answer_json(const answer::Answer& answer, std::string_vie
                                       ? advice_json(answer.situation, *answer.advice, version)
                                       : advice_json_without_classic(answer.situation, version);
   if (answer.classic_needs) {
-    object["classic_needs"] = {
-        {"input", situation::field_id(answer.classic_needs->field)},
-        {"message", situation::worded(answer.classic_needs->problem, key_words)}};
+    object["classic_needs"] = {{"input", field_id(answer.classic_needs->field)},
+                               {"message", worded(answer.classic_needs->problem, key_words)}};
   }
   if (answer.advisory) {
     object["advisory"] = advisory_json(answer.advisory->storm, answer.advisory->keep_source);

@@ -2,8 +2,7 @@
 
 namespace hurricane::json {
 
-const char* key_name(situation::Field field) {
-  using situation::Field;
+const char* key_name(Field field) {
   switch (field) {
     case Field::kDistance:
       return "distance_nm";
@@ -41,7 +40,7 @@ const char* key_name(situation::Field field) {
   return "?";
 }
 
-std::string key_words(situation::Field field) {
+std::string key_words(Field field) {
   return key_name(field);
 }
 

@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "situation/error.h"
+#include "error/error.h"
 
 namespace hurricane::json {
 
 // key_name: the key that gives `field` ("ship_speed_kn", "fixes", "margin_nm").
-const char* key_name(situation::Field field);
+const char* key_name(Field field);
 
-// key_words: key_name as the FieldWords of situation::worded.
-std::string key_words(situation::Field field);
+// key_words: key_name as the FieldWords of worded.
+std::string key_words(Field field);
 
 }  // namespace hurricane::json

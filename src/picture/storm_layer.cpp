@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "geometry/bearing.h"
 #include "picture/parts.h"
 #include "picture/shapes.h"
 #include "picture/svg.h"
+#include "plane_geometry/bearing.h"
 
 namespace hurricane::picture {
 namespace {
@@ -346,7 +346,7 @@ void draw_storm(const Scene& scene, std::string& out) {
   const Screen centre = on_board(board, storm.north, storm.east);
   if (!finite(centre)) return;
   double bearing = a.values.bear;
-  geometry::norma(bearing);
+  plane_geometry::norma(bearing);
 
   const std::optional<analysis::ForecastTrack>& forecast = a.drawing.forecast;
   if (forecast) draw_wind_radii(scene, *forecast, out);

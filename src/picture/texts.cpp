@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "geometry/bearing.h"
-#include "geometry/timday.h"
-#include "geometry/truncate.h"
 #include "picture/parts.h"
 #include "picture/shapes.h"
 #include "picture/svg.h"
+#include "plane_geometry/bearing.h"
+#include "plane_geometry/timday.h"
+#include "plane_geometry/truncate.h"
 
 namespace hurricane::picture {
 namespace {
@@ -85,7 +85,8 @@ std::string advice_b(const Advice& a) {
     if (b.kind == analysis::CpaCase::kFaster) {
       words += "CPA irrelevant, ship faster than the hurricane; ";
     } else if (b.kind == analysis::CpaCase::kAchieved) {
-      words += "Maximum CPA " + std::to_string(geometry::truncate_to_int(a.values.dist + 0.5)) +
+      words += "Maximum CPA " +
+               std::to_string(plane_geometry::truncate_to_int(a.values.dist + 0.5)) +
                " nm already achieved; ";
     }
     words += "suggested course " + course3(b.suggested_course) + "°.";
@@ -279,7 +280,7 @@ std::string time_to_go(analysis::Hours duration, bool seconds) {
   int hours = 0;
   int minutes = 0;
   int secs = 0;
-  geometry::timday(duration.count(), days, hours, minutes, secs);
+  plane_geometry::timday(duration.count(), days, hours, minutes, secs);
   std::string words = seconds || days > 0 ? std::to_string(days) + " d " : std::string();
   words += std::to_string(hours) + " h " + std::to_string(minutes) + " m";
   if (seconds) words += " " + std::to_string(secs) + " s";
@@ -289,8 +290,8 @@ std::string time_to_go(analysis::Hours duration, bool seconds) {
 std::vector<std::string> title_lines(const Advice& a) {
   double bearing = a.values.bear;
   double track = a.values.track;
-  geometry::norma(bearing);
-  geometry::norma(track);
+  plane_geometry::norma(bearing);
+  plane_geometry::norma(track);
   return {
       "Maneuvering board: escape from the hurricane (ship at the centre, north up)",
       "Storm " + amount(a.values.dist) + " nm at " + degrees(bearing) + ", track " +

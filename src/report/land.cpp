@@ -3,7 +3,7 @@
 #include <string>
 
 #include "console/free_line.h"
-#include "geometry/latlon_text.h"
+#include "plane_geometry/latlon_text.h"
 #include "report/report.h"
 
 namespace hurricane::report {
@@ -12,7 +12,7 @@ std::string land_meeting_line(const analysis::LandMeeting& meeting) {
   char hour[32];
   std::snprintf(hour, sizeof hour, "%.1f", meeting.hour);
   const std::string text = "    meets land at +" + std::string(hour) + " h near " +
-                           geometry::degrees_minutes(meeting.lat, meeting.lon);
+                           plane_geometry::degrees_minutes(meeting.lat, meeting.lon);
   return std::string(console::FreeLine().text(text).str());
 }
 

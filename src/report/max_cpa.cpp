@@ -1,7 +1,7 @@
 #include "console/fixed_line.h"
 #include "console/free_line.h"
-#include "geometry/timday.h"
-#include "geometry/truncate.h"
+#include "plane_geometry/timday.h"
+#include "plane_geometry/truncate.h"
 #include "report/report.h"
 
 namespace hurricane::report {
@@ -19,7 +19,7 @@ void max_cpa_lines(const analysis::Advice& advice, Lines& out) {
     case analysis::CpaCase::kAchieved:
       out.emplace_back(FreeLine()
                            .text("    Maximum of CPA =")
-                           .integer(geometry::truncate_to_int(advice.values.dist + 0.5))
+                           .integer(plane_geometry::truncate_to_int(advice.values.dist + 0.5))
                            .text(" [nm] already achieved!")
                            .str());
       break;
@@ -32,7 +32,7 @@ void max_cpa_lines(const analysis::Advice& advice, Lines& out) {
     int ihour = 0;
     int imin = 0;
     int isec = 0;
-    geometry::timday(b.time_to_go.count(), iday, ihour, imin, isec);
+    plane_geometry::timday(b.time_to_go.count(), iday, ihour, imin, isec);
     out.emplace_back(
         FixedLine().text("    Maximally possible CPA =").real(b.cpa, 6, 1).text(" nm").str());
     out.emplace_back(FixedLine()

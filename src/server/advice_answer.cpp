@@ -4,7 +4,7 @@
 #include <string_view>
 #include <variant>
 
-#include "advisory_chart/advisory_chart.h"
+#include "answer/advisory_chart.h"
 #include "answer/answer.h"
 #include "json/answer_json.h"
 #include "picture/maneuvering_board.h"
@@ -17,8 +17,8 @@ namespace hurricane::server {
 namespace {
 
 // The input a situation error is about; for a fix, which of the two, so a form can mark it.
-std::string error_field(const situation::Error& error, const situation::Request& request) {
-  if (error.field == situation::Field::kStormFix && request.storm_fixes.size() == 2) {
+std::string error_field(const Error& error, const situation::Request& request) {
+  if (error.field == Field::kStormFix && request.storm_fixes.size() == 2) {
     for (std::size_t i = 0; i < 2; ++i) {
       if (!error.value.empty() && request.storm_fixes[i] == error.value) {
         return "fixes[" + std::to_string(i) + "]";
@@ -40,13 +40,12 @@ Reply advice_reply(std::string_view body) {
   if (query.advisory || query.storm_id || query.margin_nm) {
     // The text stays in `query`, which outlives the answer.
     const std::string_view text = query.advisory ? std::string_view(*query.advisory) : "";
-    request.advisory =
-        advisory_situation::AdvisoryInput{text, query.storm_id.value_or(""), query.margin_nm};
+    request.advisory = answer::AdvisoryInput{text, query.storm_id.value_or(""), query.margin_nm};
     request.forecast = query.forecast;
   }
-  const situation::Result<answer::Answer> answered = answer::answer(request);
+  const Result<answer::Answer> answered = answer::answer(request);
   if (!answered.ok()) {
-    const situation::Error& error = answered.error();
+    const Error& error = answered.error();
     const std::string field = error_field(error, query.request);
     // The template names the very fix, so a form can put that fix's label.
     std::string words = api_words(error);
@@ -72,11 +71,11 @@ Reply advice_reply(std::string_view body) {
   if (a.forecast) {
     const land::Land* shoreline = held_shoreline();
     const auto drawn =
-        advisory_chart::advisory_chart({.forecast = *a.forecast,
-                                        .storms = a.forecast_storms,
-                                        .situation = a.situation,
-                                        .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
-                                        .night = query.night});
+        answer::advisory_chart({.forecast = *a.forecast,
+                                .storms = a.forecast_storms,
+                                .situation = a.situation,
+                                .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
+                                .night = query.night});
     if (const auto* svg = std::get_if<0>(&drawn)) document["chart"] = *svg;
   }
   return Reply{200, "application/json", document.dump(), ""};

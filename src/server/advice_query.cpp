@@ -17,7 +17,6 @@ namespace hurricane::server {
 namespace {
 
 using nlohmann::json;
-using situation::Field;
 
 // `text` with its braces made '?': the body's own text (an unknown key, or one quoted in the
 // problem) must not read as an input in a message's template.
@@ -60,7 +59,7 @@ std::variant<double, QueryError> read_number(std::string_view key, Field field, 
   std::string_view text = value.get_ref<const std::string&>();
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  const situation::Result<double> number = situation::parse_number(field, text);
+  const Result<double> number = situation::parse_number(field, text);
   if (!number.ok()) {
     return QueryError{std::string(key), api_message(number.error()), api_words(number.error())};
   }
@@ -189,8 +188,8 @@ std::optional<QueryError> read_key(const std::string& key, const json& value, Ad
   }
   if (key == "course_deg" || key == "horizon_h") {
     const bool course = key == "course_deg";
-    const double low = course ? 0.0 : advisory_forecast::kMinHorizonH;
-    const double high = course ? 360.0 : advisory_forecast::kMaxHorizonH;
+    const double low = course ? 0.0 : answer::kMinHorizonH;
+    const double high = course ? 360.0 : answer::kMaxHorizonH;
     if (!value.is_number() || !std::isfinite(value.get<double>()) || value.get<double>() < low ||
         value.get<double>() > high) {
       return error_of(
@@ -205,9 +204,8 @@ std::optional<QueryError> read_key(const std::string& key, const json& value, Ad
     return std::nullopt;
   }
   if (key == "error") {
-    const auto choice = value.is_string()
-                            ? advisory_forecast::parse_error_choice(value.get<std::string>())
-                            : std::nullopt;
+    const auto choice =
+        value.is_string() ? answer::parse_error_choice(value.get<std::string>()) : std::nullopt;
     if (!choice) return error_of(key, "expected cone, cone:SCALE, 1-2-3 or none");
     query.forecast.error = *choice;
     return std::nullopt;
@@ -258,7 +256,7 @@ std::string plain_braces(std::string_view problem) {
                                        ? std::string_view()
                                        : std::string_view(out).substr(at, close - at + 1);
     // An input's id is worded into something else; anything else is kept as it is.
-    if (!named.empty() && situation::worded(named, [](Field) { return std::string(); }) != named) {
+    if (!named.empty() && worded(named, [](Field) { return std::string(); }) != named) {
       at = close;
     } else {
       out[at] = '?';
@@ -268,7 +266,7 @@ std::string plain_braces(std::string_view problem) {
 }
 
 // An error with every input named as `name` gives it.
-std::string stated(const situation::Error& error, const situation::FieldWords& name) {
+std::string stated(const Error& error, const FieldWords& name) {
   std::string text = name(error.field);
   if (error.line > 0) {
     text += ": line " + std::to_string(error.line);
@@ -277,17 +275,17 @@ std::string stated(const situation::Error& error, const situation::FieldWords& n
     text += shown_value(error.value);
   }
   text += ": ";
-  text += situation::worded(plain_braces(error.problem), name);
+  text += worded(plain_braces(error.problem), name);
   return text;
 }
 
 }  // namespace
 
-std::string api_words(const situation::Error& error) {
+std::string api_words(const Error& error) {
   return stated(error, [](Field field) { return "{" + std::string(api_field(field)) + "}"; });
 }
 
-std::string api_message(const situation::Error& error) {
+std::string api_message(const Error& error) {
   return stated(error, [](Field field) { return std::string(api_field(field)); });
 }
 

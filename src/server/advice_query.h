@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-#include "advisory_forecast/forecast_options.h"
+#include "answer/forecast_options.h"
 #include "situation/situation.h"
 
 namespace hurricane::server {
@@ -19,8 +19,8 @@ struct AdviceQuery {
   std::optional<std::string> advisory;  // the text of a forecast/advisory, feed or track file
   std::optional<std::string> storm_id;
   std::optional<double> margin_nm;
-  bool night = false;                           // the picture in the night palette
-  advisory_forecast::ForecastOptions forecast;  // advice [F] with an advisory
+  bool night = false;                // the picture in the night palette
+  answer::ForecastOptions forecast;  // advice [F] with an advisory
 };
 
 // A reading error: the input it is about (a JSON key, "fixes[1]" for one fix, empty for the
@@ -44,14 +44,14 @@ struct QueryError {
 std::variant<AdviceQuery, QueryError> parse_advice_query(std::string_view body);
 
 // api_field: the key of the body that gives `field` ("ship_speed_kn").
-const char* api_field(situation::Field field);
+const char* api_field(Field field);
 
 // api_message: an error as the API states it, every input named by its key:
 // `ship "95N,10W": latitude beyond 90 degrees`; an advisory's fault with its line.
-std::string api_message(const situation::Error& error);
+std::string api_message(const Error& error);
 
 // api_words: api_message with every input as "{key}", for a form to put its labels in:
 // `{ship} "95N,10W": latitude beyond 90 degrees`.
-std::string api_words(const situation::Error& error);
+std::string api_words(const Error& error);
 
 }  // namespace hurricane::server

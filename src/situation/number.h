@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "situation/error.h"
+#include "error/error.h"
 
 namespace hurricane::situation {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "geometry/latlon_text.h"
+#include "plane_geometry/latlon_text.h"
 #include "situation/number.h"
 
 namespace hurricane::situation {
@@ -184,7 +184,7 @@ Result<LatLon> parse_position(Field field, std::string_view text) {
 }
 
 std::string format_position(LatLon position) {
-  return geometry::degrees_minutes(position.lat, position.lon);
+  return plane_geometry::degrees_minutes(position.lat, position.lon);
 }
 
 }  // namespace hurricane::situation

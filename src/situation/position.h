@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "error/error.h"
 #include "navigation/position.h"
-#include "situation/error.h"
 
 namespace hurricane::situation {
 

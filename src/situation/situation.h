@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "analysis/round_values.h"
-#include "situation/error.h"
+#include "error/error.h"
 #include "situation/position.h"
 #include "situation/storm.h"
 #include "situation/utc_time.h"

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string_view>
 
+#include "error/error.h"
 #include "navigation/fix.h"
 #include "navigation/motion.h"
-#include "situation/error.h"
 #include "situation/position.h"
 #include "situation/utc_time.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "error/error.h"
 #include "navigation/utc_time.h"
-#include "situation/error.h"
 
 namespace hurricane::situation {
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "geometry/position.h"
+#include "plane_geometry/position.h"
 
 namespace hurricane::analysis {
 namespace {
@@ -21,8 +21,8 @@ int code(double xx, double yy, double u = 5.0, double be1 = 150.0, double bec = 
 Point beside(double edge, double along, double side, double off) {
   Point p;
   Point q;
-  geometry::xbepo(edge, along, p.x, p.y);
-  geometry::xbepo(side, off, q.x, q.y);
+  plane_geometry::xbepo(edge, along, p.x, p.y);
+  plane_geometry::xbepo(side, off, q.x, q.y);
   return Point{p.x + q.x, p.y + q.y};
 }
 

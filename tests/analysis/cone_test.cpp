@@ -13,7 +13,7 @@
 #include "analysis/cone.h"
 #include "analysis/course_scan.h"
 #include "analysis/situation.h"
-#include "geometry/constants.h"
+#include "plane_geometry/constants.h"
 
 namespace hurricane::analysis {
 namespace {
@@ -33,7 +33,7 @@ int direct_code(double xx, double yy, Point ph0, double be1, double bec, double 
 
 TEST(ScanDirections, AreTheCosinesAndSinesOfEveryWholeDegree) {
   for (std::size_t i = 0; i <= 360; ++i) {
-    const double angle = static_cast<double>(i) * geometry::qdr;
+    const double angle = static_cast<double>(i) * plane_geometry::qdr;
     EXPECT_TRUE(same_bits(scan_directions()[i].x, std::cos(angle))) << i;
     EXPECT_TRUE(same_bits(scan_directions()[i].y, std::sin(angle))) << i;
   }
@@ -47,7 +47,7 @@ TEST(PreparedCone, CodesEveryScanDirectionAsTheDirectTest) {
   std::uniform_real_distribution<double> unit(0.0, 1.0);
   for (int k = 0; k < 400; ++k) {
     const double speed = k % 17 == 0 ? 0.0 : 40.0 * unit(random);
-    const double vship = k % 13 == 0 ? geometry::tiny_single : 30.0 * unit(random);
+    const double vship = k % 13 == 0 ? plane_geometry::tiny_single : 30.0 * unit(random);
     const RoundValues v{2000.0 * unit(random),
                         720.0 * unit(random),
                         720.0 * unit(random),
@@ -60,8 +60,8 @@ TEST(PreparedCone, CodesEveryScanDirectionAsTheDirectTest) {
     const Cone cone = prepare_cone(m.ph0, m.be1, m.bec, m.be2, v.dspeed);
     CourseArray direct{};
     for (int i = 0; i <= 360; ++i) {
-      const double x = m.ph1.x + vship * std::cos(static_cast<double>(i) * geometry::qdr);
-      const double y = m.ph1.y + vship * std::sin(static_cast<double>(i) * geometry::qdr);
+      const double x = m.ph1.x + vship * std::cos(static_cast<double>(i) * plane_geometry::qdr);
+      const double y = m.ph1.y + vship * std::sin(static_cast<double>(i) * plane_geometry::qdr);
       const int code = direct_code(x, y, m.ph0, m.be1, m.bec, m.be2, v.dspeed);
       ASSERT_EQ(cocheck(cone, x, y), code) << "round " << k << " pass " << i;
       direct[static_cast<std::size_t>(i > 180 ? i - 180 : i + 180)] = code;
@@ -94,8 +94,8 @@ TEST(PreparedCone, CodesAnyConeAndPointAsTheDirectTest) {
     for (const double ww : {be1, be2, be2 + 90.0, be1 - 90.0, bearing(random)}) {  // bounds
       double w1 = be1, w2 = be2, direct_ww = ww, prepared_ww = ww;
       int direct = 9, prepared = 9;
-      geometry::wcheck(w1, w2, direct_ww, direct);
-      geometry::wcheck(cone.inside, prepared_ww, prepared);
+      plane_geometry::wcheck(w1, w2, direct_ww, direct);
+      plane_geometry::wcheck(cone.inside, prepared_ww, prepared);
       ASSERT_EQ(prepared, direct) << be1 << " " << be2 << " " << ww;
     }
     for (int p = 0; p < 100; ++p) {
@@ -107,8 +107,8 @@ TEST(PreparedCone, CodesAnyConeAndPointAsTheDirectTest) {
       for (const auto& [frame, w] :
            {std::pair{cone.edge1, be1}, {cone.edge2, be2}, {cone.centre, bec}}) {
         double w0 = w, zx = 0.0, zy = 0.0, fx = 0.0, fy = 0.0;
-        geometry::rotx1(w0, ph0.x, ph0.y, xx, yy, zx, zy);
-        geometry::rotx1(frame, ph0.x, ph0.y, xx, yy, fx, fy);
+        plane_geometry::rotx1(w0, ph0.x, ph0.y, xx, yy, zx, zy);
+        plane_geometry::rotx1(frame, ph0.x, ph0.y, xx, yy, fx, fy);
         ASSERT_TRUE(same_bits(fx, zx) && same_bits(fy, zy)) << w << " " << xx << " " << yy;
       }
     }

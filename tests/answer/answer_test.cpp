@@ -38,7 +38,7 @@ situation::Request six_values() {
 }
 
 TEST(Answer, SixValuesGiveTheAdviceOfTheirSituation) {
-  const situation::Result<Answer> result = answer({six_values(), std::nullopt});
+  const Result<Answer> result = answer({six_values(), std::nullopt});
   ASSERT_TRUE(result.ok());
   const Answer& a = result.value();
   EXPECT_FALSE(a.advisory.has_value());
@@ -52,8 +52,7 @@ TEST(Answer, AnAdvisoryGivesTheStormAndItsProvenance) {
   situation::Request ship;
   ship.ship = "27N,70W";
   ship.ship_speed = 12.0;
-  const situation::Result<Answer> result =
-      answer({ship, advisory_situation::AdvisoryInput{kTcm, "", 10.0}});
+  const Result<Answer> result = answer({ship, answer::AdvisoryInput{kTcm, "", 10.0}});
   ASSERT_TRUE(result.ok());
   const Answer& a = result.value();
   ASSERT_TRUE(a.advisory.has_value());
@@ -67,26 +66,26 @@ TEST(Answer, AnAdvisoryGivesTheStormAndItsProvenance) {
 TEST(Answer, FailuresNameTheInputAndTheAdvisorysLine) {
   situation::Request no_bearing = six_values();
   no_bearing.bearing.reset();
-  const situation::Result<Answer> missing = answer({no_bearing, std::nullopt});
+  const Result<Answer> missing = answer({no_bearing, std::nullopt});
   ASSERT_FALSE(missing.ok());
-  EXPECT_EQ(missing.error().field, situation::Field::kBearing);
+  EXPECT_EQ(missing.error().field, Field::kBearing);
   EXPECT_EQ(missing.error().line, 0u);
   // Other inputs are named by identity, for each front-end to word.
   EXPECT_EQ(missing.error().problem, "{distance} needs {bearing}");
 
   // The storm's own inputs conflict with an advisory's storm.
-  const auto both = answer({six_values(), advisory_situation::AdvisoryInput{kTcm, "", {}}});
+  const auto both = answer({six_values(), answer::AdvisoryInput{kTcm, "", {}}});
   ASSERT_FALSE(both.ok());
-  EXPECT_EQ(both.error().kind, situation::ErrorKind::kConflict);
+  EXPECT_EQ(both.error().kind, ErrorKind::kConflict);
   EXPECT_EQ(both.error().problem, "the storm comes from {advisory}; give one or the other");
 
   situation::Request ship;
   ship.ship = "27N,70W";
   ship.ship_speed = 12.0;
   const auto unreadable =
-      answer({ship, advisory_situation::AdvisoryInput{"HURRICANE TEST\nno more\n", "", {}}});
+      answer({ship, answer::AdvisoryInput{"HURRICANE TEST\nno more\n", "", {}}});
   ASSERT_FALSE(unreadable.ok());
-  EXPECT_EQ(unreadable.error().field, situation::Field::kAdvisory);
+  EXPECT_EQ(unreadable.error().field, Field::kAdvisory);
   EXPECT_GE(unreadable.error().line, 1u);
 }
 
@@ -142,8 +141,8 @@ TEST(Answer, AShipAshoreIsAFailureOfItsPosition) {
   ashore.ship = "9.5N,39.5W";  // on the atoll's rim
   const auto result = answer({ashore, std::nullopt, &shoreline});
   ASSERT_FALSE(result.ok());
-  const situation::Error& error = result.error();
-  EXPECT_EQ(error.field, situation::Field::kShip);
+  const Error& error = result.error();
+  EXPECT_EQ(error.field, Field::kShip);
   EXPECT_EQ(error.value, "9.5N,39.5W");
   EXPECT_NE(error.problem.find("09\u00b030.0'N 039\u00b030.0'W is on land (test atoll)"),
             std::string::npos)
@@ -176,14 +175,14 @@ situation::Request ship_at(const char* position) {
 // Without 34-kt winds and a keep the classic advice is left out, saying it needs the keep, and
 // [F] is still given; the ship's position is still held against land.
 TEST(Answer, ADepressionWithoutKeepGivesForecastAdviceAlone) {
-  const advisory_situation::AdvisoryInput depression{kDepressionTcm, "", {}};
+  const answer::AdvisoryInput depression{kDepressionTcm, "", {}};
   const auto result = answer({ship_at("8N,44W"), depression});
   ASSERT_TRUE(result.ok());
   const Answer& a = result.value();
   EXPECT_FALSE(a.advice);
   ASSERT_TRUE(a.classic_needs);
-  EXPECT_EQ(a.classic_needs->field, situation::Field::kKeep);
-  EXPECT_EQ(a.classic_needs->kind, situation::ErrorKind::kMissing);
+  EXPECT_EQ(a.classic_needs->field, Field::kKeep);
+  EXPECT_EQ(a.classic_needs->kind, ErrorKind::kMissing);
   EXPECT_EQ(a.situation.answers.cpa0, 0.0);
   EXPECT_EQ(a.advisory->keep_source, "none: the advisory gives no 34-kt wind radius");
   ASSERT_TRUE(a.forecast && a.forecast->advice);
@@ -200,7 +199,7 @@ TEST(Answer, ADepressionWithoutKeepGivesForecastAdviceAlone) {
   const land::Land shoreline = atoll();
   const auto ashore = answer({ship_at("9.5N,39.5W"), depression, &shoreline});
   ASSERT_FALSE(ashore.ok());
-  EXPECT_EQ(ashore.error().field, situation::Field::kShip);
+  EXPECT_EQ(ashore.error().field, Field::kShip);
 }
 
 }  // namespace

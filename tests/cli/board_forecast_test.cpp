@@ -33,7 +33,7 @@ answer::Answer lee_answer(const std::string& text, const std::string& ship,
   request.ship = ship;
   request.ship_speed = 12.0;
   request.at = at;
-  const auto answered = answer::answer({request, advisory_situation::AdvisoryInput{text, "", {}}});
+  const auto answered = answer::answer({request, answer::AdvisoryInput{text, "", {}}});
   if (!answered.ok()) {
     ADD_FAILURE() << answered.error().problem;
     return {};
@@ -146,8 +146,7 @@ TEST(BoardForecast, ABestTrackOrNoAdvisoryKeepsThePresentMotion) {
   request.ship = "27N,60W";
   request.ship_speed = 12.0;
   const std::string best = advisory_text("bal132023-at-adv30.dat");
-  const auto answered =
-      answer::answer({request, advisory_situation::AdvisoryInput{best, "AL132023", {}}});
+  const auto answered = answer::answer({request, answer::AdvisoryInput{best, "AL132023", {}}});
   ASSERT_TRUE(answered.ok());
   ASSERT_TRUE(answered.value().advice);
   const analysis::Advice& advice = *answered.value().advice;
