@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <numbers>
 
+#include "navigation/units.h"
+
 namespace hurricane::advisory {
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
-
 // Isometric latitude (the Mercator ordinate) of `lat_deg` in degrees (-90, 90), in radians.
 double isometric(double lat_deg) {
-  return std::log(std::tan(std::numbers::pi / 4.0 + lat_deg * kDegree / 2.0));
+  return std::log(std::tan(std::numbers::pi / 4.0 + lat_deg * kRadiansPerDegree / 2.0));
 }
 
 // The stated values may differ from the true ones by half the rounding step.
@@ -31,11 +31,12 @@ navigation::Motion rhumb_motion(const LatLon& from, const LatLon& to, double hou
   const double lat1 = std::fmax(-89.9, std::fmin(89.9, from.lat));
   const double lat2 = std::fmax(-89.9, std::fmin(89.9, to.lat));
   const double dpsi = isometric(lat2) - isometric(lat1);
-  double track = std::atan2(dlon * kDegree, dpsi) / kDegree;
+  double track = std::atan2(dlon * kRadiansPerDegree, dpsi) / kRadiansPerDegree;
   if (track < 0.0) track += 360.0;
   if (track >= 360.0) track -= 360.0;
   // Along a rhumb line distance = dlat / cos(track); east-west, the parallel's length.
-  const double q = std::fabs(dpsi) > 1e-12 ? dlat * kDegree / dpsi : std::cos(lat1 * kDegree);
+  const double q = std::fabs(dpsi) > 1e-12 ? dlat * kRadiansPerDegree / dpsi
+                                           : std::cos(lat1 * kRadiansPerDegree);
   const double distance_nm = std::hypot(dlat, q * dlon) * 60.0;
   return {track, hours > 0.0 ? distance_nm / hours : 0.0};
 }

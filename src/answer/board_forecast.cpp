@@ -15,7 +15,7 @@ namespace {
 // range rings and bearings read it (and as the situation takes the storm's distance and bearing).
 analysis::Offset offset_from(const situation::LatLon& ship, const navigation::LatLon& centre) {
   const navigation::Leg leg = navigation::inverse(ship, centre);
-  const double rad = leg.azimuth_from * forecast::kDegree;
+  const double rad = leg.azimuth_from * kRadiansPerDegree;
   return {leg.distance_nm * std::cos(rad), leg.distance_nm * std::sin(rad)};
 }
 

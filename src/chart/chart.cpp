@@ -7,6 +7,7 @@
 #include "chart/scene.h"
 #include "forecast/radii_in_time.h"
 #include "forecast/ship_track.h"
+#include "navigation/units.h"
 #include "picture/svg.h"
 
 namespace hurricane::chart {
@@ -18,7 +19,6 @@ using picture::coord;
 constexpr double kWidth = 1000.0;
 constexpr double kHeight = 900.0;
 constexpr PlotArea kPlot{20.0, 74.0, 960.0, 716.0};
-constexpr double kNmPerDegree = 60.0;
 
 // Everything the chart must hold: the ship, its reach over the horizon, each storm's points
 // within the horizon (and the first beyond) with their 34-kt reach, and the past fixes.
@@ -36,7 +36,7 @@ std::vector<navigation::LatLon> extent(const ChartInput& input) {
       const forecast::QuadrantNm& r34 = radii.point(i, forecast::Threshold::k34).nm;
       const double grow = *std::max_element(r34.begin(), r34.end()) / kNmPerDegree;
       const double lat = point.centre.lat;
-      const double widen = grow / std::max(std::cos(lat * std::numbers::pi / 180.0), 0.2);
+      const double widen = grow / std::max(std::cos(lat * kRadiansPerDegree), 0.2);
       points.push_back({lat + grow, point.centre.lon});
       points.push_back({lat - grow, point.centre.lon});
       points.push_back({lat, point.centre.lon + widen});

@@ -9,6 +9,7 @@
 #include "cli/messages.h"
 #include "json/answer_json.h"
 #include "situation/position.h"
+#include "situation/situation.h"
 #include "situation/utc_time.h"
 
 namespace hurricane::cli {
@@ -54,8 +55,10 @@ std::variant<Ship, std::string> read_ship(const nlohmann::json& object) {
   ship.position = position->get<std::string>();
   const auto speed = object.find("speed");
   if (speed == object.end() || !speed->is_number() || !(speed->get<double>() > 0.0) ||
-      speed->get<double>() > 60.0) {
-    return std::string("speed: needed in knots, above 0 and at most 60");
+      speed->get<double>() > situation::kFastestShipKn) {
+    // The same limit as `advise` and the API: one ship-speed limit for every front-end.
+    return "speed: needed in knots, above 0 and at most " +
+           std::to_string(static_cast<int>(situation::kFastestShipKn));
   }
   ship.speed_kn = speed->get<double>();
   if (const auto course = object.find("course"); course != object.end()) {

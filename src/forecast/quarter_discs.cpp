@@ -30,8 +30,8 @@ std::size_t quadrant_of(PlanePoint p) {
 }  // namespace
 
 PlanePoint plane_point(double distance_nm, double azimuth_deg) {
-  return {distance_nm * std::sin(azimuth_deg * kDegree),
-          distance_nm * std::cos(azimuth_deg * kDegree)};
+  return {distance_nm * std::sin(azimuth_deg * kRadiansPerDegree),
+          distance_nm * std::cos(azimuth_deg * kRadiansPerDegree)};
 }
 
 double signed_distance_nm(PlanePoint p, const QuadrantNm& radii) {

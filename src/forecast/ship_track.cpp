@@ -33,11 +33,12 @@ const std::vector<MeridianEntry>& meridian_table() {
     std::vector<MeridianEntry> entries(kEntries);
     for (std::size_t i = 0; i < kEntries; ++i) {
       const double mu = -90.0 + kStepDeg * static_cast<double>(i);
-      const double lat = earth.InverseRectifyingLatitude(mu) * kDegree;
+      const double lat = earth.InverseRectifyingLatitude(mu) * kRadiansPerDegree;
       const double n =
           kEquatorialRadiusNm / std::sqrt(1.0 - kEccentricity2 * std::sin(lat) * std::sin(lat));
       const double held = std::clamp(mu, -kPolarLimitDeg, kPolarLimitDeg);
-      const double psi = earth.IsometricLatitude(earth.InverseRectifyingLatitude(held)) * kDegree;
+      const double psi =
+          earth.IsometricLatitude(earth.InverseRectifyingLatitude(held)) * kRadiansPerDegree;
       entries[i] = {n * std::cos(lat), n * (1.0 - kEccentricity2) * std::sin(lat), psi};
     }
     return entries;
@@ -59,8 +60,8 @@ MeridianEntry entry_at(double mu_deg) {
 }  // namespace
 
 Ecef to_ecef(LatLon at) {
-  const double lat = at.lat * kDegree;
-  const double lon = at.lon * kDegree;
+  const double lat = at.lat * kRadiansPerDegree;
+  const double lon = at.lon * kRadiansPerDegree;
   const double n =
       kEquatorialRadiusNm / std::sqrt(1.0 - kEccentricity2 * std::sin(lat) * std::sin(lat));
   return {n * std::cos(lat) * std::cos(lon), n * std::cos(lat) * std::sin(lon),
@@ -73,7 +74,8 @@ LatLon rhumb_position(LatLon start, double course_deg, double distance_nm) {
   GeographicLib::Rhumb::WGS84().Direct(start.lat, start.lon, course_deg, distance_nm * kMetresPerNm,
                                        lat, lon);
   // Past a pole the longitude is indeterminate.
-  if (!std::isfinite(lon)) return {std::cos(course_deg * kDegree) > 0.0 ? 90.0 : -90.0, start.lon};
+  if (!std::isfinite(lon))
+    return {std::cos(course_deg * kRadiansPerDegree) > 0.0 ? 90.0 : -90.0, start.lon};
   return {lat, lon};
 }
 
@@ -87,7 +89,7 @@ LatLon ExactRhumb::at(double distance_nm) const {
   double lon = 0.0;
   line_.Position(distance_nm * kMetresPerNm, lat, lon);
   if (!std::isfinite(lon))
-    return {std::cos(course_deg_ * kDegree) > 0.0 ? 90.0 : -90.0, start_.lon};
+    return {std::cos(course_deg_ * kRadiansPerDegree) > 0.0 ? 90.0 : -90.0, start_.lon};
   return {lat, lon};
 }
 
@@ -104,8 +106,8 @@ FastRhumb::FastRhumb(const RhumbStart& start, double course_deg) {
   const GeographicLib::Ellipsoid& earth = GeographicLib::Ellipsoid::WGS84();
   mu_deg_ = start.mu_deg;
   psi_ = start.psi;
-  lon_rad_ = start.start.lon * kDegree;
-  const double course = course_deg * kDegree;
+  lon_rad_ = start.start.lon * kRadiansPerDegree;
+  const double course = course_deg * kRadiansPerDegree;
   north_deg_per_nm_ = 90.0 * std::cos(course) / (earth.QuarterMeridian() / kMetresPerNm);
   // Whole-degree courses other than 90 and 270 have |cos| >= sin(1 degree).
   east_west_ = std::abs(std::cos(course)) < 1e-9;

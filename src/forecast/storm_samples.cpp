@@ -26,8 +26,8 @@ std::vector<StormSample> storm_samples(const StormTrack& track, const ErrorModel
     if (!s.judged) continue;
     s.centre = centres.at(time);
     s.origin = to_ecef(s.centre);
-    const double lat = s.centre.lat * kDegree;
-    const double lon = s.centre.lon * kDegree;
+    const double lat = s.centre.lat * kRadiansPerDegree;
+    const double lon = s.centre.lon * kRadiansPerDegree;
     s.east_x = -std::sin(lon);
     s.east_y = std::cos(lon);
     s.north_x = -std::sin(lat) * std::cos(lon);

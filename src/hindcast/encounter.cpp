@@ -6,6 +6,7 @@
 #include "forecast/quarter_discs.h"
 #include "forecast/ship_track.h"
 #include "forecast/sweep.h"
+#include "navigation/units.h"
 
 namespace hurricane::hindcast {
 namespace {
@@ -77,7 +78,7 @@ Outcome follow(Policy policy, const std::vector<IssuedAdvisory>& series, const S
   GeographicLib::Rhumb::WGS84().Inverse(start.position.lat, start.position.lon, end.lat, end.lon,
                                         run_m, course);
   const double along =
-      run_m / 1852.0 * std::cos((course - start.voyage_course_deg) * std::numbers::pi / 180.0);
+      run_m / kMetresPerNm * std::cos((course - start.voyage_course_deg) * kRadiansPerDegree);
   outcome.progress = along / (start.speed_kn * start.hours);
   for (const Leg& made : legs) outcome.plans.push_back(made.plan);
   return outcome;

@@ -6,6 +6,8 @@
 #include <mutex>
 #include <thread>
 
+#include "navigation/units.h"
+
 namespace hurricane::hindcast {
 namespace {
 
@@ -46,7 +48,7 @@ std::vector<Encounter> encounters_of(const Start& start, const std::vector<Issue
       e.bearing_deg = 360.0 * static_cast<double>(b) / static_cast<double>(bearings);
       double lat = 0.0, lon = 0.0;
       earth.Direct(issued.storm.fix.centre.lat, issued.storm.fix.centre.lon, e.bearing_deg,
-                   e.ring_nm * 1852.0, lat, lon);
+                   e.ring_nm * kMetresPerNm, lat, lon);
       e.start = {start.advisory,
                  {lat, lon},
                  options.ship_speed_kn,

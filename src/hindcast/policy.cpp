@@ -8,6 +8,7 @@
 #include "answer/keep_distance.h"
 #include "answer/storm_state.h"
 #include "forecast/advice.h"
+#include "navigation/units.h"
 
 namespace hurricane::hindcast {
 namespace {
@@ -30,7 +31,7 @@ FromCentre from_centre(const navigation::LatLon& centre, navigation::LatLon ship
   earth.Inverse(centre.lat, centre.lon, ship.lat, ship.lon, metres, azi1, azi2);
   double back1 = 0.0, back2 = 0.0, unused = 0.0;
   earth.Inverse(ship.lat, ship.lon, centre.lat, centre.lon, unused, back1, back2);
-  return {metres / 1852.0, normalized(azi1), normalized(azi2), normalized(back1)};
+  return {metres / kMetresPerNm, normalized(azi1), normalized(azi2), normalized(back1)};
 }
 
 std::optional<Plan> forecast_plan(const IssuedAdvisory& issued, const PlanRequest& request,
@@ -136,7 +137,7 @@ std::optional<Plan> plan(Policy policy, const IssuedAdvisory& issued, const Plan
         return Plan{seen.away_deg, request.speed_kn};
       }
       const double track = motion.value().motion.track;
-      const double side = std::sin((seen.azimuth_deg - track) * std::numbers::pi / 180.0);
+      const double side = std::sin((seen.azimuth_deg - track) * kRadiansPerDegree);
       return Plan{normalized(track + (side >= 0.0 ? 90.0 : -90.0)), request.speed_kn};
     }
   }

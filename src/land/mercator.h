@@ -2,9 +2,9 @@
 // longitude and y the isometric latitude, both in degrees.
 #pragma once
 
-namespace hurricane::land {
+#include "navigation/units.h"
 
-inline constexpr double kMetresPerNm = 1852.0;  // the international nautical mile
+namespace hurricane::land {
 
 struct MercatorPoint {
   double x = 0.0;  // longitude, degrees east (not reduced: a track may run past 180)

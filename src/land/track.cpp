@@ -5,13 +5,15 @@
 #include <cmath>
 #include <numbers>
 
+#include "navigation/units.h"
+
 namespace hurricane::land {
 namespace {
 
 // Distance along `course` (degrees) from rectifying latitude `mu` to the latitude limit it
 // heads for; infinite on a parallel.
 double distance_to_limit_nm(double mu, double course) {
-  const double cos_course = std::cos(course * (std::numbers::pi / 180.0));
+  const double cos_course = std::cos(course * kRadiansPerDegree);
   if (cos_course == 0.0) return kMaxTrackNm;
   const double limit =
       rectifying_latitude(cos_course > 0.0 ? kTrackLatitudeLimit : -kTrackLatitudeLimit);

@@ -2,11 +2,9 @@
 #pragma once
 
 #include "navigation/position.h"
+#include "navigation/units.h"
 
 namespace hurricane::navigation {
-
-// Metres in one international nautical mile.
-inline constexpr double kMetresPerNauticalMile = 1852.0;
 
 // The shortest path from one position to another.
 struct Leg {

@@ -75,7 +75,7 @@ void relative_motion(const Scene& scene, std::string& out) {
            {"fill", c.background},
            {"stroke", c.max_cpa},
            {"stroke-width", "3"}});
-  const double outward = std::atan2(cpa.x - kBoardX, kBoardY - cpa.y) / kRadPerDeg;
+  const double outward = std::atan2(cpa.x - kBoardX, kBoardY - cpa.y) / kRadiansPerDegree;
   label(out, at_bearing(cpa.x, cpa.y, outward, 8), outward, c.ink,
         "CPA " + fixed(b.cpa, 1) + " nm in " + time_to_go(b.time_to_go, false), 12);
   close(out, "g");

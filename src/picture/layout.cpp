@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "navigation/units.h"
+
 namespace hurricane::picture {
 
 Board board_for(const analysis::Advice& advice) {
@@ -34,7 +36,7 @@ Board board_for(const analysis::Advice& advice) {
 }
 
 Screen at_bearing(double cx, double cy, double bearing, double radius_px) {
-  const double b = bearing * std::numbers::pi / 180;
+  const double b = bearing * kRadiansPerDegree;
   return {cx + radius_px * std::sin(b), cy - radius_px * std::cos(b)};
 }
 

@@ -77,7 +77,7 @@ void arrow(std::string& out, Screen tail, Screen tip, const Stroke& stroke, doub
 void label(std::string& out, Screen at, double bearing, std::string_view colour,
            std::string_view content, double size) {
   if (!finite(at)) return;
-  const double b = bearing * std::numbers::pi / 180;
+  const double b = bearing * kRadiansPerDegree;
   const double east = std::sin(b);
   const double north = std::cos(b);
   const std::string anchor = east > 0.35 ? "start" : east < -0.35 ? "end" : "middle";

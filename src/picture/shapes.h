@@ -1,15 +1,13 @@
 // Shapes the parts of the picture share: sectors, arrows, lines.
 #pragma once
 
-#include <numbers>
 #include <string>
 #include <string_view>
 
+#include "navigation/units.h"
 #include "picture/layout.h"
 
 namespace hurricane::picture {
-
-inline constexpr double kRadPerDeg = std::numbers::pi / 180;
 
 // sector_path: the path data of the annular sector around (cx, cy) between the radii
 // `inner` and `outer` (pixels; inner 0 gives a wedge), clockwise from the bearing

@@ -28,8 +28,8 @@ Offset storm_offset(const analysis::Advice& a) {
 }
 
 Offset toward(Offset from, double bearing, double nm) {
-  return {from.north + nm * std::cos(bearing * kRadPerDeg),
-          from.east + nm * std::sin(bearing * kRadPerDeg)};
+  return {from.north + nm * std::cos(bearing * kRadiansPerDegree),
+          from.east + nm * std::sin(bearing * kRadiansPerDegree)};
 }
 
 double board_range_nm(const Board& board) {
@@ -55,7 +55,7 @@ double path_heading(const Scene& scene, const std::vector<analysis::Offset>& pat
   const Screen a = on_board(scene.board, path[from].north, path[from].east);
   const Screen b = on_board(scene.board, path[to].north, path[to].east);
   if (!finite(a) || !finite(b) || (a.x == b.x && a.y == b.y)) return 0;
-  return std::atan2(b.x - a.x, a.y - b.y) / kRadPerDeg;
+  return std::atan2(b.x - a.x, a.y - b.y) / kRadiansPerDegree;
 }
 
 // "13/09Z" of an ISO 8601 UTC time ("2023-09-13T09:00:00Z"): day of month and hour.
@@ -70,8 +70,8 @@ bool label_fits(Screen centre, double side, const std::string& words) {
   constexpr double kSize = 13;
   const double width = 7.2 * static_cast<double>(words.size());
   const Screen at = at_bearing(centre.x, centre.y, side, 14);
-  const double east = std::sin(side * kRadPerDeg);
-  const double north = std::cos(side * kRadPerDeg);
+  const double east = std::sin(side * kRadiansPerDegree);
+  const double north = std::cos(side * kRadiansPerDegree);
   const double x = at.x + 4 * east;
   const double left = east > 0.35 ? x : east < -0.35 ? x - width : x - width / 2;
   const double base = at.y + (north > 0.35 ? -4 : north < -0.35 ? kSize : kSize * 0.35);

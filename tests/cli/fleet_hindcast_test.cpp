@@ -113,13 +113,14 @@ TEST(Fleet, AnswersEveryLineInOrderWithErrorsNamingTheShip) {
       "{\"id\": \"drifting\", \"position\": \"20N,50W\", \"speed\": 0}\n"
       "[1, 2]\n"
       "{\"id\": 7, \"position\": \"18.0N,56.0W\", \"speed\": 10, \"time\": "
-      "\"2003-09-11T12:00Z\"}\n";
+      "\"2003-09-11T12:00Z\"}\n"
+      "{\"id\": \"racer\", \"position\": \"20N,50W\", \"speed\": 55}\n";
   const ProgramRun run = run_program({"fleet", "--advisory", kAdvisory, "--threads", "2"}, &ships);
   ASSERT_EQ(run.status, 0) << run.err;
   std::istringstream lines(run.out);
   std::vector<nlohmann::json> answers;
   for (std::string line; std::getline(lines, line);) answers.push_back(nlohmann::json::parse(line));
-  ASSERT_EQ(answers.size(), 7u);  // the blank line asks nothing
+  ASSERT_EQ(answers.size(), 8u);  // the blank line asks nothing
 
   EXPECT_EQ(answers[0]["id"], "north");
   EXPECT_EQ(answers[0]["classic"]["area"].is_string(), true);
@@ -142,6 +143,8 @@ TEST(Fleet, AnswersEveryLineInOrderWithErrorsNamingTheShip) {
   EXPECT_EQ(answers[6]["id"], "7");
   EXPECT_TRUE(answers[6]["classic"].contains("area"));  // a whole-number id, a time of its own
   EXPECT_TRUE(answers[6]["forecast"].contains("speeds"));
+  // The fleet took ships up to 60 kn that `advise` refuses above 50: one limit now.
+  EXPECT_NE(answers[7]["error"].get<std::string>().find("at most 50"), std::string::npos);
 }
 
 TEST(Fleet, ErrorsNameTheLinesFieldsNotTheOptions) {
