@@ -8,8 +8,6 @@
 namespace hurricane::answer {
 namespace {
 
-using Drawn = std::variant<std::string, std::string>;
-
 std::string storm_name(const advisory::Storm& storm) {
   if (storm.name.empty()) return {};
   return storm.kind.empty() ? storm.name : storm.kind + ' ' + storm.name;
@@ -29,23 +27,28 @@ std::vector<chart::PastFix> past_fixes(const std::vector<forecast::StormTrack>& 
   return fixes;
 }
 
+Error no_chart(std::string problem) {
+  return {ErrorKind::kUnusable, Field::kAdvisory, {}, std::move(problem)};
+}
+
 }  // namespace
 
-Drawn advisory_chart(const ChartRequest& request) {
-  const auto& derived = request.situation.derived;
-  if (!request.forecast.advice) return Drawn(std::in_place_index<1>, request.forecast.no_forecast);
-  if (!derived || !derived->ship) {
-    return Drawn(std::in_place_index<1>, "the ship's position is needed");
-  }
+Result<std::string> advisory_chart(const Answer& answer, const land::Land* land, bool night) {
+  if (!answer.forecast) return no_chart("advice [F] was left out");
+  const ForecastOutcome& forecast = *answer.forecast;
+  const auto& derived = answer.situation.derived;
+  if (!forecast.advice) return no_chart(forecast.no_forecast);
+  if (!derived || !derived->ship) return no_chart("the ship's position is needed");
+  const std::vector<advisory::Storm>& storms = answer.forecast_storms;
   const chart::ChartInput input{
-      .advice = *request.forecast.advice,
-      .storms = request.forecast.tracks,
+      .advice = *forecast.advice,
+      .storms = forecast.tracks,
       .ship = {derived->ship->lat, derived->ship->lon},
-      .past_fixes = past_fixes(request.forecast.tracks, request.storms),
-      .classic_course_deg = request.forecast.advice->classic_course,
-      .storm_name = request.storms.empty() ? std::string() : storm_name(request.storms.front()),
-      .shoreline = request.shoreline};
-  return Drawn(std::in_place_index<0>, chart::forecast_chart(input, {.night = request.night}));
+      .past_fixes = past_fixes(forecast.tracks, storms),
+      .classic_course_deg = forecast.advice->classic_course,
+      .storm_name = storms.empty() ? std::string() : storm_name(storms.front()),
+      .shoreline = land ? &land->shoreline() : nullptr};
+  return chart::forecast_chart(input, {.night = night});
 }
 
 }  // namespace hurricane::answer

@@ -1,28 +1,19 @@
-// The forecast chart of an advisory's situation: advice [F] as the forecast area decided it
-// (with the classic advice's course it was compared with), the storms' names and previous
-// fixes, over the shoreline.
+// The forecast chart of an answer: advice [F] as the forecast area decided it (with the classic
+// advice's course it was compared with), the storms' names and previous fixes, over the
+// shoreline. One request for the command line and the server alike.
 #pragma once
 
 #include <string>
-#include <variant>
-#include <vector>
 
-#include "advisory/storm.h"
-#include "answer/forecast_for.h"
-#include "land/shoreline.h"
-#include "situation/situation.h"
+#include "answer/answer.h"
+#include "error/error.h"
+#include "land/land.h"
 
 namespace hurricane::answer {
 
-struct ChartRequest {
-  const answer::ForecastOutcome& forecast;     // advice [F] and the tracks it judged
-  const std::vector<advisory::Storm>& storms;  // the storms read, the classic one first
-  const situation::Situation& situation;       // where the ship is
-  const land::Shoreline* shoreline = nullptr;  // the answer's; none draws no land
-  bool night = false;
-};
-
-// The chart's SVG document, or why there is none (no forecast could be judged).
-std::variant<std::string, std::string> advisory_chart(const ChartRequest& request);
+// The chart's SVG document of `answer` over `land` (none draws no land), in the night palette
+// when `night`; the error (Field::kAdvisory) says why there is none: advice [F] was left out or
+// could not be judged, or the ship's position is not known.
+Result<std::string> advisory_chart(const Answer& answer, const land::Land* land, bool night);
 
 }  // namespace hurricane::answer

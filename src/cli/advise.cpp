@@ -75,15 +75,9 @@ std::string text_answer(const answer::Answer& a, std::string_view advisory_file)
 // against; a message when there is none to draw or it cannot be written.
 std::optional<std::string> write_chart(const answer::Answer& a, const AdviseRequest& command,
                                        const land::Land* shoreline) {
-  if (!a.forecast) return "--chart: advice [F] was left out";
-  const auto drawn =
-      answer::advisory_chart({.forecast = *a.forecast,
-                              .storms = a.forecast_storms,
-                              .situation = a.situation,
-                              .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
-                              .night = command.night});
-  if (const auto* svg = std::get_if<0>(&drawn)) return cli::write_file(command.chart, *svg);
-  return "--chart: " + std::get<1>(drawn);
+  const auto drawn = answer::advisory_chart(a, shoreline, command.night);
+  if (!drawn.ok()) return "--chart: " + drawn.error().problem;
+  return cli::write_file(command.chart, drawn.value());
 }
 
 int write_answer(const answer::Answer& a, const AdviseRequest& command, std::string_view version,

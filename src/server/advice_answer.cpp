@@ -69,14 +69,8 @@ Reply advice_reply(std::string_view body) {
                : nlohmann::ordered_json(nullptr);
   // With an advisory's [F] advice, its chart over the shoreline the escapes were held against.
   if (a.forecast) {
-    const land::Land* shoreline = held_shoreline();
-    const auto drawn =
-        answer::advisory_chart({.forecast = *a.forecast,
-                                .storms = a.forecast_storms,
-                                .situation = a.situation,
-                                .shoreline = shoreline ? &shoreline->shoreline() : nullptr,
-                                .night = query.night});
-    if (const auto* svg = std::get_if<0>(&drawn)) document["chart"] = *svg;
+    const auto drawn = answer::advisory_chart(a, held_shoreline(), query.night);
+    if (drawn.ok()) document["chart"] = drawn.value();
   }
   return Reply{200, "application/json", document.dump(), ""};
 }
