@@ -2,13 +2,16 @@
 
 #include <GeographicLib/Geodesic.hpp>
 #include <cmath>
+#include <cstdio>
+#include <string>
+#include <utility>
 
 #include "analysis/advice.h"
-#include "answer/forecast_for.h"
-#include "answer/keep_distance.h"
+#include "answer/answer.h"
 #include "answer/storm_state.h"
 #include "forecast/advice.h"
 #include "navigation/units.h"
+#include "navigation/utc_time.h"
 
 namespace hurricane::hindcast {
 namespace {
@@ -34,48 +37,58 @@ FromCentre from_centre(const navigation::LatLon& centre, navigation::LatLon ship
   return {metres / kMetresPerNm, normalized(azi1), normalized(azi2), normalized(back1)};
 }
 
+// A position as the command line takes it, to the last bit a double holds.
+std::string position_text(navigation::LatLon at) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.17g,%.17g", at.lat, at.lon);
+  return text;
+}
+
+// The answer `advise` gives this ship on this advisory at its fix time, with advice [F] when
+// `forecast`, toward the voyage when `toward_voyage`.
+Result<answer::Answer> advised(const IssuedAdvisory& issued, const PlanRequest& request,
+                               bool forecast, bool toward_voyage) {
+  situation::Request given;
+  given.ship = position_text(request.ship);
+  given.ship_speed = request.speed_kn;
+  given.at = navigation::format_utc_time(issued.time);
+  given.now = issued.time;
+  answer::Request asked(std::move(given),
+                        answer::AdvisoryInput{.text = issued.text, .storm_id = issued.storm.id},
+                        request.shoreline);
+  asked.forecast.enabled = forecast;
+  asked.forecast.error = {forecast::ErrorModel::Kind::kCone, request.cone_scale};
+  asked.forecast.margin_nm = request.margin_nm;
+  asked.forecast.horizon_h = request.horizon_h;
+  if (toward_voyage) asked.forecast.voyage_course_deg = request.voyage_course_deg;
+  return answer::answer(asked);
+}
+
+// Advice [F]'s recommended course and speed, toward the voyage or for the most clearance.
 std::optional<Plan> forecast_plan(const IssuedAdvisory& issued, const PlanRequest& request,
                                   bool toward_voyage) {
   if (!issued.track) return std::nullopt;
-  forecast::SweepRequest sweep;
-  sweep.at = issued.time;
-  sweep.ship = request.ship;
-  sweep.speed_kn = request.speed_kn;
-  sweep.horizon_h = request.horizon_h;
-  sweep.error = forecast_error(*issued.track, request.cone_scale, request.margin_nm);
-  const std::optional<double> voyage =
-      toward_voyage ? std::optional<double>(request.voyage_course_deg) : std::nullopt;
-  std::optional<forecast::LandHours> land;
-  if (request.shoreline) land = answer::land_hours(*request.shoreline, sweep);
-  const forecast::ForecastAdvice advice =
-      forecast::advise_forecast({*issued.track}, sweep, voyage, land ? &*land : nullptr);
-  if (!advice.recommended) return std::nullopt;
-  return Plan{static_cast<double>(advice.recommended->course_deg), advice.recommended->speed_kn};
+  const auto a = advised(issued, request, true, toward_voyage);
+  if (!a.ok() || !a.value().forecast || !a.value().forecast->advice) return std::nullopt;
+  const auto& recommended = a.value().forecast->advice->recommended;
+  if (!recommended) return std::nullopt;
+  return Plan{static_cast<double>(recommended->course_deg), recommended->speed_kn};
 }
 
 // The course the classic verdict names: the course away when the storm moves away, advice
-// [A]'s first escape when the ship is distant, else advice [B]'s course; the voyage when every
-// course keeps the distance, and the course away when [B] names none.
+// [A]'s recommended escape (the first off land) when the ship is distant, else advice [B]'s
+// course; the voyage when every course keeps the distance, and the course straight away from
+// the centre when [B] names none.
 std::optional<Plan> classic_plan(const IssuedAdvisory& issued, const PlanRequest& request) {
-  const auto keep = answer::keep_from_radii(issued.storm, std::nullopt);
-  const auto motion = answer::storm_motion(issued.storm);
-  if (!keep || !motion.ok()) return std::nullopt;
-  const FromCentre seen = from_centre(issued.storm.fix.centre, request.ship);
-  analysis::Answers answers;
-  answers.dist0 = seen.distance_nm;
-  answers.bear0 = seen.bearing_storm_deg;
-  answers.track0 = motion.value().motion.track;
-  answers.speed0 = motion.value().motion.speed;
-  answers.cpa0 = keep->nm;
-  answers.vship0 = request.speed_kn;
-  const analysis::Advice advice = analysis::advise(
-      analysis::round_values(answers),
-      request.ship.lat < 0.0 ? analysis::Hemisphere::kSouth : analysis::Hemisphere::kNorth);
-  double course = seen.away_deg;
+  const auto a = advised(issued, request, false, false);
+  if (!a.ok() || !a.value().advice) return std::nullopt;
+  const analysis::Advice& advice = *a.value().advice;
+  const auto escape = analysis::recommended_escape(advice.courses);
+  double course = from_centre(issued.storm.fix.centre, request.ship).away_deg;
   if (advice.courses.moving_away) {
     course = advice.courses.course_away;
-  } else if (advice.verdict.area == analysis::Area::kDistant && !advice.courses.escapes.empty()) {
-    course = advice.courses.escapes.front().course;
+  } else if (advice.verdict.area == analysis::Area::kDistant && escape) {
+    course = advice.courses.escapes[*escape].course;
   } else if (advice.verdict.area == analysis::Area::kDistant && advice.courses.all_courses) {
     course = request.voyage_course_deg;
   } else if (advice.max_cpa.kind == analysis::CpaCase::kCpaAhead && advice.max_cpa.course) {

@@ -22,6 +22,7 @@ std::variant<Series, std::string> read_series(const std::vector<AdvisoryText>& t
     issued.storm = std::get<advisory::Storm>(std::move(read));
     issued.time = issued.storm.fix.time;
     issued.track = forecast::track_from_advisory(issued.storm);
+    issued.text = text.bytes;
     series.push_back(std::move(issued));
   }
   if (series.empty()) {

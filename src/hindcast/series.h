@@ -15,6 +15,7 @@ struct IssuedAdvisory {
   advisory::Storm storm;
   forecast::Time time{};                      // the fix time
   std::optional<forecast::StormTrack> track;  // its forecast; nothing when it holds none
+  std::string text;  // the product as received, which the advice is asked of as `advise` is
 };
 
 struct AdvisoryText {
