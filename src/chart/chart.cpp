@@ -102,20 +102,10 @@ std::string day_hour(forecast::Time time) {
   return full.substr(0, 5) + "Z";
 }
 
-Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
-  Chart chart{.svg = {},
-              .projection = Projection(extent(input), kPlot, 0.06, 4.0),
-              .labels = {},
-              .swath = {},
-              .recommended_track = {}};
-  const ChartPalette& colours = chart_palette(options.night);
-  LabelPlacer placer({kPlot.left, kPlot.top, kPlot.width, kPlot.height});
-  Legend legend;
-  std::string label_layer;
-  const Scene scene{input, chart.projection, colours, placer, legend, chart, label_layer};
+namespace {
 
-  std::string& out = chart.svg;
-  out.reserve(1 << 17);
+// The document's opening: its size, font and palette, the plot's clip and the land-shut hatch.
+void open_document(std::string& out, const ChartPalette& colours, bool night) {
   out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   picture::open(out, "svg",
                 {{"xmlns", "http://www.w3.org/2000/svg"},
@@ -123,7 +113,7 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
                  {"height", coord(kHeight)},
                  {"viewBox", "0 0 " + coord(kWidth) + ' ' + coord(kHeight)},
                  {"font-family", "DejaVu Sans Mono, monospace"},
-                 {"data-palette", options.night ? "night" : "day"}});
+                 {"data-palette", night ? "night" : "day"}});
   picture::open(out, "defs", {});
   picture::open(out, "clipPath", {{"id", "plot"}});
   picture::element(out, "rect",
@@ -157,6 +147,11 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
                     {"width", coord(kPlot.width)},
                     {"height", coord(kPlot.height)},
                     {"fill", colours.sea}});
+}
+
+// The plot, clipped to its frame: land, the danger areas, the graticule, the ship's courses,
+// the storms' tracks, and the labels placed among them on top.
+void draw_plot(const Scene& scene, std::string& out) {
   picture::open(out, "g", {{"clip-path", "url(#plot)"}});
   block_markers(scene);
   draw_shoreline(scene, out);
@@ -170,10 +165,10 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
   picture::open(out, "g",
                 {{"font-size", "11"},
                  {"paint-order", "stroke"},
-                 {"stroke", colours.halo},
+                 {"stroke", scene.colours.halo},
                  {"stroke-width", "3"},
                  {"stroke-linejoin", "round"}});
-  out += label_layer;
+  out += scene.label_layer;
   picture::close(out, "g");
   picture::close(out, "g");
   picture::element(out, "rect",
@@ -182,7 +177,27 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
                     {"width", coord(kPlot.width)},
                     {"height", coord(kPlot.height)},
                     {"fill", "none"},
-                    {"stroke", colours.ink}});
+                    {"stroke", scene.colours.ink}});
+}
+
+}  // namespace
+
+Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
+  Chart chart{.svg = {},
+              .projection = Projection(extent(input), kPlot, 0.06, 4.0),
+              .labels = {},
+              .swath = {},
+              .recommended_track = {}};
+  const ChartPalette& colours = chart_palette(options.night);
+  LabelPlacer placer({kPlot.left, kPlot.top, kPlot.width, kPlot.height});
+  Legend legend;
+  std::string label_layer;
+  const Scene scene{input, chart.projection, colours, placer, legend, chart, label_layer};
+
+  std::string& out = chart.svg;
+  out.reserve(1 << 17);
+  open_document(out, colours, options.night);
+  draw_plot(scene, out);
   draw_texts(scene, out);
   picture::close(out, "svg");
   chart.labels = placer.labels();

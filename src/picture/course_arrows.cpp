@@ -19,21 +19,30 @@ constexpr double kAwayLength = 0.32 * kPlotRadius;
 // Courses nearer than this, degrees, share one label.
 constexpr double kSharedLabelDeg = 15.0;
 
+// What a course arrow says: its label (none when empty) and one more data attribute for the
+// tests that read the picture back (none when `data_name` is empty).
+struct ArrowText {
+  std::string words;
+  std::string data_name;
+  std::string data_value;
+};
+
 // Whether the arrow was drawn: not for a course that is not finite.
 bool course_arrow(std::string& out, const char* kind, double course, double length,
-                  const Stroke& stroke, const std::string& words, const std::string& extra_name,
-                  const std::string& extra_value) {
+                  const Stroke& stroke, const ArrowText& text) {
   if (!std::isfinite(course)) return false;
-  if (extra_name.empty()) {
+  if (text.data_name.empty()) {
     open(out, "g", {{"class", kind}, {"data-course", exact(course)}});
   } else {
-    open(out, "g", {{"class", kind}, {"data-course", exact(course)}, {extra_name, extra_value}});
+    open(out, "g",
+         {{"class", kind}, {"data-course", exact(course)}, {text.data_name, text.data_value}});
   }
   const Screen ship{kBoardX, kBoardY};
   const Screen tip = at_bearing(kBoardX, kBoardY, course, length);
   arrow(out, ship, tip, stroke, 16);
-  if (!words.empty()) {
-    label(out, at_bearing(kBoardX, kBoardY, course, length + 6), course, stroke.colour, words, 13);
+  if (!text.words.empty()) {
+    label(out, at_bearing(kBoardX, kBoardY, course, length + 6), course, stroke.colour, text.words,
+          13);
   }
   close(out, "g");
   return true;
@@ -113,15 +122,15 @@ void draw_courses(const Scene& scene, std::string& out) {
     const bool shared = std::abs(std::remainder(away - b_course, 360.0)) < kSharedLabelDeg;
     if (shared) b_words += " · away " + course3(away);
     scene.legend.away = course_arrow(out, "away", away, kAwayLength, {c.ink, 2.5, "2,3"},
-                                     shared ? "" : "away " + course3(away), "", "");
+                                     {shared ? "" : "away " + course3(away), "", ""});
   }
-  scene.legend.max_cpa =
-      course_arrow(out, "max-cpa", b_course, kMaxCpaLength, {c.max_cpa, 3, "9,4"}, b_words, "", "");
+  scene.legend.max_cpa = course_arrow(out, "max-cpa", b_course, kMaxCpaLength,
+                                      {c.max_cpa, 3, "9,4"}, {b_words, "", ""});
   for (const analysis::Escape& e : a.courses.escapes) {
     std::string words = "[A] " + course3(e.course);
     if (e.speed_shown) words += ", ≥ " + fixed(e.speed, 1) + " kn";
-    if (course_arrow(out, "escape", e.course, kEscapeLength, {c.escape, 3.5, ""}, words,
-                     e.speed_shown ? "data-speed-kn" : "", exact(e.speed))) {
+    if (course_arrow(out, "escape", e.course, kEscapeLength, {c.escape, 3.5, ""},
+                     {words, e.speed_shown ? "data-speed-kn" : "", exact(e.speed)})) {
       scene.legend.escape = true;
     }
   }

@@ -48,31 +48,31 @@ Screen velocity_point(const Frame& f, double north, double east) {
   return {f.origin_x + east * f.px_per_kn, f.origin_y - north * f.px_per_kn};
 }
 
-void circle(std::string& out, Screen centre, double r, const std::string& fill,
-            const std::string& fill_opacity, const std::string& stroke, const std::string& dash) {
+// How a circle of the inset is painted: its fill, and a dashed outline 1.5 px wide.
+struct CircleStyle {
+  std::string fill;
+  std::string fill_opacity;
+  std::string stroke;
+  std::string dash;
+};
+
+void circle(std::string& out, Screen centre, double r, const CircleStyle& style) {
   element(out, "circle",
           {{"cx", coord(centre.x)},
            {"cy", coord(centre.y)},
            {"r", coord(r)},
-           {"fill", fill},
-           {"fill-opacity", fill_opacity},
-           {"stroke", stroke},
+           {"fill", style.fill},
+           {"fill-opacity", style.fill_opacity},
+           {"stroke", style.stroke},
            {"stroke-width", "1.5"},
-           {"stroke-dasharray", dash}});
+           {"stroke-dasharray", style.dash}});
 }
 
-}  // namespace
-
-void draw_velocity_inset(const Scene& scene, std::string& out) {
+// The inset's box and title, and the group its drawing goes in, clipped to the box.
+void open_inset(const Scene& scene, std::string& out) {
   const analysis::Advice& a = scene.advice;
   const Palette& c = scene.colours;
-  const double v = std::hypot(a.drawing.storm_velocity.north, a.drawing.storm_velocity.east);
-  const double u = a.values.dspeed;
-  const double s = a.values.vship;
-  const Frame frame = frame_for(a);
-  const double px_per_kn = frame.px_per_kn;
   const std::optional<analysis::DangerCone>& cone = a.drawing.cone;
-
   element(out, "rect",
           {{"x", coord(kInsetX)},
            {"y", coord(kInsetY)},
@@ -89,67 +89,92 @@ void draw_velocity_inset(const Scene& scene, std::string& out) {
        {{"class", "velocity-diagram"},
         {"data-be1", cone ? exact(cone->edge1) : "none"},
         {"data-be2", cone ? exact(cone->edge2) : "none"},
-        {"data-dspeed", exact(u)},
-        {"data-vship", exact(s)},
+        {"data-dspeed", exact(a.values.dspeed)},
+        {"data-vship", exact(a.values.vship)},
         {"clip-path", std::string("url(#") + kInsetClip + ")"}});
+}
 
-  const Screen apex = velocity_point(frame, 0, 0);
-  if (cone) {
-    scene.legend.cone = true;
-    double span = std::fmod(cone->edge2 - cone->edge1, 360.0);
-    if (span < 0) span += 360;
-    const double reach = 2 * kInsetSize;  // to the box's edge, clipped there
-    element(out, "path",
-            {{"class", "danger-cone"},
-             {"d", sector_path(apex.x, apex.y, 0, reach, cone->edge1, span)},
-             {"fill", c.storm},
-             {"fill-opacity", "0.15"},
-             {"stroke", "none"}});
-    for (const double edge : {cone->edge1, cone->edge2}) {
-      line(out, apex, at_bearing(apex.x, apex.y, edge, reach), {c.storm, 1.5, ""});
-    }
+// The danger cone from the apex: the relative velocities that bring the storm too near.
+void draw_danger_cone(const Scene& scene, const analysis::DangerCone& cone, Screen apex,
+                      std::string& out) {
+  const Palette& c = scene.colours;
+  scene.legend.cone = true;
+  double span = std::fmod(cone.edge2 - cone.edge1, 360.0);
+  if (span < 0) span += 360;
+  const double reach = 2 * kInsetSize;  // to the box's edge, clipped there
+  element(out, "path",
+          {{"class", "danger-cone"},
+           {"d", sector_path(apex.x, apex.y, 0, reach, cone.edge1, span)},
+           {"fill", c.storm},
+           {"fill-opacity", "0.15"},
+           {"stroke", "none"}});
+  for (const double edge : {cone.edge1, cone.edge2}) {
+    line(out, apex, at_bearing(apex.x, apex.y, edge, reach), {c.storm, 1.5, ""});
   }
+}
 
+// The ship's speed circle around the storm velocity's tip, with the arcs of the open courses.
+void draw_ship_circle(const Scene& scene, Screen tip, double ship_r, std::string& out) {
+  const analysis::Advice& a = scene.advice;
+  const Palette& c = scene.colours;
+  circle(out, tip, ship_r, {"none", "1", c.escape, "4,3"});
+  // Course c moves the relative velocity to V minus the ship's velocity: the point of the
+  // circle at bearing c + 180 from V's tip.
+  const auto open_arc = [&](double from, double span) {
+    element(out, "path",
+            {{"class", "open-on-circle"},
+             {"d", sector_path(tip.x, tip.y, std::max(0.0, ship_r - 2.5), ship_r + 2.5, from + 180,
+                               span)},
+             {"fill", c.admissible},
+             {"fill-rule", "evenodd"}});
+  };
+  if (a.courses.all_courses) open_arc(0, 360);
+  for (const analysis::CourseRange& r : a.courses.ranges) {
+    int span = r.last - r.first;
+    if (span < 0) span += 360;
+    open_arc(span == 0 ? r.first - 0.5 : r.first, span == 0 ? 1 : span);
+  }
+  label(out, at_bearing(tip.x, tip.y, 315, ship_r), 315, c.escape, "ship", 11);
+}
+
+// At the storm velocity's tip: its uncertainty circle, the ship's circle, V and U.
+void draw_at_tip(const Scene& scene, const Frame& frame, Screen apex, Screen tip,
+                 std::string& out) {
+  const analysis::Advice& a = scene.advice;
+  const Palette& c = scene.colours;
+  const double v = std::hypot(a.drawing.storm_velocity.north, a.drawing.storm_velocity.east);
+  const double u = a.values.dspeed;
+  const double px_per_kn = frame.px_per_kn;
+  if (u * px_per_kn >= 1) {
+    scene.legend.uncertainty = true;
+    open(out, "g", {{"class", "uncertainty"}, {"data-dspeed", exact(u)}});
+    circle(out, tip, u * px_per_kn, {c.uncertainty, "0.55", c.ink, "3,2"});
+    close(out, "g");
+  }
+  const double ship_r = a.values.vship * px_per_kn;
+  if (ship_r >= 1) draw_ship_circle(scene, tip, ship_r, out);
+  if (v * px_per_kn >= 4) {
+    arrow(out, apex, tip, {c.storm, 2.5, ""}, 10);
+    label(out, tip, a.drawing.track, c.ink, "V", 12);
+  }
+  if (u * px_per_kn >= 6) {
+    label(out, at_bearing(tip.x, tip.y, 135, u * px_per_kn), 135, c.ink, "U", 11);
+  }
+}
+
+}  // namespace
+
+void draw_velocity_inset(const Scene& scene, std::string& out) {
+  const analysis::Advice& a = scene.advice;
+  const Frame frame = frame_for(a);
+  open_inset(scene, out);
+  const Screen apex = velocity_point(frame, 0, 0);
+  if (a.drawing.cone) draw_danger_cone(scene, *a.drawing.cone, apex, out);
   const Screen tip =
       velocity_point(frame, a.drawing.storm_velocity.north, a.drawing.storm_velocity.east);
-  if (finite(tip)) {
-    if (u * px_per_kn >= 1) {
-      scene.legend.uncertainty = true;
-      open(out, "g", {{"class", "uncertainty"}, {"data-dspeed", exact(u)}});
-      circle(out, tip, u * px_per_kn, c.uncertainty, "0.55", c.ink, "3,2");
-      close(out, "g");
-    }
-    const double ship_r = s * px_per_kn;
-    if (ship_r >= 1) {
-      circle(out, tip, ship_r, "none", "1", c.escape, "4,3");
-      // Course c moves the relative velocity to V minus the ship's velocity: the point of the
-      // circle at bearing c + 180 from V's tip.
-      const auto open_arc = [&](double from, double span) {
-        element(out, "path",
-                {{"class", "open-on-circle"},
-                 {"d", sector_path(tip.x, tip.y, std::max(0.0, ship_r - 2.5), ship_r + 2.5,
-                                   from + 180, span)},
-                 {"fill", c.admissible},
-                 {"fill-rule", "evenodd"}});
-      };
-      if (a.courses.all_courses) open_arc(0, 360);
-      for (const analysis::CourseRange& r : a.courses.ranges) {
-        int span = r.last - r.first;
-        if (span < 0) span += 360;
-        open_arc(span == 0 ? r.first - 0.5 : r.first, span == 0 ? 1 : span);
-      }
-      label(out, at_bearing(tip.x, tip.y, 315, ship_r), 315, c.escape, "ship", 11);
-    }
-    if (v * px_per_kn >= 4) {
-      arrow(out, apex, tip, {c.storm, 2.5, ""}, 10);
-      label(out, tip, a.drawing.track, c.ink, "V", 12);
-    }
-    if (u * px_per_kn >= 6) {
-      label(out, at_bearing(tip.x, tip.y, 135, u * px_per_kn), 135, c.ink, "U", 11);
-    }
-  }
+  if (finite(tip)) draw_at_tip(scene, frame, apex, tip, out);
   element(out, "circle",
-          {{"cx", coord(apex.x)}, {"cy", coord(apex.y)}, {"r", "3"}, {"fill", c.ink}});
+          {{"cx", coord(apex.x)}, {"cy", coord(apex.y)}, {"r", "3"}, {"fill", scene.colours.ink}});
   close(out, "g");
 }
 
