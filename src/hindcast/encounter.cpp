@@ -1,11 +1,13 @@
 #include "hindcast/encounter.h"
 
 #include <GeographicLib/Rhumb.hpp>
+#include <array>
 #include <cmath>
 
 #include "forecast/quarter_discs.h"
 #include "forecast/ship_track.h"
 #include "forecast/sweep.h"
+#include "land/sweep.h"
 #include "navigation/units.h"
 
 namespace hurricane::hindcast {
@@ -85,7 +87,7 @@ Outcome follow(Policy policy, const std::vector<IssuedAdvisory>& series, const S
 }
 
 Hindsight hindsight(const forecast::StormTrack& best_track, forecast::Time start_time,
-                    const ShipStart& start) {
+                    const ShipStart& start, const land::Land* shoreline) {
   forecast::SweepRequest request;
   request.at = start_time;
   request.ship = start.position;
@@ -93,8 +95,16 @@ Hindsight hindsight(const forecast::StormTrack& best_track, forecast::Time start
   request.horizon_h = start.hours;
   request.error.kind = forecast::ErrorModel::Kind::kNone;
   const forecast::Sweep swept = forecast::sweep({best_track}, request);
+  // An escape through an island is none: with land, the courses that meet it are passed over.
+  std::optional<land::LandSweep> ashore;
+  if (shoreline) {
+    const std::array<double, 1> speed = {start.speed_kn};
+    ashore =
+        land::sweep_land(*shoreline, start.position.lat, start.position.lon, speed, start.hours);
+  }
   Hindsight best{swept.stay.clearance_nm, std::nullopt};
   for (int course = 0; course < static_cast<int>(forecast::kCourses); ++course) {
+    if (ashore && ashore->hour(course, 0)) continue;
     const double value = swept.passages[0][static_cast<std::size_t>(course)].clearance_nm;
     if (value > best.best_nm) best = {value, course};
   }

@@ -48,13 +48,14 @@ struct Outcome {
 Outcome follow(Policy policy, const std::vector<IssuedAdvisory>& series, const ShipStart& start,
                const Truth& truth, const PlanRequest& settings);
 
-// The best constant course at full speed, or staying put, with the true track in hindsight.
+// The best constant course at full speed, or staying put, with the true track in hindsight;
+// with a shoreline, only courses that meet no land within the hours followed.
 struct Hindsight {
   double best_nm = 0.0;           // its least signed distance from the true 34-kt area, nm
   std::optional<int> course_deg;  // nothing when staying put is best
 };
 
 Hindsight hindsight(const forecast::StormTrack& best_track, forecast::Time start_time,
-                    const ShipStart& start);
+                    const ShipStart& start, const land::Land* shoreline);
 
 }  // namespace hurricane::hindcast

@@ -59,7 +59,7 @@ std::vector<Encounter> encounters_of(const Start& start, const std::vector<Issue
       if (truth_clearance_nm(truth, 0, e.start.position) < 0.0) continue;
       const land::Land* shoreline = options.forecast.shoreline;
       if (shoreline && shoreline->on_land(lat, lon)) continue;
-      e.hindsight = hindsight(best_track, issued.time, e.start);
+      e.hindsight = hindsight(best_track, issued.time, e.start, shoreline);
       for (std::size_t p = 0; p < kPolicies.size(); ++p) {
         e.outcomes[p] = follow(kPolicies[p], series, e.start, truth, options.forecast);
       }

@@ -127,9 +127,40 @@ TEST(Hindsight, BestConstantCourseMatchesBruteForce) {
     start.position = forecast::rhumb_position(series[0].storm.fix.centre, bearing, 250.0);
     start.speed_kn = 12.0;
     start.hours = 24.0;
-    const Hindsight fast = hindsight(truth, series[0].time, start);
+    const Hindsight fast = hindsight(truth, series[0].time, start, nullptr);
     EXPECT_NEAR(fast.best_nm, brute_force_best(truth, start, series[0].time), 0.5) << bearing;
   }
+}
+
+// The hindsight counted escapes through Cuba and the Bahamas as escapes: with land, no course it
+// names may meet land, checked track by track against the shoreline.
+TEST(Hindsight, WithLandNamesNoCourseThatRunsAshore) {
+  const forecast::StormTrack truth = isabel_truth();
+  const std::vector<IssuedAdvisory> series = isabel_series();
+  const auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
+  ASSERT_TRUE((std::holds_alternative<land::Land>(loaded)));
+  const land::Land& shoreline = std::get<land::Land>(loaded);
+  int ashore_without_land = 0;
+  for (const navigation::LatLon at :
+       {navigation::LatLon{23.6, -80.2}, navigation::LatLon{24.8, -77.0},
+        navigation::LatLon{21.0, -73.2}, navigation::LatLon{18.7, -68.0}}) {
+    ShipStart start;
+    start.position = at;
+    start.speed_kn = 12.0;
+    start.hours = 48.0;
+    const double run_nm = start.speed_kn * start.hours;
+    const Hindsight blind = hindsight(truth, series[0].time, start, nullptr);
+    const Hindsight seen = hindsight(truth, series[0].time, start, &shoreline);
+    if (blind.course_deg && shoreline.first_landfall(at.lat, at.lon, *blind.course_deg, run_nm)) {
+      ++ashore_without_land;
+    }
+    if (seen.course_deg) {
+      EXPECT_FALSE(shoreline.first_landfall(at.lat, at.lon, *seen.course_deg, run_nm))
+          << at.lat << "," << at.lon << " course " << *seen.course_deg;
+    }
+    EXPECT_LE(seen.best_nm, blind.best_nm);
+  }
+  EXPECT_GT(ashore_without_land, 0);  // the places are ones where the blind hindsight runs ashore
 }
 
 TEST(Hindcast, ScoresAreTheSameForAnyNumberOfThreads) {
