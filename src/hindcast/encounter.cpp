@@ -23,10 +23,25 @@ struct Leg {
   Plan plan;
 };
 
+navigation::LatLon run(navigation::LatLon from, double course_deg, double speed_kn, double hours) {
+  if (speed_kn <= 0.0 || hours <= 0.0) return from;
+  return forecast::rhumb_position(from, course_deg, speed_kn * hours);
+}
+
+// Where the ship is `hours` after the voyage's start on `leg`: its plan's course and speed,
+// then each of its turns in turn.
 navigation::LatLon leg_position(const Leg& leg, double hours) {
-  if (leg.plan.speed_kn <= 0.0) return leg.start;
-  return forecast::rhumb_position(leg.start, leg.plan.course_deg,
-                                  leg.plan.speed_kn * (hours - leg.from_h));
+  const double elapsed = hours - leg.from_h;
+  navigation::LatLon at = leg.start;
+  double since = 0.0, course = leg.plan.course_deg, speed = leg.plan.speed_kn;
+  for (const Turn& turn : leg.plan.turns) {
+    if (turn.after_h >= elapsed) break;
+    at = run(at, course, speed, turn.after_h - since);
+    since = turn.after_h;
+    course = turn.course_deg;
+    speed = turn.speed_kn;
+  }
+  return run(at, course, speed, elapsed - since);
 }
 
 }  // namespace

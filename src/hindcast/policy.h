@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "forecast/error_model.h"
 #include "hindcast/series.h"
@@ -20,10 +21,19 @@ inline constexpr std::array<Policy, 7> kPolicies = {
 // "forecast", "forecast-maximin", "classic", "voyage", "stay", "away", "perpendicular".
 const char* policy_name(Policy policy);
 
-// A constant course and speed until the next advisory.
+// A later course and speed of a plan, from some hours after its advisory on.
+struct Turn {
+  double after_h = 0.0;     // hours after the advisory, > 0, increasing
+  double course_deg = 0.0;  // degrees true, [0, 360)
+  double speed_kn = 0.0;    // knots, >= 0
+};
+
+// A course and speed from the advisory on, then each turn in its order, until the next
+// advisory; most policies hold one course and speed.
 struct Plan {
   double course_deg = 0.0;  // degrees true, [0, 360)
   double speed_kn = 0.0;    // knots, >= 0
+  std::vector<Turn> turns;
 };
 
 // The ship as it receives an advisory.
