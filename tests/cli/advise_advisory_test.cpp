@@ -13,11 +13,7 @@ namespace hurricane::cli_test {
 namespace {
 
 const json& schema() {
-  static const json parsed = [] {
-    std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
-    return json::parse(file);
-  }();
-  return parsed;
+  return schema_file("advice.schema.json");
 }
 
 json answer_json(std::vector<std::string> arguments, const std::string* input = nullptr) {

@@ -11,11 +11,7 @@ namespace hurricane::cli_test {
 namespace {
 
 const json& schema() {
-  static const json parsed = [] {
-    std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
-    return json::parse(file);
-  }();
-  return parsed;
+  return schema_file("advice.schema.json");
 }
 
 json forecast_of(std::vector<std::string> arguments) {
@@ -233,8 +229,7 @@ TEST(AdviseForecast, AForecastEndedBeforeTheAdviceTimeKeepsTheSchema) {
   EXPECT_TRUE(forecast["speeds"].empty());
   EXPECT_TRUE(forecast["recommended"].is_null());
   EXPECT_FALSE(forecast["no_forecast"].is_null());
-  std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
-  const auto problems = schema_problems(json::parse(run.out), json::parse(file));
+  const auto problems = schema_problems(json::parse(run.out), schema());
   EXPECT_TRUE(problems.empty()) << problems.front();
 }
 

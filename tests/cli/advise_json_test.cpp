@@ -12,11 +12,7 @@ namespace hurricane::cli_test {
 namespace {
 
 const json& schema() {
-  static const json parsed = [] {
-    std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
-    return json::parse(file);
-  }();
-  return parsed;
+  return schema_file("advice.schema.json");
 }
 
 json advise_json(std::vector<std::string> arguments) {

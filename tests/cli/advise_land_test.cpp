@@ -28,11 +28,7 @@ std::vector<std::string> with(std::vector<std::string> arguments,
 }
 
 const json& schema() {
-  static const json parsed = [] {
-    std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
-    return json::parse(file);
-  }();
-  return parsed;
+  return schema_file("advice.schema.json");
 }
 
 TEST(AdviseLand, EscapeThatMeetsLandSaysWhenAndWhere) {

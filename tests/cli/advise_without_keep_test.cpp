@@ -18,12 +18,10 @@ constexpr const char* kNeedsKeep =
     "weaker): give the distance to keep with --keep.\n";
 
 json parsed_valid(const ProgramRun& run) {
-  static const json schema = [] {
-    std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
-    return json::parse(file);
-  }();
   const json answer = json::parse(run.out, nullptr, false);
-  for (const std::string& problem : schema_problems(answer, schema)) ADD_FAILURE() << problem;
+  for (const std::string& problem : schema_problems(answer, schema_file("advice.schema.json"))) {
+    ADD_FAILURE() << problem;
+  }
   return answer;
 }
 

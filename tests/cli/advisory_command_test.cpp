@@ -12,8 +12,7 @@ namespace {
 
 // The "advisory" member against $defs/advisory of the advice schema.
 void expect_advisory_schema(const json& advisory) {
-  std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
-  const json schema = json::parse(file);
+  const json& schema = schema_file("advice.schema.json");
   std::vector<std::string> problems;
   check_schema(advisory, schema.at("$defs").at("advisory"), schema, "$.advisory", problems);
   for (const std::string& problem : problems) ADD_FAILURE() << problem;

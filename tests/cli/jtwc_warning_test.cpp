@@ -15,11 +15,7 @@ namespace {
 constexpr const char* kKhanun = "wp062023-khanun-nr017.txt";
 
 const json& schema() {
-  static const json parsed = [] {
-    std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
-    return json::parse(file);
-  }();
-  return parsed;
+  return schema_file("advice.schema.json");
 }
 
 json json_of(std::vector<std::string> arguments, const std::string* input = nullptr) {
@@ -42,19 +38,20 @@ TEST(JtwcWarning, AdvisoryAsText) {
   const ProgramRun run = run_program({"advisory", advisory_path(kKhanun)});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(block_from(run.out, "   form"),
-            "   form         JTWC tropical cyclone warning\n"
-            "   storm        TYPHOON KHANUN, WP062023\n"
-            "   advisory     warning 17, issued 2023-07-31T09:00:00Z\n"
-            "   centre name  JOINT TYPHOON WRNCEN PEARL HARBOR HI\n"
-            "   centre       22\u00b048.0'N 131\u00b036.0'E at 2023-07-31T06:00:00Z, within 20 nm\n"
-            "   movement     335 deg at 9 kn (the past 6 h, used as present)\n"
-            "   max wind     115 kt (1-minute average), gusts 140 kt\n"
-            "   pressure     937 mb\n"
-            "   waves        highest 48 ft\n"
-            "   issue posit  23\u00b006.0'N 131\u00b012.0'E at 2023-07-31T09:00:00Z, for information\n"
-            "   next warning 31/1500Z, 31/2100Z, 01/0300Z, 01/0900Z\n"
-            "   keep         250 nm 34-kt radius (NE) + 20 nm position accuracy = 270 nm\n");
+  EXPECT_EQ(
+      block_from(run.out, "   form"),
+      "   form         JTWC tropical cyclone warning\n"
+      "   storm        TYPHOON KHANUN, WP062023\n"
+      "   advisory     warning 17, issued 2023-07-31T09:00:00Z\n"
+      "   centre name  JOINT TYPHOON WRNCEN PEARL HARBOR HI\n"
+      "   centre       22\u00b048.0'N 131\u00b036.0'E at 2023-07-31T06:00:00Z, within 20 nm\n"
+      "   movement     335 deg at 9 kn (the past 6 h, used as present)\n"
+      "   max wind     115 kt (1-minute average), gusts 140 kt\n"
+      "   pressure     937 mb\n"
+      "   waves        highest 48 ft\n"
+      "   issue posit  23\u00b006.0'N 131\u00b012.0'E at 2023-07-31T09:00:00Z, for information\n"
+      "   next warning 31/1500Z, 31/2100Z, 01/0300Z, 01/0900Z\n"
+      "   keep         250 nm 34-kt radius (NE) + 20 nm position accuracy = 270 nm\n");
   EXPECT_NE(run.out.find("   Outlook   centre              wind gusts 34-kt radii     stage\n"
                          "   02/0600Z  25\u00b054.0'N 126\u00b030.0'E 115   140 220/200/160/200\n"),
             std::string::npos)

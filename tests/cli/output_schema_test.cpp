@@ -11,13 +11,8 @@
 namespace hurricane::cli_test {
 namespace {
 
-json read_schema(const std::string& name) {
-  std::ifstream file(std::string(HURRICANE_SOURCE_DIR) + "/docs/" + name);
-  return json::parse(file);
-}
-
 const SchemaFiles& files() {
-  static const SchemaFiles loaded = {{"advice.schema.json", read_schema("advice.schema.json")}};
+  static const SchemaFiles loaded = {{"advice.schema.json", schema_file("advice.schema.json")}};
   return loaded;
 }
 
@@ -40,7 +35,7 @@ std::vector<json> fleet_lines(const std::vector<std::string>& options) {
 }
 
 TEST(OutputSchema, EveryFleetLineKeepsToTheFleetSchemaWithAndWithoutLand) {
-  const json schema = read_schema("fleet.schema.json");
+  const json& schema = schema_file("fleet.schema.json");
   for (const auto& options : {std::vector<std::string>{}, std::vector<std::string>{"--no-land"}}) {
     const std::vector<json> lines = fleet_lines(options);
     ASSERT_EQ(lines.size(), 4u);
@@ -53,7 +48,7 @@ TEST(OutputSchema, EveryFleetLineKeepsToTheFleetSchemaWithAndWithoutLand) {
 }
 
 TEST(OutputSchema, TheFleetSchemaRefusesBrokenLines) {
-  const json schema = read_schema("fleet.schema.json");
+  const json& schema = schema_file("fleet.schema.json");
   json answer = fleet_lines({})[0];
   ASSERT_TRUE(schema_problems(answer, schema, &files()).empty());
   json without_forecast = answer;
@@ -77,7 +72,7 @@ TEST(OutputSchema, TheHindcastJsonKeepsToTheHindcastSchema) {
                    "--rings", "60,250", "--bearings", "3", "--hours", "24", "--format", "json"});
   ASSERT_EQ(run.status, 0) << run.err;
   const json scores = json::parse(run.out);
-  const json schema = read_schema("hindcast.schema.json");
+  const json& schema = schema_file("hindcast.schema.json");
   const auto problems = schema_problems(scores, schema);
   EXPECT_TRUE(problems.empty()) << problems.front();
   json broken = scores;

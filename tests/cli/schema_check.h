@@ -5,6 +5,7 @@
 // reported, so the schema cannot silently rely on more than is checked.
 #pragma once
 
+#include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -122,6 +123,17 @@ inline void check_schema(const json& value, const json& schema, const json& root
     }
   }
 }
+
+#ifdef HURRICANE_SOURCE_DIR
+// The schema file `name` of docs/ ("advice.schema.json"), read once per test program.
+inline const json& schema_file(const std::string& name) {
+  static std::map<std::string, json> read;
+  const auto found = read.find(name);
+  if (found != read.end()) return found->second;
+  std::ifstream file(std::string(HURRICANE_SOURCE_DIR) + "/docs/" + name);
+  return read.emplace(name, json::parse(file)).first->second;
+}
+#endif
 
 inline std::vector<std::string> schema_problems(const json& value, const json& schema,
                                                 const SchemaFiles* files = nullptr) {

@@ -85,10 +85,7 @@ TEST_F(Api, FirstLineNamesTheAddress) {
 }
 
 TEST_F(Api, EveryInputFormAnswersWhatAdviseAnswers) {
-  const json schema = [] {
-    std::ifstream file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
-    return json::parse(file);
-  }();
+  const json& schema = cli_test::schema_file("advice.schema.json");
   struct Form {
     const char* body;
     std::vector<std::string> arguments;
