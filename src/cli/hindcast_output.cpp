@@ -94,7 +94,7 @@ std::string hindcast_text(const HindcastSetting& setting, const std::vector<Issu
   // Two header lines keep the table within the 80 columns of a bridge terminal.
   text +=
       "                           escaped of   deepest   deepest nm\n"
-      "policy            escaped   escapable        nm    escapable  progress\n";
+      "policy            escaped   escapable        nm    escapable  progress  aground\n";
   for (const PolicyScore& s : result.scores) {
     std::string name = hindcast::policy_name(s.policy);
     name.resize(16, ' ');
@@ -102,9 +102,10 @@ std::string hindcast_text(const HindcastSetting& setting, const std::vector<Issu
             right_aligned(percent(s.escaped_of_escapable, s.escapable), 12) +
             right_aligned(fixed(s.deepest_entry_nm, 1), 10) +
             right_aligned(fixed(s.deepest_escapable_entry_nm, 1), 13) +
-            right_aligned(fixed(100.0 * s.progress, 1) + "%", 10) + "\n";
+            right_aligned(fixed(100.0 * s.progress, 1) + "%", 10) +
+            right_aligned(s.groundings ? std::to_string(*s.groundings) : "-", 9) + "\n";
   }
-  text += "\nWorst cases (escapable, entered deepest):\n";
+  text += "\nWorst cases (escapable, aground or entered deepest):\n";
   for (const PolicyScore& s : result.scores) {
     for (std::size_t index : s.worst) {
       const Encounter& e = result.encounters[index];
@@ -114,9 +115,12 @@ std::string hindcast_text(const HindcastSetting& setting, const std::vector<Issu
       text += std::string(hindcast::policy_name(s.policy)) + ": advisory " + advisory_name(issued) +
               " (" + navigation::format_utc_time(issued.time) + "), " + fixed(e.ring_nm, 0) +
               " nm at " + fixed(e.bearing_deg, 0) + " deg, voyage " +
-              fixed(e.start.voyage_course_deg, 0) + ": " + fixed(-outcome.least_nm, 1) +
-              " nm deep at " + fixed(outcome.least_at_h, 1) + " h (hindsight best " +
-              fixed(e.hindsight.best_nm, 1) + " nm); plans " + plans_text(outcome) + "\n";
+              fixed(e.start.voyage_course_deg, 0) + ": " +
+              (outcome.grounded_at_h ? "aground at " + fixed(*outcome.grounded_at_h, 1) + " h, "
+                                     : std::string()) +
+              fixed(-outcome.least_nm, 1) + " nm deep at " + fixed(outcome.least_at_h, 1) +
+              " h (hindsight best " + fixed(e.hindsight.best_nm, 1) + " nm); plans " +
+              plans_text(outcome) + "\n";
     }
   }
   return wrapped_text(text);
@@ -157,6 +161,9 @@ nlohmann::ordered_json hindcast_json(const HindcastSetting& setting,
                        {"voyage_course_deg", e.start.voyage_course_deg},
                        {"depth_nm", -e.outcomes[p].least_nm},
                        {"at_h", e.outcomes[p].least_at_h},
+                       {"grounded_at_h", e.outcomes[p].grounded_at_h
+                                             ? nlohmann::ordered_json(*e.outcomes[p].grounded_at_h)
+                                             : nlohmann::ordered_json(nullptr)},
                        {"plans", plans}});
     }
     json["policies"].push_back({{"policy", hindcast::policy_name(s.policy)},
@@ -167,6 +174,8 @@ nlohmann::ordered_json hindcast_json(const HindcastSetting& setting,
                                 {"deepest_entry_nm", s.deepest_entry_nm},
                                 {"deepest_escapable_entry_nm", s.deepest_escapable_entry_nm},
                                 {"progress", s.progress},
+                                {"groundings", s.groundings ? nlohmann::ordered_json(*s.groundings)
+                                                            : nlohmann::ordered_json(nullptr)},
                                 {"worst", worst}});
   }
   return json;
@@ -175,7 +184,7 @@ nlohmann::ordered_json hindcast_json(const HindcastSetting& setting,
 std::string hindcast_csv(const std::vector<IssuedAdvisory>& series, const HindcastResult& result) {
   std::string csv =
       "advisory,time,ring_nm,bearing_deg,lat,lon,voyage_course_deg,hours,hindsight_best_nm,"
-      "hindsight_course_deg,policy,least_nm,least_at_h,entered_at_h,progress,plans\n";
+      "hindsight_course_deg,policy,least_nm,least_at_h,entered_at_h,grounded_at_h,progress,plans\n";
   for (const Encounter& e : result.encounters) {
     const IssuedAdvisory& issued = series[e.start.advisory];
     for (std::size_t p = 0; p < hindcast::kPolicies.size(); ++p) {
@@ -188,7 +197,8 @@ std::string hindcast_csv(const std::vector<IssuedAdvisory>& series, const Hindca
              (e.hindsight.course_deg ? std::to_string(*e.hindsight.course_deg) : "stay") + ',' +
              hindcast::policy_name(hindcast::kPolicies[p]) + ',' + fixed(o.least_nm, 2) + ',' +
              fixed(o.least_at_h, 1) + ',' + (o.entered_at_h ? fixed(*o.entered_at_h, 1) : "") +
-             ',' + fixed(o.progress, 4) + ',' + plans_text(o) + '\n';
+             ',' + (o.grounded_at_h ? fixed(*o.grounded_at_h, 1) : "") + ',' +
+             fixed(o.progress, 4) + ',' + plans_text(o) + '\n';
     }
   }
   return csv;

@@ -7,6 +7,7 @@
 #include "forecast/quarter_discs.h"
 #include "forecast/ship_track.h"
 #include "forecast/sweep.h"
+#include "land/sea_room.h"
 #include "land/sweep.h"
 #include "navigation/units.h"
 
@@ -80,17 +81,28 @@ Outcome follow(Policy policy, const std::vector<IssuedAdvisory>& series, const S
   Outcome outcome;
   outcome.least_nm = std::numeric_limits<double>::infinity();
   std::size_t leg = 0;
+  navigation::LatLon at = start.position;
   for (std::size_t i = 0; i < truth.samples.size(); ++i) {
     const double h = kTruthStepHours * static_cast<double>(i);
     while (leg + 1 < legs.size() && legs[leg + 1].from_h <= h) ++leg;
-    const double value = truth_clearance_nm(truth, i, leg_position(legs[leg], h));
+    if (!outcome.grounded_at_h) {
+      const navigation::LatLon next = leg_position(legs[leg], h);
+      if (settings.shoreline && land::shore_within(*settings.shoreline, at.lat, at.lon, next.lat,
+                                                   next.lon, kGroundingNm)) {
+        outcome.grounded_at_h = h;  // where it stops: the last sample still afloat
+      } else {
+        at = next;
+      }
+    }
+    const double value = truth_clearance_nm(truth, i, at);
     if (value < outcome.least_nm) {
       outcome.least_nm = value;
       outcome.least_at_h = h;
     }
     if (value < 0.0 && !outcome.entered_at_h) outcome.entered_at_h = h;
   }
-  const navigation::LatLon end = leg_position(legs.back(), start.hours);
+  const navigation::LatLon end =
+      outcome.grounded_at_h ? at : leg_position(legs.back(), start.hours);
   double run_m = 0.0, course = 0.0;
   GeographicLib::Rhumb::WGS84().Inverse(start.position.lat, start.position.lon, end.lat, end.lon,
                                         run_m, course);

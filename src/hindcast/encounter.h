@@ -13,6 +13,9 @@ namespace hurricane::hindcast {
 
 // Spacing of the truth samples along a ship's path, hours.
 inline constexpr double kTruthStepHours = 0.1;
+// With land, a ship whose track between two samples comes nearer the shoreline than this is
+// aground, nm: it moves no more, and the encounter is a failure whatever the winds did.
+inline constexpr double kGroundingNm = 1.0;
 
 // A ship's start: where and when it receives the first advisory.
 struct ShipStart {
@@ -35,16 +38,17 @@ Truth truth_from(const forecast::StormTrack& best_track, forecast::Time start, d
 double truth_clearance_nm(const Truth& truth, std::size_t sample, navigation::LatLon at);
 
 struct Outcome {
-  double least_nm = 0.0;               // least signed distance from the true 34-kt area, nm
-  double least_at_h = 0.0;             // when, hours from the start
-  std::optional<double> entered_at_h;  // first hour inside it
+  double least_nm = 0.0;                // least signed distance from the true 34-kt area, nm
+  double least_at_h = 0.0;              // when, hours from the start
+  std::optional<double> entered_at_h;   // first hour inside it
+  std::optional<double> grounded_at_h;  // with land: when the ship went aground
   double progress = 0.0;    // run along the voyage course as a share of full speed x hours
   std::vector<Plan> plans;  // the plan made at each advisory, the first at the start
 };
 
 // Follows `policy` from `start`: a plan at the start's advisory and at each later one before
-// the end (the voyage course until the policy first judges), constant course and speed
-// (rhumb lines) between them.
+// the end (the voyage course until the policy first judges), its courses and speeds (rhumb
+// lines) between them; with `settings.shoreline`, until the ship goes aground.
 Outcome follow(Policy policy, const std::vector<IssuedAdvisory>& series, const ShipStart& start,
                const Truth& truth, const PlanRequest& settings);
 

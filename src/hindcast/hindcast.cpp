@@ -101,35 +101,44 @@ HindcastResult run_hindcast(const std::vector<IssuedAdvisory>& series,
   for (std::vector<Encounter>& some : per_start) {
     for (Encounter& e : some) result.encounters.push_back(std::move(e));
   }
-  result.scores = score(result.encounters);
+  result.scores = score(result.encounters, options.forecast.shoreline != nullptr);
   return result;
 }
 
-std::vector<PolicyScore> score(const std::vector<Encounter>& encounters) {
+std::vector<PolicyScore> score(const std::vector<Encounter>& encounters, bool land_held) {
   std::vector<PolicyScore> scores;
   for (std::size_t p = 0; p < kPolicies.size(); ++p) {
     PolicyScore s;
     s.policy = kPolicies[p];
+    if (land_held) s.groundings = 0;
     double progress = 0.0;
     for (std::size_t i = 0; i < encounters.size(); ++i) {
       const Encounter& e = encounters[i];
       const Outcome& o = e.outcomes[p];
       const bool escapable = e.hindsight.best_nm >= kEscapableNm;
       const bool entered = o.least_nm < 0.0;
+      const bool failed = entered || o.grounded_at_h;
       ++s.encounters;
       s.escapable += escapable ? 1 : 0;
-      s.escaped += entered ? 0 : 1;
-      s.escaped_of_escapable += escapable && !entered ? 1 : 0;
+      s.escaped += failed ? 0 : 1;
+      s.escaped_of_escapable += escapable && !failed ? 1 : 0;
+      if (o.grounded_at_h && s.groundings) ++*s.groundings;
       if (entered) s.deepest_entry_nm = std::max(s.deepest_entry_nm, -o.least_nm);
       if (entered && escapable) {
         s.deepest_escapable_entry_nm = std::max(s.deepest_escapable_entry_nm, -o.least_nm);
-        s.worst.push_back(i);
       }
+      if (failed && escapable) s.worst.push_back(i);
       progress += o.progress;
     }
     if (s.encounters > 0) s.progress = progress / static_cast<double>(s.encounters);
+    // Aground first, then deepest.
     std::stable_sort(s.worst.begin(), s.worst.end(), [&](std::size_t a, std::size_t b) {
-      return encounters[a].outcomes[p].least_nm < encounters[b].outcomes[p].least_nm;
+      const Outcome& x = encounters[a].outcomes[p];
+      const Outcome& y = encounters[b].outcomes[p];
+      if (x.grounded_at_h.has_value() != y.grounded_at_h.has_value()) {
+        return x.grounded_at_h.has_value();
+      }
+      return x.least_nm < y.least_nm;
     });
     if (s.worst.size() > 5) s.worst.resize(5);
     scores.push_back(std::move(s));

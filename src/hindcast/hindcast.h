@@ -43,12 +43,13 @@ struct PolicyScore {
   Policy policy = Policy::kForecast;
   std::size_t encounters = 0;
   std::size_t escapable = 0;
-  std::size_t escaped = 0;               // never entered the true 34-kt area
+  std::size_t escaped = 0;               // never entered the true 34-kt area, nor went aground
   std::size_t escaped_of_escapable = 0;  // of those escapable
   double deepest_entry_nm = 0.0;         // over all encounters, 0 when none entered
   double deepest_escapable_entry_nm = 0.0;
-  double progress = 0.0;           // mean share of full speed along the voyage course
-  std::vector<std::size_t> worst;  // escapable encounters entered deepest, up to 5
+  std::optional<std::size_t> groundings;  // with land: ships that went aground
+  double progress = 0.0;                  // mean share of full speed along the voyage course
+  std::vector<std::size_t> worst;  // escapable encounters aground or entered deepest, up to 5
 };
 
 struct HindcastResult {
@@ -60,7 +61,7 @@ struct HindcastResult {
 HindcastResult run_hindcast(const std::vector<IssuedAdvisory>& series,
                             const forecast::StormTrack& best_track, const HindcastOptions& options);
 
-// The scores of `encounters`, as kPolicies.
-std::vector<PolicyScore> score(const std::vector<Encounter>& encounters);
+// The scores of `encounters`, as kPolicies; groundings counted when `land_held`.
+std::vector<PolicyScore> score(const std::vector<Encounter>& encounters, bool land_held);
 
 }  // namespace hurricane::hindcast
