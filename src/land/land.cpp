@@ -113,6 +113,17 @@ bool Land::on_land(double lat, double lon) const {
   return inside;
 }
 
+void Land::for_each_edge_in(MercatorPoint low, MercatorPoint high,
+                            const std::function<void(MercatorPoint, MercatorPoint)>& edge) const {
+  index_->tree.query(bgi::intersects(Box(Point(low.x, low.y), Point(high.x, high.y))),
+                     boost::make_function_output_iterator([&](const Entry& entry) {
+                       const Chunk& chunk = index_->chunks[entry.second];
+                       for (std::uint32_t i = chunk.first; i < chunk.first + chunk.count; ++i) {
+                         edge(index_->shoreline.vertex(i), index_->shoreline.vertex(i + 1));
+                       }
+                     }));
+}
+
 std::optional<Landfall> Land::first_landfall(double lat, double lon, double course,
                                              double distance_nm) const {
   const std::optional<Track> track = make_track(lat, lon, course, distance_nm);

@@ -1,6 +1,7 @@
 // Land in the way: the shoreline, indexed for the questions a ship's track asks of it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,6 +36,11 @@ class Land {
   std::optional<Landfall> first_landfall(double lat, double lon, double course,
                                          double distance_nm) const;
   std::optional<Landfall> first_landfall(const Track& track) const;
+
+  // Calls `edge(a, b)` for every shoreline edge whose box meets the Mercator box from `low` to
+  // `high` (x in -180..180 as the data's), and for some others near it.
+  void for_each_edge_in(MercatorPoint low, MercatorPoint high,
+                        const std::function<void(MercatorPoint, MercatorPoint)>& edge) const;
 
   const Shoreline& shoreline() const;
   std::string_view source() const { return shoreline().source; }

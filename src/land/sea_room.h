@@ -1,0 +1,28 @@
+// Sea room: how near the shoreline comes to a short stretch of a ship's track.
+#pragma once
+
+#include <optional>
+
+#include "land/land.h"
+
+namespace hurricane::land {
+
+// Where the shoreline comes nearest a stretch of track.
+struct ShoreNear {
+  double distance_nm = 0.0;  // 0 when the stretch touches or crosses the shoreline
+  double fraction = 0.0;     // where along the stretch, 0 at its start, 1 at its end
+};
+
+// The least distance from the rhumb line between (`lat0`, `lon0`) and (`lat1`, `lon1`) (degrees,
+// a few tens of nm apart at most; the shorter way round in longitude) to the shoreline, when
+// less than `cap_nm`; none when no shoreline lies that near. Measured in the Mercator plane,
+// where both are straight, at its local scale: within 0.1 nm for stretches and caps up to some
+// 30 nm below 60 degrees of latitude.
+std::optional<ShoreNear> shore_within(const Land& land, double lat0, double lon0, double lat1,
+                                      double lon1, double cap_nm);
+
+// Nautical miles per degree of the Mercator plane (either axis: it is conformal) at latitude
+// `lat` (degrees).
+double mercator_scale_nm(double lat);
+
+}  // namespace hurricane::land
