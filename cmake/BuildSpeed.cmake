@@ -9,7 +9,7 @@
 option(HURRICANE_UNITY_BUILD "Compile each listed area as one source" OFF)
 
 if(HURRICANE_UNITY_BUILD)
-  set(unity_areas plane_geometry error land advisory forecast analysis console report picture chart
+  set(unity_areas plane_geometry error land advisory forecast plan analysis console report picture chart
                   dialogue situation answer hindcast json server cli)
   foreach(area IN LISTS unity_areas)
     if(TARGET hurricane_${area})

@@ -1,0 +1,197 @@
+// The plan: searched on the fast walk, given only once the exact walk finds it clear; the facts
+// every output shows are taken from that exact walk.
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "plan/plan.h"
+#include "plan/search.h"
+#include "plan/shape.h"
+#include "plan/walk.h"
+
+namespace hurricane::plan {
+namespace {
+
+constexpr double kSearchStepH = 0.5;
+constexpr double kExactStepH = 0.1;
+constexpr std::size_t kVerified = 8;  // plans of the search tried against the exact walk
+
+double judged_horizon(const PlanRequest& request) {
+  double last = -1.0;
+  for (const forecast::StormTrack& storm : request.storms) {
+    last = std::max(last, forecast::hours_between(request.at, forecast::track_end(storm)));
+  }
+  return std::min(request.horizon_h, last);
+}
+
+std::vector<double> holds_every(double step, double last) {
+  std::vector<double> holds;
+  for (double h = 0.0; h <= last + 1e-9; h += step) holds.push_back(h);
+  return holds;
+}
+
+// The first of `candidates` (refined first) that keeps clear on the exact walk.
+std::optional<Shape> first_exactly_clear(const Walk& fast, const Walk& exact,
+                                         const std::vector<Scored>& candidates) {
+  for (std::size_t i = 0; i < candidates.size() && i < kVerified; ++i) {
+    for (const Scored& s : {refine(fast, candidates[i]), candidates[i]}) {
+      Cursor c;
+      if (walk_shape(exact, s.shape, c)) return s.shape;
+    }
+  }
+  return std::nullopt;
+}
+
+// With nothing clear: of holding the voyage, staying put and one leg on the coarse grid then
+// the voyage, the one that goes least deep (to the whole nm), then is out of the danger soonest,
+// then makes the most progress; land is never crossed. Nothing when every one meets land.
+std::optional<Shape> least_bad(const Walk& fast) {
+  std::vector<Shape> shapes = {Shape{fast.horizon_h(), {}}, Shape{0.0, {{0, 4, fast.horizon_h()}}}};
+  for (const std::size_t speed : {std::size_t{0}, std::size_t{2}}) {
+    for (int course = 0; course < 360; course += 10) {
+      for (double h = 6.0; h <= fast.horizon_h(); h += 6.0) {
+        shapes.push_back(Shape{0.0, {{course, speed, h}}});
+        if (!fast.voyage().any()) break;
+      }
+    }
+  }
+  std::optional<Shape> best;
+  double best_depth = 0, best_out = 0, best_progress = 0;
+  for (const Shape& shape : shapes) {
+    Cursor c;
+    c.tolerant = true;
+    if (!walk_shape(fast, shape, c)) continue;
+    const double depth = std::round(c.least);
+    const double out = c.last_inside_h.value_or(-1.0);
+    const double progress = fast.voyage().progress_nm(c.at, c.target);
+    if (!best || depth > best_depth || (depth == best_depth && out < best_out) ||
+        (depth == best_depth && out == best_out && progress > best_progress)) {
+      best = shape;
+      best_depth = depth;
+      best_out = out;
+      best_progress = progress;
+    }
+  }
+  return best;
+}
+
+// The latest whole hour, from `known` (a hold known to leave a plan) up to where the voyage
+// stops being clear, until which the voyage can be held and one leg then keeps clear: tried
+// every 6 h from the latest down, then hour by hour above the one found.
+double latest_hold(const Walk& fast, double known) {
+  const double clear = std::floor(voyage_clear_h(fast));
+  auto leaves_plan = [&](double hold) {
+    return !coarse_search(fast, SearchLimits{{hold}, 1, true}).empty();
+  };
+  double found = known;
+  for (double h = known + 6.0 * std::floor((clear - known) / 6.0); h > known; h -= 6.0) {
+    if (leaves_plan(h)) {
+      found = h;
+      break;
+    }
+  }
+  for (double h = std::min(clear, found + 5.0); h > found; h -= 1.0) {
+    if (leaves_plan(h)) return h;
+  }
+  return found;
+}
+
+// The facts of `shape` walked exactly.
+Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
+  const PlanRequest& request = exact.request();
+  Plan plan;
+  plan.judged = true;
+  plan.keeps_clear = keeps_clear;
+  plan.until = forecast::add_hours(request.at, exact.horizon_h());
+  Cursor end;
+  end.tolerant = !keeps_clear;
+  std::vector<Cursor> marks;
+  walk_shape(exact, shape, end, &marks);
+  const bool voyage = exact.voyage().any();
+  auto time = [&](double h) { return forecast::add_hours(request.at, h); };
+  if (voyage && shape.legs.empty()) {
+    plan.holds_voyage_until = plan.until;
+  } else if (voyage && shape.hold_h > 0.0) {
+    plan.holds_voyage_until = time(shape.hold_h);
+  }
+  for (std::size_t i = 0; i < shape.legs.size() && i + 1 < marks.size(); ++i) {
+    const double speed = request.speed_kn * kLegSpeeds[shape.legs[i].speed];
+    plan.legs.push_back({speed > 0.0 ? shape.legs[i].course_deg : 0, speed, time(marks[i].t),
+                         time(marks[i + 1].t), marks[i].at, marks[i + 1].at});
+  }
+  if (voyage && !shape.legs.empty() && !marks.empty()) {
+    const Cursor& from = marks.back();
+    Resume resume{0, std::nullopt, time(from.t), from.at};
+    if (exact.voyage().kind() == Voyage::Kind::kCourse) {
+      resume.course_deg = static_cast<int>(std::lround(exact.voyage().course_deg())) % 360;
+    } else {
+      const std::size_t target = exact.voyage().next_waypoint(from.at, from.target);
+      if (target < exact.voyage().waypoints().size()) {
+        resume.waypoint = target;
+        resume.course_deg =
+            static_cast<int>(std::lround(
+                rhumb_between(from.at, exact.voyage().waypoints()[target]).course_deg)) %
+            360;
+      }
+    }
+    plan.resume = resume;
+  }
+  plan.least_clearance_nm = end.least;
+  plan.least_clearance_at = time(end.least_h);
+  plan.least_clearance_place = end.least_at;
+  if (request.land && std::isfinite(end.sea_room)) {
+    plan.least_sea_room_nm = end.sea_room;
+    plan.sea_room_at = time(end.sea_room_h);
+    plan.sea_room_place = end.sea_room_at;
+  }
+  plan.progress_nm = exact.voyage().progress_nm(end.at, end.target);
+  plan.meets = end.meets;
+  return plan;
+}
+
+}  // namespace
+
+Plan make_plan(const PlanRequest& request) {
+  const double horizon = judged_horizon(request);
+  const double search_horizon = std::floor(horizon / kSearchStepH + 1e-9) * kSearchStepH;
+  if (!(search_horizon >= 1.0) || !(request.speed_kn > 0.0)) return Plan{};
+  const Walk fast(request, search_horizon, kSearchStepH, false);
+  const Walk exact(request, horizon, kExactStepH, true);
+  if (!fast.judged()) return Plan{};
+  const bool voyage = fast.voyage().any();
+
+  // Holding the voyage to the horizon, when that keeps clear, is the plan.
+  if (voyage) {
+    const Shape hold{horizon, {}};
+    Cursor c;
+    if (walk_shape(exact, hold, c)) {
+      Plan plan = facts_of(exact, hold, true);
+      plan.decide_by.kind = DecideBy::Kind::kNone;
+      return plan;
+    }
+  }
+  const double clear_h = voyage ? voyage_clear_h(fast) : 0.0;
+  SearchLimits limits{holds_every(6.0, std::max(0.0, clear_h)), 2, false};
+  const std::vector<Scored> found = coarse_search(fast, limits);
+  if (const std::optional<Shape> shape = first_exactly_clear(fast, exact, found)) {
+    Plan plan = facts_of(exact, *shape, true);
+    if (voyage) {
+      const double latest = latest_hold(fast, shape->hold_h);
+      plan.decide_by.kind = latest > 0.0 ? DecideBy::Kind::kAt : DecideBy::Kind::kNow;
+      plan.decide_by.at = forecast::add_hours(request.at, latest);
+    }
+    return plan;
+  }
+  Plan plan;
+  if (const std::optional<Shape> shape = least_bad(fast)) {
+    plan = facts_of(exact, *shape, false);
+  } else {
+    plan = facts_of(exact, Shape{0.0, {{0, 4, horizon}}}, false);
+  }
+  plan.judged = true;
+  plan.keeps_clear = false;
+  plan.decide_by.kind = DecideBy::Kind::kNow;
+  return plan;
+}
+
+}  // namespace hurricane::plan

@@ -1,0 +1,90 @@
+// Escape plans: up to three legs, each a whole-degree course at a step of full speed held whole
+// hours, then the voyage resumed at full speed; kept clear of every storm's danger area and off
+// the shoreline along the whole track, chosen for the most voyage progress at the horizon.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "forecast/error_model.h"
+#include "forecast/track.h"
+#include "land/land.h"
+
+namespace hurricane::plan {
+
+using forecast::LatLon;
+using forecast::Time;
+
+// Where the ship is bound: progress is measured towards it.
+struct Voyage {
+  enum class Kind { kNone, kDestination, kCourse, kRoute };
+  Kind kind = Kind::kNone;
+  double course_deg = 0.0;        // kCourse: degrees true, [0, 360)
+  std::vector<LatLon> waypoints;  // kDestination: the one; kRoute: in order, at least one
+};
+
+struct PlanRequest {
+  Time at{};  // the advice time, when the ship is at `ship`
+  LatLon ship;
+  double speed_kn = 0.0;  // full speed, > 0
+  double horizon_h = 72;  // cut where the last forecast ends
+  std::vector<forecast::StormTrack> storms;
+  forecast::ErrorModel error;
+  std::vector<forecast::ConeTable> storm_tables;  // per storm, as the sweep takes them
+  int avoid_kt = 34;                              // 34, 50 or 64: which radii bound the danger
+  double sea_room_nm = 10.0;                      // least distance kept from the shoreline
+  const land::Land* land = nullptr;               // none: land is not held against the plan
+  Voyage voyage;
+};
+
+// Fractions of full speed a leg may take, full first; 0 is stopped (hove to).
+inline constexpr double kLegSpeeds[] = {1.0, 0.75, 0.5, 0.25, 0.0};
+inline constexpr std::size_t kMaxLegs = 3;
+
+struct PlannedLeg {
+  int course_deg = 0;     // 0 when stopped
+  double speed_kn = 0.0;  // 0 when stopped
+  Time start{}, end{};
+  LatLon from, to;
+};
+
+// The voyage taken up again after the legs, at full speed to the horizon.
+struct Resume {
+  int course_deg = 0;                   // the first course steered
+  std::optional<std::size_t> waypoint;  // with a destination or route: the waypoint steered for
+  Time start{};
+  LatLon from;
+};
+
+// When the ship must leave its voyage at the latest.
+struct DecideBy {
+  enum class Kind { kNone, kNow, kAt };
+  Kind kind = Kind::kNone;  // none: holding the voyage keeps clear; now: alter at once
+  Time at{};                // kAt: the last whole hour the voyage may be held
+};
+
+struct Plan {
+  bool judged = false;                     // some storm is forecast within the horizon
+  Time until{};                            // the horizon, cut where the forecasts end
+  std::optional<Time> holds_voyage_until;  // the voyage is held until the first leg
+  std::vector<PlannedLeg> legs;
+  std::optional<Resume> resume;
+  double least_clearance_nm = 0.0;  // from every storm's danger area, over the horizon
+  Time least_clearance_at{};
+  LatLon least_clearance_place;
+  // Least distance from the shoreline outside the sea room of the start and destination, when
+  // within the distance looked at (sea room plus 20 nm) and land was held.
+  std::optional<double> least_sea_room_nm;
+  Time sea_room_at{};
+  LatLon sea_room_place;
+  double progress_nm = 0.0;  // made good along the voyage at the horizon; 0 without a voyage
+  DecideBy decide_by;
+  bool keeps_clear = false;
+  int meets = 0;  // strongest forecast wind (34, 50, 64 kt) the track enters; 0 none
+};
+
+// The plan for `request`: the best that keeps clear, else the one that goes least deep and
+// leaves the danger soonest (keeps_clear false).
+Plan make_plan(const PlanRequest& request);
+
+}  // namespace hurricane::plan

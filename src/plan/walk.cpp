@@ -1,0 +1,251 @@
+#include "plan/walk.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "forecast/earth.h"
+#include "forecast/quarter_discs.h"
+#include "forecast/ship_track.h"
+#include "forecast/sweep.h"
+#include "land/mercator.h"
+#include "land/sea_room.h"
+
+namespace hurricane::plan {
+namespace {
+
+// The fast walk keeps this much further off the danger area than the exact one: between its
+// samples (half an hour apart) a track can dip about that much nearer.
+constexpr double kCushionNm = 1.0;
+// Land is asked of stretches this long, and near the shore of pieces this short.
+constexpr double kStretchNm = 30.0;
+constexpr double kPieceNm = 2.0;
+// The exact walk reports the least sea room out to this beyond the sea room asked.
+constexpr double kSeaRoomLookNm = 20.0;
+constexpr double kSlackH = 1e-9;
+
+double rough_nm(LatLon a, LatLon b) {
+  const double east = (b.lon - a.lon) * std::cos(0.5 * (a.lat + b.lat) * forecast::kDegree);
+  return 60.0 * std::hypot(b.lat - a.lat, east);
+}
+
+}  // namespace
+
+Walk::Walk(const PlanRequest& request, double horizon_h, double step_h, bool exact)
+    : request_(request),
+      voyage_(request.voyage, request.ship),
+      horizon_h_(horizon_h),
+      step_h_(step_h),
+      exact_(exact) {
+  avoid_ = request.avoid_kt >= 64 ? 2 : request.avoid_kt >= 50 ? 1 : 0;
+  const auto count = static_cast<std::size_t>(std::floor(horizon_h / step_h + 1e-9)) + 1;
+  forecast::SweepRequest sweep;
+  sweep.error = request.error;
+  sweep.storm_tables = request.storm_tables;
+  for (std::size_t i = 0; i < request.storms.size(); ++i) {
+    samples_.push_back(forecast::storm_samples(request.storms[i], forecast::storm_error(sweep, i),
+                                               request.at, step_h, count));
+    for (const forecast::StormSample& s : samples_.back()) judged_ = judged_ || s.judged;
+  }
+}
+
+double Walk::clearance(std::size_t i, const forecast::Ecef& ship, LatLon at, bool tolerant,
+                       int& meets) const {
+  double least = kInfinity;
+  for (const auto& storm : samples_) {
+    if (i >= storm.size() || !storm[i].judged) continue;
+    const forecast::StormSample& s = storm[i];
+    const forecast::PlanePoint p = exact_ ? forecast::exact_plane_point(s.centre, at)
+                                          : forecast::approximate_plane_point(s, ship);
+    least = std::min(least, forecast::signed_distance_nm(p, s.radii[avoid_]) - s.allowance_nm);
+    // Which winds are met matters only for the plan given and the least bad one.
+    if (!exact_ && !tolerant) continue;
+    for (std::size_t k = 3; k-- > 0;) {
+      if (forecast::kThresholdKt[k] <= meets) break;
+      if (forecast::signed_distance_nm(p, s.radii[k]) < 0.0) meets = forecast::kThresholdKt[k];
+    }
+  }
+  return exact_ ? least : least - kCushionNm;
+}
+
+namespace {
+
+// Records the clearance at sample `i` (time `h`, position `at`); false at a breach.
+bool take(const Walk& walk, Cursor& c, std::size_t i, double h, const forecast::Ecef& ship,
+          LatLon at) {
+  const double clearance = walk.clearance(i, ship, at, c.tolerant, c.meets);
+  if (clearance < c.least) {
+    c.least = clearance;
+    c.least_h = h;
+    c.least_at = at;
+  }
+  if (clearance < 0.0) {
+    if (!c.tolerant) return false;
+    c.last_inside_h = h;
+  }
+  return true;
+}
+
+// The point at `fraction` of the rhumb line from `a` to `b`: straight in the Mercator plane.
+struct MercatorLine {
+  MercatorLine(LatLon a, LatLon b)
+      : lon0(a.lon),
+        dlon(std::remainder(b.lon - a.lon, 360.0)),
+        psi0(land::isometric_latitude(a.lat)),
+        dpsi(land::isometric_latitude(b.lat) - psi0) {}
+  LatLon at(double fraction) const {
+    return {land::geodetic_latitude(psi0 + fraction * dpsi),
+            std::remainder(lon0 + fraction * dlon, 360.0)};
+  }
+  double lon0, dlon, psi0, dpsi;
+};
+
+// Land along the rhumb line from `from` to `to` (run from `t0` to `t1` hours, `length_nm`
+// long): the shoreline no nearer than the sea room, but within it of the start any track off
+// the shore will do and within it of the destination any at all. False at a breach.
+bool land_clear(const Walk& walk, Cursor& c, LatLon from, LatLon to, double length_nm, double t0,
+                double t1) {
+  const PlanRequest& request = walk.request();
+  if (!request.land || !(length_nm > 0.0)) return true;
+  const double room = request.sea_room_nm;
+  const double look = walk.exact() ? room + kSeaRoomLookNm : room;
+  const bool has_end =
+      !walk.voyage().waypoints().empty() && walk.voyage().kind() != Voyage::Kind::kCourse;
+  const LatLon end = has_end ? walk.voyage().waypoints().back() : LatLon{};
+  const MercatorLine line(from, to);
+  auto note = [&](const land::ShoreNear& near, double f0, double f1) {
+    if (near.distance_nm < c.sea_room) {
+      const double f = f0 + near.fraction * (f1 - f0);
+      c.sea_room = near.distance_nm;
+      c.sea_room_h = t0 + f * (t1 - t0);
+      c.sea_room_at = line.at(f);
+    }
+  };
+  const int stretches = static_cast<int>(std::ceil(length_nm / kStretchNm));
+  for (int s = 0; s < stretches; ++s) {
+    const double f0 = static_cast<double>(s) / stretches;
+    const double f1 = static_cast<double>(s + 1) / stretches;
+    const LatLon a = line.at(f0), b = line.at(f1);
+    const auto near = land::shore_within(*request.land, a.lat, a.lon, b.lat, b.lon, look);
+    if (!near) continue;
+    const double span = length_nm / stretches;
+    const bool by_start =
+        rough_nm(a, request.ship) <= room + span || rough_nm(b, request.ship) <= room + span;
+    const bool by_end =
+        has_end && (rough_nm(a, end) <= room + span || rough_nm(b, end) <= room + span);
+    if (!by_start && !by_end) {
+      note(*near, f0, f1);
+      if (near->distance_nm < room) return false;
+      continue;
+    }
+    // Near the start or the destination: piece by piece.
+    const int pieces = static_cast<int>(std::ceil(span / kPieceNm));
+    for (int p = 0; p < pieces; ++p) {
+      const double g0 = f0 + (f1 - f0) * p / pieces, g1 = f0 + (f1 - f0) * (p + 1) / pieces;
+      const LatLon pa = line.at(g0), pb = line.at(g1);
+      if (has_end && rough_nm(pa, end) <= room && rough_nm(pb, end) <= room) continue;
+      const auto piece = land::shore_within(*request.land, pa.lat, pa.lon, pb.lat, pb.lon, look);
+      if (!piece) continue;
+      if (rough_nm(pa, request.ship) <= room && rough_nm(pb, request.ship) <= room) {
+        if (piece->distance_nm <= 0.0) return false;  // leaving harbour, but not over land
+        continue;
+      }
+      note(*piece, g0, g1);
+      if (piece->distance_nm < room) return false;
+    }
+  }
+  return true;
+}
+
+// Where the rhumb line from `from` on `course_deg` is after `distance_nm`, for the search: the
+// latitude by the midpoint rule in steps of at most 60 nm (within metres), the longitude from
+// the isometric latitudes.
+LatLon fast_rhumb_position(LatLon from, double course_deg, double distance_nm) {
+  const double cos_c = std::cos(course_deg * forecast::kDegree);
+  const double sin_c = std::sin(course_deg * forecast::kDegree);
+  const int steps = 1 + static_cast<int>(distance_nm / 60.0);
+  const double h = distance_nm / steps;
+  double lat = from.lat;
+  for (int i = 0; i < steps; ++i) {
+    const double mid = lat + 0.5 * h * cos_c / meridian_radius_nm(lat) / forecast::kDegree;
+    lat += h * cos_c / meridian_radius_nm(mid) / forecast::kDegree;
+  }
+  lat = std::clamp(lat, -89.9, 89.9);
+  double dlon = 0.0;
+  if (std::fabs(cos_c) > 1e-6) {
+    dlon = sin_c / cos_c * (land::isometric_latitude(lat) - land::isometric_latitude(from.lat));
+  } else {
+    dlon = distance_nm * sin_c / land::mercator_scale_nm(from.lat);
+  }
+  return {lat, std::remainder(from.lon + dlon, 360.0)};
+}
+
+}  // namespace
+
+bool start(const Walk& walk, Cursor& c) {
+  c.t = 0.0;
+  c.at = walk.request().ship;
+  c.target = walk.voyage().next_waypoint(c.at, 0);
+  return take(walk, c, 0, 0.0, forecast::to_ecef(c.at), c.at);
+}
+
+bool run(const Walk& walk, Cursor& c, double course_deg, double speed_kn, double until_h) {
+  until_h = std::min(until_h, walk.horizon_h());
+  if (!(until_h > c.t)) return true;
+  const double step = walk.step_h();
+  const auto first = static_cast<std::size_t>(std::floor(c.t / step + kSlackH)) + 1;
+  const auto last = static_cast<std::size_t>(std::floor(until_h / step + kSlackH));
+  const LatLon from = c.at;
+  const double t0 = c.t;
+  if (speed_kn <= 0.0) {
+    const forecast::Ecef ship = forecast::to_ecef(from);
+    for (std::size_t i = first; i <= last; ++i) {
+      if (!take(walk, c, i, step * static_cast<double>(i), ship, from)) return false;
+    }
+    c.t = until_h;
+    return true;
+  }
+  if (walk.exact()) {
+    const forecast::ExactRhumb line(from, course_deg);
+    for (std::size_t i = first; i <= last; ++i) {
+      const double h = step * static_cast<double>(i);
+      const LatLon at = line.at(speed_kn * (h - t0));
+      if (!take(walk, c, i, h, forecast::to_ecef(at), at)) return false;
+    }
+  } else {
+    const forecast::FastRhumb line(from, course_deg);
+    for (std::size_t i = first; i <= last; ++i) {
+      const double h = step * static_cast<double>(i);
+      if (!take(walk, c, i, h, line.at(speed_kn * (h - t0)), from)) return false;
+    }
+  }
+  const double distance = speed_kn * (until_h - t0);
+  const LatLon to = walk.exact() ? forecast::rhumb_position(from, course_deg, distance)
+                                 : fast_rhumb_position(from, course_deg, distance);
+  if (!land_clear(walk, c, from, to, distance, t0, until_h)) return false;
+  c.at = to;
+  c.t = until_h;
+  return true;
+}
+
+bool run_voyage(const Walk& walk, Cursor& c, double until_h) {
+  const VoyageLine& voyage = walk.voyage();
+  const double speed = walk.request().speed_kn;
+  until_h = std::min(until_h, walk.horizon_h());
+  if (voyage.kind() == Voyage::Kind::kCourse)
+    return run(walk, c, voyage.course_deg(), speed, until_h);
+  if (voyage.waypoints().empty()) return run(walk, c, 0.0, 0.0, until_h);
+  c.target = voyage.next_waypoint(c.at, c.target);
+  while (c.t < until_h) {
+    if (c.target >= voyage.waypoints().size()) return run(walk, c, 0.0, 0.0, until_h);
+    const LatLon goal = voyage.waypoints()[c.target];
+    const Heading heading = rhumb_between(c.at, goal);
+    const double arrive_h = c.t + heading.distance_nm / speed;
+    if (arrive_h >= until_h) return run(walk, c, heading.course_deg, speed, until_h);
+    if (!run(walk, c, heading.course_deg, speed, arrive_h)) return false;
+    c.at = goal;
+    ++c.target;
+  }
+  return true;
+}
+
+}  // namespace hurricane::plan

@@ -1,0 +1,147 @@
+// An independent check of a plan's track, written apart from the planner: the track rebuilt
+// from the plan's stated legs and resume every 0.1 h with GeographicLib's rhumb lines, the
+// danger from the forecast's storm states through the exact plane point, the shoreline by brute
+// force over every edge near the track in a local plane about each point.
+#pragma once
+
+#include <GeographicLib/Rhumb.hpp>
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "forecast/quarter_discs.h"
+#include "forecast/storm_samples.h"
+#include "forecast/sweep.h"
+#include "land/land.h"
+#include "plan/plan.h"
+
+namespace hurricane::plan::testing {
+
+constexpr double kNm = 1852.0;
+constexpr double kRad = 0.017453292519943295;
+
+struct Check {
+  double least_clearance = 1e300;  // over every sample
+  double least_sea_room = 1e300;   // over samples outside the start's and destination's room
+  std::string fault;               // the first inconsistency in the plan's own facts
+};
+
+inline LatLon rhumb_direct(LatLon from, double course, double nm) {
+  double lat = 0, lon = 0;
+  GeographicLib::Rhumb::WGS84().Direct(from.lat, from.lon, course, nm * kNm, lat, lon);
+  return {lat, lon};
+}
+
+inline double rhumb_nm(LatLon a, LatLon b, double* course = nullptr) {
+  double m = 0, azimuth = 0;
+  GeographicLib::Rhumb::WGS84().Inverse(a.lat, a.lon, b.lat, b.lon, m, azimuth);
+  if (course) *course = azimuth;
+  return m / kNm;
+}
+
+// Steering for `dest` at `speed` from `from` for `hours`, stopping there.
+inline LatLon toward(LatLon from, LatLon dest, double speed, double hours) {
+  double course = 0;
+  const double d = rhumb_nm(from, dest, &course);
+  if (speed * hours >= d) return dest;
+  return rhumb_direct(from, course, speed * hours);
+}
+
+inline double local_nm(LatLon p, LatLon q) {
+  const double east = std::remainder(q.lon - p.lon, 360.0) * 60.0 * std::cos(p.lat * kRad);
+  return std::hypot(q.lat - p.lat, east / 60.0) * 60.0;
+}
+
+// Least distance from `p` to the shoreline's edges in `edges`, in the plane tangent at p.
+inline double shore_nm(LatLon p, const std::vector<std::pair<LatLon, LatLon>>& edges) {
+  const double c = std::cos(p.lat * kRad);
+  double best = 1e300;
+  for (const auto& [a, b] : edges) {
+    const double ax = std::remainder(a.lon - p.lon, 360.0) * 60.0 * c, ay = (a.lat - p.lat) * 60.0;
+    const double bx = std::remainder(b.lon - p.lon, 360.0) * 60.0 * c, by = (b.lat - p.lat) * 60.0;
+    const double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy;
+    const double t = len2 > 0 ? std::clamp(-(ax * dx + ay * dy) / len2, 0.0, 1.0) : 0.0;
+    best = std::min(best, std::hypot(ax + t * dx, ay + t * dy));
+  }
+  return best;
+}
+
+// Checks `plan` for `request` (a voyage to one destination, or none): positions every 0.1 h
+// from its legs (each leg's stated end must be where its course and speed take it), the voyage
+// held before them and resumed after.
+inline Check check_plan(const PlanRequest& request, const Plan& plan) {
+  Check check;
+  const double horizon = forecast::hours_between(request.at, plan.until);
+  const bool voyage = request.voyage.kind == Voyage::Kind::kDestination;
+  const LatLon dest = voyage ? request.voyage.waypoints[0] : LatLon{};
+  auto hours = [&](Time t) { return forecast::hours_between(request.at, t); };
+  for (std::size_t i = 0; i < plan.legs.size(); ++i) {
+    const PlannedLeg& leg = plan.legs[i];
+    const LatLon end = rhumb_direct(
+        leg.from, leg.course_deg, leg.speed_kn * hours(leg.end) - leg.speed_kn * hours(leg.start));
+    if (local_nm(end, leg.to) > 0.05) check.fault = "leg " + std::to_string(i) + " ends elsewhere";
+    if (i > 0 && local_nm(plan.legs[i - 1].to, leg.from) > 0.01) check.fault = "legs apart";
+  }
+  auto position = [&](double h) -> LatLon {
+    if (plan.legs.empty() || h <= hours(plan.legs.front().start)) {
+      return voyage ? toward(request.ship, dest, request.speed_kn, h) : request.ship;
+    }
+    for (const PlannedLeg& leg : plan.legs) {
+      if (h <= hours(leg.end) + 1e-9 || (!voyage && &leg == &plan.legs.back())) {
+        return rhumb_direct(leg.from, leg.course_deg, leg.speed_kn * (h - hours(leg.start)));
+      }
+    }
+    return toward(plan.resume->from, dest, request.speed_kn, h - hours(plan.resume->start));
+  };
+  if (voyage && !plan.legs.empty() && !plan.resume) check.fault = "no resume after the legs";
+  // Each storm's state every 0.1 h, as the forecast forms it.
+  const auto count = static_cast<std::size_t>(std::floor(horizon / 0.1 + 1e-9)) + 1;
+  forecast::SweepRequest sweep;
+  sweep.error = request.error;
+  sweep.storm_tables = request.storm_tables;
+  std::vector<std::vector<forecast::StormSample>> storms;
+  for (std::size_t s = 0; s < request.storms.size(); ++s) {
+    storms.push_back(forecast::storm_samples(request.storms[s], forecast::storm_error(sweep, s),
+                                             request.at, 0.1, count));
+  }
+  const std::size_t k = request.avoid_kt >= 64 ? 2 : request.avoid_kt >= 50 ? 1 : 0;
+  std::vector<LatLon> track;
+  for (std::size_t i = 0; i < count; ++i) {
+    const LatLon p = position(0.1 * static_cast<double>(i));
+    track.push_back(p);
+    for (const auto& samples : storms) {
+      if (!samples[i].judged) continue;
+      const forecast::PlanePoint q = forecast::exact_plane_point(samples[i].centre, p);
+      check.least_clearance =
+          std::min(check.least_clearance,
+                   forecast::signed_distance_nm(q, samples[i].radii[k]) - samples[i].allowance_nm);
+    }
+  }
+  if (!request.land) return check;
+  // Every shoreline edge within a degree and a half of the track's box.
+  double lat0 = 90, lat1 = -90, lon0 = 1e9, lon1 = -1e9;
+  for (const LatLon& p : track) {
+    lat0 = std::min(lat0, p.lat), lat1 = std::max(lat1, p.lat);
+    lon0 = std::min(lon0, p.lon), lon1 = std::max(lon1, p.lon);
+  }
+  const land::Shoreline& s = request.land->shoreline();
+  std::vector<std::pair<LatLon, LatLon>> edges;
+  for (std::size_t line = 0; line < s.line_count(); ++line) {
+    for (std::uint32_t i = s.line_start[line]; i + 1 < s.line_start[line + 1]; ++i) {
+      const LatLon a{land::geodetic_latitude(s.y[i]), s.x[i]};
+      const LatLon b{land::geodetic_latitude(s.y[i + 1]), s.x[i + 1]};
+      if (std::max(a.lat, b.lat) < lat0 - 1.5 || std::min(a.lat, b.lat) > lat1 + 1.5) continue;
+      if (std::max(a.lon, b.lon) < lon0 - 1.5 || std::min(a.lon, b.lon) > lon1 + 1.5) continue;
+      edges.emplace_back(a, b);
+    }
+  }
+  for (const LatLon& p : track) {
+    if (local_nm(p, request.ship) <= request.sea_room_nm) continue;
+    if (voyage && local_nm(p, dest) <= request.sea_room_nm) continue;
+    check.least_sea_room = std::min(check.least_sea_room, shore_nm(p, edges));
+  }
+  return check;
+}
+
+}  // namespace hurricane::plan::testing

@@ -1,0 +1,82 @@
+// Decide-by on a storm that stands still, its danger a disc of 100 nm (no error, no margin),
+// the ship steaming at 10 kn due east straight for it: none when the voyage passes clear, "now"
+// when the ship is already at the edge, the last whole hour before the voyage meets the disc
+// otherwise; without a voyage, none.
+#include <gtest/gtest.h>
+
+#include "checker.h"
+#include "forecast/tracks.h"
+
+namespace hurricane::plan {
+namespace {
+
+constexpr LatLon kCentre{25.0, -70.0};
+
+PlanRequest request_at(double miles_west, double dest_north_deg = 0.0) {
+  using forecast::testing::equal_radii;
+  PlanRequest r;
+  r.storms = {forecast::testing::track_of(
+      {{0, kCentre, 80, equal_radii(100)}, {72, kCentre, 80, equal_radii(100)}})};
+  r.at = r.storms[0].points[0].time;
+  r.error.kind = forecast::ErrorModel::Kind::kNone;
+  r.ship = testing::rhumb_direct(kCentre, 270.0, miles_west);
+  r.speed_kn = 10.0;
+  r.voyage.kind = Voyage::Kind::kDestination;
+  r.voyage.waypoints = {
+      testing::rhumb_direct({kCentre.lat + dest_north_deg, kCentre.lon}, 90.0, 300)};
+  return r;
+}
+
+double hours_after(const PlanRequest& r, Time t) {
+  return forecast::hours_between(r.at, t);
+}
+
+TEST(DecideBy, NoneNowOrTheLastHourTheVoyageCanBeHeld) {
+  {  // Bound well north of the disc: the voyage itself is clear.
+    const PlanRequest r = request_at(150.0, 12.0);
+    const Plan plan = make_plan(r);
+    EXPECT_TRUE(plan.keeps_clear);
+    EXPECT_EQ(plan.decide_by.kind, DecideBy::Kind::kNone);
+    EXPECT_TRUE(plan.legs.empty());
+    ASSERT_TRUE(plan.holds_voyage_until);
+    EXPECT_EQ(*plan.holds_voyage_until, plan.until);
+  }
+  {  // 101 nm off: an hour on brings it inside; it must turn now.
+    const PlanRequest r = request_at(101.5);
+    const Plan plan = make_plan(r);
+    EXPECT_TRUE(plan.keeps_clear);
+    EXPECT_EQ(plan.decide_by.kind, DecideBy::Kind::kNow);
+    ASSERT_FALSE(plan.legs.empty());
+    EXPECT_EQ(hours_after(r, plan.legs.front().start), 0.0);
+    EXPECT_GE(testing::check_plan(r, plan).least_clearance, 0.0);
+  }
+  {  // 150 nm off: at the edge after 5 h, so held until 4 h at the latest (the search keeps a
+     // mile off between its samples); the plan turns by then.
+    const PlanRequest r = request_at(150.0);
+    const Plan plan = make_plan(r);
+    EXPECT_TRUE(plan.keeps_clear);
+    ASSERT_EQ(plan.decide_by.kind, DecideBy::Kind::kAt);
+    EXPECT_EQ(hours_after(r, plan.decide_by.at), 4.0);
+    ASSERT_FALSE(plan.legs.empty());
+    EXPECT_LE(hours_after(r, plan.legs.front().start), 4.0);
+    const testing::Check check = testing::check_plan(r, plan);
+    EXPECT_EQ(check.fault, "");
+    EXPECT_GE(check.least_clearance, 0.0);
+    // Going round a disc of 100 nm costs little: most of the 720 nm run is made good.
+    EXPECT_GT(plan.progress_nm, 400.0);
+  }
+  {  // Without a voyage: one leg held to the horizon, never nearer than at the start.
+    PlanRequest r = request_at(150.0);
+    r.voyage = {};
+    const Plan plan = make_plan(r);
+    EXPECT_TRUE(plan.keeps_clear);
+    EXPECT_EQ(plan.decide_by.kind, DecideBy::Kind::kNone);
+    ASSERT_EQ(plan.legs.size(), 1u);
+    EXPECT_EQ(plan.legs[0].end, plan.until);
+    EXPECT_NEAR(plan.least_clearance_nm, 50.0, 0.01);
+    EXPECT_NEAR(testing::check_plan(r, plan).least_clearance, 50.0, 0.01);
+  }
+}
+
+}  // namespace
+}  // namespace hurricane::plan

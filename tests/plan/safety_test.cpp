@@ -1,0 +1,89 @@
+// Every plan against the independent check: random ships around the kept storms, and the same
+// storms moved beside the Bahamas, the Florida Straits, the Gulf of Mexico and the Lesser
+// Antilles, with the shoreline held. A plan said to keep clear has no sample in the danger and
+// none nearer the shore than the sea room; its stated least clearance and sea room are the
+// check's; one that does not keep clear says which winds it meets.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+
+#include "checker.h"
+#include "situations.h"
+
+namespace hurricane::plan {
+namespace {
+
+const land::Land& shoreline() {
+  static const land::Land land = [] {
+    auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
+    return std::move(std::get<land::Land>(loaded));
+  }();
+  return land;
+}
+
+forecast::StormTrack moved(forecast::StormTrack track, double dlat, double dlon) {
+  for (forecast::TrackPoint& p : track.points)
+    p.centre = {p.centre.lat + dlat, p.centre.lon + dlon};
+  return track;
+}
+
+// Situations to run: PLAN_SITUATIONS in the environment for a long run, else 48.
+int situations() {
+  const char* given = std::getenv("PLAN_SITUATIONS");
+  return given ? std::atoi(given) : 48;
+}
+
+TEST(Safety, PlansAroundRealStormsPassTheIndependentCheck) {
+  const std::vector<forecast::StormTrack> kept = testing::kept_tracks();
+  // Where the storms are moved to: their analysis centre lands there.
+  const std::vector<LatLon> coasts = {{24.5, -76.0}, {24.0, -80.5}, {25.0, -88.0}, {15.0, -59.0}};
+  std::mt19937 random(2031);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  int clear = 0, with_legs = 0, near_shore = 0;
+  const int n = situations();
+  for (int i = 0; i < n; ++i) {
+    forecast::StormTrack track = kept[static_cast<std::size_t>(i) % 3];  // the Atlantic ones
+    if (i % 2 == 1) {
+      const LatLon to = coasts[static_cast<std::size_t>(i / 2) % coasts.size()];
+      const LatLon at = track.points.front().centre;
+      track = moved(track, to.lat - at.lat, to.lon - at.lon);
+    }
+    const LatLon centre = track.points.front().centre;
+    const LatLon ship =
+        testing::rhumb_direct(centre, 360.0 * unit(random), 200.0 + 450.0 * unit(random));
+    PlanRequest request = testing::request_for(track, ship, 10.0 + 8.0 * unit(random));
+    request.land = &shoreline();
+    if (i % 5 != 4) {
+      request.voyage.kind = Voyage::Kind::kDestination;
+      request.voyage.waypoints = {
+          testing::rhumb_direct(ship, 360.0 * unit(random), 300.0 + 600.0 * unit(random))};
+    }
+    if (shoreline().on_land(ship.lat, ship.lon)) continue;
+    const Plan plan = make_plan(request);
+    ASSERT_TRUE(plan.judged) << i;
+    const testing::Check check = testing::check_plan(request, plan);
+    EXPECT_EQ(check.fault, "") << i;
+    if (plan.keeps_clear) {
+      ++clear;
+      with_legs += plan.legs.empty() ? 0 : 1;
+      EXPECT_GE(check.least_clearance, -1e-6) << i;
+      EXPECT_GE(check.least_sea_room, request.sea_room_nm - 0.15) << i;
+      EXPECT_NEAR(plan.least_clearance_nm, check.least_clearance, 0.05) << i;
+      if (plan.least_sea_room_nm && *plan.least_sea_room_nm < 25.0) {
+        ++near_shore;
+        EXPECT_NEAR(*plan.least_sea_room_nm, check.least_sea_room, 0.3) << i;
+      }
+    } else {
+      EXPECT_LT(check.least_clearance, 0.0) << i;
+      EXPECT_EQ(plan.decide_by.kind, DecideBy::Kind::kNow) << i;
+    }
+  }
+  // The situations are varied: most keep clear, many by altering, some pass near a shore.
+  EXPECT_GE(clear, n / 2);
+  EXPECT_GE(with_legs, n / 6);
+  EXPECT_GE(near_shore, n / 12);
+}
+
+}  // namespace
+}  // namespace hurricane::plan
