@@ -10,7 +10,7 @@
 namespace hurricane::plan {
 
 double meridian_radius_nm(double lat) {
-  const double s = std::sin(lat * forecast::kDegree);
+  const double s = std::sin(lat * kRadiansPerDegree);
   const double w2 = 1.0 - forecast::kEccentricity2 * s * s;
   return forecast::kEquatorialRadiusNm * (1.0 - forecast::kEccentricity2) / (w2 * std::sqrt(w2));
 }
@@ -21,7 +21,7 @@ double meridian_radius_nm(double lat) {
 Heading rhumb_between(LatLon from, LatLon to) {
   const double dlon = std::remainder(to.lon - from.lon, 360.0);
   const double dpsi = land::isometric_latitude(to.lat) - land::isometric_latitude(from.lat);
-  double course = std::atan2(dlon, dpsi) / forecast::kDegree;
+  double course = std::atan2(dlon, dpsi) / kRadiansPerDegree;
   if (course < 0.0) course += 360.0;
   if (course >= 360.0) course = 0.0;
   const double dlat = to.lat - from.lat;
@@ -30,12 +30,12 @@ Heading rhumb_between(LatLon from, LatLon to) {
     distance = std::fabs(dlon) * land::mercator_scale_nm(0.5 * (from.lat + to.lat));
   } else {
     const double h = dlat / 4.0;
-    const double arc = h / 3.0 * forecast::kDegree *
+    const double arc = h / 3.0 * kRadiansPerDegree *
                        (meridian_radius_nm(from.lat) + 4.0 * meridian_radius_nm(from.lat + h) +
                         2.0 * meridian_radius_nm(from.lat + 2.0 * h) +
                         4.0 * meridian_radius_nm(from.lat + 3.0 * h) + meridian_radius_nm(to.lat));
-    distance = std::fabs(arc / std::cos(course * forecast::kDegree));
-    if (std::fabs(std::cos(course * forecast::kDegree)) < 1e-3) {
+    distance = std::fabs(arc / std::cos(course * kRadiansPerDegree));
+    if (std::fabs(std::cos(course * kRadiansPerDegree)) < 1e-3) {
       distance =
           std::hypot(arc, std::fabs(dlon) * land::mercator_scale_nm(0.5 * (from.lat + to.lat)));
     }
@@ -84,7 +84,7 @@ double VoyageLine::progress_nm(LatLon at, std::size_t target) const {
       return 0.0;
     case Voyage::Kind::kCourse: {
       const Heading h = rhumb_between(start_, at);
-      return h.distance_nm * std::cos((h.course_deg - course_deg_) * forecast::kDegree);
+      return h.distance_nm * std::cos((h.course_deg - course_deg_) * kRadiansPerDegree);
     }
     default:
       return start_to_go_nm_ - to_go_nm(at, next_waypoint(at, target));

@@ -24,7 +24,7 @@ constexpr double kSeaRoomLookNm = 20.0;
 constexpr double kSlackH = 1e-9;
 
 double rough_nm(LatLon a, LatLon b) {
-  const double east = (b.lon - a.lon) * std::cos(0.5 * (a.lat + b.lat) * forecast::kDegree);
+  const double east = (b.lon - a.lon) * std::cos(0.5 * (a.lat + b.lat) * kRadiansPerDegree);
   return 60.0 * std::hypot(b.lat - a.lat, east);
 }
 
@@ -160,14 +160,14 @@ bool land_clear(const Walk& walk, Cursor& c, LatLon from, LatLon to, double leng
 // latitude by the midpoint rule in steps of at most 60 nm (within metres), the longitude from
 // the isometric latitudes.
 LatLon fast_rhumb_position(LatLon from, double course_deg, double distance_nm) {
-  const double cos_c = std::cos(course_deg * forecast::kDegree);
-  const double sin_c = std::sin(course_deg * forecast::kDegree);
+  const double cos_c = std::cos(course_deg * kRadiansPerDegree);
+  const double sin_c = std::sin(course_deg * kRadiansPerDegree);
   const int steps = 1 + static_cast<int>(distance_nm / 60.0);
   const double h = distance_nm / steps;
   double lat = from.lat;
   for (int i = 0; i < steps; ++i) {
-    const double mid = lat + 0.5 * h * cos_c / meridian_radius_nm(lat) / forecast::kDegree;
-    lat += h * cos_c / meridian_radius_nm(mid) / forecast::kDegree;
+    const double mid = lat + 0.5 * h * cos_c / meridian_radius_nm(lat) / kRadiansPerDegree;
+    lat += h * cos_c / meridian_radius_nm(mid) / kRadiansPerDegree;
   }
   lat = std::clamp(lat, -89.9, 89.9);
   double dlon = 0.0;
