@@ -118,9 +118,10 @@ std::string hindcast_text(const HindcastSetting& setting, const std::vector<Issu
               fixed(e.start.voyage_course_deg, 0) + ": " +
               (outcome.grounded_at_h ? "aground at " + fixed(*outcome.grounded_at_h, 1) + " h, "
                                      : std::string()) +
-              fixed(-outcome.least_nm, 1) + " nm deep at " + fixed(outcome.least_at_h, 1) +
-              " h (hindsight best " + fixed(e.hindsight.best_nm, 1) + " nm); plans " +
-              plans_text(outcome) + "\n";
+              (outcome.least_nm < 0.0 ? fixed(-outcome.least_nm, 1) + " nm deep"
+                                      : fixed(outcome.least_nm, 1) + " nm clear at least") +
+              " at " + fixed(outcome.least_at_h, 1) + " h (hindsight best " +
+              fixed(e.hindsight.best_nm, 1) + " nm); plans " + plans_text(outcome) + "\n";
     }
   }
   return wrapped_text(text);

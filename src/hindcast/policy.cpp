@@ -12,6 +12,7 @@
 #include "forecast/advice.h"
 #include "navigation/units.h"
 #include "navigation/utc_time.h"
+#include "plan/plan.h"
 
 namespace hurricane::hindcast {
 namespace {
@@ -75,6 +76,45 @@ std::optional<Plan> forecast_plan(const IssuedAdvisory& issued, const PlanReques
   return Plan{static_cast<double>(recommended->course_deg), recommended->speed_kn};
 }
 
+// The escape plan toward the voyage course: its legs (after holding the voyage, if it does)
+// and the voyage resumed, as turns after the advisory. The plan is made as `advise` makes it:
+// the same error model, the danger area of the 34-kt winds and 10 nm of sea room.
+std::optional<Plan> escape_plan(const IssuedAdvisory& issued, const PlanRequest& request) {
+  if (!issued.track) return std::nullopt;
+  plan::PlanRequest asked;
+  asked.at = issued.time;
+  asked.ship = request.ship;
+  asked.speed_kn = request.speed_kn;
+  asked.horizon_h = request.horizon_h;
+  asked.storms = {*issued.track};
+  asked.error = forecast_error(*issued.track, request.cone_scale, request.margin_nm);
+  asked.land = request.shoreline;
+  asked.voyage.kind = plan::Voyage::Kind::kCourse;
+  asked.voyage.course_deg = request.voyage_course_deg;
+  const plan::Plan made = plan::make_plan(asked);
+  if (!made.judged) return std::nullopt;
+  const auto after = [&](forecast::Time time) {
+    return forecast::hours_between(issued.time, time);
+  };
+  Plan steered{request.voyage_course_deg, request.speed_kn, {}};
+  std::vector<Turn> turns;
+  for (const plan::PlannedLeg& leg : made.legs) {
+    turns.push_back({after(leg.start), static_cast<double>(leg.course_deg), leg.speed_kn});
+  }
+  if (made.resume) {
+    turns.push_back({after(made.resume->start), static_cast<double>(made.resume->course_deg),
+                     request.speed_kn});
+  }
+  // A turn at the advisory itself is the first course, not a turn.
+  while (!turns.empty() && turns.front().after_h <= 0.0) {
+    steered.course_deg = turns.front().course_deg;
+    steered.speed_kn = turns.front().speed_kn;
+    turns.erase(turns.begin());
+  }
+  steered.turns = std::move(turns);
+  return steered;
+}
+
 // The course the classic verdict names: the course away when the storm moves away, advice
 // [A]'s recommended escape (the first off land) when the ship is distant, else advice [B]'s
 // course; the voyage when every course keeps the distance, and the course straight away from
@@ -101,6 +141,8 @@ std::optional<Plan> classic_plan(const IssuedAdvisory& issued, const PlanRequest
 
 const char* policy_name(Policy policy) {
   switch (policy) {
+    case Policy::kPlan:
+      return "plan";
     case Policy::kForecast:
       return "forecast";
     case Policy::kForecastMaximin:
@@ -131,6 +173,8 @@ forecast::ErrorModel forecast_error(const forecast::StormTrack& track, double co
 
 std::optional<Plan> plan(Policy policy, const IssuedAdvisory& issued, const PlanRequest& request) {
   switch (policy) {
+    case Policy::kPlan:
+      return escape_plan(issued, request);
     case Policy::kForecast:
       return forecast_plan(issued, request, true);
     case Policy::kForecastMaximin:

@@ -13,12 +13,29 @@
 
 namespace hurricane::hindcast {
 
-enum class Policy { kForecast, kForecastMaximin, kClassic, kVoyage, kStay, kAway, kPerpendicular };
-inline constexpr std::array<Policy, 7> kPolicies = {
-    Policy::kForecast, Policy::kForecastMaximin, Policy::kClassic, Policy::kVoyage, Policy::kStay,
-    Policy::kAway,     Policy::kPerpendicular};
+enum class Policy {
+  kPlan,
+  kForecast,
+  kForecastMaximin,
+  kClassic,
+  kVoyage,
+  kStay,
+  kAway,
+  kPerpendicular
+};
+inline constexpr std::array<Policy, 8> kPolicies = {
+    Policy::kPlan, Policy::kForecast, Policy::kForecastMaximin, Policy::kClassic, Policy::kVoyage,
+    Policy::kStay, Policy::kAway,     Policy::kPerpendicular};
 
-// "forecast", "forecast-maximin", "classic", "voyage", "stay", "away", "perpendicular".
+// Where `policy` stands in kPolicies.
+constexpr std::size_t policy_index(Policy policy) {
+  for (std::size_t i = 0; i < kPolicies.size(); ++i) {
+    if (kPolicies[i] == policy) return i;
+  }
+  return kPolicies.size();
+}
+
+// "plan", "forecast", "forecast-maximin", "classic", "voyage", "stay", "away", "perpendicular".
 const char* policy_name(Policy policy);
 
 // A later course and speed of a plan, from some hours after its advisory on.

@@ -187,7 +187,7 @@ TEST(AdviceTime, EveryHelpAndTheHindcastFitTheWidth) {
                    "--rings", "60,250", "--bearings", "3", "--hours", "24"});
   ASSERT_EQ(hindcast.status, 0) << hindcast.err;
   EXPECT_NE(hindcast.out.find("policy            escaped   escapable        nm    escapable  "
-                              "progress  aground\nforecast           100.0%      100.0%"),
+                              "progress  aground\nplan               100.0%      100.0%"),
             std::string::npos)
       << hindcast.out;
   EXPECT_EQ(too_wide(hindcast.out), std::vector<std::string>{});

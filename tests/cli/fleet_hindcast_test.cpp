@@ -25,9 +25,9 @@ TEST(Hindcast, ScoresEveryPolicyAsJsonAndWritesEveryEncounterAsCsv) {
   ASSERT_EQ(run.status, 0) << run.err;
   const nlohmann::json answer = nlohmann::json::parse(run.out);
   EXPECT_EQ(answer["storm_id"], "AL132003");
-  ASSERT_EQ(answer["policies"].size(), 7u);
-  EXPECT_EQ(answer["policies"][0]["policy"], "forecast");
-  EXPECT_EQ(answer["policies"][6]["policy"], "perpendicular");
+  ASSERT_EQ(answer["policies"].size(), 8u);
+  EXPECT_EQ(answer["policies"][0]["policy"], "plan");
+  EXPECT_EQ(answer["policies"][7]["policy"], "perpendicular");
   for (const auto& policy : answer["policies"]) {
     EXPECT_EQ(policy["encounters"], 4);  // two starts, two ships each, none inside the winds
     for (const char* key : {"escapable", "escaped", "deepest_entry_nm", "progress"}) {
@@ -38,7 +38,7 @@ TEST(Hindcast, ScoresEveryPolicyAsJsonAndWritesEveryEncounterAsCsv) {
   std::string line;
   std::size_t rows = 0;
   while (std::getline(in, line)) ++rows;
-  EXPECT_EQ(rows, 1u + 4u * 7u);
+  EXPECT_EQ(rows, 1u + 4u * 8u);
   std::filesystem::remove(csv);
 }
 

@@ -180,8 +180,7 @@ TEST(Hindcast, WithLandAShipWhoseCourseMeetsLandGoesAground) {
   options.threads = 2;
   options.forecast.shoreline = &shoreline;
   const HindcastResult result = run_hindcast(series, truth, options);
-  const std::size_t voyage = 3;
-  ASSERT_EQ(kPolicies[voyage], Policy::kVoyage);
+  const std::size_t voyage = policy_index(Policy::kVoyage);
   std::size_t aground = 0;
   for (const Encounter& e : result.encounters) {
     const Outcome& o = e.outcomes[voyage];
@@ -245,11 +244,11 @@ TEST(Hindcast, ScoreCountsEscapableEscapesAndDepth) {
   const std::array<double, 3> voyage = {-12.0, -30.0, 5.0};
   for (std::size_t i = 0; i < 3; ++i) {
     for (Outcome& o : encounters[i].outcomes) o.least_nm = 40.0;
-    encounters[i].outcomes[3].least_nm = voyage[i];
-    encounters[i].outcomes[3].progress = 0.5 * static_cast<double>(i);
+    encounters[i].outcomes[policy_index(Policy::kVoyage)].least_nm = voyage[i];
+    encounters[i].outcomes[policy_index(Policy::kVoyage)].progress = 0.5 * static_cast<double>(i);
   }
   const std::vector<PolicyScore> scores = score(encounters, false);
-  const PolicyScore& v = scores[3];
+  const PolicyScore& v = scores[policy_index(Policy::kVoyage)];
   EXPECT_EQ(v.policy, Policy::kVoyage);
   EXPECT_EQ(v.encounters, 3u);
   EXPECT_EQ(v.escapable, 2u);
