@@ -251,8 +251,8 @@ std::optional<QuadrantRadii>* radii_slot(WindRadii& radii, int threshold) {
 // The official forecast's points issued at `issued`, one per forecast hour beyond 0 (a row per
 // wind threshold), in time order; points past 72 h are the outlook's. Rows of one hour that
 // give another centre or wind are the error.
-std::optional<ReadError> add_forecast(const std::vector<const Record*>& records, UtcTime issued,
-                                      const std::string& id, Storm& storm) {
+std::optional<Error> add_forecast(const std::vector<const Record*>& records, UtcTime issued,
+                                  const std::string& id, Storm& storm) {
   std::map<int, std::pair<const Record*, ForecastPoint>> points;
   for (const Record* r : records) {
     if (r->technique != "OFCL" || r->tau <= 0 || r->time != issued) continue;
@@ -267,9 +267,9 @@ std::optional<ReadError> add_forecast(const std::vector<const Record*>& records,
       if (r->gusts_kt.value_or(0) > 0) point.gusts_kt = r->gusts_kt;
       point.stage = stage_of(r->type);
     } else if (!(r->centre == first->centre) || r->max_wind_kt != first->max_wind_kt) {
-      return ReadError{r->line, "this OFCL record gives another centre or wind for " + id +
-                                    " at forecast hour " + std::to_string(r->tau) +
-                                    " than the one on line " + std::to_string(first->line)};
+      return error_at_line(r->line, "this OFCL record gives another centre or wind for " + id +
+                                        " at forecast hour " + std::to_string(r->tau) +
+                                        " than the one on line " + std::to_string(first->line));
     }
     std::optional<QuadrantRadii>* slot = radii_slot(point.radii, r->threshold);
     if (slot != nullptr && !slot->has_value()) *slot = r->radii;
@@ -299,8 +299,8 @@ std::string kind_of(std::string_view type) {
 }
 
 // The storm from the records at its latest time (all of `technique`, tau 0).
-Result storm_at(const std::vector<const Record*>& records, std::string_view technique,
-                const Times& times, const std::string& id) {
+Result<Storm> storm_at(const std::vector<const Record*>& records, std::string_view technique,
+                       const Times& times, const std::string& id) {
   Storm storm;
   storm.form = SourceForm::kAtcf;
   storm.id = id;
@@ -311,9 +311,9 @@ Result storm_at(const std::vector<const Record*>& records, std::string_view tech
       if (first == nullptr) {
         first = r;
       } else if (!(r->centre == first->centre) || r->max_wind_kt != first->max_wind_kt) {
-        return ReadError{r->line, "this record gives another centre or wind for " + id + " at " +
-                                      navigation::format_utc_time(r->time) +
-                                      " than the one on line " + std::to_string(first->line)};
+        return error_at_line(r->line, "this record gives another centre or wind for " + id +
+                                          " at " + navigation::format_utc_time(r->time) +
+                                          " than the one on line " + std::to_string(first->line));
       }
       std::optional<QuadrantRadii>* slot = radii_slot(storm.radii, r->threshold);
       if (slot != nullptr && !slot->has_value()) *slot = r->radii;
@@ -345,19 +345,19 @@ bool looks_like_atcf(std::string_view line) {
          digits_value(f[kDateTime].substr(0, 8), 8) && f[kDateTime].size() == 10;
 }
 
-Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) {
+Result<Storm> read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) {
   std::vector<Record> records;
   std::map<std::string, int> first_year;  // of each basin and number: the year of its id
   for (const TextLine& line : lines) {
     if (trim(line.text).empty()) continue;
     Record record;
     record.line = line.line;
-    if (const auto error = read_record(line.text, record)) return ReadError{line.line, *error};
+    if (const auto error = read_record(line.text, record)) return error_at_line(line.line, *error);
     const auto [entry, added] = first_year.try_emplace(record.basin_number, record.year);
     if (!added && record.year < entry->second) entry->second = record.year;
     records.push_back(std::move(record));
   }
-  if (records.empty()) return ReadError{1, "expected ATCF records; there are none"};
+  if (records.empty()) return error_at_line(1, "expected ATCF records; there are none");
 
   std::vector<std::string> ids;
   ids.reserve(records.size());
@@ -365,7 +365,7 @@ Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) 
     ids.push_back(r.basin_number + std::to_string(first_year[r.basin_number]));
   }
   const StormChoice choice = choose_storm(ids, storm_id, "the track file");
-  if (!choice.error.empty()) return ReadError{records.front().line, choice.error};
+  if (!choice.error.empty()) return error_at_line(records.front().line, choice.error);
 
   std::vector<const Record*> chosen;
   for (std::size_t i = 0; i < records.size(); ++i) {
@@ -377,9 +377,9 @@ Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) 
     for (const std::string_view technique : {"OFCL", "CARQ", "BEST"}) {
       const Times times = times_at(chosen, technique, *issued);
       if (!times.latest) continue;
-      Result read = storm_at(chosen, technique, times, choice.id);
-      if (auto* storm = std::get_if<Storm>(&read)) {
-        if (auto error = add_forecast(chosen, *issued, choice.id, *storm)) return *error;
+      Result<Storm> read = storm_at(chosen, technique, times, choice.id);
+      if (read.ok()) {
+        if (auto error = add_forecast(chosen, *issued, choice.id, read.value())) return *error;
       }
       return read;
     }
@@ -388,8 +388,8 @@ Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) 
     const Times times = times_of(chosen, technique);
     if (times.latest) return storm_at(chosen, technique, times, choice.id);
   }
-  return ReadError{chosen.front()->line,
-                   "expected a BEST, CARQ or OFCL record at forecast hour 0 for " + choice.id};
+  return error_at_line(chosen.front()->line,
+                       "expected a BEST, CARQ or OFCL record at forecast hour 0 for " + choice.id);
 }
 
 }  // namespace hurricane::advisory

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "advisory/jtwc_heading.h"
 #include "advisory/jtwc_lines.h"
@@ -83,9 +82,9 @@ LineError close_group(Reading& reading) {
 }
 
 LineError read_radius_head_line(std::string_view text, std::size_t index, Reading& reading) {
-  LineRead<RadiusHead> head = read_radius_head(text);
-  if (auto* error = std::get_if<std::string>(&head)) return std::move(*error);
-  const RadiusHead& read = std::get<RadiusHead>(head);
+  Result<RadiusHead> head = read_radius_head(text);
+  if (!head.ok()) return head.error().problem;
+  const RadiusHead& read = head.value();
   WindRadii& radii = reading.section == Section::kForecast ? reading.storm.forecast.back().radii
                                                            : reading.storm.radii;
   std::optional<QuadrantRadii>* slot = read.threshold_kt == 34   ? &radii.kt34
@@ -99,9 +98,9 @@ LineError read_radius_head_line(std::string_view text, std::size_t index, Readin
 
 // The warning position, or a forecast point's position after its "nn HRS, VALID AT:".
 LineError read_position(std::string_view text, std::size_t index, Reading& reading) {
-  LineRead<PositionLine> read = read_position_line(text);
-  if (auto* error = std::get_if<std::string>(&read)) return std::move(*error);
-  const PositionLine& position = std::get<PositionLine>(read);
+  Result<PositionLine> read = read_position_line(text);
+  if (!read.ok()) return read.error().problem;
+  const PositionLine& position = read.value();
   Storm& storm = reading.storm;
   if (!reading.pending_hour) {
     if (reading.section != Section::kPosition || reading.has_fix) {
@@ -202,9 +201,9 @@ LineError read_line(std::string_view text, std::size_t index, Reading& reading) 
   }
   if (text.ends_with("VALID AT:")) {
     if (reading.section != Section::kForecast) return "a forecast hour before `FORECASTS:`";
-    LineRead<int> hour = read_valid_at_line(text);
-    if (auto* error = std::get_if<std::string>(&hour)) return std::move(*error);
-    reading.pending_hour = std::get<int>(hour);
+    Result<int> hour = read_valid_at_line(text);
+    if (!hour.ok()) return hour.error().problem;
+    reading.pending_hour = hour.value();
     reading.pending_index = index;
     return std::nullopt;
   }
@@ -219,22 +218,22 @@ LineError read_line(std::string_view text, std::size_t index, Reading& reading) 
     return "winds or radii under `FORECASTS:` before the first forecast position";
   }
   if (text.starts_with("MOVEMENT PAST")) {
-    LineRead<Motion> motion = read_movement_line(text);
-    if (auto* error = std::get_if<std::string>(&motion)) return std::move(*error);
-    storm.motion = std::get<Motion>(motion);
+    Result<Motion> motion = read_movement_line(text);
+    if (!motion.ok()) return motion.error().problem;
+    storm.motion = motion.value();
     reading.has_motion = true;
     return std::nullopt;
   }
   if (text.starts_with("POSITION ACCURATE")) {
-    LineRead<int> accuracy = read_accuracy_line(text);
-    if (auto* error = std::get_if<std::string>(&accuracy)) return std::move(*error);
-    storm.accuracy_nm = std::get<int>(accuracy);
+    Result<int> accuracy = read_accuracy_line(text);
+    if (!accuracy.ok()) return accuracy.error().problem;
+    storm.accuracy_nm = accuracy.value();
     return std::nullopt;
   }
   if (text.starts_with("MAX SUSTAINED WINDS")) {
-    LineRead<WindLine> wind = read_wind_line(text);
-    if (auto* error = std::get_if<std::string>(&wind)) return std::move(*error);
-    const WindLine& read = std::get<WindLine>(wind);
+    Result<WindLine> wind = read_wind_line(text);
+    if (!wind.ok()) return wind.error().problem;
+    const WindLine& read = wind.value();
     if (in_point) {
       storm.forecast.back().max_wind_kt = read.max_wind_kt;
       storm.forecast.back().gusts_kt = read.gusts_kt;
@@ -247,9 +246,9 @@ LineError read_line(std::string_view text, std::size_t index, Reading& reading) 
   }
   if (text.starts_with("RADIUS OF")) return read_radius_head_line(text, index, reading);
   if (text.starts_with("VECTOR TO")) {
-    LineRead<VectorLine> vector = read_vector_line(text);
-    if (auto* error = std::get_if<std::string>(&vector)) return std::move(*error);
-    reading.vectors.push_back({std::get<VectorLine>(vector), storm.forecast.size(), index});
+    Result<VectorLine> vector = read_vector_line(text);
+    if (!vector.ok()) return vector.error().problem;
+    reading.vectors.push_back({vector.value(), storm.forecast.size(), index});
     return std::nullopt;
   }
   if (text.starts_with("REPEAT POSIT:")) {
@@ -298,7 +297,7 @@ void check_vectors(Reading& reading) {
 }
 
 // The things every warning must state, once the lines are read.
-std::optional<ReadError> check_complete(const Reading& reading, std::size_t start) {
+std::optional<Error> check_complete(const Reading& reading, std::size_t start) {
   const auto& lines = reading.lines;
   if (reading.pending_hour) {
     return error_at(lines[reading.pending_index], "expected the forecast position after this line");
@@ -336,13 +335,13 @@ std::optional<std::size_t> find_jtwc(const std::vector<TextLine>& lines) {
   return std::nullopt;
 }
 
-Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
+Result<Storm> read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
   const auto issued = read_warning_issue(lines, start);
-  if (const auto* error = std::get_if<ReadError>(&issued)) return *error;
+  if (!issued.ok()) return issued.error();
   if (auto error = refuse_lone_part(lines, start)) return *error;
   Storm storm;
   storm.form = SourceForm::kJtwcWarning;
-  storm.issued = std::get<UtcTime>(issued);
+  storm.issued = issued.value();
   Reading reading{lines, storm, *storm.issued};
   for (std::size_t i = start + 1; i < lines.size(); ++i) {
     const std::string_view text = trim(lines[i].text);
@@ -351,9 +350,9 @@ Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
       if (continues_radii(text)) {
         if (is_complete(*reading.group))
           return error_at(lines[i], "a radius after all four quadrants have one");
-        LineRead<RadiusEntry> entry = read_radius_entry(text);
-        if (auto* error = std::get_if<std::string>(&entry)) return error_at(lines[i], *error);
-        if (LineError error = add_radius(*reading.group, std::get<RadiusEntry>(entry))) {
+        Result<RadiusEntry> entry = read_radius_entry(text);
+        if (!entry.ok()) return error_at(lines[i], entry.error().problem);
+        if (LineError error = add_radius(*reading.group, entry.value())) {
           return error_at(lines[i], *error);
         }
         continue;
@@ -372,9 +371,8 @@ Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
   storm.id = jtwc_storm_id(reading.subject, storm.fix.time);
 
   const auto remarks = read_remarks(reading.remarks, *storm.issued);
-  if (const auto* error = std::get_if<RemarksError>(&remarks))
-    return ReadError{error->line, error->message};
-  const Remarks& read = std::get<Remarks>(remarks);
+  if (!remarks.ok()) return remarks.error();
+  const Remarks& read = remarks.value();
   storm.pressure_mb = read.pressure_mb;
   WarningDetails details;
   details.final_warning = read.final_warning;

@@ -13,13 +13,14 @@ std::variant<Series, std::string> read_series(const std::vector<AdvisoryText>& t
   std::vector<IssuedAdvisory> series;
   std::vector<std::string> skipped;
   for (const AdvisoryText& text : texts) {
-    advisory::Result read = advisory::read_advisory(text.bytes, {.storm_id = storm_id});
-    if (const auto* failed = std::get_if<advisory::ReadError>(&read)) {
-      skipped.push_back(text.name + ":" + std::to_string(failed->line) + ": " + failed->message);
+    Result<advisory::Storm> read = advisory::read_advisory(text.bytes, {.storm_id = storm_id});
+    if (!read.ok()) {
+      const Error& failed = read.error();
+      skipped.push_back(text.name + ":" + std::to_string(failed.line) + ": " + failed.problem);
       continue;
     }
     IssuedAdvisory issued;
-    issued.storm = std::get<advisory::Storm>(std::move(read));
+    issued.storm = std::move(read.value());
     issued.time = issued.storm.fix.time;
     issued.track = forecast::track_from_advisory(issued.storm);
     series.push_back(std::move(issued));
