@@ -25,11 +25,17 @@ enum class Field {
   kStormFix,
   kAt,
   kHemisphere,
-  kAdvisory,  // an advisory's text, as the storm's whole description
-  kMargin,    // added to the distance to keep formed from an advisory
-  kStormId,   // which storm of an advisory holding several
-  kLand,      // the shoreline file the escapes are held against
-  kNoLand,    // the choice to leave land out
+  kAdvisory,    // an advisory's text, as the storm's whole description
+  kMargin,      // added to the distance to keep formed from an advisory
+  kStormId,     // which storm of an advisory holding several
+  kLand,        // the shoreline file the escapes are held against
+  kNoLand,      // the choice to leave land out
+  kRoute,       // the voyage's route file (GPX or RTZ); Error::value names the file
+  kBestTrack,   // the storm's best track file a hindcast scores against
+  kAdvisories,  // the advisories a hindcast replays, as a whole
+  kListen,      // the address and port the server listens on
+  kBody,        // a request's JSON body as a whole
+  kCommand,     // the command line as a whole: a usage error no one input is to blame for
 };
 
 // field_id: the input's identity in texts: "distance", "ship_speed", "storm_fix", ...
