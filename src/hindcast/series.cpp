@@ -8,8 +8,7 @@
 
 namespace hurricane::hindcast {
 
-std::variant<Series, std::string> read_series(const std::vector<AdvisoryText>& texts,
-                                              const std::string& storm_id) {
+Result<Series> read_series(const std::vector<AdvisoryText>& texts, const std::string& storm_id) {
   std::vector<IssuedAdvisory> series;
   std::vector<std::string> skipped;
   for (const AdvisoryText& text : texts) {
@@ -26,9 +25,11 @@ std::variant<Series, std::string> read_series(const std::vector<AdvisoryText>& t
     series.push_back(std::move(issued));
   }
   if (series.empty()) {
-    if (skipped.empty()) return std::string("no advisory given");
-    return skipped.size() == 1 ? skipped.front()
-                               : "no advisory could be read; the first: " + skipped.front();
+    return Error{ErrorKind::kUnusable, Field::kAdvisories, "",
+                 skipped.empty() ? std::string("no advisory given")
+                 : skipped.size() == 1
+                     ? skipped.front()
+                     : "no advisory could be read; the first: " + skipped.front()};
   }
   std::stable_sort(series.begin(), series.end(), [](const auto& a, const auto& b) {
     if (a.time != b.time) return a.time < b.time;

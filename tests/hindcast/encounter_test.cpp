@@ -84,7 +84,7 @@ std::string data_file(const std::string& name) {
 }
 
 forecast::StormTrack isabel_truth() {
-  return std::get<forecast::StormTrack>(read_best_track(data_file("54.bal132003.dat")));
+  return read_best_track(data_file("54.bal132003.dat")).value();
 }
 
 std::vector<IssuedAdvisory> isabel_series() {
@@ -94,8 +94,8 @@ std::vector<IssuedAdvisory> isabel_series() {
     texts.push_back({name, data_file(name)});
   }
   auto series = read_series(texts, "");
-  EXPECT_TRUE((std::holds_alternative<Series>(series)));
-  return std::get<Series>(series).advisories;
+  EXPECT_TRUE(series.ok());
+  return series.value().advisories;
 }
 
 // Every course at full speed and staying put, every sample with the exact geodesics.
