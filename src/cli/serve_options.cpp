@@ -27,11 +27,13 @@ ServeOptions::ServeOptions(CLI::App& app)
 }
 
 std::variant<ServeRequest, CommandError> ServeOptions::request() const {
-  const auto address = server::parse_listen_address(listen_);
-  if (const auto* problem = std::get_if<std::string>(&address)) {
-    return CommandError{kUsageError, program_line("--listen " + *problem)};
+  const Result<server::ListenAddress> address = server::parse_listen_address(listen_);
+  if (!address.ok()) {
+    const Error& error = address.error();
+    return CommandError{kUsageError, program_line(option_name(error.field) + " '" + error.value +
+                                                  "': " + error.problem)};
   }
-  return ServeRequest{std::get<server::ListenAddress>(address)};
+  return ServeRequest{address.value()};
 }
 
 }  // namespace hurricane::cli

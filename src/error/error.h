@@ -34,8 +34,10 @@ enum class Field {
   kBestTrack,   // the storm's best track file a hindcast scores against
   kAdvisories,  // the advisories a hindcast replays, as a whole
   kListen,      // the address and port the server listens on
-  kBody,        // a request's JSON body as a whole
-  kCommand,     // the command line as a whole: a usage error no one input is to blame for
+  // A request's JSON body; Error::value is the key at fault ("ship.lat", "fixes[1]", an
+  // unknown key), empty for the body as a whole.
+  kBody,
+  kCommand,  // the command line as a whole: a usage error no one input is to blame for
 };
 
 // field_id: the input's identity in texts: "distance", "ship_speed", "storm_fix", ...
