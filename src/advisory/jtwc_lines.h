@@ -14,10 +14,6 @@
 
 namespace hurricane::advisory {
 
-// What a line held, or what was expected instead.
-template <class T>
-using LineRead = std::variant<T, std::string>;
-
 // "310600Z": day, hour and minute as six digits and Z.
 std::optional<DayTime> take_dtg(Cursor& cursor);
 

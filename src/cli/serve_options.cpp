@@ -26,12 +26,13 @@ ServeOptions::ServeOptions(CLI::App& app)
       ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
 }
 
-std::variant<ServeRequest, CommandError> ServeOptions::request() const {
+Result<ServeRequest> ServeOptions::request() const {
   const Result<server::ListenAddress> address = server::parse_listen_address(listen_);
   if (!address.ok()) {
-    const Error& error = address.error();
-    return CommandError{kUsageError, program_line(option_name(error.field) + " '" + error.value +
-                                                  "': " + error.problem)};
+    // An address the server cannot take is wrong usage of `serve` (status 2).
+    Error error = address.error();
+    error.kind = ErrorKind::kUsage;
+    return error;
   }
   return ServeRequest{address.value()};
 }

@@ -37,7 +37,7 @@ enum class Field {
   // A request's JSON body; Error::value is the key at fault ("ship.lat", "fixes[1]", an
   // unknown key), empty for the body as a whole.
   kBody,
-  kCommand,  // the command line as a whole: a usage error no one input is to blame for
+  kCommand,  // the command line as a whole: a problem worded whole, naming its options itself
 };
 
 // field_id: the input's identity in texts: "distance", "ship_speed", "storm_fix", ...
@@ -47,6 +47,7 @@ enum class ErrorKind {
   kMissing,   // a needed input is absent (or given the wrong number of times)
   kConflict,  // two inputs that exclude each other are both given
   kUnusable,  // the input is there but its value cannot be used
+  kUsage,     // the command line is not as the command takes it (a front-end's own rules)
 };
 
 struct Error {
