@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "cli/fleet_ship.h"
@@ -20,11 +19,11 @@ namespace {
 const land::Land& shoreline() {
   static const land::Land land = [] {
     auto read = land::Land::load(HURRICANE_SHORELINE_FILE);
-    if (auto* message = std::get_if<std::string>(&read)) {
-      std::fprintf(stderr, "%s\n", message->c_str());
+    if (!read.ok()) {
+      std::fprintf(stderr, "%s\n", read.error().problem.c_str());
       std::exit(1);
     }
-    return std::move(std::get<land::Land>(read));
+    return std::move(read.value());
   }();
   return land;
 }

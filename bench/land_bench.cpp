@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <variant>
 
 #include "land/land.h"
 #include "land/sweep.h"
@@ -19,11 +18,11 @@ using land::Land;
 const Land& loaded() {
   static const Land land = [] {
     auto read = Land::load(HURRICANE_SHORELINE_FILE);
-    if (auto* message = std::get_if<std::string>(&read)) {
-      std::fprintf(stderr, "%s\n", message->c_str());
+    if (!read.ok()) {
+      std::fprintf(stderr, "%s\n", read.error().problem.c_str());
       std::exit(1);
     }
-    return std::move(std::get<Land>(read));
+    return std::move(read.value());
   }();
   return land;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "advisory/read_advisory.h"
@@ -20,8 +21,8 @@ PlanRequest request(const land::Land& land) {
   std::ifstream in(HURRICANE_PLAN_ADVISORY, std::ios::binary);
   std::stringstream bytes;
   bytes << in.rdbuf();
-  const forecast::StormTrack track = *forecast::track_from_advisory(
-      std::get<advisory::Storm>(advisory::read_advisory(bytes.str())));
+  const forecast::StormTrack track =
+      *forecast::track_from_advisory(advisory::read_advisory(bytes.str()).value());
   PlanRequest r;
   r.at = track.points.front().time;
   r.ship = {HURRICANE_PLAN_SHIP};
@@ -38,7 +39,8 @@ PlanRequest request(const land::Land& land) {
 }
 
 void BM_Plan(benchmark::State& state) {
-  const land::Land land = std::get<land::Land>(land::Land::load(HURRICANE_SHORELINE_FILE));
+  auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
+  const land::Land land = std::move(loaded.value());
   const PlanRequest r = request(land);
   Plan plan;
   for (auto _ : state) benchmark::DoNotOptimize(plan = make_plan(r));

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "advisory/read_advisory.h"
 #include "advisory/text_lines.h"
@@ -18,6 +17,8 @@
 namespace {
 
 using namespace hurricane::advisory;
+using hurricane::Error;
+using hurricane::Result;
 
 const char* current_input = "(input)";  // named in failure messages
 
@@ -78,12 +79,13 @@ void check_storm(const Storm& storm) {
 }
 
 void check(std::string_view bytes, const ReadOptions& options) {
-  const Result result = read_advisory(bytes, options);
-  if (const auto* error = std::get_if<ReadError>(&result)) {
-    require(error->line >= 1 && error->line <= line_count(bytes), "error line outside the input");
-    require(!error->message.empty(), "error without a message");
+  const Result<Storm> result = read_advisory(bytes, options);
+  if (!result.ok()) {
+    const Error& error = result.error();
+    require(error.line >= 1 && error.line <= line_count(bytes), "error line outside the input");
+    require(!error.problem.empty(), "error without a message");
   } else {
-    check_storm(std::get<Storm>(result));
+    check_storm(result.value());
   }
 }
 

@@ -97,21 +97,26 @@ std::optional<double> tenths_degrees(std::string_view text, int max_tenths, char
   return hemisphere == negative ? -degrees : degrees;
 }
 
-// What is wrong with the record, or nothing.
-std::optional<std::string> read_record(std::string_view line, Record& record) {
-  const std::vector<std::string_view> f = split_fields(line);
-  if (f.size() < kRequiredColumns) {
-    return "expected an ATCF record of at least 9 comma-separated fields (basin, number, "
-           "YYYYMMDDHH, technique number, technique, tau, latitude, longitude, wind)";
-  }
-  const auto at = [&](std::size_t column) { return column < f.size() ? f[column] : ""; };
+using Fields = std::vector<std::string_view>;
+
+// The field in `column`, blank beyond the last one given.
+std::string_view field_at(const Fields& f, std::size_t column) {
+  return column < f.size() ? f[column] : "";
+}
+
+// Basin and storm number: "AL", "13" as "AL13".
+std::optional<Error> read_storm_number(const Fields& f, Record& record) {
   if (f[kBasin].size() != 2 || !is_letter(f[kBasin][0]) || !is_letter(f[kBasin][1])) {
-    return "expected a two-letter basin such as AL in field 1";
+    return line_error("expected a two-letter basin such as AL in field 1");
   }
   const std::optional<int> number = digits_value(f[kNumber], 2);
-  if (!number) return "expected a storm number of 1 or 2 digits in field 2";
+  if (!number) return line_error("expected a storm number of 1 or 2 digits in field 2");
   record.basin_number = upper(f[kBasin]) + (*number < 10 ? "0" : "") + std::to_string(*number);
+  return std::nullopt;
+}
 
+// "2023091218": the record's time.
+std::optional<Error> read_record_time(const Fields& f, Record& record) {
   const std::string_view date = f[kDateTime];
   const std::optional<int> ymd =
       date.size() == 10 ? digits_value(date.substr(0, 8), 8) : std::nullopt;
@@ -120,64 +125,105 @@ std::optional<std::string> read_record(std::string_view line, Record& record) {
   const std::optional<UtcTime> time =
       ymd && hour ? stated_time(*ymd / 10000, *ymd / 100 % 100, *ymd % 100, *hour, 0)
                   : std::nullopt;
-  if (!time) return "expected the time as YYYYMMDDHH, a real date and hour, in field 3";
+  if (!time) return line_error("expected the time as YYYYMMDDHH, a real date and hour, in field 3");
   record.time = *time;
   record.year = *ymd / 10000;
+  return std::nullopt;
+}
 
+// The technique and its forecast hour.
+std::optional<Error> read_technique(const Fields& f, Record& record) {
   record.technique = std::string(f[kTechnique]);
   // CARQ rows of an a-deck give the hours before the analysis as negative forecast hours.
   const bool before = f[kTau].starts_with('-');
   const std::optional<int> tau = digits_value(f[kTau].substr(before ? 1 : 0), 3);
   if (record.technique.empty() || !tau) {
-    return "expected the technique (such as BEST) and the forecast hour in fields 5 and 6";
+    return line_error(
+        "expected the technique (such as BEST) and the forecast hour in fields 5 and 6");
   }
   record.tau = before ? -*tau : *tau;
+  return std::nullopt;
+}
+
+// Centre, maximum wind, pressure and the storm's type.
+std::optional<Error> read_centre_and_wind(const Fields& f, Record& record) {
   const std::optional<double> lat = tenths_degrees(f[kLatitude], 900, 'N', 'S');
   const std::optional<double> lon = tenths_degrees(f[kLongitude], 1800, 'E', 'W');
   if (!lat || !lon) {
-    return "expected latitude and longitude in tenths of a degree with N/S and E/W (such as 245N "
-           "and 662W, at most 90 and 180 degrees) in fields 7 and 8";
+    return line_error(
+        "expected latitude and longitude in tenths of a degree with N/S and E/W (such as 245N "
+        "and 662W, at most 90 and 180 degrees) in fields 7 and 8");
   }
   record.centre = {*lat, *lon};
   const std::optional<int> wind = digits_value(f[kMaxWind], 3);
-  if (!wind) return "expected the maximum wind in knots in field 9";
+  if (!wind) return line_error("expected the maximum wind in knots in field 9");
   record.max_wind_kt = *wind;
-  if (!read_optional(at(kPressure), 4, record.pressure_mb)) {
-    return "expected the pressure in millibars (or a blank) in field 10";
+  if (!read_optional(field_at(f, kPressure), 4, record.pressure_mb)) {
+    return line_error("expected the pressure in millibars (or a blank) in field 10");
   }
-  record.type = std::string(at(kType));
+  record.type = std::string(field_at(f, kType));
+  return std::nullopt;
+}
 
+// The wind threshold of the row and its four radii (one all around for AAA).
+std::optional<Error> read_radii(const Fields& f, Record& record) {
+  constexpr const char* kThresholds =
+      "expected the wind threshold 34, 50 or 64 (or 0 or a blank) in field 12";
   std::optional<int> threshold;
-  if (!read_optional(at(kThreshold), 3, threshold)) {
-    return "expected the wind threshold 34, 50 or 64 (or 0 or a blank) in field 12";
-  }
+  if (!read_optional(field_at(f, kThreshold), 3, threshold)) return line_error(kThresholds);
   record.threshold = threshold.value_or(0);
-  if (record.threshold != 0) {
-    if (record.threshold != 34 && record.threshold != 50 && record.threshold != 64) {
-      return "expected the wind threshold 34, 50 or 64 (or 0 or a blank) in field 12";
+  if (record.threshold == 0) return std::nullopt;
+  if (record.threshold != 34 && record.threshold != 50 && record.threshold != 64) {
+    return line_error(kThresholds);
+  }
+  const std::string_view code = field_at(f, kQuadrantCode);
+  if (code != "NEQ" && code != "AAA") {
+    return line_error("expected the quadrant code NEQ or AAA in field 13");
+  }
+  QuadrantRadii radii;
+  for (std::size_t q = 0; q < 4; ++q) {
+    std::optional<int> nm;
+    if (!read_optional(field_at(f, kFirstRadius + q), 4, nm)) {
+      return line_error("expected four radii in nautical miles in fields 14 to 17");
     }
-    const std::string_view code = at(kQuadrantCode);
-    if (code != "NEQ" && code != "AAA") return "expected the quadrant code NEQ or AAA in field 13";
-    QuadrantRadii radii;
-    for (std::size_t q = 0; q < 4; ++q) {
-      std::optional<int> nm;
-      if (!read_optional(at(kFirstRadius + q), 4, nm)) {
-        return "expected four radii in nautical miles in fields 14 to 17";
-      }
-      radii.nm[q] = nm.value_or(0);
+    radii.nm[q] = nm.value_or(0);
+  }
+  if (code == "AAA") radii.nm.fill(radii.nm[0]);  // one radius all around
+  record.radii = radii;
+  return std::nullopt;
+}
+
+// Gusts, the motion and the storm's name.
+std::optional<Error> read_motion(const Fields& f, Record& record) {
+  if (!read_optional(field_at(f, kGusts), 3, record.gusts_kt)) {
+    return line_error("expected the gusts in knots (or a blank) in field 21");
+  }
+  if (!read_optional(field_at(f, kDirection), 3, record.direction_deg) ||
+      !read_optional(field_at(f, kSpeed), 3, record.speed_kn) ||
+      record.direction_deg.value_or(0) > 360) {
+    return line_error(
+        "expected the direction (degrees to 360) and speed (knots) of motion, or blanks, in "
+        "fields 26 and 27");
+  }
+  record.name = std::string(field_at(f, kName));
+  return std::nullopt;
+}
+
+// The record of `line`, field group by field group; the error names the line.
+std::optional<Error> read_record(const TextLine& line, Record& record) {
+  const Fields f = split_fields(line.text);
+  if (f.size() < kRequiredColumns) {
+    return error_at(line,
+                    "expected an ATCF record of at least 9 comma-separated fields (basin, number, "
+                    "YYYYMMDDHH, technique number, technique, tau, latitude, longitude, wind)");
+  }
+  for (const auto step : {read_storm_number, read_record_time, read_technique, read_centre_and_wind,
+                          read_radii, read_motion}) {
+    if (std::optional<Error> error = step(f, record)) {
+      error->line = line.line;
+      return error;
     }
-    if (code == "AAA") radii.nm.fill(radii.nm[0]);  // one radius all around
-    record.radii = radii;
   }
-  if (!read_optional(at(kGusts), 3, record.gusts_kt)) {
-    return "expected the gusts in knots (or a blank) in field 21";
-  }
-  if (!read_optional(at(kDirection), 3, record.direction_deg) ||
-      !read_optional(at(kSpeed), 3, record.speed_kn) || record.direction_deg.value_or(0) > 360) {
-    return "expected the direction (degrees to 360) and speed (knots) of motion, or blanks, in "
-           "fields 26 and 27";
-  }
-  record.name = std::string(at(kName));
   return std::nullopt;
 }
 
@@ -251,8 +297,8 @@ std::optional<QuadrantRadii>* radii_slot(WindRadii& radii, int threshold) {
 // The official forecast's points issued at `issued`, one per forecast hour beyond 0 (a row per
 // wind threshold), in time order; points past 72 h are the outlook's. Rows of one hour that
 // give another centre or wind are the error.
-std::optional<ReadError> add_forecast(const std::vector<const Record*>& records, UtcTime issued,
-                                      const std::string& id, Storm& storm) {
+std::optional<Error> add_forecast(const std::vector<const Record*>& records, UtcTime issued,
+                                  const std::string& id, Storm& storm) {
   std::map<int, std::pair<const Record*, ForecastPoint>> points;
   for (const Record* r : records) {
     if (r->technique != "OFCL" || r->tau <= 0 || r->time != issued) continue;
@@ -267,9 +313,9 @@ std::optional<ReadError> add_forecast(const std::vector<const Record*>& records,
       if (r->gusts_kt.value_or(0) > 0) point.gusts_kt = r->gusts_kt;
       point.stage = stage_of(r->type);
     } else if (!(r->centre == first->centre) || r->max_wind_kt != first->max_wind_kt) {
-      return ReadError{r->line, "this OFCL record gives another centre or wind for " + id +
-                                    " at forecast hour " + std::to_string(r->tau) +
-                                    " than the one on line " + std::to_string(first->line)};
+      return error_at_line(r->line, "this OFCL record gives another centre or wind for " + id +
+                                        " at forecast hour " + std::to_string(r->tau) +
+                                        " than the one on line " + std::to_string(first->line));
     }
     std::optional<QuadrantRadii>* slot = radii_slot(point.radii, r->threshold);
     if (slot != nullptr && !slot->has_value()) *slot = r->radii;
@@ -299,8 +345,8 @@ std::string kind_of(std::string_view type) {
 }
 
 // The storm from the records at its latest time (all of `technique`, tau 0).
-Result storm_at(const std::vector<const Record*>& records, std::string_view technique,
-                const Times& times, const std::string& id) {
+Result<Storm> storm_at(const std::vector<const Record*>& records, std::string_view technique,
+                       const Times& times, const std::string& id) {
   Storm storm;
   storm.form = SourceForm::kAtcf;
   storm.id = id;
@@ -311,9 +357,9 @@ Result storm_at(const std::vector<const Record*>& records, std::string_view tech
       if (first == nullptr) {
         first = r;
       } else if (!(r->centre == first->centre) || r->max_wind_kt != first->max_wind_kt) {
-        return ReadError{r->line, "this record gives another centre or wind for " + id + " at " +
-                                      navigation::format_utc_time(r->time) +
-                                      " than the one on line " + std::to_string(first->line)};
+        return error_at_line(r->line, "this record gives another centre or wind for " + id +
+                                          " at " + navigation::format_utc_time(r->time) +
+                                          " than the one on line " + std::to_string(first->line));
       }
       std::optional<QuadrantRadii>* slot = radii_slot(storm.radii, r->threshold);
       if (slot != nullptr && !slot->has_value()) *slot = r->radii;
@@ -345,19 +391,19 @@ bool looks_like_atcf(std::string_view line) {
          digits_value(f[kDateTime].substr(0, 8), 8) && f[kDateTime].size() == 10;
 }
 
-Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) {
+Result<Storm> read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) {
   std::vector<Record> records;
   std::map<std::string, int> first_year;  // of each basin and number: the year of its id
   for (const TextLine& line : lines) {
     if (trim(line.text).empty()) continue;
     Record record;
     record.line = line.line;
-    if (const auto error = read_record(line.text, record)) return ReadError{line.line, *error};
+    if (auto error = read_record(line, record)) return *error;
     const auto [entry, added] = first_year.try_emplace(record.basin_number, record.year);
     if (!added && record.year < entry->second) entry->second = record.year;
     records.push_back(std::move(record));
   }
-  if (records.empty()) return ReadError{1, "expected ATCF records; there are none"};
+  if (records.empty()) return error_at_line(1, "expected ATCF records; there are none");
 
   std::vector<std::string> ids;
   ids.reserve(records.size());
@@ -365,7 +411,7 @@ Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) 
     ids.push_back(r.basin_number + std::to_string(first_year[r.basin_number]));
   }
   const StormChoice choice = choose_storm(ids, storm_id, "the track file");
-  if (!choice.error.empty()) return ReadError{records.front().line, choice.error};
+  if (!choice.error.empty()) return error_at_line(records.front().line, choice.error);
 
   std::vector<const Record*> chosen;
   for (std::size_t i = 0; i < records.size(); ++i) {
@@ -377,9 +423,9 @@ Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) 
     for (const std::string_view technique : {"OFCL", "CARQ", "BEST"}) {
       const Times times = times_at(chosen, technique, *issued);
       if (!times.latest) continue;
-      Result read = storm_at(chosen, technique, times, choice.id);
-      if (auto* storm = std::get_if<Storm>(&read)) {
-        if (auto error = add_forecast(chosen, *issued, choice.id, *storm)) return *error;
+      Result<Storm> read = storm_at(chosen, technique, times, choice.id);
+      if (read.ok()) {
+        if (auto error = add_forecast(chosen, *issued, choice.id, read.value())) return *error;
       }
       return read;
     }
@@ -388,8 +434,8 @@ Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id) 
     const Times times = times_of(chosen, technique);
     if (times.latest) return storm_at(chosen, technique, times, choice.id);
   }
-  return ReadError{chosen.front()->line,
-                   "expected a BEST, CARQ or OFCL record at forecast hour 0 for " + choice.id};
+  return error_at_line(chosen.front()->line,
+                       "expected a BEST, CARQ or OFCL record at forecast hour 0 for " + choice.id);
 }
 
 }  // namespace hurricane::advisory

@@ -21,6 +21,6 @@ bool looks_like_atcf(std::string_view line);
 // forecast. The analysis gives centre, wind, pressure and radii, the motion from the direction
 // and speed columns when both are given and the speed is not 0, and the fix of the time before.
 // Every record must read; blank lines are skipped.
-Result read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id);
+Result<Storm> read_atcf(const std::vector<TextLine>& lines, std::string_view storm_id);
 
 }  // namespace hurricane::advisory

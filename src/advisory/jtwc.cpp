@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "advisory/jtwc_heading.h"
 #include "advisory/jtwc_lines.h"
@@ -83,9 +82,9 @@ LineError close_group(Reading& reading) {
 }
 
 LineError read_radius_head_line(std::string_view text, std::size_t index, Reading& reading) {
-  LineRead<RadiusHead> head = read_radius_head(text);
-  if (auto* error = std::get_if<std::string>(&head)) return std::move(*error);
-  const RadiusHead& read = std::get<RadiusHead>(head);
+  Result<RadiusHead> head = read_radius_head(text);
+  if (!head.ok()) return head.error().problem;
+  const RadiusHead& read = head.value();
   WindRadii& radii = reading.section == Section::kForecast ? reading.storm.forecast.back().radii
                                                            : reading.storm.radii;
   std::optional<QuadrantRadii>* slot = read.threshold_kt == 34   ? &radii.kt34
@@ -99,9 +98,9 @@ LineError read_radius_head_line(std::string_view text, std::size_t index, Readin
 
 // The warning position, or a forecast point's position after its "nn HRS, VALID AT:".
 LineError read_position(std::string_view text, std::size_t index, Reading& reading) {
-  LineRead<PositionLine> read = read_position_line(text);
-  if (auto* error = std::get_if<std::string>(&read)) return std::move(*error);
-  const PositionLine& position = std::get<PositionLine>(read);
+  Result<PositionLine> read = read_position_line(text);
+  if (!read.ok()) return read.error().problem;
+  const PositionLine& position = read.value();
   Storm& storm = reading.storm;
   if (!reading.pending_hour) {
     if (reading.section != Section::kPosition || reading.has_fix) {
@@ -157,8 +156,124 @@ LineError read_subject(std::string_view text, std::size_t index, Reading& readin
   return std::nullopt;
 }
 
-LineError read_line(std::string_view text, std::size_t index, Reading& reading) {
+// MSGID and the lines that open a section; whether `text` was one of them.
+bool read_marker(std::string_view text, Reading& reading) {
+  if (text.starts_with("MSGID/")) {
+    if (reading.storm.centre_name.empty()) {
+      std::string_view name = text.substr(6);
+      if (name.starts_with("GENADMIN/")) name.remove_prefix(9);
+      if (name.ends_with("//")) name.remove_suffix(2);
+      reading.storm.centre_name = std::string(trim(name));
+    }
+    return true;
+  }
+  if (text == "WARNING POSITION:") {
+    reading.section = Section::kPosition;
+  } else if (text == "FORECASTS:") {
+    reading.section = Section::kForecast;
+  } else if (text == "EXTENDED OUTLOOK:" || text == "LONG RANGE OUTLOOK:") {
+    reading.outlook = true;
+  } else if (text.starts_with("REMARKS:")) {
+    reading.section = Section::kRemarks;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// "MAX SUSTAINED WINDS BASED ON ONE-MINUTE AVERAGE": the only averaging read.
+LineError read_wind_basis(std::string_view text) {
+  if (text.find("ONE-MINUTE AVERAGE") == std::string_view::npos) {
+    return "expected `MAX SUSTAINED WINDS BASED ON ONE-MINUTE AVERAGE`";
+  }
+  return std::nullopt;
+}
+
+// "12 HRS, VALID AT:": the hour whose position line comes next.
+LineError read_forecast_hour(std::string_view text, std::size_t index, Reading& reading) {
+  if (reading.section != Section::kForecast) return "a forecast hour before `FORECASTS:`";
+  const Result<int> hour = read_valid_at_line(text);
+  if (!hour.ok()) return hour.error().problem;
+  reading.pending_hour = hour.value();
+  reading.pending_index = index;
+  return std::nullopt;
+}
+
+LineError read_movement(std::string_view text, Reading& reading) {
+  const Result<Motion> motion = read_movement_line(text);
+  if (!motion.ok()) return motion.error().problem;
+  reading.storm.motion = motion.value();
+  reading.has_motion = true;
+  return std::nullopt;
+}
+
+LineError read_accuracy(std::string_view text, Reading& reading) {
+  const Result<int> accuracy = read_accuracy_line(text);
+  if (!accuracy.ok()) return accuracy.error().problem;
+  reading.storm.accuracy_nm = accuracy.value();
+  return std::nullopt;
+}
+
+// The winds of the warning position, or of the forecast point being read (`in_point`).
+LineError read_winds(std::string_view text, bool in_point, Reading& reading) {
+  const Result<WindLine> wind = read_wind_line(text);
+  if (!wind.ok()) return wind.error().problem;
   Storm& storm = reading.storm;
+  if (in_point) {
+    storm.forecast.back().max_wind_kt = wind.value().max_wind_kt;
+    storm.forecast.back().gusts_kt = wind.value().gusts_kt;
+  } else {
+    storm.max_wind_kt = wind.value().max_wind_kt;
+    storm.gusts_kt = wind.value().gusts_kt;
+    reading.has_wind = true;
+  }
+  return std::nullopt;
+}
+
+LineError read_vector(std::string_view text, std::size_t index, Reading& reading) {
+  const Result<VectorLine> vector = read_vector_line(text);
+  if (!vector.ok()) return vector.error().problem;
+  reading.vectors.push_back({vector.value(), reading.storm.forecast.size(), index});
+  return std::nullopt;
+}
+
+// "REPEAT POSIT: 22.8N 131.6E": checked against the warning position.
+LineError read_repeat_posit(std::string_view text, std::size_t index, Reading& reading) {
+  Cursor cursor{text.substr(13)};
+  const std::optional<LatLon> centre = take_position(cursor);
+  if (!centre || !at_end(cursor)) return "expected `REPEAT POSIT: 22.8N 131.6E`";
+  if (reading.has_fix && !(*centre == reading.storm.fix.centre)) {
+    warn(reading, index,
+         "REPEAT POSIT differs from the warning position; the warning position is used");
+  }
+  return std::nullopt;
+}
+
+// A line that states something of the warning position or of a forecast point.
+LineError read_point_line(std::string_view text, std::size_t index, Reading& reading) {
+  const bool forecasts = reading.section == Section::kForecast;
+  const bool in_point = forecasts && !reading.storm.forecast.empty();
+  if (forecasts && (text.starts_with("MOVEMENT PAST") || text.starts_with("POSITION ACCURATE"))) {
+    return "the warning position's movement or accuracy among the forecasts";
+  }
+  if (forecasts && !in_point &&
+      (text.starts_with("MAX SUSTAINED WINDS") || text.starts_with("RADIUS OF"))) {
+    return "winds or radii under `FORECASTS:` before the first forecast position";
+  }
+  if (text.starts_with("MOVEMENT PAST")) return read_movement(text, reading);
+  if (text.starts_with("POSITION ACCURATE")) return read_accuracy(text, reading);
+  if (text.starts_with("MAX SUSTAINED WINDS")) return read_winds(text, in_point, reading);
+  if (text.starts_with("RADIUS OF")) return read_radius_head_line(text, index, reading);
+  if (text.starts_with("VECTOR TO")) return read_vector(text, index, reading);
+  if (text.starts_with("REPEAT POSIT:")) return read_repeat_posit(text, index, reading);
+  if (in_point && is_stage_line(text)) {
+    std::string& stage = reading.storm.forecast.back().stage;
+    stage += (stage.empty() ? "" : "; ") + std::string(text);
+  }
+  return std::nullopt;
+}
+
+LineError read_line(std::string_view text, std::size_t index, Reading& reading) {
   if (reading.pending_hour && !starts_with_dtg(text)) {
     return "expected the position line `311800Z --- 24.0N 130.2E` after `" +
            std::to_string(*reading.pending_hour) + " HRS, VALID AT:`";
@@ -168,105 +283,12 @@ LineError read_line(std::string_view text, std::size_t index, Reading& reading) 
     reading.remarks.push_back({std::string(text), reading.lines[index].line});
     return std::nullopt;
   }
-  if (text.starts_with("MSGID/")) {
-    if (storm.centre_name.empty()) {
-      std::string_view name = text.substr(6);
-      if (name.starts_with("GENADMIN/")) name.remove_prefix(9);
-      if (name.ends_with("//")) name.remove_suffix(2);
-      storm.centre_name = std::string(trim(name));
-    }
-    return std::nullopt;
-  }
+  if (read_marker(text, reading)) return std::nullopt;
   if (text.starts_with("SUBJ/")) return read_subject(text, index, reading);
-  if (text.starts_with("MAX SUSTAINED WINDS BASED ON")) {
-    if (text.find("ONE-MINUTE AVERAGE") == std::string_view::npos) {
-      return "expected `MAX SUSTAINED WINDS BASED ON ONE-MINUTE AVERAGE`";
-    }
-    return std::nullopt;
-  }
-  if (text == "WARNING POSITION:") {
-    reading.section = Section::kPosition;
-    return std::nullopt;
-  }
-  if (text == "FORECASTS:") {
-    reading.section = Section::kForecast;
-    return std::nullopt;
-  }
-  if (text == "EXTENDED OUTLOOK:" || text == "LONG RANGE OUTLOOK:") {
-    reading.outlook = true;
-    return std::nullopt;
-  }
-  if (text.starts_with("REMARKS:")) {
-    reading.section = Section::kRemarks;
-    return std::nullopt;
-  }
-  if (text.ends_with("VALID AT:")) {
-    if (reading.section != Section::kForecast) return "a forecast hour before `FORECASTS:`";
-    LineRead<int> hour = read_valid_at_line(text);
-    if (auto* error = std::get_if<std::string>(&hour)) return std::move(*error);
-    reading.pending_hour = std::get<int>(hour);
-    reading.pending_index = index;
-    return std::nullopt;
-  }
+  if (text.starts_with("MAX SUSTAINED WINDS BASED ON")) return read_wind_basis(text);
+  if (text.ends_with("VALID AT:")) return read_forecast_hour(text, index, reading);
   if (starts_with_dtg(text)) return read_position(text, index, reading);
-  const bool in_point = reading.section == Section::kForecast && !storm.forecast.empty();
-  const bool before_point = reading.section == Section::kForecast && storm.forecast.empty();
-  if (reading.section == Section::kForecast &&
-      (text.starts_with("MOVEMENT PAST") || text.starts_with("POSITION ACCURATE"))) {
-    return "the warning position's movement or accuracy among the forecasts";
-  }
-  if (before_point && (text.starts_with("MAX SUSTAINED WINDS") || text.starts_with("RADIUS OF"))) {
-    return "winds or radii under `FORECASTS:` before the first forecast position";
-  }
-  if (text.starts_with("MOVEMENT PAST")) {
-    LineRead<Motion> motion = read_movement_line(text);
-    if (auto* error = std::get_if<std::string>(&motion)) return std::move(*error);
-    storm.motion = std::get<Motion>(motion);
-    reading.has_motion = true;
-    return std::nullopt;
-  }
-  if (text.starts_with("POSITION ACCURATE")) {
-    LineRead<int> accuracy = read_accuracy_line(text);
-    if (auto* error = std::get_if<std::string>(&accuracy)) return std::move(*error);
-    storm.accuracy_nm = std::get<int>(accuracy);
-    return std::nullopt;
-  }
-  if (text.starts_with("MAX SUSTAINED WINDS")) {
-    LineRead<WindLine> wind = read_wind_line(text);
-    if (auto* error = std::get_if<std::string>(&wind)) return std::move(*error);
-    const WindLine& read = std::get<WindLine>(wind);
-    if (in_point) {
-      storm.forecast.back().max_wind_kt = read.max_wind_kt;
-      storm.forecast.back().gusts_kt = read.gusts_kt;
-    } else {
-      storm.max_wind_kt = read.max_wind_kt;
-      storm.gusts_kt = read.gusts_kt;
-      reading.has_wind = true;
-    }
-    return std::nullopt;
-  }
-  if (text.starts_with("RADIUS OF")) return read_radius_head_line(text, index, reading);
-  if (text.starts_with("VECTOR TO")) {
-    LineRead<VectorLine> vector = read_vector_line(text);
-    if (auto* error = std::get_if<std::string>(&vector)) return std::move(*error);
-    reading.vectors.push_back({std::get<VectorLine>(vector), storm.forecast.size(), index});
-    return std::nullopt;
-  }
-  if (text.starts_with("REPEAT POSIT:")) {
-    Cursor cursor{text.substr(13)};
-    const std::optional<LatLon> centre = take_position(cursor);
-    if (!centre || !at_end(cursor)) return "expected `REPEAT POSIT: 22.8N 131.6E`";
-    if (reading.has_fix && !(*centre == storm.fix.centre)) {
-      warn(reading, index,
-           "REPEAT POSIT differs from the warning position; the warning position is used");
-    }
-    return std::nullopt;
-  }
-  if (in_point && is_stage_line(text)) {
-    std::string& stage = storm.forecast.back().stage;
-    stage += (stage.empty() ? "" : "; ") + std::string(text);
-  }
-  return std::nullopt;
+  return read_point_line(text, index, reading);
 }
 
 // Each stated vector against the rhumb line from its point to the next one.
@@ -298,7 +320,7 @@ void check_vectors(Reading& reading) {
 }
 
 // The things every warning must state, once the lines are read.
-std::optional<ReadError> check_complete(const Reading& reading, std::size_t start) {
+std::optional<Error> check_complete(const Reading& reading, std::size_t start) {
   const auto& lines = reading.lines;
   if (reading.pending_hour) {
     return error_at(lines[reading.pending_index], "expected the forecast position after this line");
@@ -336,13 +358,13 @@ std::optional<std::size_t> find_jtwc(const std::vector<TextLine>& lines) {
   return std::nullopt;
 }
 
-Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
+Result<Storm> read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
   const auto issued = read_warning_issue(lines, start);
-  if (const auto* error = std::get_if<ReadError>(&issued)) return *error;
+  if (!issued.ok()) return issued.error();
   if (auto error = refuse_lone_part(lines, start)) return *error;
   Storm storm;
   storm.form = SourceForm::kJtwcWarning;
-  storm.issued = std::get<UtcTime>(issued);
+  storm.issued = issued.value();
   Reading reading{lines, storm, *storm.issued};
   for (std::size_t i = start + 1; i < lines.size(); ++i) {
     const std::string_view text = trim(lines[i].text);
@@ -351,9 +373,9 @@ Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
       if (continues_radii(text)) {
         if (is_complete(*reading.group))
           return error_at(lines[i], "a radius after all four quadrants have one");
-        LineRead<RadiusEntry> entry = read_radius_entry(text);
-        if (auto* error = std::get_if<std::string>(&entry)) return error_at(lines[i], *error);
-        if (LineError error = add_radius(*reading.group, std::get<RadiusEntry>(entry))) {
+        Result<RadiusEntry> entry = read_radius_entry(text);
+        if (!entry.ok()) return error_at(lines[i], entry.error().problem);
+        if (LineError error = add_radius(*reading.group, entry.value())) {
           return error_at(lines[i], *error);
         }
         continue;
@@ -372,9 +394,8 @@ Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
   storm.id = jtwc_storm_id(reading.subject, storm.fix.time);
 
   const auto remarks = read_remarks(reading.remarks, *storm.issued);
-  if (const auto* error = std::get_if<RemarksError>(&remarks))
-    return ReadError{error->line, error->message};
-  const Remarks& read = std::get<Remarks>(remarks);
+  if (!remarks.ok()) return remarks.error();
+  const Remarks& read = remarks.value();
   storm.pressure_mb = read.pressure_mb;
   WarningDetails details;
   details.final_warning = read.final_warning;

@@ -21,6 +21,6 @@ std::optional<std::size_t> find_jtwc(const std::vector<TextLine>& lines);
 // subject, the warning position, the past movement and the maximum wind; every line it knows
 // must read in full. Formation alerts, prognostic reasoning, a continuation part without a
 // position and the old form with check digits are refused with the line at fault.
-Result read_jtwc(const std::vector<TextLine>& lines, std::size_t start);
+Result<Storm> read_jtwc(const std::vector<TextLine>& lines, std::size_t start);
 
 }  // namespace hurricane::advisory

@@ -1,5 +1,6 @@
 #include "advisory/jtwc_lines.h"
 #include "advisory/characters.h"
+#include "advisory/result.h"
 
 #include <array>
 
@@ -44,9 +45,9 @@ constexpr const char* kRadiusForm =
     "expected a radius such as `070 NM NORTHEAST QUADRANT`, `120 NM NORTH SEMICIRCLE` or "
     "`050 NM ELSEWHERE`";
 
-LineRead<RadiusEntry> read_entry(Cursor cursor) {
+Result<RadiusEntry> read_entry(Cursor cursor) {
   const std::optional<int> nm = take_int(cursor, 4);
-  if (!nm || !take_word(cursor, "NM")) return kRadiusForm;
+  if (!nm || !take_word(cursor, "NM")) return line_error(kRadiusForm);
   RadiusEntry entry;
   entry.nm = *nm;
   const std::string_view word = take_any_word(cursor);
@@ -57,10 +58,10 @@ LineRead<RadiusEntry> read_entry(Cursor cursor) {
     const bool semicircle = shape == "SEMICIRCLE";
     std::optional<std::array<bool, 4>> quadrants;
     if (semicircle || shape == "QUADRANT") quadrants = quadrants_of(word, semicircle);
-    if (!quadrants) return kRadiusForm;
+    if (!quadrants) return line_error(kRadiusForm);
     entry.quadrants = *quadrants;
   }
-  if (!at_end(cursor)) return kRadiusForm;
+  if (!at_end(cursor)) return line_error(kRadiusForm);
   return entry;
 }
 
@@ -85,24 +86,26 @@ bool starts_with_dtg(std::string_view text) {
   return text.size() >= 7 && text[6] == 'Z' && is_digit(text[0]) && is_digit(text[5]);
 }
 
-LineRead<PositionLine> read_position_line(std::string_view text) {
+Result<PositionLine> read_position_line(std::string_view text) {
   Cursor cursor{text};
   const std::optional<DayTime> at = take_dtg(cursor);
   if (at && !cursor.rest.empty() && is_digit(cursor.rest.front())) {
-    return "this is the old form with check digits (`280600Z6 --- 06.0N6 166.0E3`), which is "
-           "not read: expected `310600Z --- NEAR 22.8N 131.6E`";
+    return line_error(
+        "this is the old form with check digits (`280600Z6 --- 06.0N6 166.0E3`), which is "
+        "not read: expected `310600Z --- NEAR 22.8N 131.6E`");
   }
-  if (!at || !take_word(cursor, "---")) return kWarningPositionForm;
+  if (!at || !take_word(cursor, "---")) return line_error(kWarningPositionForm);
   take_word(cursor, "NEAR");
   const std::optional<LatLon> centre = take_position(cursor);
   if (centre && !cursor.rest.empty() && is_digit(cursor.rest.front())) {
-    return "this is the old form with check digits (`06.0N6 166.0E3`), which is not read";
+    return line_error(
+        "this is the old form with check digits (`06.0N6 166.0E3`), which is not read");
   }
-  if (!centre || !at_end(cursor)) return kWarningPositionForm;
+  if (!centre || !at_end(cursor)) return line_error(kWarningPositionForm);
   return PositionLine{*at, *centre};
 }
 
-LineRead<Motion> read_movement_line(std::string_view text) {
+Result<Motion> read_movement_line(std::string_view text) {
   Cursor cursor{text};
   std::optional<int> track;
   if (take_word(cursor, "MOVEMENT PAST SIX HOURS") && take_word(cursor, "-")) {
@@ -113,23 +116,24 @@ LineRead<Motion> read_movement_line(std::string_view text) {
     speed = take_int(cursor, 3);
   }
   if (!speed || !take_word(cursor, "KTS") || !at_end(cursor)) {
-    return "expected `MOVEMENT PAST SIX HOURS - ddd DEGREES AT nn KTS` (degrees to 360)";
+    return line_error(
+        "expected `MOVEMENT PAST SIX HOURS - ddd DEGREES AT nn KTS` (degrees to 360)");
   }
   if (*speed == 0) return Motion{Motion::Kind::kStationary, {}};
   return Motion{Motion::Kind::kMoving, {*track == 360 ? 0.0 : *track, static_cast<double>(*speed)}};
 }
 
-LineRead<int> read_accuracy_line(std::string_view text) {
+Result<int> read_accuracy_line(std::string_view text) {
   Cursor cursor{text};
   std::optional<int> nm;
   if (take_word(cursor, "POSITION ACCURATE TO WITHIN")) nm = take_int(cursor, 4);
   if (!nm || !take_word(cursor, "NM") || !at_end(cursor)) {
-    return "expected `POSITION ACCURATE TO WITHIN nnn NM`";
+    return line_error("expected `POSITION ACCURATE TO WITHIN nnn NM`");
   }
   return *nm;
 }
 
-LineRead<WindLine> read_wind_line(std::string_view text) {
+Result<WindLine> read_wind_line(std::string_view text) {
   Cursor cursor{text};
   std::optional<int> wind;
   if (take_word(cursor, "MAX SUSTAINED WINDS") && take_word(cursor, "-"))
@@ -139,40 +143,40 @@ LineRead<WindLine> read_wind_line(std::string_view text) {
     gusts = take_int(cursor, 3);
   }
   if (!gusts || !take_word(cursor, "KT") || !at_end(cursor)) {
-    return "expected `MAX SUSTAINED WINDS - nnn KT, GUSTS nnn KT`";
+    return line_error("expected `MAX SUSTAINED WINDS - nnn KT, GUSTS nnn KT`");
   }
   return WindLine{*wind, *gusts};
 }
 
-LineRead<RadiusEntry> read_radius_entry(std::string_view text) {
+Result<RadiusEntry> read_radius_entry(std::string_view text) {
   return read_entry(Cursor{text});
 }
 
-LineRead<RadiusHead> read_radius_head(std::string_view text) {
+Result<RadiusHead> read_radius_head(std::string_view text) {
   Cursor cursor{text};
   std::optional<int> threshold;
   if (take_word(cursor, "RADIUS OF")) threshold = take_int(cursor, 3);
   if (!threshold || !take_word(cursor, "KT WINDS") || !take_word(cursor, "-")) {
-    return "expected `RADIUS OF 034 KT WINDS - 070 NM NORTHEAST QUADRANT`";
+    return line_error("expected `RADIUS OF 034 KT WINDS - 070 NM NORTHEAST QUADRANT`");
   }
   if (*threshold != 34 && *threshold != 50 && *threshold != 64) {
-    return "expected a wind threshold of 034, 050 or 064 KT";
+    return line_error("expected a wind threshold of 034, 050 or 064 KT");
   }
-  LineRead<RadiusEntry> first = read_entry(cursor);
-  if (auto* error = std::get_if<std::string>(&first)) return std::move(*error);
-  return RadiusHead{*threshold, std::get<RadiusEntry>(first)};
+  Result<RadiusEntry> first = read_entry(cursor);
+  if (!first.ok()) return first.error();
+  return RadiusHead{*threshold, first.value()};
 }
 
-LineRead<int> read_valid_at_line(std::string_view text) {
+Result<int> read_valid_at_line(std::string_view text) {
   Cursor cursor{text};
   const std::optional<int> hours = take_int(cursor, 3);
   if (!hours || *hours == 0 || !take_word(cursor, "HRS, VALID AT:") || !at_end(cursor)) {
-    return "expected `nn HRS, VALID AT:` with the forecast hour";
+    return line_error("expected `nn HRS, VALID AT:` with the forecast hour");
   }
   return *hours;
 }
 
-LineRead<VectorLine> read_vector_line(std::string_view text) {
+Result<VectorLine> read_vector_line(std::string_view text) {
   Cursor cursor{text};
   std::optional<int> hour;
   std::optional<int> track;
@@ -181,7 +185,7 @@ LineRead<VectorLine> read_vector_line(std::string_view text) {
   if (hour && take_word(cursor, "HR POSIT:")) track = take_int(cursor, 3);
   if (track && *track <= 360 && take_word(cursor, "DEG/")) speed = take_int(cursor, 3);
   if (!speed || !take_word(cursor, "KTS") || !at_end(cursor)) {
-    return "expected `VECTOR TO nn HR POSIT: ddd DEG/ nn KTS` (degrees to 360)";
+    return line_error("expected `VECTOR TO nn HR POSIT: ddd DEG/ nn KTS` (degrees to 360)");
   }
   return VectorLine{*hour, *track == 360 ? 0 : *track, *speed};
 }

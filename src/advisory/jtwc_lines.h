@@ -1,21 +1,18 @@
 // The body lines of a JTWC tropical cyclone warning, one reader each. Every reader takes the
-// trimmed line and gives what it read, or what was expected there.
+// trimmed line and gives what it read, or what was expected there (an error whose line the
+// caller knows: 0 here).
 #pragma once
 
 #include <array>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "advisory/scan.h"
 #include "advisory/storm.h"
+#include "error/error.h"
 
 namespace hurricane::advisory {
-
-// What a line held, or what was expected instead.
-template <class T>
-using LineRead = std::variant<T, std::string>;
 
 // "310600Z": day, hour and minute as six digits and Z.
 std::optional<DayTime> take_dtg(Cursor& cursor);
@@ -27,23 +24,23 @@ struct PositionLine {
   DayTime at;
   LatLon centre;
 };
-LineRead<PositionLine> read_position_line(std::string_view text);
+Result<PositionLine> read_position_line(std::string_view text);
 
 // Whether the line starts with a time group "ddhhmmZ", so must read as a position line.
 bool starts_with_dtg(std::string_view text);
 
 // "MOVEMENT PAST SIX HOURS - 335 DEGREES AT 09 KTS" (degrees to 360; 0 kts is stationary).
-LineRead<Motion> read_movement_line(std::string_view text);
+Result<Motion> read_movement_line(std::string_view text);
 
 // "POSITION ACCURATE TO WITHIN 020 NM".
-LineRead<int> read_accuracy_line(std::string_view text);
+Result<int> read_accuracy_line(std::string_view text);
 
 // "MAX SUSTAINED WINDS - 115 KT, GUSTS 140 KT".
 struct WindLine {
   int max_wind_kt = 0;
   int gusts_kt = 0;
 };
-LineRead<WindLine> read_wind_line(std::string_view text);
+Result<WindLine> read_wind_line(std::string_view text);
 
 // One radius of a "RADIUS OF 034 KT WINDS" group: "070 NM NORTHEAST QUADRANT", "120 NM NORTH
 // SEMICIRCLE" (its two quadrants) or "050 NM ELSEWHERE" (the quadrants not yet given).
@@ -52,7 +49,7 @@ struct RadiusEntry {
   std::array<bool, 4> quadrants{};  // NE, SE, SW, NW; none set for ELSEWHERE
   bool elsewhere = false;
 };
-LineRead<RadiusEntry> read_radius_entry(std::string_view text);
+Result<RadiusEntry> read_radius_entry(std::string_view text);
 
 // "RADIUS OF 064 KT WINDS - 070 NM NORTHEAST QUADRANT": the threshold (34, 50 or 64) and the
 // first entry.
@@ -60,10 +57,10 @@ struct RadiusHead {
   int threshold_kt = 0;
   RadiusEntry first;
 };
-LineRead<RadiusHead> read_radius_head(std::string_view text);
+Result<RadiusHead> read_radius_head(std::string_view text);
 
 // "12 HRS, VALID AT:": the forecast hour.
-LineRead<int> read_valid_at_line(std::string_view text);
+Result<int> read_valid_at_line(std::string_view text);
 
 // "VECTOR TO 24 HR POSIT: 305 DEG/ 08 KTS": the hour of the point it leads to and the motion.
 struct VectorLine {
@@ -71,7 +68,7 @@ struct VectorLine {
   int track_deg = 0;
   int speed_kn = 0;
 };
-LineRead<VectorLine> read_vector_line(std::string_view text);
+Result<VectorLine> read_vector_line(std::string_view text);
 
 // Whether the line states a forecast point's stage: BECOMING EXTRATROPICAL, EXTRATROPICAL,
 // DISSIPATING ..., DISSIPATED ...

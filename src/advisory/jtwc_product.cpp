@@ -19,8 +19,7 @@ int part_number(std::string_view text) {
 
 }  // namespace
 
-std::variant<UtcTime, ReadError> read_warning_issue(const std::vector<TextLine>& lines,
-                                                    std::size_t start) {
+Result<UtcTime> read_warning_issue(const std::vector<TextLine>& lines, std::size_t start) {
   const std::optional<JtwcWmoLine> wmo = read_jtwc_wmo_line(lines[start].text);
   if (!wmo) {
     return error_at(lines[start],
@@ -70,7 +69,7 @@ std::variant<UtcTime, ReadError> read_warning_issue(const std::vector<TextLine>&
   return *issued;
 }
 
-std::optional<ReadError> refuse_lone_part(const std::vector<TextLine>& lines, std::size_t start) {
+std::optional<Error> refuse_lone_part(const std::vector<TextLine>& lines, std::size_t start) {
   std::optional<std::size_t> later_part;
   for (std::size_t i = start; i < lines.size(); ++i) {
     const std::string_view text = trim(lines[i].text);
@@ -78,10 +77,10 @@ std::optional<ReadError> refuse_lone_part(const std::vector<TextLine>& lines, st
     if (part_number(text) > 1 && !later_part) later_part = i;
   }
   if (!later_part) return std::nullopt;
-  return ReadError{lines[*later_part].line,
-                   "this is part " + std::to_string(part_number(lines[*later_part].text)) +
-                       " of a warning sent in parts, without the warning position: read the "
-                       "first part, or the parts joined in order"};
+  return error_at_line(lines[*later_part].line,
+                       "this is part " + std::to_string(part_number(lines[*later_part].text)) +
+                           " of a warning sent in parts, without the warning position: read the "
+                           "first part, or the parts joined in order");
 }
 
 }  // namespace hurricane::advisory

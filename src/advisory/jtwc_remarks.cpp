@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "advisory/jtwc_lines.h"
+#include "advisory/result.h"
 #include "advisory/scan.h"
 
 namespace hurricane::advisory {
@@ -41,7 +42,7 @@ std::optional<UtcTime> take_time(Cursor& cursor, const UtcTime& issued) {
 }
 
 // "<phrase> ddhhmmZ IS nnn <unit>": the number; an error when the phrase is there without it.
-using Stated = std::variant<std::optional<int>, RemarksError>;
+using Stated = Result<std::optional<int>>;
 Stated stated_value(const Joined& joined, std::string_view phrase, std::string_view unit,
                     const UtcTime& issued) {
   const std::size_t at = joined.text.find(phrase);
@@ -50,16 +51,16 @@ Stated stated_value(const Joined& joined, std::string_view phrase, std::string_v
   std::optional<int> value;
   if (take_time(cursor, issued) && take_word(cursor, "IS")) value = take_int(cursor, 4);
   if (!value || !take_word(cursor, unit)) {
-    return RemarksError{joined.line_at(at), "expected `" + std::string(phrase) +
-                                                " ddhhmmZ IS nnn " + std::string(unit) +
-                                                "` in the remarks"};
+    return error_at_line(joined.line_at(at), "expected `" + std::string(phrase) +
+                                                 " ddhhmmZ IS nnn " + std::string(unit) +
+                                                 "` in the remarks");
   }
   return value;
 }
 
 // "NEXT WARNINGS AT 311500Z, 312100Z, 010300Z AND 010900Z": each later than the one before.
-std::optional<RemarksError> read_next_warnings(const Joined& joined, const UtcTime& issued,
-                                               std::vector<UtcTime>& next) {
+std::optional<Error> read_next_warnings(const Joined& joined, const UtcTime& issued,
+                                        std::vector<UtcTime>& next) {
   constexpr std::string_view kPhrase = "NEXT WARNINGS AT";
   const std::size_t at = joined.text.find(kPhrase);
   if (at == std::string::npos) return std::nullopt;
@@ -68,9 +69,9 @@ std::optional<RemarksError> read_next_warnings(const Joined& joined, const UtcTi
   do {
     const std::optional<UtcTime> time = take_time(cursor, previous);
     if (!time || *time <= previous) {
-      return RemarksError{joined.line_at(at),
-                          "expected `NEXT WARNINGS AT ddhhmmZ, ddhhmmZ AND ddhhmmZ`, each later "
-                          "than the one before and than the issue time"};
+      return error_at_line(joined.line_at(at),
+                           "expected `NEXT WARNINGS AT ddhhmmZ, ddhhmmZ AND ddhhmmZ`, each later "
+                           "than the one before and than the issue time");
     }
     next.push_back(*time);
     previous = *time;
@@ -80,8 +81,7 @@ std::optional<RemarksError> read_next_warnings(const Joined& joined, const UtcTi
 
 }  // namespace
 
-std::variant<Remarks, RemarksError> read_remarks(const std::vector<TextLine>& lines,
-                                                 const UtcTime& issued) {
+Result<Remarks> read_remarks(const std::vector<TextLine>& lines, const UtcTime& issued) {
   Remarks remarks;
   if (lines.empty()) return remarks;
   const Joined joined = join(lines);
@@ -91,17 +91,17 @@ std::variant<Remarks, RemarksError> read_remarks(const std::vector<TextLine>& li
     std::optional<LatLon> centre;
     if (time && take_word(cursor, "POSITION NEAR")) centre = take_position(cursor);
     if (!centre) {
-      return RemarksError{lines.front().line,
-                          "expected `ddhhmmZ POSITION NEAR 23.1N 131.2E.` to open the remarks"};
+      return error_at_line(lines.front().line,
+                           "expected `ddhhmmZ POSITION NEAR 23.1N 131.2E.` to open the remarks");
     }
     remarks.position = Fix{*centre, *time};
   }
   const Stated pressure = stated_value(joined, "MINIMUM CENTRAL PRESSURE AT", "MB", issued);
-  if (const auto* error = std::get_if<RemarksError>(&pressure)) return *error;
-  remarks.pressure_mb = std::get<std::optional<int>>(pressure);
+  if (!pressure.ok()) return pressure.error();
+  remarks.pressure_mb = pressure.value();
   const Stated waves = stated_value(joined, "MAXIMUM SIGNIFICANT WAVE HEIGHT AT", "FEET", issued);
-  if (const auto* error = std::get_if<RemarksError>(&waves)) return *error;
-  remarks.wave_height_ft = std::get<std::optional<int>>(waves);
+  if (!waves.ok()) return waves.error();
+  remarks.wave_height_ft = waves.value();
   if (auto error = read_next_warnings(joined, issued, remarks.next_warnings)) return *error;
   remarks.final_warning = joined.text.find("THIS IS THE FINAL WARNING") != std::string::npos;
   return remarks;

@@ -5,11 +5,11 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "advisory/storm.h"
 #include "advisory/text_lines.h"
+#include "error/error.h"
 
 namespace hurricane::advisory {
 
@@ -22,15 +22,9 @@ struct Remarks {
   bool final_warning = false;
 };
 
-// An error in the remarks: the input line where the faulty phrase starts.
-struct RemarksError {
-  std::size_t line = 1;
-  std::string message;
-};
-
 // read_remarks: the lines after "REMARKS:" (up to NNNN), their DDHHMMZ times resolved nearest
-// to `issued`; next warnings must come after it, in order.
-std::variant<Remarks, RemarksError> read_remarks(const std::vector<TextLine>& lines,
-                                                 const UtcTime& issued);
+// to `issued`; next warnings must come after it, in order. An error names the input line
+// where the faulty phrase starts.
+Result<Remarks> read_remarks(const std::vector<TextLine>& lines, const UtcTime& issued);
 
 }  // namespace hurricane::advisory

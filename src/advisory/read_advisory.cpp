@@ -21,8 +21,8 @@ struct Candidate {
 };
 
 // One of the TCMs found, as `options` choose; `where` names the input in errors.
-Result read_chosen(const std::vector<Candidate>& candidates, const ReadOptions& options,
-                   SourceForm form, std::string_view where) {
+Result<Storm> read_chosen(const std::vector<Candidate>& candidates, const ReadOptions& options,
+                          SourceForm form, std::string_view where) {
   std::vector<std::string> ids;
   for (const Candidate& candidate : candidates) {
     // A TCM without a readable storm id cannot be told apart: reading it names the fault.
@@ -34,37 +34,38 @@ Result read_chosen(const std::vector<Candidate>& candidates, const ReadOptions& 
   const StormChoice choice = choose_storm(ids, options.storm_id, where);
   const Candidate& first = candidates.front();
   if (!choice.error.empty()) {
-    return ReadError{(*first.lines)[first.start.title_index].line, choice.error};
+    return error_at_line((*first.lines)[first.start.title_index].line, choice.error);
   }
   for (const Candidate& candidate : candidates) {
     if (candidate.start.id == choice.id) {
       return read_tcm(*candidate.lines, candidate.start.title_index, form);
     }
   }
-  return ReadError{1, "no storm " + choice.id};  // not reached: the choice is among the ids
+  return error_at_line(1, "no storm " + choice.id);  // not reached: the choice is among the ids
 }
 
-Result read_feed(std::string_view bytes, const ReadOptions& options) {
+Result<Storm> read_feed(std::string_view bytes, const ReadOptions& options) {
   const std::vector<std::vector<TextLine>> descriptions = feed_descriptions(bytes);
   std::vector<Candidate> candidates;
   for (const std::vector<TextLine>& lines : descriptions) {
     for (TcmStart& start : find_tcms(lines)) candidates.push_back({&lines, std::move(start)});
   }
   if (candidates.empty()) {
-    return ReadError{1,
-                     "expected an item with a forecast/advisory (a title `... FORECAST/ADVISORY "
-                     "NUMBER nn`) in the feed; there is none"};
+    return error_at_line(
+        1,
+        "expected an item with a forecast/advisory (a title `... FORECAST/ADVISORY "
+        "NUMBER nn`) in the feed; there is none");
   }
   return read_chosen(candidates, options, SourceForm::kRssFeed, "the feed");
 }
 
 }  // namespace
 
-Result read_advisory(std::string_view bytes, const ReadOptions& options) {
+Result<Storm> read_advisory(std::string_view bytes, const ReadOptions& options) {
   if (bytes.size() > kMaxInputBytes) {
-    return ReadError{1,
-                     "the input is larger than 4 MiB; an advisory is a few KiB and a track "
-                     "file some hundred"};
+    return error_at_line(1,
+                         "the input is larger than 4 MiB; an advisory is a few KiB and a track "
+                         "file some hundred");
   }
   if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
   const std::size_t first = bytes.find_first_not_of(" \t\r\n");
@@ -80,10 +81,10 @@ Result read_advisory(std::string_view bytes, const ReadOptions& options) {
   for (TcmStart& start : find_tcms(lines)) candidates.push_back({&lines, std::move(start)});
   if (candidates.empty()) {
     if (const std::optional<std::size_t> start = find_jtwc(lines)) return read_jtwc(lines, *start);
-    return ReadError{1,
-                     "expected a forecast/advisory (a title line `... FORECAST/ADVISORY "
-                     "NUMBER nn`), a JTWC warning (`WTPN32 PGTW 310900`), an NHC RSS feed or "
-                     "ATCF records"};
+    return error_at_line(1,
+                         "expected a forecast/advisory (a title line `... FORECAST/ADVISORY "
+                         "NUMBER nn`), a JTWC warning (`WTPN32 PGTW 310900`), an NHC RSS feed or "
+                         "ATCF records");
   }
   return read_chosen(candidates, options, SourceForm::kTcm, "the text");
 }

@@ -24,7 +24,7 @@ struct ReadOptions {
 // forecast/advisory as plain text, with or without the transmission lines before its title, or
 // a JTWC tropical cyclone warning (`WTPN32 PGTW 310900`).
 // Any bytes give a storm or an error; a storm is only given when every field read parses.
-Result read_advisory(std::string_view bytes, const ReadOptions& options = {});
+Result<Storm> read_advisory(std::string_view bytes, const ReadOptions& options = {});
 
 // The distinct storm ids of the forecast/advisories that a feed or text holds, in input order;
 // empty for ATCF records and for bytes that hold no forecast/advisory.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
-#include <variant>
 
 #include "advisory/scan.h"
 #include "advisory/tcm_header.h"
@@ -261,8 +260,8 @@ std::size_t next_filled(const std::vector<TextLine>& lines, std::size_t index) {
 
 // Title, issuing centre with id, an optional ISSUED BY line and the issue time. Gives the index
 // of the issue time line.
-std::variant<std::size_t, ReadError> read_heading(const std::vector<TextLine>& lines,
-                                                  std::size_t title_index, Storm& storm) {
+Result<std::size_t> read_heading(const std::vector<TextLine>& lines, std::size_t title_index,
+                                 Storm& storm) {
   const std::optional<TcmTitle> title = read_tcm_title(trim(lines[title_index].text));
   if (!title) {
     return error_at(lines[title_index],
@@ -337,13 +336,14 @@ std::vector<TcmStart> find_tcms(const std::vector<TextLine>& lines) {
   return found;
 }
 
-Result read_tcm(const std::vector<TextLine>& lines, std::size_t title_index, SourceForm form) {
+Result<Storm> read_tcm(const std::vector<TextLine>& lines, std::size_t title_index,
+                       SourceForm form) {
   Storm storm;
   storm.form = form;
   const auto heading = read_heading(lines, title_index, storm);
-  if (const auto* error = std::get_if<ReadError>(&heading)) return *error;
+  if (!heading.ok()) return heading.error();
 
-  const std::size_t first = std::get<std::size_t>(heading) + 1;
+  const std::size_t first = heading.value() + 1;
   if (const std::optional<std::size_t> cut = cut_at(lines, first)) {
     return error_at(lines[*cut],
                     "the forecast/advisory stops here without its closing `$$` or `FORECASTER` "

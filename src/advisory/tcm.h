@@ -24,6 +24,7 @@ std::vector<TcmStart> find_tcms(const std::vector<TextLine>& lines);
 // reaches "NNNN", the next title or the end before either is refused as cut.
 // It needs the title, the centre with its id, the issue time, the centre position and time, the
 // present movement and the maximum wind; every other line it knows must read in full.
-Result read_tcm(const std::vector<TextLine>& lines, std::size_t title_index, SourceForm form);
+Result<Storm> read_tcm(const std::vector<TextLine>& lines, std::size_t title_index,
+                       SourceForm form);
 
 }  // namespace hurricane::advisory

@@ -49,12 +49,10 @@ std::optional<Error> margin_error(const AdvisoryInput& advisory,
 
 Result<AdvisedStorm> read_advised_storm(std::string_view text, const std::string& storm_id,
                                         std::optional<double> margin_nm) {
-  const advisory::Result read = advisory::read_advisory(text, {storm_id});
-  if (const auto* error = std::get_if<advisory::ReadError>(&read)) {
-    return Error{ErrorKind::kUnusable, Field::kAdvisory, "", error->message, error->line};
-  }
+  const Result<advisory::Storm> read = advisory::read_advisory(text, {storm_id});
+  if (!read.ok()) return read.error();
   AdvisedStorm advised;
-  advised.storm = std::get<advisory::Storm>(read);
+  advised.storm = read.value();
   const Result<StormMotion> motion = storm_motion(advised.storm);
   if (!motion.ok()) return motion.error();
   advised.motion = motion.value();

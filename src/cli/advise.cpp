@@ -115,12 +115,13 @@ std::optional<answer::VoyageRoute> read_voyage_route(const std::string& path,
                                                      std::ostream& errors) {
   const std::optional<InputFile> file = read_input(path, errors);
   if (!file) return std::nullopt;
-  route::ReadResult read = route::read_route(file->bytes, file->name);
-  if (const auto* failed = std::get_if<route::ReadError>(&read)) {
-    errors << file_error_line(failed->file, failed->line, failed->message) << '\n';
+  Result<route::Route> read = route::read_route(file->bytes, file->name);
+  if (!read.ok()) {
+    const Error& failed = read.error();
+    errors << file_error_line(failed.value, failed.line, failed.problem) << '\n';
     return std::nullopt;
   }
-  return answer::VoyageRoute{std::move(std::get<route::Route>(read)), file->name};
+  return answer::VoyageRoute{std::move(read.value()), file->name};
 }
 
 }  // namespace

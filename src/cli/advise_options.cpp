@@ -41,8 +41,9 @@ constexpr std::array<NumberOption, 6> kNumberOptions = {{
     {"KN", "Maximum speed of the ship, knots"},
 }};
 
-CommandError unusable_option(std::string text) {
-  return CommandError{kUnusableValue, program_line(text)};
+// An option of [F] whose value cannot be used, worded whole (status 1).
+Error unusable_option(std::string text) {
+  return Error{ErrorKind::kUnusable, Field::kCommand, "", std::move(text)};
 }
 
 // A number of an option of [F]: all of `text`, finite.
@@ -122,7 +123,7 @@ AdviseOptions::AdviseOptions(CLI::App& app)
   }
 }
 
-std::variant<AdviseRequest, CommandError> AdviseOptions::request() const {
+Result<AdviseRequest> AdviseOptions::request() const {
   if (north_ && south_) return usage("--north and --south exclude each other");
   AdviseRequest command;
   situation::Request& request = command.request;
@@ -132,7 +133,7 @@ std::variant<AdviseRequest, CommandError> AdviseOptions::request() const {
   for (std::size_t i = 0; i < number_options_.size(); ++i) {
     if (number_options_[i]->count() == 0) continue;
     const Result<double> number = situation::parse_number(kNumberFields[i], numbers_[i]);
-    if (!number.ok()) return CommandError{kUnusableValue, error_line(number.error())};
+    if (!number.ok()) return number.error();
     *targets[i] = number.value();
   }
   if (ship_option_->count() > 0) request.ship = ship_;
@@ -156,7 +157,7 @@ std::variant<AdviseRequest, CommandError> AdviseOptions::request() const {
   }
   if (margin_option_->count() > 0) {
     const Result<double> number = situation::parse_number(Field::kMargin, margin_);
-    if (!number.ok()) return CommandError{kUnusableValue, error_line(number.error())};
+    if (!number.ok()) return number.error();
     command.margin = number.value();
     command.forecast.margin_nm = number.value();
     command.forecast.margin_given = true;
@@ -166,7 +167,7 @@ std::variant<AdviseRequest, CommandError> AdviseOptions::request() const {
   return command;
 }
 
-std::optional<CommandError> AdviseOptions::read_outputs(AdviseRequest& command) const {
+std::optional<Error> AdviseOptions::read_outputs(AdviseRequest& command) const {
   const bool svg = svg_option_->count() > 0;
   const bool chart = chart_option_->count() > 0;
   if (svg && svg_.empty()) return usage("--svg: needs a file");
@@ -190,7 +191,7 @@ std::optional<CommandError> AdviseOptions::read_outputs(AdviseRequest& command) 
   return std::nullopt;
 }
 
-std::optional<CommandError> AdviseOptions::read_forecast(AdviseRequest& command) const {
+std::optional<Error> AdviseOptions::read_forecast(AdviseRequest& command) const {
   answer::ForecastOptions& options = command.forecast;
   if (route_option_->count() > 0) {
     if (course_option_->count() > 0) return usage("--route and --course exclude each other");

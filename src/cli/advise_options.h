@@ -5,7 +5,6 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "answer/forecast_options.h"
@@ -44,13 +43,13 @@ class AdviseOptions {
   AdviseOptions& operator=(const AdviseOptions&) = delete;
 
   bool parsed() const { return command_->parsed(); }
-  std::variant<AdviseRequest, CommandError> request() const;
+  Result<AdviseRequest> request() const;
 
  private:
   // The options of advice [F] into `command`, once --advisory is known to be given.
-  std::optional<CommandError> read_forecast(AdviseRequest& command) const;
+  std::optional<Error> read_forecast(AdviseRequest& command) const;
   // --svg, --chart, --night, --land and --no-land into `command`.
-  std::optional<CommandError> read_outputs(AdviseRequest& command) const;
+  std::optional<Error> read_outputs(AdviseRequest& command) const;
 
   CLI::App* command_;
   std::array<std::string, 6> numbers_;  // the six values' texts

@@ -1,9 +1,11 @@
-// What reading the command line can end in besides a request: a text to print, or a usage
-// error.
+// What reading the command line can end in besides a request: a text to print, or an error
+// (hurricane::Error, worded by command_error_line).
 #pragma once
 
 #include <string>
 #include <string_view>
+
+#include "error/error.h"
 
 namespace hurricane::cli {
 
@@ -12,14 +14,10 @@ struct Printed {
   std::string text;
 };
 
-// A command line that cannot be run: `line` is the one diagnostic line, `status` the exit
-// status (1 for an unusable value, 2 for wrong usage).
-struct CommandError {
-  int status = 2;
-  std::string line;
-};
+// usage: the wrong usage `text`, worded whole (Field::kCommand; status 2).
+Error usage(std::string_view text);
 
-// usage: the wrong usage `text` as its one line (status 2).
-CommandError usage(std::string_view text);
+// command_error_line: the one diagnostic line of a command line that cannot be run.
+std::string command_error_line(const Error& error);
 
 }  // namespace hurricane::cli

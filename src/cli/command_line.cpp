@@ -18,15 +18,24 @@ constexpr const char* kProgramFooter =
 
 // A request of a subcommand, or its error, as a Command.
 template <class Request>
-Command command_of(std::variant<Request, CommandError> made) {
-  if (auto* failure = std::get_if<CommandError>(&made)) return std::move(*failure);
-  return std::move(std::get<Request>(made));
+Command command_of(Result<Request> made) {
+  if (!made.ok()) return made.error();
+  return std::move(made.value());
 }
 
 }  // namespace
 
-CommandError usage(std::string_view text) {
-  return CommandError{kUsageError, program_line(text)};
+Error usage(std::string_view text) {
+  return Error{ErrorKind::kUsage, Field::kCommand, "", std::string(text)};
+}
+
+std::string command_error_line(const Error& error) {
+  if (error.field == Field::kCommand) return program_line(error.problem);
+  // The address is quoted as the server's own messages quote it.
+  if (error.field == Field::kListen) {
+    return program_line(option_name(error.field) + " '" + error.value + "': " + error.problem);
+  }
+  return error_line(error);
 }
 
 Command parse_command_line(int argc, const char* const* argv, std::string_view version) {

@@ -22,7 +22,7 @@ struct DialogueRequest {
 };
 
 using Command = std::variant<AdviseRequest, SummaryRequest, ServeRequest, HindcastRequest,
-                             FleetRequest, DialogueRequest, Printed, CommandError>;
+                             FleetRequest, DialogueRequest, Printed, Error>;
 
 // parse_command_line: argv[1..argc) read as `advise [OPTIONS]`, `advisory FILE [OPTIONS]`,
 // `serve [--listen ADDR:PORT]`, `hindcast [OPTIONS]`, `fleet [OPTIONS]`, `--svg-dir DIR [--night]`

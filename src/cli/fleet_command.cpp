@@ -40,10 +40,10 @@ int run_fleet(const FleetRequest& request, std::istream& in, std::ostream& out,
     const std::optional<InputFile> file = read_input(advisories[i], errors);
     if (!file) return kUnusableValue;
     if (i == 0) {
-      const advisory::Result read =
+      const Result<advisory::Storm> read =
           advisory::read_advisory(file->bytes, {.storm_id = storms.storm_id});
-      if (const auto* failed = std::get_if<advisory::ReadError>(&read)) {
-        errors << file_error_line(file->name, failed->line, failed->message) << '\n';
+      if (!read.ok()) {
+        errors << file_error_line(file->name, read.error().line, read.error().problem) << '\n';
         return kUnusableValue;
       }
       storms.advisory_text = file->bytes;

@@ -3,7 +3,6 @@
 #include <array>
 #include <nlohmann/json.hpp>
 #include <optional>
-#include <variant>
 
 #include "answer/answer.h"
 #include "cli/messages.h"
@@ -35,41 +34,46 @@ std::string error_answer(std::size_t line_number, const std::string& id, std::st
   return answer.dump();
 }
 
+// A fault of a ship's line: Field::kBody with the key at fault (none for the line as a whole).
+Error line_fault(std::string key, std::string problem) {
+  return Error{ErrorKind::kUnusable, Field::kBody, std::move(key), std::move(problem)};
+}
+
 // The ship of `object`, or the problem with it.
-std::variant<Ship, std::string> read_ship(const nlohmann::json& object) {
+Result<Ship> read_ship(const nlohmann::json& object) {
   Ship ship;
   for (const auto& [key, value] : object.items()) {
     if (std::find(kFields.begin(), kFields.end(), key) == kFields.end()) {
-      return std::string("unknown field ") + cli::quoted(key) +
-             ": expected id, position, speed, course, time";
+      return line_fault(
+          "", "unknown field " + cli::quoted(key) + ": expected id, position, speed, course, time");
     }
   }
   const auto id = object.find("id");
   if (id != object.end() && id->is_string()) ship.id = id->get<std::string>();
   if (id != object.end() && id->is_number_integer()) ship.id = std::to_string(id->get<long long>());
-  if (ship.id.empty()) return std::string("id: a non-empty string or a whole number is needed");
+  if (ship.id.empty()) return line_fault("id", "a non-empty string or a whole number is needed");
   const auto position = object.find("position");
   if (position == object.end() || !position->is_string()) {
-    return std::string("position: needed as text, such as \"24.0N,88.0W\"");
+    return line_fault("position", "needed as text, such as \"24.0N,88.0W\"");
   }
   ship.position = position->get<std::string>();
   const auto speed = object.find("speed");
   if (speed == object.end() || !speed->is_number() || !(speed->get<double>() > 0.0) ||
       speed->get<double>() > situation::kFastestShipKn) {
     // The same limit as `advise` and the API: one ship-speed limit for every front-end.
-    return "speed: needed in knots, above 0 and at most " +
-           std::to_string(static_cast<int>(situation::kFastestShipKn));
+    return line_fault("speed", "needed in knots, above 0 and at most " +
+                                   std::to_string(static_cast<int>(situation::kFastestShipKn)));
   }
   ship.speed_kn = speed->get<double>();
   if (const auto course = object.find("course"); course != object.end()) {
     if (!course->is_number() || !(course->get<double>() >= 0.0) || course->get<double>() >= 360.0) {
-      return std::string("course: degrees true from 0 up to 360");
+      return line_fault("course", "degrees true from 0 up to 360");
     }
     ship.course_deg = course->get<double>();
   }
   if (const auto time = object.find("time"); time != object.end()) {
     if (!time->is_string())
-      return std::string("time: ISO 8601 UTC text, such as 2023-09-12T18:00Z");
+      return line_fault("time", "ISO 8601 UTC text, such as 2023-09-12T18:00Z");
     ship.time = time->get<std::string>();
   }
   return ship;
@@ -132,13 +136,15 @@ std::string fleet_answer(std::size_t line_number, std::string_view line, const F
   if (object.is_discarded() || !object.is_object()) {
     return error_answer(line_number, "", "not a JSON object");
   }
-  const auto read = read_ship(object);
-  if (const auto* problem = std::get_if<std::string>(&read)) {
+  const Result<Ship> read = read_ship(object);
+  if (!read.ok()) {
+    const Error& fault = read.error();
     const auto id = object.find("id");
-    return error_answer(
-        line_number, id != object.end() && id->is_string() ? id->get<std::string>() : "", *problem);
+    return error_answer(line_number,
+                        id != object.end() && id->is_string() ? id->get<std::string>() : "",
+                        fault.value.empty() ? fault.problem : fault.value + ": " + fault.problem);
   }
-  const Ship& ship = std::get<Ship>(read);
+  const Ship& ship = read.value();
   const Result<situation::LatLon> at = situation::parse_position(Field::kShip, ship.position);
   if (!at.ok()) return error_answer(line_number, ship.id, line_problem(at.error()));
   if (ship.time) {

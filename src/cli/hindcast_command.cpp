@@ -60,15 +60,21 @@ class ProgressBar {
   std::ostream& errors_;
 };
 
+// "best track line 12: unreadable wind", or the problem of the track as a whole.
+std::string best_track_problem(const Error& error) {
+  if (error.line == 0) return "best track: " + error.problem;
+  return "best track line " + std::to_string(error.line) + ": " + error.problem;
+}
+
 }  // namespace
 
 int run_hindcast(const HindcastRequest& request, std::ostream& out, std::ostream& errors) {
   hindcast::HindcastOptions options = request.options;
   const std::optional<InputFile> truth_file = read_input(request.best_track, errors);
   if (!truth_file) return kUnusableValue;
-  auto truth = hindcast::read_best_track(truth_file->bytes);
-  if (const auto* failed = std::get_if<std::string>(&truth)) {
-    errors << file_error_line(truth_file->name, 0, *failed) << '\n';
+  const Result<forecast::StormTrack> truth = hindcast::read_best_track(truth_file->bytes);
+  if (!truth.ok()) {
+    errors << file_error_line(truth_file->name, 0, best_track_problem(truth.error())) << '\n';
     return kUnusableValue;
   }
   std::vector<hindcast::AdvisoryText> texts;
@@ -81,15 +87,15 @@ int run_hindcast(const HindcastRequest& request, std::ostream& out, std::ostream
     errors << program_line("hindcast: --advisories names no advisory") << '\n';
     return kUnusableValue;
   }
-  auto series = hindcast::read_series(texts, request.storm_id);
-  if (const auto* failed = std::get_if<std::string>(&series)) {
-    errors << program_line(*failed) << '\n';
+  const Result<hindcast::Series> series = hindcast::read_series(texts, request.storm_id);
+  if (!series.ok()) {
+    errors << program_line(series.error().problem) << '\n';
     return kUnusableValue;
   }
-  for (const std::string& skipped : std::get<hindcast::Series>(series).skipped) {
+  for (const std::string& skipped : series.value().skipped) {
     errors << program_line("warning: skipped " + skipped) << '\n';
   }
-  const auto& issued = std::get<hindcast::Series>(series).advisories;
+  const auto& issued = series.value().advisories;
 
   std::optional<land::Land> shoreline;
   if (!request.land_file.empty()) {
@@ -100,8 +106,7 @@ int run_hindcast(const HindcastRequest& request, std::ostream& out, std::ostream
   }
   ProgressBar bar(errors);
   if (isatty(STDERR_FILENO) == 1) options.progress = std::ref(bar);
-  const hindcast::HindcastResult result =
-      hindcast::run_hindcast(issued, std::get<forecast::StormTrack>(truth), options);
+  const hindcast::HindcastResult result = hindcast::run_hindcast(issued, truth.value(), options);
 
   HindcastSetting setting;
   setting.storm_id = issued.front().storm.id;

@@ -43,6 +43,18 @@ std::string option_name(Field field) {
       return "--land";
     case Field::kNoLand:
       return "--no-land";
+    case Field::kRoute:
+      return "--route";
+    case Field::kBestTrack:
+      return "--best-track";
+    case Field::kAdvisories:
+      return "--advisories";
+    case Field::kListen:
+      return "--listen";
+    case Field::kBody:
+      return "the request";
+    case Field::kCommand:
+      return "the command line";
   }
   return "?";
 }

@@ -50,9 +50,9 @@ struct Runner {
     return dialogue::run_advisor(in, out, errors, options);
   }
   int operator()(const Printed& printed) const { return write_output(printed.text, out, errors); }
-  int operator()(const CommandError& error) const {
-    errors << error.line << '\n';
-    return error.status;
+  int operator()(const Error& error) const {
+    errors << command_error_line(error) << '\n';
+    return status_of(error);
   }
 };
 

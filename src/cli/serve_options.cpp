@@ -26,12 +26,15 @@ ServeOptions::ServeOptions(CLI::App& app)
       ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
 }
 
-std::variant<ServeRequest, CommandError> ServeOptions::request() const {
-  const auto address = server::parse_listen_address(listen_);
-  if (const auto* problem = std::get_if<std::string>(&address)) {
-    return CommandError{kUsageError, program_line("--listen " + *problem)};
+Result<ServeRequest> ServeOptions::request() const {
+  const Result<server::ListenAddress> address = server::parse_listen_address(listen_);
+  if (!address.ok()) {
+    // An address the server cannot take is wrong usage of `serve` (status 2).
+    Error error = address.error();
+    error.kind = ErrorKind::kUsage;
+    return error;
   }
-  return ServeRequest{std::get<server::ListenAddress>(address)};
+  return ServeRequest{address.value()};
 }
 
 }  // namespace hurricane::cli

@@ -3,7 +3,6 @@
 
 #include <CLI/CLI.hpp>
 #include <string>
-#include <variant>
 
 #include "cli/command_error.h"
 #include "server/listen_address.h"
@@ -24,7 +23,7 @@ class ServeOptions {
   ServeOptions& operator=(const ServeOptions&) = delete;
 
   bool parsed() const { return command_->parsed(); }
-  std::variant<ServeRequest, CommandError> request() const;
+  Result<ServeRequest> request() const;
 
  private:
   CLI::App* command_;

@@ -5,10 +5,11 @@ namespace hurricane {
 namespace {
 
 constexpr Field kFields[] = {
-    Field::kDistance, Field::kBearing,   Field::kTrack,      Field::kSpeed,
-    Field::kKeep,     Field::kShipSpeed, Field::kShip,       Field::kStorm,
-    Field::kStormFix, Field::kAt,        Field::kHemisphere, Field::kAdvisory,
-    Field::kMargin,   Field::kStormId,   Field::kLand,       Field::kNoLand};
+    Field::kDistance,   Field::kBearing,  Field::kTrack,     Field::kSpeed,      Field::kKeep,
+    Field::kShipSpeed,  Field::kShip,     Field::kStorm,     Field::kStormFix,   Field::kAt,
+    Field::kHemisphere, Field::kAdvisory, Field::kMargin,    Field::kStormId,    Field::kLand,
+    Field::kNoLand,     Field::kRoute,    Field::kBestTrack, Field::kAdvisories, Field::kListen,
+    Field::kBody,       Field::kCommand};
 
 }  // namespace
 
@@ -46,6 +47,18 @@ const char* field_id(Field field) {
       return "land";
     case Field::kNoLand:
       return "no_land";
+    case Field::kRoute:
+      return "route";
+    case Field::kBestTrack:
+      return "best_track";
+    case Field::kAdvisories:
+      return "advisories";
+    case Field::kListen:
+      return "listen";
+    case Field::kBody:
+      return "body";
+    case Field::kCommand:
+      return "command";
   }
   return "?";
 }

@@ -25,11 +25,19 @@ enum class Field {
   kStormFix,
   kAt,
   kHemisphere,
-  kAdvisory,  // an advisory's text, as the storm's whole description
-  kMargin,    // added to the distance to keep formed from an advisory
-  kStormId,   // which storm of an advisory holding several
-  kLand,      // the shoreline file the escapes are held against
-  kNoLand,    // the choice to leave land out
+  kAdvisory,    // an advisory's text, as the storm's whole description
+  kMargin,      // added to the distance to keep formed from an advisory
+  kStormId,     // which storm of an advisory holding several
+  kLand,        // the shoreline file the escapes are held against
+  kNoLand,      // the choice to leave land out
+  kRoute,       // the voyage's route file (GPX or RTZ); Error::value names the file
+  kBestTrack,   // the storm's best track file a hindcast scores against
+  kAdvisories,  // the advisories a hindcast replays, as a whole
+  kListen,      // the address and port the server listens on
+  // A request's JSON body; Error::value is the key at fault ("ship.lat", "fixes[1]", an
+  // unknown key), empty for the body as a whole.
+  kBody,
+  kCommand,  // the command line as a whole: a problem worded whole, naming its options itself
 };
 
 // field_id: the input's identity in texts: "distance", "ship_speed", "storm_fix", ...
@@ -39,6 +47,7 @@ enum class ErrorKind {
   kMissing,   // a needed input is absent (or given the wrong number of times)
   kConflict,  // two inputs that exclude each other are both given
   kUnusable,  // the input is there but its value cannot be used
+  kUsage,     // the command line is not as the command takes it (a front-end's own rules)
 };
 
 struct Error {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <chrono>
+#include <utility>
 #include <vector>
 
 namespace hurricane::hindcast {
@@ -63,9 +64,13 @@ bool read_time(std::string_view text, forecast::Time& time) {
   return true;
 }
 
+Error best_track_error(std::size_t line, std::string problem) {
+  return Error{ErrorKind::kUnusable, Field::kBestTrack, "", std::move(problem), line};
+}
+
 }  // namespace
 
-std::variant<forecast::StormTrack, std::string> read_best_track(std::string_view bytes) {
+Result<forecast::StormTrack> read_best_track(std::string_view bytes) {
   forecast::StormTrack track;
   std::size_t number = 0;
   while (!bytes.empty()) {
@@ -75,17 +80,18 @@ std::variant<forecast::StormTrack, std::string> read_best_track(std::string_view
     ++number;
     if (trimmed(line).empty()) continue;
     const std::vector<std::string_view> c = columns(line);
-    const std::string where = "best track line " + std::to_string(number);
-    if (c.size() < 9) return where + ": not an ATCF record";
+    if (c.size() < 9) return best_track_error(number, "not an ATCF record");
     if (c[4] != "BEST") continue;
     forecast::TrackPoint point;
     long long wind = 0;
-    if (!read_time(c[2], point.time)) return where + ": unreadable time " + std::string(c[2]);
+    if (!read_time(c[2], point.time))
+      return best_track_error(number, "unreadable time " + std::string(c[2]));
     if (!read_tenths(c[6], 'N', 'S', 90.0, point.centre.lat) ||
         !read_tenths(c[7], 'E', 'W', 180.0, point.centre.lon)) {
-      return where + ": unreadable position";
+      return best_track_error(number, "unreadable position");
     }
-    if (!read_int(c[8], wind) || wind < 0 || wind > 300) return where + ": unreadable wind";
+    if (!read_int(c[8], wind) || wind < 0 || wind > 300)
+      return best_track_error(number, "unreadable wind");
     if (!track.points.empty() && point.time <= track.points.back().time) continue;
     point.max_wind_kt = static_cast<int>(wind);
     forecast::QuadrantNm radii{};
@@ -93,7 +99,8 @@ std::variant<forecast::StormTrack, std::string> read_best_track(std::string_view
     if (c.size() >= 17 && read_int(c[11], threshold) && threshold == 34 && c[12] == "NEQ") {
       for (std::size_t q = 0; q < 4; ++q) {
         long long nm = 0;
-        if (!read_int(c[13 + q], nm) || nm < 0 || nm > 2000) return where + ": unreadable radius";
+        if (!read_int(c[13 + q], nm) || nm < 0 || nm > 2000)
+          return best_track_error(number, "unreadable radius");
         radii[q] = static_cast<double>(nm);
       }
     }
@@ -105,7 +112,7 @@ std::variant<forecast::StormTrack, std::string> read_best_track(std::string_view
     }
     track.points.push_back(point);
   }
-  if (track.points.size() < 2) return std::string("best track: fewer than two times");
+  if (track.points.size() < 2) return best_track_error(0, "fewer than two times");
   return track;
 }
 

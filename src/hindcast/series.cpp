@@ -8,27 +8,29 @@
 
 namespace hurricane::hindcast {
 
-std::variant<Series, std::string> read_series(const std::vector<AdvisoryText>& texts,
-                                              const std::string& storm_id) {
+Result<Series> read_series(const std::vector<AdvisoryText>& texts, const std::string& storm_id) {
   std::vector<IssuedAdvisory> series;
   std::vector<std::string> skipped;
   for (const AdvisoryText& text : texts) {
-    advisory::Result read = advisory::read_advisory(text.bytes, {.storm_id = storm_id});
-    if (const auto* failed = std::get_if<advisory::ReadError>(&read)) {
-      skipped.push_back(text.name + ":" + std::to_string(failed->line) + ": " + failed->message);
+    Result<advisory::Storm> read = advisory::read_advisory(text.bytes, {.storm_id = storm_id});
+    if (!read.ok()) {
+      const Error& failed = read.error();
+      skipped.push_back(text.name + ":" + std::to_string(failed.line) + ": " + failed.problem);
       continue;
     }
     IssuedAdvisory issued;
-    issued.storm = std::get<advisory::Storm>(std::move(read));
+    issued.storm = std::move(read.value());
     issued.time = issued.storm.fix.time;
     issued.track = forecast::track_from_advisory(issued.storm);
     issued.text = text.bytes;
     series.push_back(std::move(issued));
   }
   if (series.empty()) {
-    if (skipped.empty()) return std::string("no advisory given");
-    return skipped.size() == 1 ? skipped.front()
-                               : "no advisory could be read; the first: " + skipped.front();
+    return Error{ErrorKind::kUnusable, Field::kAdvisories, "",
+                 skipped.empty() ? std::string("no advisory given")
+                 : skipped.size() == 1
+                     ? skipped.front()
+                     : "no advisory could be read; the first: " + skipped.front()};
   }
   std::stable_sort(series.begin(), series.end(), [](const auto& a, const auto& b) {
     if (a.time != b.time) return a.time < b.time;

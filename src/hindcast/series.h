@@ -3,10 +3,10 @@
 
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "advisory/storm.h"
+#include "error/error.h"
 #include "forecast/track.h"
 
 namespace hurricane::hindcast {
@@ -33,7 +33,6 @@ struct Series {
 // only one) and ordered by fix time; of advisories with the same fix time (a correction, a
 // special) the later numbered one stands. An unreadable text is skipped and named, so one bad
 // product costs the hindcast only its own starts; the error is when none can be read.
-std::variant<Series, std::string> read_series(const std::vector<AdvisoryText>& texts,
-                                              const std::string& storm_id);
+Result<Series> read_series(const std::vector<AdvisoryText>& texts, const std::string& storm_id);
 
 }  // namespace hurricane::hindcast

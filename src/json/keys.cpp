@@ -36,6 +36,18 @@ const char* key_name(Field field) {
       return "land";
     case Field::kNoLand:
       return "no_land";
+    case Field::kRoute:
+      return "route";
+    case Field::kBestTrack:
+      return "best_track";
+    case Field::kAdvisories:
+      return "advisories";
+    case Field::kListen:
+      return "listen";
+    case Field::kBody:
+      return "body";
+    case Field::kCommand:
+      return "command";
   }
   return "?";
 }

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 #include <utility>
-#include <variant>
 #include <vector>
 
 namespace hurricane::land {
@@ -25,11 +24,13 @@ std::vector<std::filesystem::path> places() {
 
 // The shoreline of `path`; `given` is the file as the navigator named it (empty for one found).
 Result<Land> loaded(const std::string& path, const std::string& given) {
-  auto land = Land::load(path);
-  if (auto* problem = std::get_if<std::string>(&land)) {
-    return Error{ErrorKind::kUnusable, Field::kLand, given, std::move(*problem)};
+  Result<Land> land = Land::load(path);
+  if (!land.ok()) {
+    Error error = land.error();
+    error.value = given;
+    return error;
   }
-  return std::move(std::get<Land>(land));
+  return std::move(land.value());
 }
 
 }  // namespace

@@ -85,10 +85,10 @@ struct Land::Index {
   }
 };
 
-std::variant<Land, std::string> Land::load(const std::string& path) {
-  auto read = read_shoreline(path);
-  if (auto* message = std::get_if<std::string>(&read)) return std::move(*message);
-  return Land(std::move(std::get<Shoreline>(read)));
+Result<Land> Land::load(const std::string& path) {
+  Result<Shoreline> read = read_shoreline(path);
+  if (!read.ok()) return read.error();
+  return Land(std::move(read.value()));
 }
 
 Land::Land(Shoreline shoreline) : index_(std::make_unique<Index>(std::move(shoreline))) {}

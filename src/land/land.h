@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "land/shoreline.h"
 #include "land/track.h"
@@ -17,7 +16,7 @@ class Land {
  public:
   // Reads the compact shoreline file at `path` and indexes it; a message naming the file when
   // it cannot be used.
-  static std::variant<Land, std::string> load(const std::string& path);
+  static Result<Land> load(const std::string& path);
 
   explicit Land(Shoreline shoreline);
   Land(Land&&) noexcept;

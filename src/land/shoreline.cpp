@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
+#include <utility>
 
 namespace hurricane::land {
 namespace {
@@ -48,21 +49,26 @@ std::string check(const Shoreline& s) {
   return {};
 }
 
+// The shoreline file's error: `problem` names the file.
+Error shoreline_error(std::string problem) {
+  return Error{ErrorKind::kUnusable, Field::kLand, "", std::move(problem)};
+}
+
 }  // namespace
 
-std::variant<Shoreline, std::string> read_shoreline(const std::string& path) {
+Result<Shoreline> read_shoreline(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return "cannot open the shoreline file " + path;
+  if (!in) return shoreline_error("cannot open the shoreline file " + path);
   const std::string bad = path + " is not a shoreline file of this program: ";
   char magic[sizeof kShorelineMagic];
   if (!read_into(in, magic, sizeof magic) ||
       std::memcmp(magic, kShorelineMagic, sizeof magic) != 0) {
-    return bad + "wrong header";
+    return shoreline_error(bad + "wrong header");
   }
   std::uint32_t counts[3];  // source bytes, vertices, polylines
-  if (!read_into(in, counts, 3)) return bad + "short header";
+  if (!read_into(in, counts, 3)) return shoreline_error(bad + "short header");
   if (counts[0] > kMaxSourceBytes || counts[1] > kMaxVertices || counts[2] >= counts[1]) {
-    return bad + "impossible counts";
+    return shoreline_error(bad + "impossible counts");
   }
   Shoreline s;
   s.source.resize(counts[0]);
@@ -72,10 +78,11 @@ std::variant<Shoreline, std::string> read_shoreline(const std::string& path) {
   if (!read_into(in, s.source.data(), s.source.size()) ||
       !read_into(in, s.line_start.data(), s.line_start.size()) ||
       !read_into(in, s.x.data(), s.x.size()) || !read_into(in, s.y.data(), s.y.size())) {
-    return bad + "truncated";
+    return shoreline_error(bad + "truncated");
   }
-  if (in.peek() != std::ifstream::traits_type::eof()) return bad + "bytes after the data";
-  if (const std::string fault = check(s); !fault.empty()) return bad + fault;
+  if (in.peek() != std::ifstream::traits_type::eof())
+    return shoreline_error(bad + "bytes after the data");
+  if (const std::string fault = check(s); !fault.empty()) return shoreline_error(bad + fault);
   return s;
 }
 

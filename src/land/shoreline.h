@@ -5,9 +5,9 @@
 
 #include <cstdint>
 #include <string>
-#include <variant>
 #include <vector>
 
+#include "error/error.h"
 #include "land/mercator.h"
 
 namespace hurricane::land {
@@ -30,9 +30,9 @@ struct Shoreline {
 // (IEEE single precision).
 inline constexpr char kShorelineMagic[8] = {'H', 'E', 'S', 'H', 'O', 'R', 'E', '1'};
 
-// Reads the compact file at `path`; any fault (missing, short, inconsistent) gives a message
-// naming the file and what is wrong.
-std::variant<Shoreline, std::string> read_shoreline(const std::string& path);
+// Reads the compact file at `path`; any fault (missing, short, inconsistent) gives a
+// Field::kLand error whose problem names the file and what is wrong.
+Result<Shoreline> read_shoreline(const std::string& path);
 
 // Writes `shoreline` in the compact form; false when the file cannot be written completely.
 bool write_shoreline(const Shoreline& shoreline, const std::string& path);

@@ -1,7 +1,6 @@
 #include "route/gpx_reader.h"
 
 #include <utility>
-#include <variant>
 
 #include "route/iso_time.h"
 
@@ -9,12 +8,11 @@ namespace hurricane::route {
 namespace {
 
 // One rtept or trkpt: its position, name and time.
-std::variant<Waypoint, ReadError> read_point(const XmlSource& source, pugi::xml_node point,
-                                             std::size_t index) {
-  auto position = attribute_position(point);
-  if (auto* why = std::get_if<std::string>(&position)) return source.error(point, *why);
-  Waypoint waypoint{name_or_place(child_text(point, "name"), index),
-                    std::get<navigation::LatLon>(position), std::nullopt};
+Result<Waypoint> read_point(const XmlSource& source, pugi::xml_node point, std::size_t index) {
+  const Result<navigation::LatLon> position = attribute_position(source, point);
+  if (!position.ok()) return position.error();
+  Waypoint waypoint{name_or_place(child_text(point, "name"), index), position.value(),
+                    std::nullopt};
   if (const pugi::xml_node time = child(point, "time")) {
     const std::string text = child_text(point, "time");
     waypoint.time = parse_iso_time(text);
@@ -27,21 +25,21 @@ std::variant<Waypoint, ReadError> read_point(const XmlSource& source, pugi::xml_
 }
 
 // The child elements `point_name` of `parent`, in order, added to the route.
-std::optional<ReadError> read_points(const XmlSource& source, pugi::xml_node parent,
-                                     std::string_view point_name, Route& route) {
+std::optional<Error> read_points(const XmlSource& source, pugi::xml_node parent,
+                                 std::string_view point_name, Route& route) {
   for (pugi::xml_node point : parent.children()) {
     if (point.type() != pugi::node_element || local_name(point) != point_name) continue;
     if (auto error = too_many(source, point, route.waypoints.size() + 1)) return error;
-    auto read = read_point(source, point, route.waypoints.size());
-    if (auto* error = std::get_if<ReadError>(&read)) return std::move(*error);
-    route.waypoints.push_back(std::move(std::get<Waypoint>(read)));
+    Result<Waypoint> read = read_point(source, point, route.waypoints.size());
+    if (!read.ok()) return read.error();
+    route.waypoints.push_back(std::move(read.value()));
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-ReadResult read_gpx(const XmlSource& source, pugi::xml_node gpx) {
+Result<Route> read_gpx(const XmlSource& source, pugi::xml_node gpx) {
   Route route;
   pugi::xml_node holder = child(gpx, "rte");
   if (holder) {

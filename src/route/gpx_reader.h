@@ -9,6 +9,6 @@
 namespace hurricane::route {
 
 // The route of the GPX document whose root element is `gpx`.
-ReadResult read_gpx(const XmlSource& source, pugi::xml_node gpx);
+Result<Route> read_gpx(const XmlSource& source, pugi::xml_node gpx);
 
 }  // namespace hurricane::route

@@ -32,14 +32,14 @@ Form form_of(pugi::xml_node root) {
   return Form::kUnknown;
 }
 
-ReadResult with_name(ReadResult read, std::string_view name) {
-  if (auto* route = std::get_if<Route>(&read); route && route->name.empty()) route->name = name;
+Result<Route> with_name(Result<Route> read, std::string_view name) {
+  if (read.ok() && read.value().name.empty()) read.value().name = name;
   return read;
 }
 
 }  // namespace
 
-ReadResult read_route(std::string_view bytes, std::string_view name) {
+Result<Route> read_route(std::string_view bytes, std::string_view name) {
   const XmlSource source{name, bytes};
   pugi::xml_document document;
   // No DOCTYPE is taken in (pugixml never expands external entities either).
@@ -47,11 +47,11 @@ ReadResult read_route(std::string_view bytes, std::string_view name) {
       document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default);
   if (parsed.status == pugi::status_no_document_element) {
     // Text without any element: pugixml points past its end, the fault is the whole file.
-    return ReadError{std::string(name), 1, "not XML: no element"};
+    return source.error_at_line(1, "not XML: no element");
   }
   if (!parsed) {
-    return ReadError{std::string(name), source.line_of(parsed.offset),
-                     std::string("not XML: ") + parsed.description()};
+    return source.error_at_line(source.line_of(parsed.offset),
+                                std::string("not XML: ") + parsed.description());
   }
   const pugi::xml_node root = document.document_element();
   switch (form_of(root)) {

@@ -13,7 +13,8 @@ namespace hurricane::route {
 // elements, else its `manual` ones; eta, else etd). The route's name is the file's own, else
 // `name`; an unnamed waypoint is "WP<n>" by its 1-based place. Refused, with the line at fault:
 // bytes that are not XML, neither form, fewer than 2 or more than kMaxWaypoints points, a
-// coordinate that is not a number or out of range, a time that is not ISO 8601 UTC.
-ReadResult read_route(std::string_view bytes, std::string_view name);
+// coordinate that is not a number or out of range, a time that is not ISO 8601 UTC. An error
+// is Field::kRoute with the file as its value and the 1-based line at fault.
+Result<Route> read_route(std::string_view bytes, std::string_view name);
 
 }  // namespace hurricane::route

@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
+#include "error/error.h"
 #include "navigation/position.h"
 #include "navigation/utc_time.h"
 
@@ -24,18 +24,6 @@ struct Route {
   std::string name;
   std::vector<Waypoint> waypoints;  // at least two when read
 };
-
-// Where and why a file gives no route.
-struct ReadError {
-  std::string file;      // as the caller names it
-  std::size_t line = 0;  // 1-based line of the file at fault
-  std::string message;   // what is wrong there
-
-  // "FILE:LINE: message"
-  std::string text() const;
-};
-
-using ReadResult = std::variant<Route, ReadError>;
 
 // More points than any plotter's route holds: a file beyond it is refused rather than read
 // without bound.

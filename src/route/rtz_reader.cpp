@@ -2,7 +2,6 @@
 
 #include <map>
 #include <utility>
-#include <variant>
 
 #include "route/iso_time.h"
 
@@ -18,8 +17,8 @@ pugi::xml_node schedule_list(pugi::xml_node root) {
 }
 
 // Sets the waypoints' times from `list`'s scheduleElements (eta, else etd).
-std::optional<ReadError> read_times(const XmlSource& source, pugi::xml_node list,
-                                    const std::map<std::string, std::size_t>& by_id, Route& route) {
+std::optional<Error> read_times(const XmlSource& source, pugi::xml_node list,
+                                const std::map<std::string, std::size_t>& by_id, Route& route) {
   for (pugi::xml_node element : list.children()) {
     if (element.type() != pugi::node_element || local_name(element) != "scheduleElement") {
       continue;
@@ -46,7 +45,7 @@ std::optional<ReadError> read_times(const XmlSource& source, pugi::xml_node list
 
 }  // namespace
 
-ReadResult read_rtz(const XmlSource& source, pugi::xml_node root) {
+Result<Route> read_rtz(const XmlSource& source, pugi::xml_node root) {
   const pugi::xml_node waypoints = child(root, "waypoints");
   if (!waypoints) return source.error(root, "the RTZ route has no waypoints element");
   Route route;
@@ -56,15 +55,15 @@ ReadResult read_rtz(const XmlSource& source, pugi::xml_node root) {
     if (auto error = too_many(source, point, route.waypoints.size() + 1)) return std::move(*error);
     const pugi::xml_node position = child(point, "position");
     if (!position) return source.error(point, "waypoint without a position");
-    auto place = attribute_position(position);
-    if (auto* why = std::get_if<std::string>(&place)) return source.error(position, *why);
+    const Result<navigation::LatLon> place = attribute_position(source, position);
+    if (!place.ok()) return place.error();
     const std::string id = point.attribute("id").value();
     if (!id.empty() && !by_id.emplace(id, route.waypoints.size()).second) {
       return source.error(point, "waypoint id \"" + id + "\" is given twice");
     }
     route.waypoints.push_back(
-        {name_or_place(point.attribute("name").value(), route.waypoints.size()),
-         std::get<navigation::LatLon>(place), std::nullopt});
+        {name_or_place(point.attribute("name").value(), route.waypoints.size()), place.value(),
+         std::nullopt});
   }
   if (route.waypoints.size() < 2) {
     return source.error(waypoints, "waypoints holds " + std::to_string(route.waypoints.size()) +

@@ -9,6 +9,6 @@
 namespace hurricane::route {
 
 // The route of the RTZ document whose root element is `route`.
-ReadResult read_rtz(const XmlSource& source, pugi::xml_node root);
+Result<Route> read_rtz(const XmlSource& source, pugi::xml_node root);
 
 }  // namespace hurricane::route

@@ -30,25 +30,23 @@ std::optional<double> decimal(std::string_view text) {
 }
 
 // The value of one coordinate attribute, or why it cannot be used.
-std::variant<double, std::string> coordinate(pugi::xml_node node, const char* name, double limit,
-                                             const char* what) {
+Result<double> coordinate(const XmlSource& source, pugi::xml_node node, const char* name,
+                          double limit, const char* what) {
   const pugi::xml_attribute attribute = node.attribute(name);
-  if (!attribute) return std::string(local_name(node)) + ": no " + name + " attribute";
+  if (!attribute)
+    return source.error(node, std::string(local_name(node)) + ": no " + name + " attribute");
   const std::string shown =
       std::string(local_name(node)) + " " + name + " \"" + attribute.value() + "\"";
   const auto value = decimal(attribute.value());
-  if (!value) return shown + ": not a number of degrees";
+  if (!value) return source.error(node, shown + ": not a number of degrees");
   if (std::abs(*value) > limit) {
-    return shown + ": " + what + " beyond " + std::to_string(static_cast<int>(limit)) + " degrees";
+    return source.error(node, shown + ": " + what + " beyond " +
+                                  std::to_string(static_cast<int>(limit)) + " degrees");
   }
   return *value;
 }
 
 }  // namespace
-
-std::string ReadError::text() const {
-  return file + ":" + std::to_string(line) + ": " + message;
-}
 
 std::size_t XmlSource::line_of(std::ptrdiff_t offset) const {
   if (offset < 0) return 1;
@@ -57,8 +55,8 @@ std::size_t XmlSource::line_of(std::ptrdiff_t offset) const {
   return 1 + static_cast<std::size_t>(std::count(bytes.begin(), end, '\n'));
 }
 
-ReadError XmlSource::error(pugi::xml_node node, std::string message) const {
-  return {std::string(name), line_of(node), std::move(message)};
+Error XmlSource::error_at_line(std::size_t line, std::string problem) const {
+  return Error{ErrorKind::kUnusable, Field::kRoute, std::string(name), std::move(problem), line};
 }
 
 std::string_view local_name(pugi::xml_node node) {
@@ -89,16 +87,15 @@ std::string child_text(pugi::xml_node node, std::string_view name) {
   return std::string(trimmed(child(node, name).text().get()));
 }
 
-std::variant<navigation::LatLon, std::string> attribute_position(pugi::xml_node node) {
-  auto lat = coordinate(node, "lat", 90.0, "latitude");
-  if (auto* why = std::get_if<std::string>(&lat)) return std::move(*why);
-  auto lon = coordinate(node, "lon", 180.0, "longitude");
-  if (auto* why = std::get_if<std::string>(&lon)) return std::move(*why);
-  return navigation::LatLon{std::get<double>(lat), std::get<double>(lon)};
+Result<navigation::LatLon> attribute_position(const XmlSource& source, pugi::xml_node node) {
+  const Result<double> lat = coordinate(source, node, "lat", 90.0, "latitude");
+  if (!lat.ok()) return lat.error();
+  const Result<double> lon = coordinate(source, node, "lon", 180.0, "longitude");
+  if (!lon.ok()) return lon.error();
+  return navigation::LatLon{lat.value(), lon.value()};
 }
 
-std::optional<ReadError> too_many(const XmlSource& source, pugi::xml_node point,
-                                  std::size_t count) {
+std::optional<Error> too_many(const XmlSource& source, pugi::xml_node point, std::size_t count) {
   if (count <= kMaxWaypoints) return std::nullopt;
   return source.error(
       point, "more than " + std::to_string(kMaxWaypoints) + " points: not a route a plotter holds");

@@ -6,6 +6,7 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "route/route.h"
 
@@ -18,7 +19,11 @@ struct XmlSource {
 
   std::size_t line_of(std::ptrdiff_t offset) const;
   std::size_t line_of(pugi::xml_node node) const { return line_of(node.offset_debug()); }
-  ReadError error(pugi::xml_node node, std::string message) const;
+  // The error of the file at the 1-based `line`, or at `node`'s line.
+  Error error_at_line(std::size_t line, std::string problem) const;
+  Error error(pugi::xml_node node, std::string problem) const {
+    return error_at_line(line_of(node), std::move(problem));
+  }
 };
 
 // An element's name without its namespace prefix ("gpx:rtept" -> "rtept").
@@ -30,11 +35,11 @@ std::string_view namespace_of(pugi::xml_node node);
 // The trimmed text content of the child element `name`; empty when there is none.
 std::string child_text(pugi::xml_node node, std::string_view name);
 
-// A waypoint's position from its lat and lon attributes, or why they cannot be used.
-std::variant<navigation::LatLon, std::string> attribute_position(pugi::xml_node node);
+// A waypoint's position from its lat and lon attributes, or why they cannot be used (at `node`).
+Result<navigation::LatLon> attribute_position(const XmlSource& source, pugi::xml_node node);
 
 // Checks the point count as points are gathered: the error at the point beyond the limit.
-std::optional<ReadError> too_many(const XmlSource& source, pugi::xml_node point, std::size_t count);
+std::optional<Error> too_many(const XmlSource& source, pugi::xml_node point, std::size_t count);
 
 // "WP<n>" for the n-th (1-based) point when it has no name.
 std::string name_or_place(std::string name, std::size_t index);

@@ -31,11 +31,12 @@ std::string error_field(const Error& error, const situation::Request& request) {
 }  // namespace
 
 Reply advice_reply(std::string_view body) {
-  const auto parsed = parse_advice_query(body);
-  if (const auto* failure = std::get_if<QueryError>(&parsed)) {
-    return error_reply(400, failure->message, failure->field, failure->words);
+  const Result<AdviceQuery> parsed = parse_advice_query(body);
+  if (!parsed.ok()) {
+    const Error& error = parsed.error();
+    return error_reply(400, api_message(error), api_error_field(error), api_words(error));
   }
-  const AdviceQuery& query = std::get<AdviceQuery>(parsed);
+  const AdviceQuery& query = parsed.value();
   answer::Request request{query.request, std::nullopt, held_shoreline()};
   if (query.advisory || query.storm_id || query.margin_nm) {
     // The text stays in `query`, which outlives the answer.

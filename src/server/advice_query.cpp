@@ -27,11 +27,8 @@ std::string without_braces(std::string_view text) {
   return plain;
 }
 
-QueryError error_of(std::string_view field, std::string_view what) {
-  const std::string problem = without_braces(what);
-  if (field.empty()) return QueryError{"", problem, problem};
-  const std::string key = without_braces(field);
-  return QueryError{key, key + ": " + problem, "{" + key + "}: " + problem};
+Error error_of(std::string_view key, std::string_view what) {
+  return Error{ErrorKind::kUnusable, Field::kBody, without_braces(key), without_braces(what)};
 }
 
 // A value for a message: as typed where that is safe (see shown_text), its quotes and the
@@ -51,7 +48,7 @@ bool absent(const json& value) {
          (value.is_array() && value.empty());
 }
 
-std::variant<double, QueryError> read_number(std::string_view key, Field field, const json& value) {
+Result<double> read_number(std::string_view key, Field field, const json& value) {
   if (value.is_number()) return value.get<double>();  // JSON has no NaN or infinity
   if (!value.is_string()) return error_of(key, "expected a number");
   // A text is read as the command line reads the option's value, once the blanks a form
@@ -59,11 +56,8 @@ std::variant<double, QueryError> read_number(std::string_view key, Field field, 
   std::string_view text = value.get_ref<const std::string&>();
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  const Result<double> number = situation::parse_number(field, text);
-  if (!number.ok()) {
-    return QueryError{std::string(key), api_message(number.error()), api_words(number.error())};
-  }
-  return number.value();
+  // The situation's own error: its field is the key.
+  return situation::parse_number(field, text);
 }
 
 // Signed decimal degrees, written so that the position reader gets back the same double.
@@ -75,8 +69,7 @@ std::string degrees_text(double degrees) {
 
 // {"lat": .., "lon": ..} (and "time" for a fix) as the text "LAT,LON"; the position reader
 // checks the range.
-std::variant<std::string, QueryError> read_lat_lon(std::string_view key, const json& value,
-                                                   bool with_time) {
+Result<std::string> read_lat_lon(std::string_view key, const json& value, bool with_time) {
   for (const auto& [name, part] : value.items()) {
     if (name != "lat" && name != "lon" && !(with_time && name == "time")) {
       return error_of(key, "unknown key '" + name + "'");
@@ -95,7 +88,7 @@ std::variant<std::string, QueryError> read_lat_lon(std::string_view key, const j
   return text;
 }
 
-std::variant<std::string, QueryError> read_position(std::string_view key, const json& value) {
+Result<std::string> read_position(std::string_view key, const json& value) {
   if (value.is_object()) return read_lat_lon(key, value, false);
   if (!value.is_string())
     return error_of(key, "expected a position text or an object with \"lat\" and \"lon\"");
@@ -103,17 +96,17 @@ std::variant<std::string, QueryError> read_position(std::string_view key, const 
 }
 
 // One fix: "TIME,POS" or {"time": .., "lat": .., "lon": ..}.
-std::variant<std::string, QueryError> read_fix(std::string_view key, const json& value) {
+Result<std::string> read_fix(std::string_view key, const json& value) {
   if (value.is_string()) return value.get<std::string>();
   if (!value.is_object() || !value.contains("time") || !value.at("time").is_string()) {
     return error_of(key, "expected \"TIME,POS\" or an object with \"time\", \"lat\" and \"lon\"");
   }
   const auto position = read_lat_lon(key, value, true);
-  if (const auto* failure = std::get_if<QueryError>(&position)) return *failure;
-  return value.at("time").get<std::string>() + "," + std::get<std::string>(position);
+  if (!position.ok()) return position.error();
+  return value.at("time").get<std::string>() + "," + position.value();
 }
 
-std::optional<QueryError> read_fixes(const json& value, std::vector<std::string>& fixes) {
+std::optional<Error> read_fixes(const json& value, std::vector<std::string>& fixes) {
   if (!value.is_array()) return error_of("fixes", "expected a list of two fixes");
   if (value.size() != 2) {
     return error_of("fixes",
@@ -121,13 +114,13 @@ std::optional<QueryError> read_fixes(const json& value, std::vector<std::string>
   }
   for (std::size_t i = 0; i < value.size(); ++i) {
     const auto fix = read_fix("fixes[" + std::to_string(i) + "]", value[i]);
-    if (const auto* failure = std::get_if<QueryError>(&fix)) return *failure;
-    fixes.push_back(std::get<std::string>(fix));
+    if (!fix.ok()) return fix.error();
+    fixes.push_back(fix.value());
   }
   return std::nullopt;
 }
 
-std::optional<QueryError> read_hemisphere(const json& value, AdviceQuery& query) {
+std::optional<Error> read_hemisphere(const json& value, AdviceQuery& query) {
   if (value == "north") {
     query.request.hemisphere = analysis::Hemisphere::kNorth;
   } else if (value == "south") {
@@ -152,18 +145,18 @@ constexpr NumberKey kNumberKeys[] = {
 };
 
 // Stores the key's value into the query, or says why it cannot.
-std::optional<QueryError> read_key(const std::string& key, const json& value, AdviceQuery& query) {
+std::optional<Error> read_key(const std::string& key, const json& value, AdviceQuery& query) {
   for (const NumberKey& number_key : kNumberKeys) {
     if (key != api_field(number_key.field)) continue;
     const auto number = read_number(key, number_key.field, value);
-    if (const auto* failure = std::get_if<QueryError>(&number)) return *failure;
-    query.request.*number_key.member = std::get<double>(number);
+    if (!number.ok()) return number.error();
+    query.request.*number_key.member = number.value();
     return std::nullopt;
   }
   if (key == "ship" || key == "storm") {
     const auto position = read_position(key, value);
-    if (const auto* failure = std::get_if<QueryError>(&position)) return *failure;
-    (key == "ship" ? query.request.ship : query.request.storm) = std::get<std::string>(position);
+    if (!position.ok()) return position.error();
+    (key == "ship" ? query.request.ship : query.request.storm) = position.value();
     return std::nullopt;
   }
   if (key == "at" || key == "advisory" || key == "storm_id") {
@@ -175,8 +168,8 @@ std::optional<QueryError> read_key(const std::string& key, const json& value, Ad
   }
   if (key == "margin_nm") {
     const auto number = read_number(key, Field::kMargin, value);
-    if (const auto* failure = std::get_if<QueryError>(&number)) return *failure;
-    query.margin_nm = std::get<double>(number);
+    if (!number.ok()) return number.error();
+    query.margin_nm = number.value();
     query.forecast.margin_nm = *query.margin_nm;
     query.forecast.margin_given = true;
     return std::nullopt;
@@ -223,14 +216,14 @@ std::optional<QueryError> read_key(const std::string& key, const json& value, Ad
 
 }  // namespace
 
-std::variant<AdviceQuery, QueryError> parse_advice_query(std::string_view body) {
+Result<AdviceQuery> parse_advice_query(std::string_view body) {
   const json document = json::parse(body, nullptr, /*allow_exceptions=*/false);
   if (document.is_discarded()) return error_of("", "the body is not valid JSON");
   if (!document.is_object()) return error_of("", "the body must be a JSON object");
   AdviceQuery query;
   for (const auto& [key, value] : document.items()) {
     if (absent(value)) continue;
-    if (std::optional<QueryError> failure = read_key(key, value, query)) return *failure;
+    if (std::optional<Error> failure = read_key(key, value, query)) return *failure;
   }
   return query;
 }
@@ -265,9 +258,17 @@ std::string plain_braces(std::string_view problem) {
   return out;
 }
 
-// An error with every input named as `name` gives it.
-std::string stated(const Error& error, const FieldWords& name) {
-  std::string text = name(error.field);
+// An error with every input named by its key, in braces when `braced`.
+std::string stated(const Error& error, bool braced) {
+  const auto name = [braced](std::string_view key) {
+    return braced ? "{" + std::string(key) + "}" : std::string(key);
+  };
+  // The body's own error names its key as written; its problem holds no input's name.
+  if (error.field == Field::kBody) {
+    return error.value.empty() ? error.problem : name(error.value) + ": " + error.problem;
+  }
+  const FieldWords words = [&name](Field field) { return name(api_field(field)); };
+  std::string text = words(error.field);
   if (error.line > 0) {
     text += ": line " + std::to_string(error.line);
   } else if (!error.value.empty()) {
@@ -275,18 +276,22 @@ std::string stated(const Error& error, const FieldWords& name) {
     text += shown_value(error.value);
   }
   text += ": ";
-  text += worded(plain_braces(error.problem), name);
+  text += worded(plain_braces(error.problem), words);
   return text;
 }
 
 }  // namespace
 
+std::string api_error_field(const Error& error) {
+  return error.field == Field::kBody ? error.value : api_field(error.field);
+}
+
 std::string api_words(const Error& error) {
-  return stated(error, [](Field field) { return "{" + std::string(api_field(field)) + "}"; });
+  return stated(error, true);
 }
 
 std::string api_message(const Error& error) {
-  return stated(error, [](Field field) { return std::string(api_field(field)); });
+  return stated(error, false);
 }
 
 }  // namespace hurricane::server

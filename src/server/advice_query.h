@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "answer/forecast_options.h"
 #include "situation/situation.h"
@@ -23,14 +22,6 @@ struct AdviceQuery {
   answer::ForecastOptions forecast;  // advice [F] with an advisory
 };
 
-// A reading error: the input it is about (a JSON key, "fixes[1]" for one fix, empty for the
-// body as a whole), a message that names it, and the message with each input as "{key}".
-struct QueryError {
-  std::string field;
-  std::string message;
-  std::string words;
-};
-
 // parse_advice_query: the body as one JSON object with the keys of the answer's "situation"
 // ("distance_nm", "bearing_deg", "track_deg", "speed_kn", "keep_nm", "ship_speed_kn"), each a
 // JSON number or a text the command line would take for it; "hemisphere" "north" or "south";
@@ -40,11 +31,16 @@ struct QueryError {
 // "forecast" true or false, "course_deg" and "horizon_h" numbers, "error" a text as --error
 // takes. null, "" and
 // [] count as absent, so a form can send every field it has. An unknown key, a value of the
-// wrong type, an unreadable number or a body that is not a JSON object is the error.
-std::variant<AdviceQuery, QueryError> parse_advice_query(std::string_view body);
+// wrong type, an unreadable number or a body that is not a JSON object is the error: an
+// unreadable number's as the situation states it, any other Field::kBody with the key at fault.
+Result<AdviceQuery> parse_advice_query(std::string_view body);
 
 // api_field: the key of the body that gives `field` ("ship_speed_kn").
 const char* api_field(Field field);
+
+// api_error_field: the key of the body an error is about ("fixes[1]"); empty for the body as a
+// whole.
+std::string api_error_field(const Error& error);
 
 // api_message: an error as the API states it, every input named by its key:
 // `ship "95N,10W": latitude beyond 90 degrees`; an advisory's fault with its line.

@@ -9,13 +9,14 @@ namespace {
 
 const char* const kExpected = "expected ADDR:PORT, for example 127.0.0.1:8080 or [::1]:8080";
 
-std::string problem(std::string_view text, std::string_view what) {
-  return "'" + std::string(text) + "': " + std::string(what) + "; " + kExpected;
+Error problem(std::string_view text, std::string_view what) {
+  return Error{ErrorKind::kUnusable, Field::kListen, std::string(text),
+               std::string(what) + "; " + kExpected};
 }
 
 }  // namespace
 
-std::variant<ListenAddress, std::string> parse_listen_address(std::string_view text) {
+Result<ListenAddress> parse_listen_address(std::string_view text) {
   const std::size_t colon = text.rfind(':');
   if (colon == std::string_view::npos) return problem(text, "no port");
   std::string_view host = text.substr(0, colon);

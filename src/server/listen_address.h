@@ -3,7 +3,8 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
+
+#include "error/error.h"
 
 namespace hurricane::server {
 
@@ -14,9 +15,9 @@ struct ListenAddress {
 
 // parse_listen_address: "127.0.0.1:8080", "0.0.0.0:0", "[::1]:8080" or "localhost:8080". The
 // port is the decimal number after the last colon; an IPv6 address needs its brackets. The
-// error quotes the text and says what is wrong and the form expected; the front-end names where
-// the text came from.
-std::variant<ListenAddress, std::string> parse_listen_address(std::string_view text);
+// error (Field::kListen, the text as its value) says what is wrong and the form expected; the
+// front-end names where the text came from.
+Result<ListenAddress> parse_listen_address(std::string_view text);
 
 // url_of: "http://HOST:PORT/", an IPv6 host in brackets.
 std::string url_of(const ListenAddress& address);

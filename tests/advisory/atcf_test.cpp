@@ -114,10 +114,10 @@ TEST(Atcf, ADeckOfficialForecastPoints) {
   EXPECT_EQ(from_carq.forecast[0].time, utc(2023, 10, 1, 6));
 
   // Rows of one forecast hour must agree on the centre and wind.
-  const ReadError split = read_error(
-      std::string(carq) + "AL, 98, 2023093018, 03, OFCL,  12, 261N,  668W, 100,    0, HU\n");
+  const Error split = read_error(std::string(carq) +
+                                 "AL, 98, 2023093018, 03, OFCL,  12, 261N,  668W, 100,    0, HU\n");
   EXPECT_EQ(split.line, 3u);
-  EXPECT_NE(split.message.find("forecast hour 12"), std::string::npos) << split.message;
+  EXPECT_NE(split.problem.find("forecast hour 12"), std::string::npos) << split.problem;
 }
 
 // A best track holds no forecast, whatever its records.
@@ -130,20 +130,20 @@ TEST(Atcf, BestTrackHasNoForecast) {
 TEST(Atcf, SeveralStorms) {
   const std::string two =
       std::string(kADeck) + "AL, 13, 2023091218, 03, OFCL,   0, 245N,  662W, 100\n";
-  const ReadError none = read_error(two);
+  const Error none = read_error(two);
   EXPECT_EQ(none.line, 1u);
-  EXPECT_NE(none.message.find("CP012024, AL132023"), std::string::npos) << none.message;
+  EXPECT_NE(none.problem.find("CP012024, AL132023"), std::string::npos) << none.problem;
   EXPECT_EQ(read_storm(two, "AL132023").fix.centre, (LatLon{24.5, -66.2}));
-  EXPECT_NE(read_error(two, "EP012024").message.find("no storm EP012024"), std::string::npos);
+  EXPECT_NE(read_error(two, "EP012024").problem.find("no storm EP012024"), std::string::npos);
 }
 
 // Each unreadable field names its column; the line is the record's.
 TEST(Atcf, UnreadableRecords) {
   const std::string head = "AL, 13, 2023091212, 03, BEST,   0, 241N,  657W, 100\n";
   const auto error_on_line_2 = [&](std::string_view record, std::string_view expected) {
-    const ReadError error = read_error(head + std::string(record) + "\n");
+    const Error error = read_error(head + std::string(record) + "\n");
     EXPECT_EQ(error.line, 2u) << record;
-    EXPECT_NE(error.message.find(expected), std::string::npos) << record << ": " << error.message;
+    EXPECT_NE(error.problem.find(expected), std::string::npos) << record << ": " << error.problem;
   };
   error_on_line_2("AL, 13, 2023091218, 03, BEST,   0, 245N", "at least 9");
   error_on_line_2("A1, 13, 2023091218, 03, BEST,   0, 245N,  662W, 100", "basin");
@@ -171,9 +171,9 @@ TEST(Atcf, UnreadableRecords) {
 }
 
 TEST(Atcf, NoRecordAtTauZero) {
-  const ReadError error = read_error("AL, 13, 2023091218, 03, OFCL,  12, 245N,  662W, 100\n");
+  const Error error = read_error("AL, 13, 2023091218, 03, OFCL,  12, 245N,  662W, 100\n");
   EXPECT_EQ(error.line, 1u);
-  EXPECT_NE(error.message.find("BEST, CARQ or OFCL"), std::string::npos);
+  EXPECT_NE(error.problem.find("BEST, CARQ or OFCL"), std::string::npos);
 }
 
 }  // namespace

@@ -11,26 +11,26 @@ namespace {
 // The small text (see samples.h) with one line changed: an error on that line (1-based).
 void expect_error(std::string_view from, std::string_view to, std::size_t line,
                   std::string_view expected) {
-  const ReadError error = read_error(replaced(kSmallTcm, from, to));
+  const Error error = read_error(replaced(kSmallTcm, from, to));
   EXPECT_EQ(error.line, line) << to;
-  EXPECT_NE(error.message.find(expected), std::string::npos) << to << ": " << error.message;
+  EXPECT_NE(error.problem.find(expected), std::string::npos) << to << ": " << error.problem;
 }
 
 TEST(Errors, NoneOfTheForms) {
   for (const std::string_view bytes :
        {std::string_view{}, std::string_view{"\n\n"}, std::string_view{"hello\nworld\n"},
         std::string_view{"\xEF\xBB\xBF"}}) {
-    const ReadError error = read_error(bytes);
+    const Error error = read_error(bytes);
     EXPECT_EQ(error.line, 1u);
-    EXPECT_NE(error.message.find("expected a forecast/advisory"), std::string::npos);
+    EXPECT_NE(error.problem.find("expected a forecast/advisory"), std::string::npos);
   }
 }
 
 TEST(Errors, TooLarge) {
   const std::string huge(kMaxInputBytes + 1, ' ');
-  const ReadError error = read_error(huge);
+  const Error error = read_error(huge);
   EXPECT_EQ(error.line, 1u);
-  EXPECT_NE(error.message.find("larger than 4 MiB"), std::string::npos);
+  EXPECT_NE(error.problem.find("larger than 4 MiB"), std::string::npos);
 }
 
 TEST(Errors, Heading) {
@@ -115,12 +115,12 @@ TEST(Errors, ForecastPoints) {
 TEST(Errors, ChoosingAmongTexts) {
   const std::string other = replaced(kSmallTcm, "AL992023", "AL982023");
   const std::string both = std::string(kSmallTcm) + other;
-  EXPECT_NE(read_error(both).message.find("AL992023, AL982023"), std::string::npos);
+  EXPECT_NE(read_error(both).problem.find("AL992023, AL982023"), std::string::npos);
   EXPECT_EQ(read_storm(both, "AL982023").id, "AL982023");
   EXPECT_EQ(read_storm(both, "AL992023").id, "AL992023");
-  const ReadError wrong = read_error(kSmallTcm, "AL132023");
+  const Error wrong = read_error(kSmallTcm, "AL132023");
   EXPECT_EQ(wrong.line, 1u);
-  EXPECT_NE(wrong.message.find("no storm AL132023"), std::string::npos);
+  EXPECT_NE(wrong.problem.find("no storm AL132023"), std::string::npos);
 }
 
 }  // namespace

@@ -29,21 +29,21 @@ TEST(Feed, ChoosesTheStormById) {
 
 TEST(Feed, SeveralStormsNeedAnId) {
   const std::string feed = sample("rss-atlantic-al132023-30.xml");
-  const ReadError none = read_error(feed);
+  const Error none = read_error(feed);
   EXPECT_EQ(none.line, 209u);  // Lee's title
-  EXPECT_NE(none.message.find("AL132023, AL142023"), std::string::npos) << none.message;
-  const ReadError unknown = read_error(feed, "AL152023");
-  EXPECT_NE(unknown.message.find("no storm AL152023"), std::string::npos) << unknown.message;
-  EXPECT_NE(unknown.message.find("AL132023, AL142023"), std::string::npos) << unknown.message;
+  EXPECT_NE(none.problem.find("AL132023, AL142023"), std::string::npos) << none.problem;
+  const Error unknown = read_error(feed, "AL152023");
+  EXPECT_NE(unknown.problem.find("no storm AL152023"), std::string::npos) << unknown.problem;
+  EXPECT_NE(unknown.problem.find("AL132023, AL142023"), std::string::npos) << unknown.problem;
 }
 
 // Errors inside the carried text name the line of the feed.
 TEST(Feed, ErrorsNameTheFeedLine) {
   const std::string feed =
       replaced(sample("rss-atlantic-al132023-30.xml"), "AT   6 KT", "AT   x KT");
-  const ReadError error = read_error(feed, "AL132023");
+  const Error error = read_error(feed, "AL132023");
   EXPECT_EQ(error.line, 222u);
-  EXPECT_NE(error.message.find("PRESENT MOVEMENT"), std::string::npos) << error.message;
+  EXPECT_NE(error.problem.find("PRESENT MOVEMENT"), std::string::npos) << error.problem;
 }
 
 // A one-storm feed needs no id. Here the text is escaped into the XML (no CDATA) with <br/>
@@ -66,25 +66,25 @@ TEST(Feed, EscapedTextWithLineBreaks) {
   EXPECT_EQ(s.fix.centre, (LatLon{24.7, -66.4}));
   EXPECT_EQ(s.forecast.size(), 1u);
 
-  const ReadError error = read_error(replaced(feed, "100 KT WITH", "1O0 KT WITH"));
+  const Error error = read_error(replaced(feed, "100 KT WITH", "1O0 KT WITH"));
   EXPECT_EQ(error.line, 4u);
 }
 
 TEST(Feed, WithoutForecastAdvisory) {
-  const ReadError error = read_error(
+  const Error error = read_error(
       "<rss><channel><item><description>Tropical Weather Outlook</description>"
       "</item></channel></rss>");
   EXPECT_EQ(error.line, 1u);
-  EXPECT_NE(error.message.find("forecast/advisory"), std::string::npos);
+  EXPECT_NE(error.problem.find("forecast/advisory"), std::string::npos);
 }
 
 // Regression (fuzzer): an error past the last line end of a one-line feed named line 2.
 TEST(Feed, ErrorLineStaysWithinTheFeed) {
-  const ReadError error = read_error(
+  const Error error = read_error(
       "<rss><item><description>HURRICANE TEST FORECAST/ADVISORY NUMBER 1&lt;br/&gt;"
       "NWS NATIONAL HURRICANE CENTER MIAMI FL AL992023\n");
   EXPECT_EQ(error.line, 1u);
-  EXPECT_NE(error.message.find("issue time"), std::string::npos) << error.message;
+  EXPECT_NE(error.problem.find("issue time"), std::string::npos) << error.problem;
 }
 
 }  // namespace

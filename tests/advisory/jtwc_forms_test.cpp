@@ -167,9 +167,9 @@ TEST(JtwcForms, Refusals) {
   };
   for (const Refusal& refusal : refusals) {
     SCOPED_TRACE(refusal.what);
-    const ReadError error = read_error(refusal.text);
-    EXPECT_EQ(error.line, refusal.line) << error.message;
-    EXPECT_NE(error.message.find(refusal.says), std::string::npos) << error.message;
+    const Error error = read_error(refusal.text);
+    EXPECT_EQ(error.line, refusal.line) << error.problem;
+    EXPECT_NE(error.problem.find(refusal.says), std::string::npos) << error.problem;
   }
 }
 

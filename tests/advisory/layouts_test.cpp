@@ -18,8 +18,8 @@ TEST(Layouts, CutForecastAdvisoryIsRefused) {
     ASSERT_NE(closing, std::string::npos) << name;
     for (std::size_t cut = text.find('\n', issued); cut < closing; cut = text.find('\n', cut + 1)) {
       const std::string kept = text.substr(0, cut + 1);
-      const ReadError error = read_error(kept);
-      EXPECT_NE(error.message.find("looks cut"), std::string::npos) << name << " " << cut;
+      const Error error = read_error(kept);
+      EXPECT_NE(error.problem.find("looks cut"), std::string::npos) << name << " " << cut;
       // The line named is the last one kept that holds anything.
       const std::vector<TextLine> lines = split_lines(kept);
       std::size_t last = lines.back().line;
@@ -29,7 +29,7 @@ TEST(Layouts, CutForecastAdvisoryIsRefused) {
       EXPECT_EQ(error.line, last) << name << " " << cut;
     }
     // Cut in the middle of a line too.
-    EXPECT_NE(read_error(text.substr(0, closing - 7)).message.find("looks cut"), std::string::npos);
+    EXPECT_NE(read_error(text.substr(0, closing - 7)).problem.find("looks cut"), std::string::npos);
   }
   // The forecaster's name closes it as well as `$$` (products of 2003 end so).
   const std::string lee = sample("tcm-al132023-30.txt");
@@ -38,7 +38,7 @@ TEST(Layouts, CutForecastAdvisoryIsRefused) {
   const std::string second = replaced(lee, "AL132023", "AL142023");
   EXPECT_EQ(read_storm(lee + second, "AL142023").id, "AL142023");
   EXPECT_NE(read_error(replaced(replaced(lee, "$$\n", ""), "FORECASTER", "F") + second, "AL132023")
-                .message.find("looks cut"),
+                .problem.find("looks cut"),
             std::string::npos);
 }
 
@@ -68,7 +68,7 @@ TEST(Layouts, JtwcDateGroupWithinARemarksLine) {
   // Only a whole word is a date group: one run into other letters or digits is not.
   for (const char* glued : {"131.2E.X31JUL23. TYPHOON", "131.2E. 31JUL231 TYPHOON"}) {
     EXPECT_NE(read_error(replaced(khanun, "131.2E.\n31JUL23. TYPHOON", glued))
-                  .message.find("states no date"),
+                  .problem.find("states no date"),
               std::string::npos)
         << glued;
   }

@@ -29,20 +29,20 @@ inline std::string sample(std::string_view name) {
 
 // The storm read; a failed test (and an empty storm) when the reading gives an error.
 inline Storm read_storm(std::string_view bytes, std::string_view storm_id = {}) {
-  const Result result = read_advisory(bytes, {std::string(storm_id)});
-  if (const auto* error = std::get_if<ReadError>(&result)) {
-    ADD_FAILURE() << "line " << error->line << ": " << error->message;
+  const Result<Storm> result = read_advisory(bytes, {std::string(storm_id)});
+  if (!result.ok()) {
+    ADD_FAILURE() << "line " << result.error().line << ": " << result.error().problem;
     return {};
   }
-  return std::get<Storm>(result);
+  return result.value();
 }
 
 // The error; a failed test (and line 0) when the reading gives a storm.
-inline ReadError read_error(std::string_view bytes, std::string_view storm_id = {}) {
-  const Result result = read_advisory(bytes, {std::string(storm_id)});
-  if (const auto* error = std::get_if<ReadError>(&result)) return *error;
+inline Error read_error(std::string_view bytes, std::string_view storm_id = {}) {
+  const Result<Storm> result = read_advisory(bytes, {std::string(storm_id)});
+  if (!result.ok()) return result.error();
   ADD_FAILURE() << "read a storm where an error was due";
-  return {0, {}};
+  return {};
 }
 
 // `text` with the first `from` replaced by `to`; a failed test when `from` is not in it.

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "advisory/samples.h"
@@ -87,9 +86,8 @@ inline Case sample_case(const Sample& sample) {
 inline const land::Shoreline& shoreline() {
   static const land::Shoreline shore = [] {
     auto read = land::read_shoreline(HURRICANE_SHORELINE_FILE);
-    if (auto* message = std::get_if<std::string>(&read)) ADD_FAILURE() << *message;
-    auto* found = std::get_if<land::Shoreline>(&read);
-    return found != nullptr ? std::move(*found) : land::Shoreline{};
+    if (!read.ok()) ADD_FAILURE() << read.error().problem;
+    return read.ok() ? std::move(read.value()) : land::Shoreline{};
   }();
   return shore;
 }

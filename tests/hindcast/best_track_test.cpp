@@ -26,8 +26,8 @@ std::string data_file(const std::string& name) {
 
 forecast::StormTrack isabel() {
   auto read = read_best_track(data_file("54.bal132003.dat"));
-  EXPECT_TRUE(std::holds_alternative<forecast::StormTrack>(read));
-  return std::get<forecast::StormTrack>(read);
+  EXPECT_TRUE(read.ok());
+  return read.value();
 }
 
 forecast::Time at(int day, int hour) {
@@ -80,22 +80,22 @@ TEST(BestTrack, RefusesWhatItCannotUse) {
       "AL, 13, 2003090600,   , BEST,   0, 138N,  314W,  30, 1009, TD,  34, NEQ,    0,    0,    0, "
       "   0, 1012,  150,  40,   0,   0,\n";
   const auto one = read_best_track(row);
-  ASSERT_TRUE(std::holds_alternative<std::string>(one));
-  EXPECT_NE(std::get<std::string>(one).find("fewer than two"), std::string::npos);
+  ASSERT_FALSE(one.ok());
+  EXPECT_NE(one.error().problem.find("fewer than two"), std::string::npos);
 
   std::string bad = row;
   bad.replace(bad.find("138N"), 4, "13XN");
   const auto unreadable = read_best_track(bad + row);
-  ASSERT_TRUE(std::holds_alternative<std::string>(unreadable));
-  EXPECT_NE(std::get<std::string>(unreadable).find("line 1"), std::string::npos);
+  ASSERT_FALSE(unreadable.ok());
+  EXPECT_EQ(unreadable.error().line, 1u);
 
-  EXPECT_TRUE(std::holds_alternative<std::string>(read_best_track("<html>not a track</html>\n")));
+  EXPECT_FALSE(read_best_track("<html>not a track</html>\n").ok());
   // A repeated time (the 50-kt row of the same fix) is skipped, not an error.
   std::string later = row;
   later.replace(later.find("2003090600"), 10, "2003090606");
   const auto repeated = read_best_track(row + row + later);
-  ASSERT_TRUE(std::holds_alternative<forecast::StormTrack>(repeated));
-  EXPECT_EQ(std::get<forecast::StormTrack>(repeated).points.size(), 2u);
+  ASSERT_TRUE(repeated.ok());
+  EXPECT_EQ(repeated.value().points.size(), 2u);
 }
 
 }  // namespace

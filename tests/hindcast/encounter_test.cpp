@@ -84,7 +84,7 @@ std::string data_file(const std::string& name) {
 }
 
 forecast::StormTrack isabel_truth() {
-  return std::get<forecast::StormTrack>(read_best_track(data_file("54.bal132003.dat")));
+  return read_best_track(data_file("54.bal132003.dat")).value();
 }
 
 std::vector<IssuedAdvisory> isabel_series() {
@@ -94,8 +94,8 @@ std::vector<IssuedAdvisory> isabel_series() {
     texts.push_back({name, data_file(name)});
   }
   auto series = read_series(texts, "");
-  EXPECT_TRUE((std::holds_alternative<Series>(series)));
-  return std::get<Series>(series).advisories;
+  EXPECT_TRUE(series.ok());
+  return series.value().advisories;
 }
 
 // Every course at full speed and staying put, every sample with the exact geodesics.
@@ -138,8 +138,8 @@ TEST(Hindsight, WithLandNamesNoCourseThatRunsAshore) {
   const forecast::StormTrack truth = isabel_truth();
   const std::vector<IssuedAdvisory> series = isabel_series();
   const auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
-  ASSERT_TRUE((std::holds_alternative<land::Land>(loaded)));
-  const land::Land& shoreline = std::get<land::Land>(loaded);
+  ASSERT_TRUE(loaded.ok());
+  const land::Land& shoreline = loaded.value();
   int ashore_without_land = 0;
   for (const navigation::LatLon at :
        {navigation::LatLon{23.6, -80.2}, navigation::LatLon{24.8, -77.0},
@@ -170,8 +170,8 @@ TEST(Hindcast, WithLandAShipWhoseCourseMeetsLandGoesAground) {
   const forecast::StormTrack truth = isabel_truth();
   const std::vector<IssuedAdvisory> series = isabel_series();
   const auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
-  ASSERT_TRUE((std::holds_alternative<land::Land>(loaded)));
-  const land::Land& shoreline = std::get<land::Land>(loaded);
+  ASSERT_TRUE(loaded.ok());
+  const land::Land& shoreline = loaded.value();
   HindcastOptions options;
   options.rings_nm = {500};
   options.bearings = 8;

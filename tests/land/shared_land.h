@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <variant>
 
 #include "land/land.h"
 
@@ -13,11 +12,11 @@ namespace hurricane::land::testing {
 inline const Land& shared_land() {
   static const Land land = [] {
     auto loaded = Land::load(HURRICANE_SHORELINE_FILE);
-    if (auto* message = std::get_if<std::string>(&loaded)) {
-      ADD_FAILURE() << *message;
+    if (!loaded.ok()) {
+      ADD_FAILURE() << loaded.error().problem;
       return Land(Shoreline{"empty", {0.0f, 1.0f}, {0.0f, 0.0f}, {0, 2}});
     }
-    return std::move(std::get<Land>(loaded));
+    return std::move(loaded.value());
   }();
   return land;
 }

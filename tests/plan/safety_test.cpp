@@ -17,7 +17,7 @@ namespace {
 const land::Land& shoreline() {
   static const land::Land land = [] {
     auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
-    return std::move(std::get<land::Land>(loaded));
+    return std::move(loaded.value());
   }();
   return land;
 }

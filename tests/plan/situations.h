@@ -17,8 +17,8 @@ inline forecast::StormTrack read_track(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream bytes;
   bytes << in.rdbuf();
-  const advisory::Result read = advisory::read_advisory(bytes.str());
-  return *forecast::track_from_advisory(std::get<advisory::Storm>(read));
+  const auto read = advisory::read_advisory(bytes.str());
+  return *forecast::track_from_advisory(read.value());
 }
 
 // The kept storms: Lee (2023, advisory 30, north of the Caribbean), Isabel (2003, advisories

@@ -18,10 +18,15 @@ std::string sample(const std::string& file) {
   return bytes.str();
 }
 
+// "FILE:LINE: problem", as a route error is shown.
+std::string located(const Error& error) {
+  return error.value + ":" + std::to_string(error.line) + ": " + error.problem;
+}
+
 Route read_sample(const std::string& file) {
-  ReadResult read = read_route(sample(file), file);
-  if (const auto* error = std::get_if<ReadError>(&read)) ADD_FAILURE() << error->text();
-  return std::holds_alternative<Route>(read) ? std::get<Route>(read) : Route{};
+  const Result<Route> read = read_route(sample(file), file);
+  if (!read.ok()) ADD_FAILURE() << located(read.error());
+  return read.ok() ? read.value() : Route{};
 }
 
 std::optional<navigation::UtcTime> at(int day, int hour, int minute) {
@@ -71,12 +76,12 @@ TEST(ReadRoute, RtzOneOneTakesTheFirstSchedulesCalculatedTimes) {
 }
 
 TEST(ReadRoute, UnnamedRouteTakesTheFilesName) {
-  const ReadResult read = read_route(
+  const Result<Route> read = read_route(
       "<gpx version=\"1.1\"><rte><rtept lat=\"1\" lon=\"2\"/><rtept lat=\"3\" lon=\"4\"/></rte>"
       "</gpx>",
       "plan.gpx");
-  ASSERT_TRUE(std::holds_alternative<Route>(read));
-  EXPECT_EQ(std::get<Route>(read).name, "plan.gpx");
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(read.value().name, "plan.gpx");
 }
 
 // Each refusal names the file, the line at fault and what is wrong there.
@@ -119,9 +124,10 @@ TEST(ReadRoute, RefusesWithFileLineAndReason) {
        "f:7: scheduleElement waypointId \"7\": no waypoint has that id"},
   };
   for (const auto& c : cases) {
-    const ReadResult read = read_route(c.bytes, "f");
-    ASSERT_TRUE(std::holds_alternative<ReadError>(read)) << c.bytes;
-    const std::string text = std::get<ReadError>(read).text();
+    const Result<Route> read = read_route(c.bytes, "f");
+    ASSERT_FALSE(read.ok()) << c.bytes;
+    EXPECT_EQ(read.error().field, Field::kRoute);
+    const std::string text = located(read.error());
     EXPECT_EQ(text.substr(0, c.expected.size()), c.expected) << c.bytes;
   }
 }
@@ -133,13 +139,14 @@ TEST(ReadRoute, EveryTruncatedSampleIsReadOrRefusedWithinIt) {
     const std::string bytes = sample(file);
     for (std::size_t size = 0; size < bytes.size(); ++size) {
       const std::string_view cut(bytes.data(), size);
-      const ReadResult read = read_route(cut, file);
-      if (const auto* error = std::get_if<ReadError>(&read)) {
+      const Result<Route> read = read_route(cut, file);
+      if (!read.ok()) {
         const auto lines = static_cast<std::size_t>(std::count(cut.begin(), cut.end(), '\n')) + 1;
-        EXPECT_GE(error->line, 1u) << file << " cut at " << size;
-        EXPECT_LE(error->line, lines) << file << " cut at " << size << ": " << error->text();
+        EXPECT_GE(read.error().line, 1u) << file << " cut at " << size;
+        EXPECT_LE(read.error().line, lines)
+            << file << " cut at " << size << ": " << located(read.error());
       } else {
-        EXPECT_GE(std::get<Route>(read).waypoints.size(), 2u);
+        EXPECT_GE(read.value().waypoints.size(), 2u);
       }
     }
   }
@@ -152,12 +159,12 @@ TEST(ReadRoute, RefusesMoreThanTenThousandPoints) {
     for (std::size_t i = 0; i < points; ++i) text += "<trkpt lat=\"20\" lon=\"-70\"/>\n";
     return text + "</trkseg></trk></gpx>";
   };
-  const ReadResult most = read_route(track(kMaxWaypoints), "t");
-  ASSERT_TRUE(std::holds_alternative<Route>(most));
-  EXPECT_EQ(std::get<Route>(most).waypoints.size(), kMaxWaypoints);
-  const ReadResult beyond = read_route(track(kMaxWaypoints + 1), "t");
-  ASSERT_TRUE(std::holds_alternative<ReadError>(beyond));
-  EXPECT_EQ(std::get<ReadError>(beyond).text(),
+  const Result<Route> most = read_route(track(kMaxWaypoints), "t");
+  ASSERT_TRUE(most.ok());
+  EXPECT_EQ(most.value().waypoints.size(), kMaxWaypoints);
+  const Result<Route> beyond = read_route(track(kMaxWaypoints + 1), "t");
+  ASSERT_FALSE(beyond.ok());
+  EXPECT_EQ(located(beyond.error()),
             "t:10002: more than 10000 points: not a route a plotter holds");
 }
 

@@ -53,9 +53,9 @@ TEST(WriteRoute, GpxAndRtzReadBackTheSameWaypoints) {
   for (int trial = 0; trial < 200; ++trial) {
     const Route route = random_route(random);
     for (const std::string& text : {gpx_text(route), rtz_text(route)}) {
-      const ReadResult read = read_route(text, "written");
-      ASSERT_TRUE(std::holds_alternative<Route>(read)) << std::get<ReadError>(read).text();
-      expect_same(std::get<Route>(read), route, text);
+      const Result<Route> read = read_route(text, "written");
+      ASSERT_TRUE(read.ok()) << read.error().line << ": " << read.error().problem;
+      expect_same(read.value(), route, text);
     }
   }
 }
