@@ -91,8 +91,9 @@ struct ForecastAdvice {
   std::array<std::vector<ShutRange>, kSpeedFractions.size()> shut;
   // Chosen by the rule it names (see Choice); nothing when no storm is judged.
   std::optional<Recommendation> recommended;
-  bool none_open = false;                            // no course keeps clear at full speed
-  std::optional<NoneOpenBecause> none_open_because;  // set when none_open
+  bool none_open = false;  // no course keeps clear at full speed
+  // Why, when none_open and the ship can move.
+  std::optional<NoneOpenBecause> none_open_because;
   bool starts_inside = false;  // the ship is inside a danger area at the advice time
   bool cannot_move = false;    // the ship's speed is 0: staying put only is judged
   bool stay_open = false;      // staying put keeps clear over the horizon

@@ -198,8 +198,8 @@ std::string shut_line(const fc::ForecastAdvice& advice) {
 // (a figure, not a rule's name) or "danger area" of the lines, whichever comes first.
 void explain_clearance(std::vector<ForecastLine>& lines) {
   constexpr std::string_view kClearance = "least clearance", kDangerArea = "danger area";
-  for (ForecastLine& part : lines) {
-    std::string& line = part.text;
+  for (ForecastLine& each : lines) {
+    std::string& line = each.text;
     const std::size_t clearance = line.find(kClearance);
     const std::size_t danger = line.find(kDangerArea);
     if (clearance == std::string::npos && danger == std::string::npos) continue;
