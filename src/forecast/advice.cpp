@@ -1,5 +1,6 @@
 #include "forecast/advice.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "forecast/radii_in_time.h"
@@ -114,6 +115,36 @@ const char* choice_name(Choice choice) {
   return "most_clearance";
 }
 
+const char* none_open_because_name(NoneOpenBecause because) {
+  switch (because) {
+    case NoneOpenBecause::kInside:
+      return "inside";
+    case NoneOpenBecause::kLand:
+      return "land";
+    case NoneOpenBecause::kDanger:
+      return "danger";
+    case NoneOpenBecause::kDangerAndLand:
+      return "danger_and_land";
+  }
+  return "danger";
+}
+
+namespace {
+
+// The reason that holds for every course at full speed, else both.
+NoneOpenBecause why_none_open(const ForecastAdvice& advice) {
+  if (advice.starts_inside) return NoneOpenBecause::kInside;
+  auto shuts_alone = [&](ShutBy by) {
+    return std::any_of(advice.shut[0].begin(), advice.shut[0].end(),
+                       [by](const ShutRange& run) { return run.by == by; });
+  };
+  if (!shuts_alone(ShutBy::kDanger)) return NoneOpenBecause::kLand;
+  if (!shuts_alone(ShutBy::kLand)) return NoneOpenBecause::kDanger;
+  return NoneOpenBecause::kDangerAndLand;
+}
+
+}  // namespace
+
 int course_difference(int a, int b) {
   const int d = std::abs(a - b) % 360;
   return d > 180 ? 360 - d : d;
@@ -156,6 +187,10 @@ ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const Swee
     summary.ends_at = track_end(storm);
     summary.dissipated_at = storm.dissipated_at;
     summary.radii_carried_from_h = RadiiInTime(storm).carried_from_h();
+    const ConeTable& table = summary.error.table;
+    if (summary.error.kind == ErrorModel::Kind::kCone && !storm.storm_id.starts_with(table.basin)) {
+      summary.basin_without_cone = storm.storm_id.substr(0, 2);
+    }
     advice.storms.push_back(std::move(summary));
   }
   advice.sweep = sweep(storms, request);
@@ -181,6 +216,7 @@ ForecastAdvice advise_forecast(const std::vector<StormTrack>& storms, const Swee
       advice.shut[v] = shut_ranges(advice.sweep.passages[v]);
     }
     advice.none_open = advice.open[0].empty();
+    if (advice.none_open) advice.none_open_because = why_none_open(advice);
   }
   advice.recommended = recommend(advice);
   return advice;

@@ -31,6 +31,9 @@ struct StormSummary {
   std::optional<Time> dissipated_at;           // when a DISSIPATED/ABSORBED point ended the track
   std::optional<double> radii_carried_from_h;  // hours from the analysis, when radii were carried
   ErrorModel error;  // the error model this storm is judged with (its basin's and season's cone)
+  // With a cone: the storm's own basin ("WP") when it has no official cone table and borrows
+  // error.table; none when the table is its own.
+  std::optional<std::string> basin_without_cone;
 };
 
 // Why a course at a speed is not open.
@@ -59,6 +62,12 @@ enum class Choice {
 };
 const char* choice_name(Choice choice);  // as in the JSON
 
+// Why no course is open at full speed: the ship starts inside a danger area; land shuts every
+// course (the danger area may shut some too); the danger area shuts every course (land may shut
+// some too); or each shuts courses the other leaves.
+enum class NoneOpenBecause { kInside, kLand, kDanger, kDangerAndLand };
+const char* none_open_because_name(NoneOpenBecause because);  // as in the JSON
+
 struct Recommendation {
   int course_deg = 0;  // 0 when staying put
   double speed_kn = 0.0;
@@ -82,7 +91,9 @@ struct ForecastAdvice {
   std::array<std::vector<ShutRange>, kSpeedFractions.size()> shut;
   // Chosen by the rule it names (see Choice); nothing when no storm is judged.
   std::optional<Recommendation> recommended;
-  bool none_open = false;      // no course keeps clear at full speed
+  bool none_open = false;  // no course keeps clear at full speed
+  // Why, when none_open and the ship can move.
+  std::optional<NoneOpenBecause> none_open_because;
   bool starts_inside = false;  // the ship is inside a danger area at the advice time
   bool cannot_move = false;    // the ship's speed is 0: staying put only is judged
   bool stay_open = false;      // staying put keeps clear over the horizon

@@ -62,10 +62,16 @@ json derived_record(const situation::Derived& d) {
   return record;
 }
 
+// A course as every course of the document is given: whole degrees true 0..359, 0 for north
+// (the classic analysis counts 1..360).
+int course(int degrees) {
+  return ((degrees % 360) + 360) % 360;
+}
+
 json advice_a(const analysis::CourseAdvice& a) {
   json ranges = json::array();
   for (const analysis::CourseRange& range : a.ranges) {
-    ranges.push_back({{"first", range.first}, {"last", range.last}});
+    ranges.push_back({{"first", course(range.first)}, {"last", course(range.last)}});
   }
   json escapes = json::array();
   const std::optional<std::size_t> recommended = analysis::recommended_escape(a);
@@ -83,7 +89,7 @@ json advice_a(const analysis::CourseAdvice& a) {
          {"recommended", recommended == k}});
   }
   return {{"moving_away", a.moving_away},
-          {"course_away", a.moving_away ? json(a.course_away) : json(nullptr)},
+          {"course_away", a.moving_away ? json(course(a.course_away)) : json(nullptr)},
           {"all_courses", a.all_courses},
           {"ranges", ranges},
           {"escapes", escapes},
@@ -120,9 +126,32 @@ json advice_b(const analysis::MaxCpa& b) {
           {"time_to_go_h", b.course ? real(b.time_to_go.count()) : json(nullptr)},
           {"course_deg", b.course && !b.ship_cannot_move ? real(*b.course) : json(nullptr)},
           {"suggested_course",
-           b.course || b.ship_cannot_move ? json(nullptr) : json(b.suggested_course)},
+           b.course || b.ship_cannot_move ? json(nullptr) : json(course(b.suggested_course))},
           {"slow_ship_hint", b.slow_ship_hint},
           {"ship_cannot_move", b.ship_cannot_move}};
+}
+
+const char* side_name(analysis::TrackSide side) {
+  return side == analysis::TrackSide::kLeft ? "left" : "right";
+}
+
+const char* wind_side_name(analysis::WindSide side) {
+  return side == analysis::WindSide::kPort ? "port" : "starboard";
+}
+
+// The verdict as the classic report words it: the dangerous quarter's line when the ship is in
+// it, then the area's lines (the last of "report").
+json verdict(const analysis::Advice& advice) {
+  report::Lines lines;
+  report::verdict_lines(advice, lines);
+  json quarter = nullptr;
+  if (advice.verdict.in_dangerous_quarter && !lines.empty()) {
+    quarter = lines.front();
+    lines.erase(lines.begin());
+  }
+  return {{"kind", analysis::area_name(advice.verdict.area)},
+          {"quarter_line", quarter},
+          {"lines", lines}};
 }
 
 }  // namespace
@@ -139,6 +168,9 @@ nlohmann::ordered_json advice_json(const situation::Situation& situation,
   object["advice_b"] = advice_b(advice.max_cpa);
   object["dangerous_quarter"] = advice.verdict.in_dangerous_quarter;
   object["area"] = analysis::area_name(advice.verdict.area);
+  object["dangerous_side"] = side_name(advice.verdict.dangerous_side);
+  object["keep_wind_on"] = wind_side_name(advice.verdict.keep_wind_on);
+  object["verdict"] = verdict(advice);
   object["report"] = report::result_lines(advice);
   object["notes"] = report::notes_lines(advice);
   json warnings = json::array();
@@ -158,7 +190,8 @@ nlohmann::ordered_json advice_json_without_classic(const situation::Situation& s
                  {"hemisphere", analysis::hemisphere_name(situation.hemisphere)},
                  {"situation", values}};
   if (situation.derived) object["derived"] = derived_record(*situation.derived);
-  for (const char* key : {"advice_a", "land", "advice_b", "dangerous_quarter", "area"}) {
+  for (const char* key : {"advice_a", "land", "advice_b", "dangerous_quarter", "area",
+                          "dangerous_side", "keep_wind_on", "verdict"}) {
     object[key] = nullptr;
   }
   object["report"] = json::array();

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "report/forecast_lines.h"
+
 namespace hurricane::json {
 namespace {
 
@@ -42,9 +44,32 @@ json storms(const fc::ForecastAdvice& advice) {
                                           ? json(navigation::format_utc_time(*storm.dissipated_at))
                                           : json(nullptr)},
                     {"radii_carried_from_h", optional_tenths(storm.radii_carried_from_h)},
-                    {"error_model", error_model(storm.error)}});
+                    {"error_model", error_model(storm.error)},
+                    {"basin_without_cone",
+                     storm.basin_without_cone ? json(*storm.basin_without_cone) : json(nullptr)}});
   }
   return list;
+}
+
+json ranges(const std::vector<fc::CourseRange>& courses) {
+  json list = json::array();
+  for (const fc::CourseRange& range : courses) {
+    list.push_back({{"first", range.first}, {"last", range.last}});
+  }
+  return list;
+}
+
+// The block's lines as the text prints them (before its 80-column wrapping), and beside them
+// which part each line is.
+void add_report(json& object, const std::vector<report::ForecastLine>& block) {
+  json lines = json::array();
+  json parts = json::array();
+  for (const report::ForecastLine& line : block) {
+    lines.push_back(line.text);
+    parts.push_back(report::forecast_part_name(line.part));
+  }
+  object["report"] = lines;
+  object["report_parts"] = parts;
 }
 
 // Per speed, every course's passage; none when no storm was judged (a passage then holds no
@@ -61,10 +86,6 @@ json speeds(const fc::ForecastAdvice& advice) {
       min_at.push_back(tenths(passage.min_at_h));
       land_at.push_back(optional_tenths(passage.land_at_h));
     }
-    json open = json::array();
-    for (const fc::CourseRange& range : advice.open[v]) {
-      open.push_back({{"first", range.first}, {"last", range.last}});
-    }
     json shut = json::array();
     for (const fc::ShutRange& run : advice.shut[v]) {
       shut.push_back({{"first", run.courses.first},
@@ -75,7 +96,7 @@ json speeds(const fc::ForecastAdvice& advice) {
                     {"clearance_nm", clearance},
                     {"min_at_h", min_at},
                     {"land_at_h", land_at},
-                    {"open", open},
+                    {"open", ranges(advice.open[v])},
                     {"shut", shut}});
   }
   return list;
@@ -100,6 +121,15 @@ json recommended(const fc::ForecastAdvice& advice) {
           {"mean_clearance_nm", tenths(r.passage.mean_clearance_nm)}};
 }
 
+// Staying put over the horizon: what it meets and when, as the course passages say it.
+json stay(const fc::Passage& stay) {
+  return {{"clearance_nm", tenths(stay.clearance_nm)},
+          {"min_at_h", tenths(stay.min_at_h)},
+          {"enters_at_h", optional_tenths(stay.enters_at_h)},
+          {"wind_kt", stay.wind_kt > 0 ? json(stay.wind_kt) : json(nullptr)},
+          {"wind_at_h", optional_tenths(stay.wind_at_h)}};
+}
+
 json slower_speed(const fc::ForecastAdvice& advice) {
   const auto& r = advice.recommended;
   if (!r || r->stay_put || r->speed_index == 0) return nullptr;
@@ -109,19 +139,27 @@ json slower_speed(const fc::ForecastAdvice& advice) {
 }  // namespace
 
 nlohmann::ordered_json forecast_json(const forecast::ForecastAdvice& advice) {
-  return {
+  json object = {
       {"error_model", error_model(advice.error)},
       {"horizon_h", tenths(advice.sweep.horizon_h)},
+      {"requested_horizon_h", tenths(advice.requested_horizon_h)},
       {"judged_from", navigation::format_utc_time(advice.at)},
       {"judged_until", navigation::format_utc_time(forecast::judged_until(advice))},
+      {"voyage_course_deg",
+       advice.voyage_course_deg
+           ? json(static_cast<int>(std::lround(*advice.voyage_course_deg)) % 360)
+           : json(nullptr)},
+      {"voyage_toward", advice.voyage_toward.empty() ? json(nullptr) : json(advice.voyage_toward)},
       {"storms", storms(advice)},
       {"speeds", speeds(advice)},
-      {"stay",
-       {{"clearance_nm", tenths(advice.sweep.stay.clearance_nm)},
-        {"enters_at_h", optional_tenths(advice.sweep.stay.enters_at_h)}}},
+      {"stay", stay(advice.sweep.stay)},
       {"recommended", recommended(advice)},
       {"none_open", advice.none_open},
+      {"none_open_because", advice.none_open_because
+                                ? json(fc::none_open_because_name(*advice.none_open_because))
+                                : json(nullptr)},
       {"land_checked", advice.land_checked},
+      {"land_closed", ranges(advice.land_closed)},
       {"classic_course_deg", advice.classic_course ? json(*advice.classic_course) : json(nullptr)},
       {"disagrees_with_classic", advice.disagrees_with_classic},
       {"classic_shut_by",
@@ -132,27 +170,36 @@ nlohmann::ordered_json forecast_json(const forecast::ForecastAdvice& advice) {
       {"slower_speed_kn", slower_speed(advice)},
       {"no_forecast",
        advice.sweep.judged ? json(nullptr) : json("no storm's forecast reaches the advice time")}};
+  add_report(object, report::forecast_block(advice));
+  return object;
 }
 
 nlohmann::ordered_json forecast_json_without(std::string_view reason) {
-  return {{"error_model", nullptr},
-          {"horizon_h", 0},
-          {"judged_from", nullptr},
-          {"judged_until", nullptr},
-          {"storms", json::array()},
-          {"speeds", json::array()},
-          {"stay", nullptr},
-          {"recommended", nullptr},
-          {"none_open", false},
-          {"land_checked", false},
-          {"classic_course_deg", nullptr},
-          {"disagrees_with_classic", false},
-          {"classic_shut_by", nullptr},
-          {"starts_inside", false},
-          {"cannot_move", false},
-          {"stay_open", false},
-          {"slower_speed_kn", nullptr},
-          {"no_forecast", std::string(reason)}};
+  json object = {{"error_model", nullptr},
+                 {"horizon_h", 0},
+                 {"requested_horizon_h", nullptr},
+                 {"judged_from", nullptr},
+                 {"judged_until", nullptr},
+                 {"voyage_course_deg", nullptr},
+                 {"voyage_toward", nullptr},
+                 {"storms", json::array()},
+                 {"speeds", json::array()},
+                 {"stay", nullptr},
+                 {"recommended", nullptr},
+                 {"none_open", false},
+                 {"none_open_because", nullptr},
+                 {"land_checked", false},
+                 {"land_closed", json::array()},
+                 {"classic_course_deg", nullptr},
+                 {"disagrees_with_classic", false},
+                 {"classic_shut_by", nullptr},
+                 {"starts_inside", false},
+                 {"cannot_move", false},
+                 {"stay_open", false},
+                 {"slower_speed_kn", nullptr},
+                 {"no_forecast", std::string(reason)}};
+  add_report(object, report::no_forecast_block(reason));
+  return object;
 }
 
 }  // namespace hurricane::json

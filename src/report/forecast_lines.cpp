@@ -13,7 +13,7 @@ namespace {
 
 namespace fc = hurricane::forecast;
 
-constexpr const char* kHeading = "          ==> Along the official forecast [F]:";
+constexpr const char* kHeadingText = "          ==> Along the official forecast [F]:";
 
 std::string number(double value, int decimals = 0) {
   char text[32];
@@ -46,12 +46,6 @@ std::string table_name(const fc::ConeTable& table) {
   return table.basin + " " + std::to_string(table.season);
 }
 
-// The basin of a storm whose own basin has no official cone (the JTWC's) and borrows another's.
-std::optional<std::string> borrowing_basin(const fc::StormSummary& storm) {
-  if (storm.storm_id.rfind(storm.error.table.basin, 0) == 0) return std::nullopt;
-  return storm.storm_id.substr(0, 2);
-}
-
 // The cone tables the storms are judged with: one name when they share one, else each storm's.
 std::string cones_text(const fc::ForecastAdvice& advice) {
   bool shared = true;
@@ -70,7 +64,7 @@ std::string cones_text(const fc::ForecastAdvice& advice) {
   }
   std::vector<std::string> borrowing;
   for (const fc::StormSummary& storm : advice.storms) {
-    const auto basin = borrowing_basin(storm);
+    const auto& basin = storm.basin_without_cone;
     if (basin && std::find(borrowing.begin(), borrowing.end(), *basin) == borrowing.end()) {
       borrowing.push_back(*basin);
       text += "; " + *basin + " has no official cone table, so " +
@@ -173,9 +167,6 @@ std::string shut_reason(fc::ShutBy by) {
 // the other reason shuts as well; else each reason's courses.
 std::string shut_line(const fc::ForecastAdvice& advice) {
   const std::string at = " at " + number(advice.speeds_kn[0], 1) + " kn";
-  if (advice.starts_inside) {
-    return "The ship is inside the danger area now: no course" + at + " keeps clear of it.";
-  }
   auto courses_by = [&](fc::ShutBy by) {
     std::vector<fc::CourseRange> courses;
     for (const fc::ShutRange& run : advice.shut[0]) {
@@ -183,26 +174,32 @@ std::string shut_line(const fc::ForecastAdvice& advice) {
     }
     return courses;
   };
-  const auto danger = courses_by(fc::ShutBy::kDanger);
-  const auto land = courses_by(fc::ShutBy::kLand);
   const auto both = courses_by(fc::ShutBy::kBoth);
-  if (danger.empty()) {
-    return "Every course" + at + " meets land within the horizon" +
-           (both.empty() ? "" : "; " + ranges_text(both) + " also run into the danger area") + ".";
+  switch (advice.none_open_because.value_or(fc::NoneOpenBecause::kDangerAndLand)) {
+    case fc::NoneOpenBecause::kInside:
+      return "The ship is inside the danger area now: no course" + at + " keeps clear of it.";
+    case fc::NoneOpenBecause::kLand:
+      return "Every course" + at + " meets land within the horizon" +
+             (both.empty() ? "" : "; " + ranges_text(both) + " also run into the danger area") +
+             ".";
+    case fc::NoneOpenBecause::kDanger:
+      return "No course" + at + " keeps clear of the danger area" +
+             (both.empty() ? "" : "; " + ranges_text(both) + " also meet land") + ".";
+    case fc::NoneOpenBecause::kDangerAndLand:
+      break;
   }
-  if (land.empty()) {
-    return "No course" + at + " keeps clear of the danger area" +
-           (both.empty() ? "" : "; " + ranges_text(both) + " also meet land") + ".";
-  }
-  return "No course is open" + at + ": the danger area shuts " + ranges_text(danger) + ", land " +
-         ranges_text(land) + (both.empty() ? "" : ", both " + ranges_text(both)) + ".";
+  return "No course is open" + at + ": the danger area shuts " +
+         ranges_text(courses_by(fc::ShutBy::kDanger)) + ", land " +
+         ranges_text(courses_by(fc::ShutBy::kLand)) +
+         (both.empty() ? "" : ", both " + ranges_text(both)) + ".";
 }
 
 // What clearance or the danger area means, said once right after the first "least clearance"
 // (a figure, not a rule's name) or "danger area" of the lines, whichever comes first.
-void explain_clearance(std::vector<std::string>& lines) {
+void explain_clearance(std::vector<ForecastLine>& lines) {
   constexpr std::string_view kClearance = "least clearance", kDangerArea = "danger area";
-  for (std::string& line : lines) {
+  for (ForecastLine& each : lines) {
+    std::string& line = each.text;
     const std::size_t clearance = line.find(kClearance);
     const std::size_t danger = line.find(kDangerArea);
     if (clearance == std::string::npos && danger == std::string::npos) continue;
@@ -272,47 +269,106 @@ std::optional<std::string> recommendation_line(const fc::ForecastAdvice& advice)
 
 }  // namespace
 
-std::vector<std::string> forecast_lines(const fc::ForecastAdvice& advice) {
-  std::vector<std::string> lines = {"", kHeading, model_line(advice)};
-  for (const fc::StormSummary& storm : advice.storms) lines.push_back(storm_line(storm));
+const char* forecast_part_name(ForecastPart part) {
+  switch (part) {
+    case ForecastPart::kBlank:
+      return "blank";
+    case ForecastPart::kHeading:
+      return "heading";
+    case ForecastPart::kModel:
+      return "model";
+    case ForecastPart::kStorm:
+      return "storm";
+    case ForecastPart::kNotJudged:
+      return "not_judged";
+    case ForecastPart::kNoForecast:
+      return "no_forecast";
+    case ForecastPart::kCannotMove:
+      return "cannot_move";
+    case ForecastPart::kOpen:
+      return "open";
+    case ForecastPart::kNoneOpen:
+      return "none_open";
+    case ForecastPart::kRecommendation:
+      return "recommendation";
+    case ForecastPart::kStay:
+      return "stay";
+    case ForecastPart::kClassicShut:
+      return "classic_shut";
+    case ForecastPart::kDisagrees:
+      return "disagrees";
+  }
+  return "blank";
+}
+
+std::vector<ForecastLine> forecast_block(const fc::ForecastAdvice& advice) {
+  using enum ForecastPart;
+  std::vector<ForecastLine> lines = {
+      {kBlank, ""}, {kHeading, kHeadingText}, {kModel, model_line(advice)}};
+  for (const fc::StormSummary& storm : advice.storms) lines.push_back({kStorm, storm_line(storm)});
   if (!advice.sweep.judged || !advice.recommended) {
-    lines.push_back("No storm's forecast reaches the advice time: nothing to judge.");
+    lines.push_back({kNotJudged, "No storm's forecast reaches the advice time: nothing to judge."});
     return lines;
   }
   if (advice.cannot_move) {
-    lines.push_back("The ship has no speed: no course is given, only staying put is judged.");
+    lines.push_back(
+        {kCannotMove, "The ship has no speed: no course is given, only staying put is judged."});
   } else {
-    lines.push_back("Open courses at " + number(advice.speeds_kn[0], 1) +
-                    " kn: " + ranges_text(advice.open[0]) + ".");
-    if (advice.none_open) lines.push_back(shut_line(advice));
-    if (const auto line = recommendation_line(advice)) lines.push_back(*line);
+    lines.push_back({kOpen, "Open courses at " + number(advice.speeds_kn[0], 1) +
+                                " kn: " + ranges_text(advice.open[0]) + "."});
+    if (advice.none_open) lines.push_back({kNoneOpen, shut_line(advice)});
+    if (const auto line = recommendation_line(advice)) lines.push_back({kRecommendation, *line});
   }
   const fc::Time at = advice.at;
   const fc::Passage& stay = advice.sweep.stay;
   if (stay.enters_at_h) {
-    lines.push_back("Staying put: inside the danger area from " + hours(at, *stay.enters_at_h) +
-                    "; it " + winds_text(at, stay) + ".");
+    lines.push_back({kStay, "Staying put: inside the danger area from " +
+                                hours(at, *stay.enters_at_h) + "; it " + winds_text(at, stay) +
+                                "."});
   } else {
-    lines.push_back("Staying put: open, least clearance " + number(stay.clearance_nm) + " nm at " +
-                    hours(at, stay.min_at_h) + ".");
+    lines.push_back({kStay, "Staying put: open, least clearance " + number(stay.clearance_nm) +
+                                " nm at " + hours(at, stay.min_at_h) + "."});
   }
   if (advice.classic_course && advice.none_open && advice.classic_shut_by != fc::ShutBy::kOpen) {
-    lines.push_back("No [F] course is open at " + number(advice.speeds_kn[0], 1) +
-                    " kn, and the classic advice's course " + course(*advice.classic_course) +
-                    " is " + shut_reason(advice.classic_shut_by) + " along the forecast too.");
+    lines.push_back({kClassicShut, "No [F] course is open at " + number(advice.speeds_kn[0], 1) +
+                                       " kn, and the classic advice's course " +
+                                       course(*advice.classic_course) + " is " +
+                                       shut_reason(advice.classic_shut_by) +
+                                       " along the forecast too."});
   }
   if (advice.disagrees_with_classic) {
-    lines.push_back("[F] and the classic advice disagree: its course " +
-                    course(*advice.classic_course) +
-                    " is not open along the forecast. [F] rests on the official forecast; the "
-                    "classic advice above on the present motion.");
+    lines.push_back({kDisagrees, "[F] and the classic advice disagree: its course " +
+                                     course(*advice.classic_course) +
+                                     " is not open along the forecast. [F] rests on the official "
+                                     "forecast; the classic advice above on the present motion."});
   }
   explain_clearance(lines);
   return lines;
 }
 
+std::vector<ForecastLine> no_forecast_block(std::string_view reason) {
+  return {{ForecastPart::kBlank, ""},
+          {ForecastPart::kHeading, kHeadingText},
+          {ForecastPart::kNoForecast, "No forecast: " + std::string(reason) + "."}};
+}
+
+namespace {
+
+std::vector<std::string> texts_of(const std::vector<ForecastLine>& block) {
+  std::vector<std::string> lines;
+  lines.reserve(block.size());
+  for (const ForecastLine& line : block) lines.push_back(line.text);
+  return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> forecast_lines(const fc::ForecastAdvice& advice) {
+  return texts_of(forecast_block(advice));
+}
+
 std::vector<std::string> no_forecast_lines(std::string_view reason) {
-  return {"", kHeading, "No forecast: " + std::string(reason) + "."};
+  return texts_of(no_forecast_block(reason));
 }
 
 }  // namespace hurricane::report

@@ -99,7 +99,7 @@ TEST(AdviseJson, KeepsToTheSchemaAndAgreesWithTheText) {
       EXPECT_EQ(answer["advice_b"]["suggested_course"].is_null(),
                 !answer["advice_b"]["course_deg"].is_null());
     }
-    EXPECT_EQ(answer["schema_version"], 5);
+    EXPECT_EQ(answer["schema_version"], 6);
     const std::string area = answer["area"];
     EXPECT_NE(out.find(area == "distant"    ? "still DISTANT"
                        : area == "internal" ? "INTERNAL"

@@ -48,7 +48,7 @@ TEST(AdviseWithoutKeep, JsonLeavesTheClassicKeysNullAndNamesWhatIsNeeded) {
   const ProgramRun run = run_program(advise_on(kLow, {"--no-land", "--format", "json"}, kLowShip));
   ASSERT_EQ(run.status, 0) << run.err;
   const json answer = parsed_valid(run);
-  EXPECT_EQ(answer["schema_version"], 5);
+  EXPECT_EQ(answer["schema_version"], 6);
   EXPECT_EQ(answer["classic_needs"]["input"], "keep");
   EXPECT_NE(answer["classic_needs"]["message"].get<std::string>().find("no 34-kt wind radius"),
             std::string::npos);

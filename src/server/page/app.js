@@ -263,167 +263,88 @@ function showPicture(svgText, id = 'picture') {
   picture.append(document.importNode(svg, true));
 }
 
-// The classic report, the verdict and dangerous-quarter lines marked, then the notes the
-// classic lines leave unsaid (little speed in hand, a ship that cannot move).
-function showReport(lines, notes = []) {
+// The classic report, the verdict and dangerous-quarter lines marked as the server places them
+// (the verdict's lines end the report), then the notes the classic lines leave unsaid (little
+// speed in hand, a ship that cannot move).
+function showReport(lines, notes = [], verdict = null) {
   const report = document.getElementById('report');
   report.replaceChildren();
-  for (const line of [...lines, ...notes]) {
+  const verdictFrom = verdict ? lines.length - verdict.lines.length : lines.length;
+  const quarterAt = verdict && verdict.quarter_line !== null ? verdictFrom - 1 : -1;
+  const marked = (text, className) => {
     const span = document.createElement('span');
-    span.textContent = line;
-    if (line.includes('DANGEROUS QUARTER')) span.className = 'line-quarter';
-    else if (line.startsWith(' ===>')) span.className = 'line-verdict';
-    else if (notes.includes(line)) span.className = 'line-note';
+    span.textContent = text;
+    if (className) span.className = className;
     report.append(span, '\n');
-  }
+  };
+  lines.forEach((line, index) => {
+    marked(line, index >= verdictFrom ? 'line-verdict' : (index === quarterAt ? 'line-quarter' : ''));
+  });
+  for (const note of notes) marked(note, 'line-note');
 }
 
-// A course as the navigator writes it: three digits.
-function courseText(degrees) {
-  return String(degrees).padStart(3, '0');
-}
+// The [F] lines that say what to do, shown in the box above the others.
+const FORECAST_ADVICE_PARTS = ['not_judged', 'no_forecast', 'cannot_move', 'none_open',
+  'recommendation'];
+// The other lines, what the navigator weighs first on top; the model and storms last, smaller.
+const FORECAST_PART_ORDER = ['open', 'stay', 'classic_shut', 'disagrees', 'model', 'storm'];
+const partRank = (part) => (FORECAST_PART_ORDER.includes(part) ? FORECAST_PART_ORDER.indexOf(part)
+  : FORECAST_PART_ORDER.length);
 
-function hoursText(hours) {
-  return `${formatted(hours, 1)} h`;
-}
-
-// Clockwise ranges of courses; a range through north is written as it runs, 350–010.
-function rangesText(open) {
-  if (!open.length) return 'none';
-  return open.map(({ first, last }) => (first === last ? courseText(first)
-    : `${courseText(first)}–${courseText(last)}`)).join(', ');
-}
-
-// The cone tables the storms are judged with: one name when they share it, else each storm's.
-function conesText(forecast) {
-  const name = (model) => `${model.basin} ${model.season}`;
-  const first = name(forecast.error_model);
-  const storms = forecast.storms.filter((storm) => storm.error_model);
-  if (storms.every((storm) => name(storm.error_model) === first)) return `two-thirds cone ${first}`;
-  return `two-thirds cones ${storms.map((storm) => `${name(storm.error_model)} for ` +
-    `${storm.storm_id}`).join(', ')}`;
-}
-
-function modelText(forecast) {
-  const model = forecast.error_model;
-  const error = {
-    cone: () => `cone ×${model.scale} (${conesText(forecast)})`,
-    '1-2-3': () => '1-2-3 (100 nm per 24 h)',
-    none: () => 'none',
-  }[model.kind];
-  return `error ${error ? error() : model.kind} + margin ${formatted(model.margin_nm, 0)} nm ` +
-    `around the 34-kt winds, horizon ${hoursText(forecast.horizon_h)}; ` +
-    (forecast.land_checked ? 'a course that meets land within it is not open'
-      : 'land not checked');
-}
-
-// What a course meets along the forecast: land, and the strongest forecast wind area.
-function meetsText(passage) {
-  const land = typeof passage.land_at_h === 'number'
-    ? `meets land at ${hoursText(passage.land_at_h)} and ` : '';
-  return land + (passage.wind_kt
-    ? `meets the forecast ${passage.wind_kt}-kt winds at ${hoursText(passage.wind_at_h)}`
-    : 'meets no forecast winds of 34 kt');
-}
-
-// What shuts the courses not open: each reason with its clockwise ranges.
-function shutText(shut) {
-  const words = { danger: 'the danger area', land: 'land', both: 'both' };
-  return Object.keys(words).filter((by) => shut.some((run) => run.by === by))
-    .map((by) => `${words[by]} ${rangesText(shut.filter((run) => run.by === by))}`).join('; ');
-}
-
-// Advice [F] as the server decided it: the recommendation, or the warning that no course keeps
-// clear, then the open courses at full speed, staying put, the storms and the model.
+// Advice [F] as the server words it: the lines saying what to do in a box, a warning when no
+// course keeps clear at full speed; below them the others (model, storms, open courses, staying
+// put, the classic advice), each marked with its part.
 function showForecast(advice) {
   const box = document.getElementById('forecast');
   const forecast = advice.forecast;
   box.hidden = !forecast;
   if (!forecast) return;
+  const lines = forecast.report.map((text, index) => ({ text, part: forecast.report_parts[index] }))
+    .filter(({ part }) => part !== 'blank' && part !== 'heading');
+  const advising = (line) => FORECAST_ADVICE_PARTS.includes(line.part);
   const warning = document.getElementById('forecast-warning');
   const recommended = document.getElementById('forecast-recommended');
-  const r = forecast.recommended;
-  const full = forecast.speeds[0];
-  const rows = [];
-  warning.hidden = !(r && forecast.none_open);
-  warning.textContent = '';
-  recommended.textContent = '';
-  if (r && forecast.cannot_move) {
-    recommended.textContent = 'The ship has no speed: no course is given, only staying put ' +
-      'is judged.';
-  } else if (r) {
-    const storm = forecast.storms.length > 1 ? ` (${r.storm_id})` : '';
-    const course = `course ${courseText(r.course_deg)}° at ${formatted(r.speed_kn, 1)} kn`;
-    const least = `least clearance ${formatted(r.clearance_nm, 0)} nm at ` +
-      `${hoursText(r.min_at_h)}${storm}; it ${meetsText(r)}.`;
-    const shut = `No course is open at ${formatted(full.speed_kn, 1)} kn (${shutText(full.shut)}).`;
-    if (r.choice === 'stay_put') {
-      warning.textContent = `${shut} Nor at a slower speed: staying put keeps clear.`;
-    } else if (r.choice === 'leaves_soonest') {
-      const out = typeof r.leaves_at_h === 'number'
-        ? `out of it soonest, at ${hoursText(r.leaves_at_h)}` : 'none comes out of it';
-      warning.textContent = `The ship is inside the danger area now. Least bad (${out}): ` +
-        `${course}; it ${meetsText(r)}.`;
-    } else if (forecast.none_open && r.choice === 'least_bad') {
-      warning.textContent = `${shut} Least bad: ${course}, ${least}`;
-    } else if (forecast.none_open) {
-      warning.textContent = `${shut} Slowed: ${course}, ${least}`;
-    } else {
-      recommended.textContent = `Recommended: ${course}, ${least}`;
-    }
-    rows.push([`Open at ${formatted(full.speed_kn, 1)} kn`, rangesText(full.open)]);
-    const stay = forecast.stay;
-    rows.push(['Staying put', typeof stay.enters_at_h === 'number'
-      ? `inside the danger area from ${hoursText(stay.enters_at_h)}`
-      : `open, least clearance ${formatted(stay.clearance_nm, 0)} nm`]);
-    if (forecast.none_open && forecast.classic_shut_by && forecast.classic_shut_by !== 'open') {
-      rows.push(['Classic advice', `its course ${courseText(forecast.classic_course_deg)} is ` +
-        'shut along the forecast too']);
-    }
-    if (forecast.disagrees_with_classic) {
-      rows.push(['Classic advice', `its course ${courseText(forecast.classic_course_deg)} is not ` +
-        'open along the forecast: [F] rests on the official forecast, the classic advice on ' +
-        'the present motion']);
-    }
-  } else {
-    rows.push(['Not judged', forecast.no_forecast || 'no forecast reaches the advice time']);
-  }
-  if (forecast.storms.length) {
-    rows.push(['Storms', forecast.storms.map((storm) => `${storm.storm_id}` +
-      (storm.advisory ? ` advisory ${storm.advisory}` : '') +
-      `, not judged after ${timeText(storm.ends_at)}`).join('; ')]);
-  }
-  if (forecast.error_model) rows.push(['Model', modelText(forecast)]);
-  if (forecast.judged_from) {
-    rows.push(['Judged', `from ${timeText(forecast.judged_from)} to ${timeText(forecast.judged_until)}`]);
-  }
-  document.getElementById('forecast-facts').replaceChildren(...rows.flatMap(([term, text]) => {
-    const dt = document.createElement('dt');
-    dt.textContent = term;
-    const dd = document.createElement('dd');
-    dd.textContent = text;
-    return [dt, dd];
-  }));
+  warning.hidden = !forecast.none_open;
+  warning.replaceChildren();
+  recommended.replaceChildren();
+  (forecast.none_open ? warning : recommended).replaceChildren(...lines.filter(advising)
+    .map(({ text, part }) => {
+      const span = document.createElement('span');
+      span.className = `forecast-line part-${part}`;
+      span.textContent = text;
+      return span;
+    }));
+  document.getElementById('forecast-lines').replaceChildren(...lines
+    .filter((line) => !advising(line)).sort((a, b) => partRank(a.part) - partRank(b.part))
+    .map(({ text, part }) => {
+      const item = document.createElement('li');
+      item.className = `part-${part}`;
+      item.textContent = text;
+      return item;
+    }));
 }
-
-const AREA_TEXT = {
-  internal: 'INNER area: the ship is already closer than the distance to keep',
-  external: 'EXTERNAL area: no course at full speed keeps the distance',
-  distant: 'DISTANT: a course keeps the distance',
-};
 
 function show(advice) {
   const verdict = document.getElementById('verdict');
   // Without 34-kt winds and a keep there is no classic verdict: what it needs instead.
-  verdict.hidden = !advice.area;
+  verdict.hidden = !advice.verdict;
   const needs = document.getElementById('classic-needs');
   needs.hidden = !advice.classic_needs;
   const needed = advice.classic_needs;
   needs.textContent = needed ? `Classic advice left out: ${inLabels({ template: needed.template, error: needed.message })}. ` +
     `Enter “${LABELS[needed.input] || needed.input}” to have it.` : '';
-  verdict.dataset.area = advice.area;
-  document.getElementById('quarter').hidden = !advice.dangerous_quarter;
-  document.getElementById('area').textContent = AREA_TEXT[advice.area] || advice.area;
+  // The verdict as the server gives it: its kind, its dangerous-quarter line and its lines.
+  const judged = advice.verdict;
+  verdict.dataset.area = judged ? judged.kind : '';
+  const quarter = document.getElementById('quarter');
+  quarter.hidden = !(judged && judged.quarter_line !== null);
+  quarter.textContent = judged && judged.quarter_line !== null ? judged.quarter_line.trim() : '';
+  document.getElementById('area').replaceChildren(...(judged ? judged.lines : []).map((line) => {
+    const span = document.createElement('span');
+    span.className = 'verdict-line';
+    span.textContent = line.trim();
+    return span;
+  }));
   document.getElementById('used').textContent = usedLine(advice);
   const warnings = document.getElementById('warnings');
   warnings.replaceChildren(...(advice.warnings || []).map((text) => {
@@ -437,7 +358,7 @@ function show(advice) {
   showPicture(advice.svg);
   showPicture(advice.chart, 'chart');
   document.getElementById('pictures').classList.toggle('two', Boolean(advice.chart));
-  showReport(advice.report || [], advice.notes || []);
+  showReport(advice.report || [], advice.notes || [], advice.verdict);
   shown = true;
 }
 
