@@ -410,12 +410,12 @@ Result<Storm> read_atcf(const std::vector<TextLine>& lines, std::string_view sto
   for (const Record& r : records) {
     ids.push_back(r.basin_number + std::to_string(first_year[r.basin_number]));
   }
-  const StormChoice choice = choose_storm(ids, storm_id, "the track file");
-  if (!choice.error.empty()) return error_at_line(records.front().line, choice.error);
+  const Result<std::string> choice = choose_storm(ids, storm_id, "the track file");
+  if (!choice.ok()) return error_at_line(records.front().line, choice.error().problem);
 
   std::vector<const Record*> chosen;
   for (std::size_t i = 0; i < records.size(); ++i) {
-    if (ids[i] == choice.id) chosen.push_back(&records[i]);
+    if (ids[i] == choice.value()) chosen.push_back(&records[i]);
   }
   // With an official forecast, the analysis is of its time: OFCL's own hour 0, else CARQ's,
   // else the best track's.
@@ -423,19 +423,20 @@ Result<Storm> read_atcf(const std::vector<TextLine>& lines, std::string_view sto
     for (const std::string_view technique : {"OFCL", "CARQ", "BEST"}) {
       const Times times = times_at(chosen, technique, *issued);
       if (!times.latest) continue;
-      Result<Storm> read = storm_at(chosen, technique, times, choice.id);
+      Result<Storm> read = storm_at(chosen, technique, times, choice.value());
       if (read.ok()) {
-        if (auto error = add_forecast(chosen, *issued, choice.id, read.value())) return *error;
+        if (auto error = add_forecast(chosen, *issued, choice.value(), read.value())) return *error;
       }
       return read;
     }
   }
   for (const std::string_view technique : {"BEST", "CARQ", "OFCL"}) {
     const Times times = times_of(chosen, technique);
-    if (times.latest) return storm_at(chosen, technique, times, choice.id);
+    if (times.latest) return storm_at(chosen, technique, times, choice.value());
   }
-  return error_at_line(chosen.front()->line,
-                       "expected a BEST, CARQ or OFCL record at forecast hour 0 for " + choice.id);
+  return error_at_line(
+      chosen.front()->line,
+      "expected a BEST, CARQ or OFCL record at forecast hour 0 for " + choice.value());
 }
 
 }  // namespace hurricane::advisory

@@ -15,7 +15,9 @@
 namespace hurricane::advisory {
 namespace {
 
-using LineError = std::optional<std::string>;
+// What a line reader gives: nothing when the line read in full, else what was expected (an
+// error whose line the caller sets).
+using LineError = std::optional<Error>;
 
 enum class Section { kHead, kPosition, kForecast, kRemarks };
 
@@ -74,8 +76,8 @@ LineError close_group(Reading& reading) {
   const RadiiGroup group = *reading.group;
   reading.group.reset();
   if (!is_complete(group)) {
-    return "the " + std::to_string(group.threshold_kt) +
-           "-kt radii do not cover all four quadrants (NE, SE, SW, NW)";
+    return line_error("the " + std::to_string(group.threshold_kt) +
+                      "-kt radii do not cover all four quadrants (NE, SE, SW, NW)");
   }
   *group.slot = group.radii;
   return std::nullopt;
@@ -83,7 +85,7 @@ LineError close_group(Reading& reading) {
 
 LineError read_radius_head_line(std::string_view text, std::size_t index, Reading& reading) {
   Result<RadiusHead> head = read_radius_head(text);
-  if (!head.ok()) return head.error().problem;
+  if (!head.ok()) return head.error();
   const RadiusHead& read = head.value();
   WindRadii& radii = reading.section == Section::kForecast ? reading.storm.forecast.back().radii
                                                            : reading.storm.radii;
@@ -91,7 +93,7 @@ LineError read_radius_head_line(std::string_view text, std::size_t index, Readin
                                        : read.threshold_kt == 50 ? &radii.kt50
                                                                  : &radii.kt64;
   if (slot->has_value())
-    return "a second group of " + std::to_string(read.threshold_kt) + "-kt radii";
+    return line_error("a second group of " + std::to_string(read.threshold_kt) + "-kt radii");
   reading.group = RadiiGroup{read.threshold_kt, {}, {}, index, slot};
   return add_radius(*reading.group, read.first);
 }
@@ -99,28 +101,30 @@ LineError read_radius_head_line(std::string_view text, std::size_t index, Readin
 // The warning position, or a forecast point's position after its "nn HRS, VALID AT:".
 LineError read_position(std::string_view text, std::size_t index, Reading& reading) {
   Result<PositionLine> read = read_position_line(text);
-  if (!read.ok()) return read.error().problem;
+  if (!read.ok()) return read.error();
   const PositionLine& position = read.value();
   Storm& storm = reading.storm;
   if (!reading.pending_hour) {
     if (reading.section != Section::kPosition || reading.has_fix) {
-      return "a position line outside `WARNING POSITION:` and without `nn HRS, VALID AT:` "
-             "before it";
+      return line_error(
+          "a position line outside `WARNING POSITION:` and without `nn HRS, VALID AT:` "
+          "before it");
     }
     const auto time =
         resolve_day_time(reading.issued, position.at.day, position.at.hour, position.at.minute);
     if (!time)
-      return "the time " + hhz(position.at) + " lies within 10 days of no date near the issue time";
+      return line_error("the time " + hhz(position.at) +
+                        " lies within 10 days of no date near the issue time");
     storm.fix = {position.centre, *time};
     reading.has_fix = true;
     reading.fix_index = index;
     return std::nullopt;
   }
-  if (!reading.has_fix) return "a forecast position before the warning position";
+  if (!reading.has_fix) return line_error("a forecast position before the warning position");
   const UtcTime& before = storm.forecast.empty() ? storm.fix.time : storm.forecast.back().time;
   const auto time = resolve_day_time(before, position.at.day, position.at.hour, position.at.minute);
   if (!time || *time <= before) {
-    return "the time " + hhz(position.at) + " does not come after the point before it";
+    return line_error("the time " + hhz(position.at) + " does not come after the point before it");
   }
   const int hour = *reading.pending_hour;
   if (*time - storm.fix.time != std::chrono::hours{hour}) {
@@ -143,8 +147,9 @@ LineError read_subject(std::string_view text, std::size_t index, Reading& readin
   if (reading.has_subject) return std::nullopt;  // a later part repeats it
   const std::optional<JtwcSubject> subject = read_jtwc_subject(text);
   if (!subject) {
-    return "expected a subject such as `SUBJ/TYPHOON 06W (KHANUN) WARNING NR 017//` (storm "
-           "number with basin letter W, E, C, A, B, S or P)";
+    return line_error(
+        "expected a subject such as `SUBJ/TYPHOON 06W (KHANUN) WARNING NR 017//` (storm "
+        "number with basin letter W, E, C, A, B, S or P)");
   }
   Storm& storm = reading.storm;
   storm.kind = subject->kind;
@@ -184,16 +189,17 @@ bool read_marker(std::string_view text, Reading& reading) {
 // "MAX SUSTAINED WINDS BASED ON ONE-MINUTE AVERAGE": the only averaging read.
 LineError read_wind_basis(std::string_view text) {
   if (text.find("ONE-MINUTE AVERAGE") == std::string_view::npos) {
-    return "expected `MAX SUSTAINED WINDS BASED ON ONE-MINUTE AVERAGE`";
+    return line_error("expected `MAX SUSTAINED WINDS BASED ON ONE-MINUTE AVERAGE`");
   }
   return std::nullopt;
 }
 
 // "12 HRS, VALID AT:": the hour whose position line comes next.
 LineError read_forecast_hour(std::string_view text, std::size_t index, Reading& reading) {
-  if (reading.section != Section::kForecast) return "a forecast hour before `FORECASTS:`";
+  if (reading.section != Section::kForecast)
+    return line_error("a forecast hour before `FORECASTS:`");
   const Result<int> hour = read_valid_at_line(text);
-  if (!hour.ok()) return hour.error().problem;
+  if (!hour.ok()) return hour.error();
   reading.pending_hour = hour.value();
   reading.pending_index = index;
   return std::nullopt;
@@ -201,7 +207,7 @@ LineError read_forecast_hour(std::string_view text, std::size_t index, Reading& 
 
 LineError read_movement(std::string_view text, Reading& reading) {
   const Result<Motion> motion = read_movement_line(text);
-  if (!motion.ok()) return motion.error().problem;
+  if (!motion.ok()) return motion.error();
   reading.storm.motion = motion.value();
   reading.has_motion = true;
   return std::nullopt;
@@ -209,7 +215,7 @@ LineError read_movement(std::string_view text, Reading& reading) {
 
 LineError read_accuracy(std::string_view text, Reading& reading) {
   const Result<int> accuracy = read_accuracy_line(text);
-  if (!accuracy.ok()) return accuracy.error().problem;
+  if (!accuracy.ok()) return accuracy.error();
   reading.storm.accuracy_nm = accuracy.value();
   return std::nullopt;
 }
@@ -217,7 +223,7 @@ LineError read_accuracy(std::string_view text, Reading& reading) {
 // The winds of the warning position, or of the forecast point being read (`in_point`).
 LineError read_winds(std::string_view text, bool in_point, Reading& reading) {
   const Result<WindLine> wind = read_wind_line(text);
-  if (!wind.ok()) return wind.error().problem;
+  if (!wind.ok()) return wind.error();
   Storm& storm = reading.storm;
   if (in_point) {
     storm.forecast.back().max_wind_kt = wind.value().max_wind_kt;
@@ -232,7 +238,7 @@ LineError read_winds(std::string_view text, bool in_point, Reading& reading) {
 
 LineError read_vector(std::string_view text, std::size_t index, Reading& reading) {
   const Result<VectorLine> vector = read_vector_line(text);
-  if (!vector.ok()) return vector.error().problem;
+  if (!vector.ok()) return vector.error();
   reading.vectors.push_back({vector.value(), reading.storm.forecast.size(), index});
   return std::nullopt;
 }
@@ -241,7 +247,7 @@ LineError read_vector(std::string_view text, std::size_t index, Reading& reading
 LineError read_repeat_posit(std::string_view text, std::size_t index, Reading& reading) {
   Cursor cursor{text.substr(13)};
   const std::optional<LatLon> centre = take_position(cursor);
-  if (!centre || !at_end(cursor)) return "expected `REPEAT POSIT: 22.8N 131.6E`";
+  if (!centre || !at_end(cursor)) return line_error("expected `REPEAT POSIT: 22.8N 131.6E`");
   if (reading.has_fix && !(*centre == reading.storm.fix.centre)) {
     warn(reading, index,
          "REPEAT POSIT differs from the warning position; the warning position is used");
@@ -254,11 +260,11 @@ LineError read_point_line(std::string_view text, std::size_t index, Reading& rea
   const bool forecasts = reading.section == Section::kForecast;
   const bool in_point = forecasts && !reading.storm.forecast.empty();
   if (forecasts && (text.starts_with("MOVEMENT PAST") || text.starts_with("POSITION ACCURATE"))) {
-    return "the warning position's movement or accuracy among the forecasts";
+    return line_error("the warning position's movement or accuracy among the forecasts");
   }
   if (forecasts && !in_point &&
       (text.starts_with("MAX SUSTAINED WINDS") || text.starts_with("RADIUS OF"))) {
-    return "winds or radii under `FORECASTS:` before the first forecast position";
+    return line_error("winds or radii under `FORECASTS:` before the first forecast position");
   }
   if (text.starts_with("MOVEMENT PAST")) return read_movement(text, reading);
   if (text.starts_with("POSITION ACCURATE")) return read_accuracy(text, reading);
@@ -275,8 +281,8 @@ LineError read_point_line(std::string_view text, std::size_t index, Reading& rea
 
 LineError read_line(std::string_view text, std::size_t index, Reading& reading) {
   if (reading.pending_hour && !starts_with_dtg(text)) {
-    return "expected the position line `311800Z --- 24.0N 130.2E` after `" +
-           std::to_string(*reading.pending_hour) + " HRS, VALID AT:`";
+    return line_error("expected the position line `311800Z --- 24.0N 130.2E` after `" +
+                      std::to_string(*reading.pending_hour) + " HRS, VALID AT:`");
   }
   if (text.find("END PART") != std::string_view::npos) return std::nullopt;
   if (reading.section == Section::kRemarks) {
@@ -374,7 +380,7 @@ Result<Storm> read_jtwc(const std::vector<TextLine>& lines, std::size_t start) {
         if (is_complete(*reading.group))
           return error_at(lines[i], "a radius after all four quadrants have one");
         Result<RadiusEntry> entry = read_radius_entry(text);
-        if (!entry.ok()) return error_at(lines[i], entry.error().problem);
+        if (!entry.ok()) return error_at(lines[i], entry.error());
         if (LineError error = add_radius(*reading.group, entry.value())) {
           return error_at(lines[i], *error);
         }

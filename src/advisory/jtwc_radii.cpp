@@ -1,21 +1,23 @@
 #include "advisory/jtwc_radii.h"
 
+#include "advisory/result.h"
+
 namespace hurricane::advisory {
 
-std::optional<std::string> add_radius(RadiiGroup& group, const RadiusEntry& entry) {
+std::optional<Error> add_radius(RadiiGroup& group, const RadiusEntry& entry) {
   bool any = false;
   for (std::size_t q = 0; q < 4; ++q) {
     const bool named = entry.elsewhere ? !group.given[q] : entry.quadrants[q];
     if (!named) continue;
     if (group.given[q]) {
-      return "a second " + std::string(quadrant_name(kQuadrants[q])) + " radius of the " +
-             std::to_string(group.threshold_kt) + "-kt winds";
+      return line_error("a second " + std::string(quadrant_name(kQuadrants[q])) +
+                        " radius of the " + std::to_string(group.threshold_kt) + "-kt winds");
     }
     group.given[q] = true;
     group.radii.nm[q] = entry.nm;
     any = true;
   }
-  if (!any) return "ELSEWHERE after all four quadrants have a radius";
+  if (!any) return line_error("ELSEWHERE after all four quadrants have a radius");
   return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 
 #include "advisory/jtwc_lines.h"
 #include "advisory/storm.h"
+#include "error/error.h"
 
 namespace hurricane::advisory {
 
@@ -23,7 +24,7 @@ struct RadiiGroup {
 
 // add_radius: the entry's radius for the quadrants it names (ELSEWHERE: those not yet given);
 // what is wrong when it names a quadrant a second time or none is left.
-std::optional<std::string> add_radius(RadiiGroup& group, const RadiusEntry& entry);
+std::optional<Error> add_radius(RadiiGroup& group, const RadiusEntry& entry);
 
 // is_complete: every quadrant has its radius.
 bool is_complete(const RadiiGroup& group);

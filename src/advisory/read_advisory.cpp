@@ -31,17 +31,18 @@ Result<Storm> read_chosen(const std::vector<Candidate>& candidates, const ReadOp
     }
     ids.push_back(candidate.start.id);
   }
-  const StormChoice choice = choose_storm(ids, options.storm_id, where);
+  const Result<std::string> choice = choose_storm(ids, options.storm_id, where);
   const Candidate& first = candidates.front();
-  if (!choice.error.empty()) {
-    return error_at_line((*first.lines)[first.start.title_index].line, choice.error);
+  if (!choice.ok()) {
+    return error_at((*first.lines)[first.start.title_index], choice.error());
   }
   for (const Candidate& candidate : candidates) {
-    if (candidate.start.id == choice.id) {
+    if (candidate.start.id == choice.value()) {
       return read_tcm(*candidate.lines, candidate.start.title_index, form);
     }
   }
-  return error_at_line(1, "no storm " + choice.id);  // not reached: the choice is among the ids
+  return error_at_line(1,
+                       "no storm " + choice.value());  // not reached: the choice is among the ids
 }
 
 Result<Storm> read_feed(std::string_view bytes, const ReadOptions& options) {

@@ -22,6 +22,12 @@ inline Error error_at(const TextLine& line, std::string problem) {
   return error_at_line(line.line, std::move(problem));
 }
 
+// `error` of a line reader placed at `line`.
+inline Error error_at(const TextLine& line, Error error) {
+  error.line = line.line;
+  return error;
+}
+
 // A line reader's error, before the line it was read from is known.
 inline Error line_error(std::string problem) {
   return error_at_line(0, std::move(problem));

@@ -3,6 +3,8 @@
 
 #include <set>
 
+#include "advisory/result.h"
+
 namespace hurricane::advisory {
 namespace {
 
@@ -23,8 +25,8 @@ std::string listing(const std::vector<std::string>& distinct) {
 
 }  // namespace
 
-StormChoice choose_storm(const std::vector<std::string>& found, std::string_view wanted,
-                         std::string_view where) {
+Result<std::string> choose_storm(const std::vector<std::string>& found, std::string_view wanted,
+                                 std::string_view where) {
   std::vector<std::string> distinct;
   std::set<std::string_view> seen;
   for (const std::string& id : found) {
@@ -32,14 +34,13 @@ StormChoice choose_storm(const std::vector<std::string>& found, std::string_view
   }
   const std::string key = upper(wanted);
   if (key.empty()) {
-    if (distinct.size() == 1) return {distinct.front(), {}};
-    return {{},
-            std::string(where) + " holds " + std::to_string(distinct.size()) + " storms (" +
-                listing(distinct) + "): choose one by its storm id"};
+    if (distinct.size() == 1) return distinct.front();
+    return line_error(std::string(where) + " holds " + std::to_string(distinct.size()) +
+                      " storms (" + listing(distinct) + "): choose one by its storm id");
   }
-  if (seen.contains(key)) return {key, {}};
-  return {{},
-          "no storm " + key + " in " + std::string(where) + ", which holds " + listing(distinct)};
+  if (seen.contains(key)) return key;
+  return line_error("no storm " + key + " in " + std::string(where) + ", which holds " +
+                    listing(distinct));
 }
 
 }  // namespace hurricane::advisory

@@ -5,17 +5,15 @@
 #include <string_view>
 #include <vector>
 
-namespace hurricane::advisory {
+#include "error/error.h"
 
-struct StormChoice {
-  std::string id;     // the storm chosen, or empty
-  std::string error;  // why none was chosen, or empty
-};
+namespace hurricane::advisory {
 
 // From the ids found (in input order, repeats allowed, at least one) the one `wanted` names (any
 // letter case), or the only one when `wanted` is empty. The error lists the ids found, at most
-// ten of them; `where` names the input in it ("the feed", "the track file").
-StormChoice choose_storm(const std::vector<std::string>& found, std::string_view wanted,
-                         std::string_view where);
+// ten of them; `where` names the input in it ("the feed", "the track file"); the caller places
+// it at its line.
+Result<std::string> choose_storm(const std::vector<std::string>& found, std::string_view wanted,
+                                 std::string_view where);
 
 }  // namespace hurricane::advisory

@@ -10,8 +10,9 @@
 namespace hurricane::advisory {
 namespace {
 
-// What a line reader gives: nothing when the line read in full, else what was expected.
-using LineError = std::optional<std::string>;
+// What a line reader gives: nothing when the line read in full, else what was expected (an
+// error whose line the caller sets).
+using LineError = std::optional<Error>;
 
 constexpr const char* kPositionForm =
     "a position such as `24.7N 66.4W` (latitude to 90, longitude "
@@ -25,9 +26,10 @@ bool starts_with_digit(std::string_view text) {
 LineError resolve(const DayTime& at, const UtcTime& issued, UtcTime& time) {
   const std::optional<UtcTime> resolved = resolve_day_time(issued, at.day, at.hour, at.minute);
   if (!resolved) {
-    return "the time " + std::to_string(at.day) + "/" + std::to_string(at.hour * 100 + at.minute) +
-           "Z falls within 10 days of no date near the issue time " +
-           navigation::format_utc_time(issued);
+    return line_error("the time " + std::to_string(at.day) + "/" +
+                      std::to_string(at.hour * 100 + at.minute) +
+                      "Z falls within 10 days of no date near the issue time " +
+                      navigation::format_utc_time(issued));
   }
   time = *resolved;
   return std::nullopt;
@@ -42,14 +44,15 @@ LineError read_radii_line(std::string_view text, WindRadii& radii) {
     read = take_quadrant_radii(cursor);
   }
   if (!read || !at_end(cursor)) {
-    return "expected wind radii such as `34 KT...210NE 200SE 150SW 170NW.`";
+    return line_error("expected wind radii such as `34 KT...210NE 200SE 150SW 170NW.`");
   }
   std::optional<QuadrantRadii>* slot = nullptr;
   if (*threshold == 34) slot = &radii.kt34;
   if (*threshold == 50) slot = &radii.kt50;
   if (*threshold == 64) slot = &radii.kt64;
-  if (slot == nullptr) return "expected a wind threshold of 34, 50 or 64 KT";
-  if (slot->has_value()) return "a second line of " + std::to_string(*threshold) + "-kt radii";
+  if (slot == nullptr) return line_error("expected a wind threshold of 34, 50 or 64 KT");
+  if (slot->has_value())
+    return line_error("a second line of " + std::to_string(*threshold) + "-kt radii");
   *slot = read;
   return std::nullopt;
 }
@@ -63,9 +66,9 @@ LineError read_seas_line(std::string_view text, std::optional<SeasRadii>& seas) 
   std::optional<QuadrantRadii> radii;
   if (height && (feet || metres) && take_dots(cursor)) radii = take_quadrant_radii(cursor);
   if (!radii || !at_end(cursor)) {
-    return "expected seas radii such as `12 FT SEAS..390NE 300SE 360SW 390NW.`";
+    return line_error("expected seas radii such as `12 FT SEAS..390NE 300SE 360SW 390NW.`");
   }
-  if (seas) return "a second line of seas radii";
+  if (seas) return line_error("a second line of seas radii");
   seas = SeasRadii{*height, feet ? SeasRadii::Unit::kFeet : SeasRadii::Unit::kMetres, *radii};
   return std::nullopt;
 }
@@ -73,13 +76,14 @@ LineError read_seas_line(std::string_view text, std::optional<SeasRadii>& seas) 
 // "... CENTER LOCATED NEAR 24.7N  66.4W AT 12/2100Z"
 LineError read_centre(std::string_view text, const UtcTime& issued, Fix& fix) {
   const std::size_t near = text.find("NEAR", text.find("CENTER LOCATED"));
-  if (near == std::string_view::npos) return "expected `CENTER LOCATED NEAR` and the position";
+  if (near == std::string_view::npos)
+    return line_error("expected `CENTER LOCATED NEAR` and the position");
   Cursor cursor{text.substr(near + 4)};
   const std::optional<LatLon> centre = take_position(cursor);
-  if (!centre) return std::string("expected ") + kPositionForm + " after NEAR";
+  if (!centre) return line_error(std::string("expected ") + kPositionForm + " after NEAR");
   std::optional<DayTime> at;
   if (take_word(cursor, "AT")) at = take_day_time(cursor);
-  if (!at) return "expected `AT dd/hhmmZ` after the centre position";
+  if (!at) return line_error("expected `AT dd/hhmmZ` after the centre position");
   fix.centre = *centre;
   return resolve(*at, issued, fix.time);
 }
@@ -91,10 +95,10 @@ LineError read_previous(std::string_view text, const UtcTime& issued,
   std::optional<DayTime> at;
   if (take_word(cursor, "AT")) at = take_day_time(cursor);
   if (!at || !take_word(cursor, "CENTER WAS LOCATED NEAR")) {
-    return "expected `AT dd/hhmmZ CENTER WAS LOCATED NEAR` and a position";
+    return line_error("expected `AT dd/hhmmZ CENTER WAS LOCATED NEAR` and a position");
   }
   const std::optional<LatLon> centre = take_position(cursor);
-  if (!centre) return std::string("expected ") + kPositionForm + " after NEAR";
+  if (!centre) return line_error(std::string("expected ") + kPositionForm + " after NEAR");
   Fix fix{*centre, {}};
   if (LineError error = resolve(*at, issued, fix.time)) return error;
   previous = fix;
@@ -115,8 +119,9 @@ LineError read_motion(std::string_view text, Motion& motion) {
     speed = take_int(cursor, 3);
   }
   if (!speed || !take_word(cursor, "KT")) {
-    return "expected `PRESENT MOVEMENT ... OR ddd DEGREES AT nn KT` (degrees to 360) or "
-           "`PRESENT MOVEMENT...STATIONARY`";
+    return line_error(
+        "expected `PRESENT MOVEMENT ... OR ddd DEGREES AT nn KT` (degrees to 360) or "
+        "`PRESENT MOVEMENT...STATIONARY`");
   }
   if (*speed == 0) {
     motion = {Motion::Kind::kStationary, {}};
@@ -131,11 +136,11 @@ LineError read_max_winds(std::string_view text, int& wind, std::optional<int>& g
   Cursor cursor{text};
   std::optional<int> read;
   if (take_word(cursor, "MAX SUSTAINED WINDS")) read = take_int(cursor, 3);
-  if (!read || !take_word(cursor, "KT")) return "expected `MAX SUSTAINED WINDS nnn KT`";
+  if (!read || !take_word(cursor, "KT")) return line_error("expected `MAX SUSTAINED WINDS nnn KT`");
   wind = *read;
   if (take_word(cursor, "WITH GUSTS TO")) {
     gusts = take_int(cursor, 3);
-    if (!gusts || !take_word(cursor, "KT")) return "expected `WITH GUSTS TO nnn KT`";
+    if (!gusts || !take_word(cursor, "KT")) return line_error("expected `WITH GUSTS TO nnn KT`");
   }
   return std::nullopt;
 }
@@ -144,11 +149,12 @@ LineError read_max_winds(std::string_view text, int& wind, std::optional<int>& g
 LineError read_forecast_wind(std::string_view text, ForecastPoint& point) {
   Cursor cursor{text};
   if (take_word(cursor, "MAX WIND")) point.max_wind_kt = take_int(cursor, 3);
-  if (!point.max_wind_kt || !take_word(cursor, "KT")) return "expected `MAX WIND nnn KT`";
+  if (!point.max_wind_kt || !take_word(cursor, "KT"))
+    return line_error("expected `MAX WIND nnn KT`");
   take_dots(cursor);
   if (take_word(cursor, "GUSTS")) {
     point.gusts_kt = take_int(cursor, 3);
-    if (!point.gusts_kt || !take_word(cursor, "KT")) return "expected `GUSTS nnn KT`";
+    if (!point.gusts_kt || !take_word(cursor, "KT")) return line_error("expected `GUSTS nnn KT`");
   }
   return std::nullopt;
 }
@@ -160,14 +166,16 @@ LineError read_forecast_point(std::string_view text, const UtcTime& issued,
   point.outlook = text.starts_with("OUTLOOK");
   Cursor cursor{text.substr(text.find("VALID") + 5)};
   const std::optional<DayTime> at = take_day_time(cursor);
-  if (!at) return "expected `VALID dd/hhmmZ`";
+  if (!at) return line_error("expected `VALID dd/hhmmZ`");
   if (LineError error = resolve(*at, issued, point.time)) return error;
   point.centre = take_position(cursor);
   const bool dots = take_dots(cursor);
   if (!point.centre && !dots) {
-    return std::string("expected ") + kPositionForm + " or `...DISSIPATED` after the time";
+    return line_error(std::string("expected ") + kPositionForm +
+                      " or `...DISSIPATED` after the time");
   }
-  if (!dots && !at_end(cursor)) return "expected the end of the line or `...` after the position";
+  if (!dots && !at_end(cursor))
+    return line_error("expected the end of the line or `...` after the position");
   point.stage = std::string(trim(cursor.rest));
   forecast.push_back(std::move(point));
   return std::nullopt;
@@ -203,7 +211,7 @@ LineError read_body_line(std::string_view text, std::size_t index, Body& body) {
   if (text.starts_with("NEXT ADVISORY AT")) {
     Cursor cursor{text.substr(16)};
     const std::optional<DayTime> at = take_day_time(cursor);
-    if (!at) return "expected `NEXT ADVISORY AT dd/hhmmZ`";
+    if (!at) return line_error("expected `NEXT ADVISORY AT dd/hhmmZ`");
     UtcTime next{};
     if (LineError error = resolve(*at, issued, next)) return error;
     storm.next_advisory = next;
@@ -228,7 +236,7 @@ LineError read_body_line(std::string_view text, std::size_t index, Body& body) {
     Cursor cursor{text.substr(24)};
     storm.accuracy_nm = take_int(cursor, 4);
     if (!storm.accuracy_nm || !take_word(cursor, "NM")) {
-      return "expected `POSITION ACCURATE WITHIN nn NM`";
+      return line_error("expected `POSITION ACCURATE WITHIN nn NM`");
     }
     return std::nullopt;
   }
@@ -240,7 +248,7 @@ LineError read_body_line(std::string_view text, std::size_t index, Body& body) {
     Cursor cursor{text.substr(34)};
     storm.pressure_mb = take_int(cursor, 4);
     if (!storm.pressure_mb || !take_word(cursor, "MB")) {
-      return "expected `ESTIMATED MINIMUM CENTRAL PRESSURE nnnn MB`";
+      return line_error("expected `ESTIMATED MINIMUM CENTRAL PRESSURE nnnn MB`");
     }
     return std::nullopt;
   }

@@ -37,7 +37,8 @@ enum class Field {
   // A request's JSON body; Error::value is the key at fault ("ship.lat", "fixes[1]", an
   // unknown key), empty for the body as a whole.
   kBody,
-  kCommand,  // the command line as a whole: a problem worded whole, naming its options itself
+  // The command line as a whole: a problem worded whole, naming its options itself. The last.
+  kCommand,
 };
 
 // field_id: the input's identity in texts: "distance", "ship_speed", "storm_fix", ...
