@@ -80,3 +80,36 @@ TEST(DecideBy, NoneNowOrTheLastHourTheVoyageCanBeHeld) {
 
 }  // namespace
 }  // namespace hurricane::plan
+
+namespace hurricane::plan {
+namespace {
+
+// Fault pinned: the route's next waypoint was the one that left the least to go, by the
+// triangle inequality always the last, so the ship cut across to the end of the route, here
+// through a storm that sits on that short cut. The route north then east keeps clear.
+TEST(RouteVoyage, HeldWaypointByWaypoint) {
+  using forecast::testing::equal_radii;
+  const LatLon ship{25.0, -75.0};
+  const LatLon turn = testing::rhumb_direct(ship, 0.0, 300.0);
+  const LatLon end = testing::rhumb_direct(turn, 90.0, 600.0);
+  double cut = 0;
+  testing::rhumb_nm(ship, end, &cut);
+  const LatLon storm = testing::rhumb_direct(ship, cut, 200.0);
+  PlanRequest r;
+  r.storms = {forecast::testing::track_of(
+      {{0, storm, 80, equal_radii(60)}, {72, storm, 80, equal_radii(60)}})};
+  r.at = r.storms[0].points[0].time;
+  r.error.kind = forecast::ErrorModel::Kind::kNone;
+  r.ship = ship;
+  r.speed_kn = 10.0;
+  r.voyage.kind = Voyage::Kind::kRoute;
+  r.voyage.waypoints = {ship, turn, end};
+  const Plan plan = make_plan(r);
+  EXPECT_TRUE(plan.keeps_clear);
+  EXPECT_TRUE(plan.legs.empty());
+  EXPECT_EQ(plan.decide_by.kind, DecideBy::Kind::kNone);
+  EXPECT_NEAR(plan.progress_nm, 720.0, 1.0);  // 300 nm north, 420 east
+}
+
+}  // namespace
+}  // namespace hurricane::plan
