@@ -153,10 +153,19 @@ Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
 Plan search_plan(const PlanRequest& request) {
   const double horizon = judged_horizon(request);
   const double search_horizon = std::floor(horizon / kSearchStepH + 1e-9) * kSearchStepH;
-  if (!(search_horizon >= 1.0) || !(request.speed_kn > 0.0)) return Plan{};
+  if (!(search_horizon >= 1.0)) return Plan{};
   const Walk fast(request, search_horizon, kSearchStepH, false);
   const Walk exact(request, horizon, kExactStepH, true);
   if (!fast.judged()) return Plan{};
+  if (!(request.speed_kn > 0.0)) {
+    // A ship that cannot move stays where it is: clear or not.
+    const Shape stay{0.0, {{0, 4, horizon}}};
+    Cursor c;
+    const bool clear = walk_shape(exact, stay, c);
+    Plan plan = facts_of(exact, stay, clear);
+    plan.decide_by.kind = clear ? DecideBy::Kind::kNone : DecideBy::Kind::kNow;
+    return plan;
+  }
   const bool voyage = fast.voyage().any();
 
   // Holding the voyage to the horizon, when that keeps clear, is the plan.

@@ -65,6 +65,16 @@ TEST(DecideBy, NoneNowOrTheLastHourTheVoyageCanBeHeld) {
     // Going round a disc of 100 nm costs little: most of the 720 nm run is made good.
     EXPECT_GT(plan.progress_nm, 400.0);
   }
+  {  // Fault pinned: a ship that cannot move had no plan, "no storm forecast"; it stays put.
+    PlanRequest r = request_at(150.0);
+    r.speed_kn = 0.0;
+    const Plan plan = make_plan(r);
+    EXPECT_TRUE(plan.judged);
+    EXPECT_TRUE(plan.keeps_clear);
+    ASSERT_EQ(plan.legs.size(), 1u);
+    EXPECT_EQ(plan.legs[0].speed_kn, 0.0);
+    EXPECT_NEAR(plan.least_clearance_nm, 50.0, 0.01);
+  }
   {  // Without a voyage: one leg held to the horizon, never nearer than at the start.
     PlanRequest r = request_at(150.0);
     r.voyage = {};
