@@ -8,6 +8,7 @@
 #include "advisory/storms_of_input.h"
 #include "answer/board_forecast.h"
 #include "answer/escape_land.h"
+#include "answer/plan_for.h"
 
 namespace hurricane::answer {
 
@@ -76,6 +77,8 @@ Result<Answer> answer(const Request& request) {
         if (auto failure = steer_by_route(*request.route, a.situation, options)) return *failure;
       }
       a.forecast = answer::forecast_for(storms, a.situation, options, request.shoreline);
+      if (options.plan)
+        a.plan = plan_for(*a.forecast, a.situation, options, request.route, request.shoreline);
       if (a.forecast->advice && a.advice) {
         if (const std::optional<int> course = classic_course(*a.advice)) {
           forecast::compare_with_classic(*a.forecast->advice, *course);

@@ -16,6 +16,7 @@
 #include "answer/situation_from_advisory.h"
 #include "answer/voyage_route.h"
 #include "land/land.h"
+#include "plan/plan.h"
 #include "situation/situation.h"
 
 namespace hurricane::answer {
@@ -61,6 +62,8 @@ struct Answer {
   // Advice [F]: present with an advisory unless left out; without a forecast it says why.
   std::optional<answer::ForecastOutcome> forecast;
   std::vector<advisory::Storm> forecast_storms;  // the storms [F] read, the classic one first
+  // The escape plan along the same forecasts, when asked for and [F] judged a storm.
+  std::optional<plan::Plan> plan;
 };
 
 // answer: the situation formed from `request`, the advice on it and the advisory's

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "forecast/error_model.h"
+#include "navigation/position.h"
 
 namespace hurricane::answer {
 
@@ -36,6 +37,13 @@ struct ForecastOptions {
   // Where the voyage course leads when it came from a route ("waypoint X of route FILE");
   // empty for a course given as such.
   std::string voyage_toward;
+  // The escape plan, made when asked for (--to, --sea-room, --avoid): bound for `plan_to`
+  // when given, else along the route or the voyage course; off the shore by `sea_room_nm`,
+  // out of the danger area bounded by the `avoid_kt` winds (34, 50 or 64).
+  bool plan = false;
+  std::optional<navigation::LatLon> plan_to;
+  double sea_room_nm = 10.0;
+  int avoid_kt = 34;
 };
 
 }  // namespace hurricane::answer

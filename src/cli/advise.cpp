@@ -21,6 +21,7 @@
 #include "json/answer_json.h"
 #include "land/find_shoreline.h"
 #include "report/forecast_lines.h"
+#include "report/plan_lines.h"
 #include "report/report.h"
 #include "route/read_route.h"
 
@@ -45,6 +46,7 @@ std::string classic_needs_line(const Error& needs) {
 std::string text_answer(const answer::Answer& a, std::string_view advisory_file) {
   std::string text;
   if (a.advisory && a.advisory->stale) append({*a.advisory->stale, ""}, text);
+  if (a.plan) append(report::plan_lines(*a.plan), text);
   if (a.advisory) append(advisory_provenance_lines(*a.advisory, a.situation, advisory_file), text);
   if (a.situation.derived) {
     const bool on_track =

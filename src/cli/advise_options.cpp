@@ -7,6 +7,7 @@
 #include "cli/exit_status.h"
 #include "cli/messages.h"
 #include "situation/number.h"
+#include "situation/position.h"
 
 namespace hurricane::cli {
 namespace {
@@ -101,6 +102,13 @@ AdviseOptions::AdviseOptions(CLI::App& app)
       advise
           .add_option("--error", error_model_, "[F]: cone[:SCALE] (default cone:2), 1-2-3 or none")
           ->type_name("MODEL");
+  to_option_ = advise.add_option("--to", to_, "Plan: the voyage's destination")->type_name("POS");
+  sea_room_option_ =
+      advise.add_option("--sea-room", sea_room_, "Plan: nm kept off the shore (default 10)")
+          ->type_name("NM");
+  avoid_option_ =
+      advise.add_option("--avoid", avoid_, "Plan: the winds avoided, 34 (default), 50 or 64")
+          ->type_name("KT");
   storm_id_option_ =
       advise.add_option("--storm-id", storm_id_, "The storm of --advisory, e.g. AL132023")
           ->type_name("ID");
@@ -116,9 +124,10 @@ AdviseOptions::AdviseOptions(CLI::App& app)
   for (CLI::Option* option : number_options_) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
-  for (CLI::Option* option : {ship_option_, storm_option_, at_option_, margin_option_,
-                              storm_id_option_, svg_option_, chart_option_, land_option_,
-                              course_option_, route_option_, horizon_option_, error_option_}) {
+  for (CLI::Option* option :
+       {ship_option_, storm_option_, at_option_, margin_option_, storm_id_option_, svg_option_,
+        chart_option_, land_option_, course_option_, route_option_, horizon_option_, error_option_,
+        to_option_, sea_room_option_, avoid_option_}) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
 }
@@ -151,7 +160,7 @@ Result<AdviseRequest> AdviseOptions::request() const {
   } else {
     for (const CLI::Option* option :
          {margin_option_, storm_id_option_, no_forecast_option_, course_option_, route_option_,
-          horizon_option_, error_option_}) {
+          horizon_option_, error_option_, to_option_, sea_room_option_, avoid_option_}) {
       if (option->count() > 0) return usage(option->get_name() + " needs --advisory");
     }
   }
@@ -206,6 +215,26 @@ std::optional<Error> AdviseOptions::read_forecast(AdviseRequest& command) const 
     }
     options.voyage_course_deg = *value == 360.0 ? 0.0 : *value;
   }
+  if (to_option_->count() > 0) {
+    if (ship_option_->count() == 0) return usage("--to needs --ship");
+    const Result<situation::LatLon> to = situation::parse_position(Field::kShip, to_);
+    if (!to.ok()) return unusable_option("--to: expected a position, such as 25.8N 080.2W");
+    options.plan_to = to.value();
+  }
+  if (sea_room_option_->count() > 0) {
+    const auto value = option_number(sea_room_);
+    if (!value || *value < 0.0 || *value > 100.0) {
+      return unusable_option("--sea-room: expected nm from 0 to 100");
+    }
+    options.sea_room_nm = *value;
+  }
+  if (avoid_option_->count() > 0) {
+    if (avoid_ != "34" && avoid_ != "50" && avoid_ != "64") {
+      return unusable_option("--avoid: expected 34, 50 or 64 (kt)");
+    }
+    options.avoid_kt = std::stoi(avoid_);
+  }
+  options.plan = to_option_->count() + sea_room_option_->count() + avoid_option_->count() > 0;
   if (horizon_option_->count() > 0) {
     const auto value = option_number(horizon_);
     if (!value || *value < answer::kMinHorizonH || *value > answer::kMaxHorizonH) {

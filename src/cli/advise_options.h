@@ -55,13 +55,14 @@ class AdviseOptions {
   std::array<std::string, 6> numbers_;  // the six values' texts
   std::array<CLI::Option*, 6> number_options_{};
   std::string ship_, storm_, at_, format_ = "text", margin_, storm_id_, svg_, chart_, land_;
-  std::string course_, route_, horizon_, error_model_;
+  std::string course_, route_, horizon_, error_model_, to_, sea_room_, avoid_;
   std::vector<std::string> advisories_, fixes_;
   bool north_ = false, south_ = false, night_ = false, no_land_ = false, no_forecast_ = false;
   CLI::Option *ship_option_, *storm_option_, *fix_option_, *at_option_, *north_option_,
       *south_option_, *advisory_option_, *margin_option_, *storm_id_option_, *svg_option_,
       *chart_option_, *land_option_, *no_land_option_, *no_forecast_option_, *course_option_,
-      *route_option_, *horizon_option_, *error_option_;
+      *route_option_, *horizon_option_, *error_option_, *to_option_, *sea_room_option_,
+      *avoid_option_;
 };
 
 }  // namespace hurricane::cli

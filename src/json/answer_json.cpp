@@ -6,6 +6,7 @@
 #include "json/advisory_json.h"
 #include "json/forecast_json.h"
 #include "json/keys.h"
+#include "json/plan_json.h"
 
 namespace hurricane::json {
 namespace {
@@ -48,6 +49,7 @@ nlohmann::ordered_json answer_json(const answer::Answer& answer, std::string_vie
                              ? forecast_json(*answer.forecast->advice)
                              : forecast_json_without(answer.forecast->no_forecast);
   }
+  if (answer.plan) object["plan"] = plan_json(*answer.plan);
   return object;
 }
 

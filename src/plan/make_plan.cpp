@@ -149,15 +149,23 @@ Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
   return plan;
 }
 
-}  // namespace
-
-Plan make_plan(const PlanRequest& request) {
+// The plan, before the settings it was made with are added.
+Plan search_plan(const PlanRequest& request) {
   const double horizon = judged_horizon(request);
   const double search_horizon = std::floor(horizon / kSearchStepH + 1e-9) * kSearchStepH;
-  if (!(search_horizon >= 1.0) || !(request.speed_kn > 0.0)) return Plan{};
+  if (!(search_horizon >= 1.0)) return Plan{};
   const Walk fast(request, search_horizon, kSearchStepH, false);
   const Walk exact(request, horizon, kExactStepH, true);
   if (!fast.judged()) return Plan{};
+  if (!(request.speed_kn > 0.0)) {
+    // A ship that cannot move stays where it is: clear or not.
+    const Shape stay{0.0, {{0, 4, horizon}}};
+    Cursor c;
+    const bool clear = walk_shape(exact, stay, c);
+    Plan plan = facts_of(exact, stay, clear);
+    plan.decide_by.kind = clear ? DecideBy::Kind::kNone : DecideBy::Kind::kNow;
+    return plan;
+  }
   const bool voyage = fast.voyage().any();
 
   // Holding the voyage to the horizon, when that keeps clear, is the plan.
@@ -191,6 +199,16 @@ Plan make_plan(const PlanRequest& request) {
   plan.judged = true;
   plan.keeps_clear = false;
   plan.decide_by.kind = DecideBy::Kind::kNow;
+  return plan;
+}
+
+}  // namespace
+
+Plan make_plan(const PlanRequest& request) {
+  Plan plan = search_plan(request);
+  plan.avoid_kt = request.avoid_kt;
+  plan.sea_room_nm = request.sea_room_nm;
+  plan.land_held = request.land != nullptr;
   return plan;
 }
 

@@ -65,6 +65,9 @@ struct DecideBy {
 
 struct Plan {
   bool judged = false;                     // some storm is forecast within the horizon
+  int avoid_kt = 34;                       // as asked
+  double sea_room_nm = 0.0;                // as asked
+  bool land_held = false;                  // the shoreline was held against the plan
   Time until{};                            // the horizon, cut where the forecasts end
   std::optional<Time> holds_voyage_until;  // the voyage is held until the first leg
   std::vector<PlannedLeg> legs;

@@ -8,6 +8,11 @@
 #include "land/sea_room.h"
 
 namespace hurricane::plan {
+namespace {
+
+constexpr double kInfinityNm = 1e300;
+
+}  // namespace
 
 double meridian_radius_nm(double lat) {
   const double s = std::sin(lat * kRadiansPerDegree);
@@ -61,16 +66,18 @@ VoyageLine::VoyageLine(const Voyage& voyage, LatLon start)
 }
 
 std::size_t VoyageLine::next_waypoint(LatLon at, std::size_t current) const {
-  std::size_t best = current;
-  double least = to_go_nm(at, current);
-  for (std::size_t j = current + 1; j < waypoints_.size(); ++j) {
-    const double to_go = to_go_nm(at, j);
-    if (to_go < least) {
-      least = to_go;
-      best = j;
+  if (waypoints_.empty()) return current;
+  std::size_t nearest = 0;
+  double least = kInfinityNm;
+  for (std::size_t j = 0; j < waypoints_.size(); ++j) {
+    const double d = rhumb_between(at, waypoints_[j]).distance_nm;
+    if (d < least) {
+      least = d;
+      nearest = j;
     }
   }
-  return best;
+  const std::size_t after = nearest + 1 < waypoints_.size() ? nearest + 1 : nearest;
+  return std::max(current, after);
 }
 
 double VoyageLine::to_go_nm(LatLon at, std::size_t target) const {

@@ -28,9 +28,8 @@ class VoyageLine {
   double course_deg() const { return course_deg_; }
   const std::vector<LatLon>& waypoints() const { return waypoints_; }
 
-  // The waypoint to steer for from `at`, having steered for `current` so far: of it and those
-  // after, the one that leaves the least distance to go (a waypoint is passed once steering
-  // for a later one is shorter).
+  // The waypoint to steer for from `at`, having steered for `current` so far: the one after
+  // the waypoint nearest `at` (the last when that is the nearest), never one before `current`.
   std::size_t next_waypoint(LatLon at, std::size_t current) const;
   // Distance to go from `at` steering for waypoint `target` and on along the route.
   double to_go_nm(LatLon at, std::size_t target) const;

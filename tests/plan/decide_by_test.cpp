@@ -65,6 +65,16 @@ TEST(DecideBy, NoneNowOrTheLastHourTheVoyageCanBeHeld) {
     // Going round a disc of 100 nm costs little: most of the 720 nm run is made good.
     EXPECT_GT(plan.progress_nm, 400.0);
   }
+  {  // Fault pinned: a ship that cannot move had no plan, "no storm forecast"; it stays put.
+    PlanRequest r = request_at(150.0);
+    r.speed_kn = 0.0;
+    const Plan plan = make_plan(r);
+    EXPECT_TRUE(plan.judged);
+    EXPECT_TRUE(plan.keeps_clear);
+    ASSERT_EQ(plan.legs.size(), 1u);
+    EXPECT_EQ(plan.legs[0].speed_kn, 0.0);
+    EXPECT_NEAR(plan.least_clearance_nm, 50.0, 0.01);
+  }
   {  // Without a voyage: one leg held to the horizon, never nearer than at the start.
     PlanRequest r = request_at(150.0);
     r.voyage = {};
@@ -76,6 +86,39 @@ TEST(DecideBy, NoneNowOrTheLastHourTheVoyageCanBeHeld) {
     EXPECT_NEAR(plan.least_clearance_nm, 50.0, 0.01);
     EXPECT_NEAR(testing::check_plan(r, plan).least_clearance, 50.0, 0.01);
   }
+}
+
+}  // namespace
+}  // namespace hurricane::plan
+
+namespace hurricane::plan {
+namespace {
+
+// Fault pinned: the route's next waypoint was the one that left the least to go, by the
+// triangle inequality always the last, so the ship cut across to the end of the route, here
+// through a storm that sits on that short cut. The route north then east keeps clear.
+TEST(RouteVoyage, HeldWaypointByWaypoint) {
+  using forecast::testing::equal_radii;
+  const LatLon ship{25.0, -75.0};
+  const LatLon turn = testing::rhumb_direct(ship, 0.0, 300.0);
+  const LatLon end = testing::rhumb_direct(turn, 90.0, 600.0);
+  double cut = 0;
+  testing::rhumb_nm(ship, end, &cut);
+  const LatLon storm = testing::rhumb_direct(ship, cut, 200.0);
+  PlanRequest r;
+  r.storms = {forecast::testing::track_of(
+      {{0, storm, 80, equal_radii(60)}, {72, storm, 80, equal_radii(60)}})};
+  r.at = r.storms[0].points[0].time;
+  r.error.kind = forecast::ErrorModel::Kind::kNone;
+  r.ship = ship;
+  r.speed_kn = 10.0;
+  r.voyage.kind = Voyage::Kind::kRoute;
+  r.voyage.waypoints = {ship, turn, end};
+  const Plan plan = make_plan(r);
+  EXPECT_TRUE(plan.keeps_clear);
+  EXPECT_TRUE(plan.legs.empty());
+  EXPECT_EQ(plan.decide_by.kind, DecideBy::Kind::kNone);
+  EXPECT_NEAR(plan.progress_nm, 720.0, 1.0);  // 300 nm north, 420 east
 }
 
 }  // namespace

@@ -1,0 +1,108 @@
+#include "report/plan_lines.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "navigation/utc_time.h"
+
+namespace hurricane::report {
+namespace {
+
+using navigation::format_day_time;
+
+std::string decimals(double value, int decimals) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*f", decimals, value);
+  return text;
+}
+
+// Degrees and minutes to 0.1': "22°10.0'N 086°40.0'W".
+std::string degrees_minutes(plan::LatLon at) {
+  auto part = [](double value, int width, char plus, char minus) {
+    const double tenths = std::round(std::fabs(value) * 600.0);
+    const int degrees = static_cast<int>(tenths / 600.0);
+    const double minutes = (tenths - degrees * 600.0) / 10.0;
+    char text[32];
+    std::snprintf(text, sizeof text, "%0*d\u00b0%04.1f'%c", width, degrees, minutes,
+                  value < 0.0 ? minus : plus);
+    return std::string(text);
+  };
+  return part(at.lat, 2, 'N', 'S') + " " + part(at.lon, 3, 'E', 'W');
+}
+
+std::string three_digits(int degrees) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%03d", degrees);
+  return text;
+}
+
+std::string span_hours(plan::Time from, plan::Time to) {
+  return decimals(navigation::hours_between(from, to), 0) + " h";
+}
+
+std::string plan_leg_line(const plan::PlannedLeg& leg) {
+  const std::string span = format_day_time(leg.start) + " to " + format_day_time(leg.end) + " (" +
+                           span_hours(leg.start, leg.end) + ")";
+  if (leg.speed_kn <= 0.0) return "heave to, " + span + ", at " + degrees_minutes(leg.from);
+  return "steer " + three_digits(leg.course_deg) + " at " + decimals(leg.speed_kn, 1) + " kn, " +
+         span + ", to " + degrees_minutes(leg.to);
+}
+
+}  // namespace
+
+std::vector<std::string> plan_lines(const plan::Plan& plan) {
+  if (!plan.judged) return {"Escape plan: no storm is forecast within the horizon.", ""};
+  std::vector<std::string> lines;
+  std::string heading = "Escape plan to " + format_day_time(plan.until) + ", out of the " +
+                        std::to_string(plan.avoid_kt) + "-kt danger area";
+  if (plan.land_held) heading += " and " + decimals(plan.sea_room_nm, 0) + " nm off the shore";
+  lines.push_back(heading + ":");
+  if (!plan.keeps_clear) {
+    lines.push_back(
+        "NO PLAN KEEPS CLEAR. The least bad goes least deep and leaves soonest; it meets " +
+        (plan.meets > 0 ? "the " + std::to_string(plan.meets) + "-kt winds."
+                        : "no forecast wind area, only the forecast error and margin."));
+  }
+  if (plan.holds_voyage_until) {
+    lines.push_back(plan.legs.empty()
+                        ? "hold the voyage: it keeps clear"
+                        : "hold the voyage until " + format_day_time(*plan.holds_voyage_until));
+  }
+  for (const plan::PlannedLeg& leg : plan.legs) lines.push_back(plan_leg_line(leg));
+  if (plan.resume) {
+    std::string line = "resume " + three_digits(plan.resume->course_deg) + " from " +
+                       format_day_time(plan.resume->start);
+    if (plan.resume->waypoint) {
+      line += ", for waypoint " + std::to_string(*plan.resume->waypoint + 1);
+    }
+    lines.push_back(line);
+  }
+  lines.push_back("least clearance " + decimals(plan.least_clearance_nm, 1) + " nm at " +
+                  format_day_time(plan.least_clearance_at) + ", " +
+                  degrees_minutes(plan.least_clearance_place));
+  if (plan.land_held) {
+    lines.push_back(plan.least_sea_room_nm
+                        ? "least sea room " + decimals(*plan.least_sea_room_nm, 1) + " nm at " +
+                              format_day_time(plan.sea_room_at) + ", " +
+                              degrees_minutes(plan.sea_room_place)
+                        : "least sea room: no shoreline within " +
+                              decimals(plan.sea_room_nm + 20.0, 0) + " nm");
+  }
+  lines.push_back("progress " + decimals(plan.progress_nm, 0) + " nm made good by " +
+                  format_day_time(plan.until));
+  switch (plan.decide_by.kind) {
+    case plan::DecideBy::Kind::kNone:
+      break;
+    case plan::DecideBy::Kind::kNow:
+      if (plan.keeps_clear) lines.push_back("decide now: holding the voyage leaves no plan clear");
+      break;
+    case plan::DecideBy::Kind::kAt:
+      lines.push_back("decide by " + format_day_time(plan.decide_by.at) +
+                      ": after that no plan keeps clear");
+      break;
+  }
+  lines.push_back("");
+  return lines;
+}
+
+}  // namespace hurricane::report

@@ -1,0 +1,15 @@
+// The escape plan as the bridge reads it: the text block before the rest of the answer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "plan/plan.h"
+
+namespace hurricane::report {
+
+// Its heading, each leg, the resume, the least clearance and sea room with time and place, the
+// progress and the decide-by; or, with nothing clear, that none keeps clear and what it meets.
+std::vector<std::string> plan_lines(const plan::Plan& plan);
+
+}  // namespace hurricane::report
