@@ -37,10 +37,10 @@ struct ForecastOptions {
   // Where the voyage course leads when it came from a route ("waypoint X of route FILE");
   // empty for a course given as such.
   std::string voyage_toward;
-  // The escape plan, made when asked for (--to, --sea-room, --avoid): bound for `plan_to`
-  // when given, else along the route or the voyage course; off the shore by `sea_room_nm`,
-  // out of the danger area bounded by the `avoid_kt` winds (34, 50 or 64).
-  bool plan = false;
+  // The escape plan, made with [F] unless turned off: bound for `plan_to` when given, else
+  // along the route or the voyage course, else just clear; off the shore by `sea_room_nm`, out
+  // of the danger area bounded by the `avoid_kt` winds (34, 50 or 64).
+  bool plan = true;
   std::optional<navigation::LatLon> plan_to;
   double sea_room_nm = 10.0;
   int avoid_kt = 34;

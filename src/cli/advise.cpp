@@ -46,7 +46,11 @@ std::string classic_needs_line(const Error& needs) {
 std::string text_answer(const answer::Answer& a, std::string_view advisory_file) {
   std::string text;
   if (a.advisory && a.advisory->stale) append({*a.advisory->stale, ""}, text);
-  if (a.plan) append(report::plan_lines(*a.plan), text);
+  if (a.plan) {
+    const std::optional<navigation::UtcTime> next =
+        a.advisory ? a.advisory->storm.storm.next_advisory : std::nullopt;
+    append(report::plan_lines(*a.plan, next), text);
+  }
   if (a.advisory) append(advisory_provenance_lines(*a.advisory, a.situation, advisory_file), text);
   if (a.situation.derived) {
     const bool on_track =

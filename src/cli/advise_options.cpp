@@ -234,7 +234,6 @@ std::optional<Error> AdviseOptions::read_forecast(AdviseRequest& command) const 
     }
     options.avoid_kt = std::stoi(avoid_);
   }
-  options.plan = to_option_->count() + sea_room_option_->count() + avoid_option_->count() > 0;
   if (horizon_option_->count() > 0) {
     const auto value = option_number(horizon_);
     if (!value || *value < answer::kMinHorizonH || *value > answer::kMaxHorizonH) {

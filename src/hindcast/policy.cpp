@@ -58,6 +58,7 @@ Result<answer::Answer> advised(const IssuedAdvisory& issued, const PlanRequest& 
                         answer::AdvisoryInput{.text = issued.text, .storm_id = issued.storm.id},
                         request.shoreline);
   asked.forecast.enabled = forecast;
+  asked.forecast.plan = false;  // the plan policy plans for itself
   asked.forecast.error = {forecast::ErrorModel::Kind::kCone, request.cone_scale};
   asked.forecast.margin_nm = request.margin_nm;
   asked.forecast.horizon_h = request.horizon_h;

@@ -102,6 +102,7 @@ Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
   Plan plan;
   plan.judged = true;
   plan.keeps_clear = keeps_clear;
+  plan.voyage = request.voyage.kind;
   plan.until = forecast::add_hours(request.at, exact.horizon_h());
   Cursor end;
   end.tolerant = !keeps_clear;

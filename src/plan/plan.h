@@ -64,12 +64,13 @@ struct DecideBy {
 };
 
 struct Plan {
-  bool judged = false;                     // some storm is forecast within the horizon
-  int avoid_kt = 34;                       // as asked
-  double sea_room_nm = 0.0;                // as asked
-  bool land_held = false;                  // the shoreline was held against the plan
-  Time until{};                            // the horizon, cut where the forecasts end
-  std::optional<Time> holds_voyage_until;  // the voyage is held until the first leg
+  bool judged = false;                        // some storm is forecast within the horizon
+  int avoid_kt = 34;                          // as asked
+  double sea_room_nm = 0.0;                   // as asked
+  bool land_held = false;                     // the shoreline was held against the plan
+  Voyage::Kind voyage = Voyage::Kind::kNone;  // what progress is measured along
+  Time until{};                               // the horizon, cut where the forecasts end
+  std::optional<Time> holds_voyage_until;     // the voyage is held until the first leg
   std::vector<PlannedLeg> legs;
   std::optional<Resume> resume;
   double least_clearance_nm = 0.0;  // from every storm's danger area, over the horizon

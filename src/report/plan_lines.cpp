@@ -50,7 +50,8 @@ std::string plan_leg_line(const plan::PlannedLeg& leg) {
 
 }  // namespace
 
-std::vector<std::string> plan_lines(const plan::Plan& plan) {
+std::vector<std::string> plan_lines(const plan::Plan& plan,
+                                    std::optional<plan::Time> next_advisory) {
   if (!plan.judged) return {"Escape plan: no storm is forecast within the horizon.", ""};
   std::vector<std::string> lines;
   std::string heading = "Escape plan to " + format_day_time(plan.until) + ", out of the " +
@@ -72,14 +73,20 @@ std::vector<std::string> plan_lines(const plan::Plan& plan) {
   if (plan.resume) {
     std::string line = "resume " + three_digits(plan.resume->course_deg) + " from " +
                        format_day_time(plan.resume->start);
-    if (plan.resume->waypoint) {
-      line += ", for waypoint " + std::to_string(*plan.resume->waypoint + 1);
+    if (plan.voyage == plan::Voyage::Kind::kDestination) {
+      line += ", for the destination";
+    } else if (plan.resume->waypoint) {
+      line += ", for waypoint " + std::to_string(*plan.resume->waypoint + 1) + " of the route";
     }
     lines.push_back(line);
   }
-  lines.push_back("least clearance " + decimals(plan.least_clearance_nm, 1) + " nm at " +
-                  format_day_time(plan.least_clearance_at) + ", " +
-                  degrees_minutes(plan.least_clearance_place));
+  const std::string where =
+      format_day_time(plan.least_clearance_at) + ", " + degrees_minutes(plan.least_clearance_place);
+  lines.push_back(plan.least_clearance_nm >= 0.0
+                      ? "least clearance " + decimals(plan.least_clearance_nm, 1) + " nm at " +
+                            where
+                      : "deepest " + decimals(-plan.least_clearance_nm, 1) +
+                            " nm inside the danger area at " + where);
   if (plan.land_held) {
     lines.push_back(plan.least_sea_room_nm
                         ? "least sea room " + decimals(*plan.least_sea_room_nm, 1) + " nm at " +
@@ -88,8 +95,10 @@ std::vector<std::string> plan_lines(const plan::Plan& plan) {
                         : "least sea room: no shoreline within " +
                               decimals(plan.sea_room_nm + 20.0, 0) + " nm");
   }
-  lines.push_back("progress " + decimals(plan.progress_nm, 0) + " nm made good by " +
-                  format_day_time(plan.until));
+  if (plan.voyage != plan::Voyage::Kind::kNone) {
+    lines.push_back("progress " + decimals(plan.progress_nm, 0) + " nm made good by " +
+                    format_day_time(plan.until));
+  }
   switch (plan.decide_by.kind) {
     case plan::DecideBy::Kind::kNone:
       break;
@@ -100,6 +109,10 @@ std::vector<std::string> plan_lines(const plan::Plan& plan) {
       lines.push_back("decide by " + format_day_time(plan.decide_by.at) +
                       ": after that no plan keeps clear");
       break;
+  }
+  if (next_advisory) {
+    lines.push_back("next advisory due " + format_day_time(*next_advisory) +
+                    ": plan again with it");
   }
   lines.push_back("");
   return lines;

@@ -55,11 +55,13 @@ TEST(AdvisePlan, TextFirstAndJsonStateTheSamePlan) {
   EXPECT_NE(text.out.find(clearance), std::string::npos);
   EXPECT_GE(plan["least_clearance_nm"].get<double>(), 0.0);
   EXPECT_GE(plan["least_sea_room_nm"].get<double>(), 10.0);
-  // Without asking, no plan: the answer is as before.
+  // Without a voyage the plan still gets clear and stays clear, and no progress is claimed.
   const ProgramRun plain =
       run_program({"advise", "--advisory", advisory_path("tcm-al132023-30.txt"), "--ship",
-                   "20.5N,69.0W", "--ship-speed", "14", "--format", "json"});
-  EXPECT_FALSE(json::parse(plain.out).contains("plan"));
+                   "20.5N,69.0W", "--ship-speed", "14"});
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.out.rfind("Escape plan to ", 0), 0u) << plain.out;
+  EXPECT_EQ(plain.out.find("progress "), std::string::npos);
 }
 
 TEST(AdvisePlan, OptionsAreChecked) {
