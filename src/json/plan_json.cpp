@@ -15,6 +15,20 @@ std::string plan_time(plan::Time at) {
   return navigation::format_utc_time(at);
 }
 
+const char* voyage_name(plan::Voyage::Kind kind) {
+  switch (kind) {
+    case plan::Voyage::Kind::kDestination:
+      return "destination";
+    case plan::Voyage::Kind::kCourse:
+      return "course";
+    case plan::Voyage::Kind::kRoute:
+      return "route";
+    case plan::Voyage::Kind::kNone:
+      break;
+  }
+  return "none";
+}
+
 }  // namespace
 
 ordered_json plan_json(const plan::Plan& plan) {
@@ -23,6 +37,7 @@ ordered_json plan_json(const plan::Plan& plan) {
   object["avoid_kt"] = plan.avoid_kt;
   object["sea_room_nm"] = plan.land_held ? ordered_json(plan.sea_room_nm) : ordered_json(nullptr);
   object["until"] = plan_time(plan.until);
+  object["voyage"] = voyage_name(plan.voyage);
   object["holds_voyage_until"] = plan.holds_voyage_until
                                      ? ordered_json(plan_time(*plan.holds_voyage_until))
                                      : ordered_json(nullptr);

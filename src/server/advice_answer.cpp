@@ -8,6 +8,7 @@
 #include "answer/answer.h"
 #include "json/answer_json.h"
 #include "picture/maneuvering_board.h"
+#include "route/read_route.h"
 #include "server/advice_query.h"
 #include "server/shoreline.h"
 #include "situation/situation.h"
@@ -43,6 +44,14 @@ Reply advice_reply(std::string_view body) {
     const std::string_view text = query.advisory ? std::string_view(*query.advisory) : "";
     request.advisory = answer::AdvisoryInput{text, query.storm_id.value_or(""), query.margin_nm};
     request.forecast = query.forecast;
+  }
+  if (query.route && request.advisory) {
+    Result<route::Route> read = route::read_route(*query.route, "route");
+    if (!read.ok()) {
+      const Error& error = read.error();
+      return error_reply(400, api_message(error), "route", api_words(error));
+    }
+    request.route = answer::VoyageRoute{std::move(read.value()), "route"};
   }
   const Result<answer::Answer> answered = answer::answer(request);
   if (!answered.ok()) {

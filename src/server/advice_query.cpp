@@ -10,6 +10,7 @@
 
 #include "json/keys.h"
 #include "situation/number.h"
+#include "situation/position.h"
 #include "situation/shown_text.h"
 
 namespace hurricane::server {
@@ -201,6 +202,34 @@ std::optional<Error> read_key(const std::string& key, const json& value, AdviceQ
         value.is_string() ? answer::parse_error_choice(value.get<std::string>()) : std::nullopt;
     if (!choice) return error_of(key, "expected cone, cone:SCALE, 1-2-3 or none");
     query.forecast.error = *choice;
+    return std::nullopt;
+  }
+  if (key == "to") {
+    const auto position = read_position(key, value);
+    if (!position.ok()) return position.error();
+    const Result<situation::LatLon> to = situation::parse_position(Field::kShip, position.value());
+    if (!to.ok()) return error_of(key, "expected a position, such as \"25.8N,80.2W\"");
+    query.forecast.plan_to = to.value();
+    return std::nullopt;
+  }
+  if (key == "route") {
+    if (!value.is_string()) return error_of(key, "expected the text of a GPX or RTZ route");
+    query.route = value.get<std::string>();
+    return std::nullopt;
+  }
+  if (key == "sea_room_nm") {
+    if (!value.is_number() || !(value.get<double>() >= 0.0) || value.get<double>() > 100.0) {
+      return error_of(key, "expected nm from 0 to 100");
+    }
+    query.forecast.sea_room_nm = value.get<double>();
+    return std::nullopt;
+  }
+  if (key == "avoid_kt") {
+    if (!value.is_number_integer() ||
+        (value.get<int>() != 34 && value.get<int>() != 50 && value.get<int>() != 64)) {
+      return error_of(key, "expected 34, 50 or 64");
+    }
+    query.forecast.avoid_kt = value.get<int>();
     return std::nullopt;
   }
   if (key == "fixes") return read_fixes(value, query.request.storm_fixes);

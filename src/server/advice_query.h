@@ -20,6 +20,7 @@ struct AdviceQuery {
   std::optional<double> margin_nm;
   bool night = false;                // the picture in the night palette
   answer::ForecastOptions forecast;  // advice [F] with an advisory
+  std::optional<std::string> route;  // the text of a GPX or RTZ route the voyage follows
 };
 
 // parse_advice_query: the body as one JSON object with the keys of the answer's "situation"
@@ -27,7 +28,9 @@ struct AdviceQuery {
 // JSON number or a text the command line would take for it; "hemisphere" "north" or "south";
 // "ship" and "storm" a position text ("24.7N,66.4W") or {"lat", "lon"} in signed degrees;
 // "fixes" a list of "TIME,POS" texts or {"time", "lat", "lon"} objects, earlier first; "at",
-// "advisory" and "storm_id" texts; "margin_nm" a number; "night" true or false; for advice [F]
+// "advisory" and "storm_id" texts; "margin_nm" a number; "night" true or false; for the escape
+// plan "to" a position as "ship" takes it, "route" the text of a GPX or RTZ file, "sea_room_nm"
+// a number from 0 to 100 and "avoid_kt" 34, 50 or 64; for advice [F]
 // "forecast" true or false, "course_deg" and "horizon_h" numbers, "error" a text as --error
 // takes. null, "" and
 // [] count as absent, so a form can send every field it has. An unknown key, a value of the

@@ -159,6 +159,15 @@ TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
         "12", "--margin", "20", "--at", "2023-09-13T00:00Z"}},
       {{{"advisory", sample(jtwc)}, {"ship", "25N,134E"}, {"ship_speed_kn", 12}},
        {"--advisory", path + jtwc, "--ship", "25N,134E", "--ship-speed", "12"}},
+      // The escape plan's own keys, as the command line's options.
+      {{{"advisory", sample(tcm)},
+        {"ship", "23.5N,72.0W"},
+        {"ship_speed_kn", 14},
+        {"to", "25.05N,77.35W"},
+        {"sea_room_nm", 15},
+        {"avoid_kt", 50}},
+       {"--advisory", path + tcm, "--ship", "23.5N,72.0W", "--ship-speed", "14", "--to",
+        "25.05N,77.35W", "--sea-room", "15", "--avoid", "50"}},
   };
   for (const Form& form : forms) {
     SCOPED_TRACE(form.arguments[1]);
@@ -185,6 +194,25 @@ TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
                          {"distance_nm", 100}}
                         .dump()),
                400, "", "distance_nm");
+  // A route given as text steers the plan; one that cannot be read is the route's error.
+  std::ifstream gpx(HURRICANE_SOURCE_DIR "/tests/route/data/miami_nassau_rte.gpx");
+  const std::string route((std::istreambuf_iterator<char>(gpx)), std::istreambuf_iterator<char>());
+  const httplib::Result routed = post(json{
+      {"advisory", sample(tcm)},
+      {"ship", "25.5N,79.5W"},
+      {"ship_speed_kn", 12},
+      {"route", route}}.dump());
+  ASSERT_TRUE(routed);
+  ASSERT_EQ(routed->status, 200) << routed->body;
+  EXPECT_EQ(json::parse(routed->body)["plan"]["voyage"], "route");
+  expect_error(post(json{{"advisory", sample(tcm)},
+                         {"ship", "25.5N,79.5W"},
+                         {"ship_speed_kn", 12},
+                         {"route", "<gpx>"}}
+                        .dump()),
+               400, "route", "route");
+  expect_error(post(json{{"advisory", sample(tcm)}, {"ship", "27N,70W"}, {"avoid_kt", 40}}.dump()),
+               400, "avoid_kt", "34, 50 or 64");
   // Stale advisories: more than 48 h old at the advice time is a 400 naming the age.
   expect_error(
       post(
