@@ -10,12 +10,14 @@ namespace {
 
 constexpr const char* kFleetFooter =
     "Each line of standard input is one ship: {\"id\": \"A\", \"position\": \"24.0N,88.0W\",\n"
-    "\"speed\": 14, \"course\": 300, \"time\": \"2024-10-08T12:00Z\"} (course and time\n"
-    "optional; time defaults to the first advisory's fix). The classic advice judges\n"
-    "the first --advisory's storm; advice [F] every one; both are held against land.\n"
-    "Each answer is one JSON line, in input order; a line that is not a ship, or a\n"
-    "ship on land, answers with its error. Exit status: 0 answered (errors of single\n"
-    "ships included), 1 an advisory or the shoreline cannot be used, 2 wrong usage.";
+    "\"speed\": 14, \"course\": 300, \"time\": \"2024-10-08T12:00Z\", \"to\": \"29.9N,90.1W\"}\n"
+    "(course, time and to optional; time defaults to the first advisory's fix).\n"
+    "Each answer's escape plan is bound for its to, else along its course. The\n"
+    "classic advice judges the first --advisory's storm; advice [F] and the plan\n"
+    "every one; all are held against land. Each answer is one JSON line, in input\n"
+    "order; a line that is not a ship, or a ship on land, answers with its error.\n"
+    "Exit status: 0 answered (errors of single ships included), 1 an advisory or\n"
+    "the shoreline cannot be used, 2 wrong usage.";
 
 }  // namespace
 

@@ -16,7 +16,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::array<std::string_view, 5> kFields = {"id", "position", "speed", "course", "time"};
+constexpr std::array<std::string_view, 6> kFields = {"id",     "position", "speed",
+                                                     "course", "time",     "to"};
 
 struct Ship {
   std::string id;
@@ -24,6 +25,7 @@ struct Ship {
   double speed_kn = 0.0;
   std::optional<double> course_deg;
   std::optional<std::string> time;
+  std::optional<situation::LatLon> to;  // the destination the escape plan is bound for
 };
 
 std::string error_answer(std::size_t line_number, const std::string& id, std::string problem) {
@@ -44,8 +46,8 @@ Result<Ship> read_ship(const nlohmann::json& object) {
   Ship ship;
   for (const auto& [key, value] : object.items()) {
     if (std::find(kFields.begin(), kFields.end(), key) == kFields.end()) {
-      return line_fault(
-          "", "unknown field " + cli::quoted(key) + ": expected id, position, speed, course, time");
+      return line_fault("", "unknown field " + cli::quoted(key) +
+                                ": expected id, position, speed, course, time, to");
     }
   }
   const auto id = object.find("id");
@@ -75,6 +77,13 @@ Result<Ship> read_ship(const nlohmann::json& object) {
     if (!time->is_string())
       return line_fault("time", "ISO 8601 UTC text, such as 2023-09-12T18:00Z");
     ship.time = time->get<std::string>();
+  }
+  if (const auto to = object.find("to"); to != object.end()) {
+    const Result<situation::LatLon> place =
+        to->is_string() ? situation::parse_position(Field::kShip, to->get<std::string>())
+                        : Result<situation::LatLon>(line_fault("to", ""));
+    if (!place.ok()) return line_fault("to", "a position as text, such as \"25.8N,80.2W\"");
+    ship.to = place.value();
   }
   return ship;
 }
@@ -114,6 +123,7 @@ std::string ship_answer(std::size_t line_number, const Ship& ship, const FleetSt
   request.shoreline = storms.shoreline;
   request.forecast = storms.forecast;
   request.forecast.voyage_course_deg = ship.course_deg;
+  request.forecast.plan_to = ship.to;
   request.more_storms = storms.more_storms;
   const Result<answer::Answer> answered = answer::answer(request);
   if (!answered.ok()) return error_answer(line_number, ship.id, line_problem(answered.error()));
@@ -121,8 +131,11 @@ std::string ship_answer(std::size_t line_number, const Ship& ship, const FleetSt
   Json forecast = std::move(classic["forecast"]);
   classic.erase("forecast");
   classic.erase("advisory");  // the same for every ship
+  Json plan = classic.contains("plan") ? std::move(classic["plan"]) : Json(nullptr);
+  classic.erase("plan");
   Json line;
   line["id"] = ship.id;
+  line["plan"] = std::move(plan);
   line["classic"] = std::move(classic);
   line["forecast"] = std::move(forecast);
   return line.dump();

@@ -147,6 +147,33 @@ TEST(Fleet, AnswersEveryLineInOrderWithErrorsNamingTheShip) {
   EXPECT_NE(answers[7]["error"].get<std::string>().find("at most 50"), std::string::npos);
 }
 
+// A ship's line bound somewhere gets the plan advise gives for the same ship and destination,
+// first in its answer and not inside the classic part.
+TEST(Fleet, EachShipsPlanIsTheOneAdviseGives) {
+  const std::string lee =
+      std::string(HURRICANE_SOURCE_DIR) + "/tests/advisory/data/tcm-al132023-30.txt";
+  const std::string ships =
+      "{\"id\": \"P\", \"position\": \"23.5N,72.0W\", \"speed\": 14, \"to\": "
+      "\"25.05N,77.35W\"}\n{\"id\": \"Q\", \"position\": \"23.5N,72.0W\", \"speed\": 14, "
+      "\"to\": \"somewhere\"}\n";
+  const ProgramRun run = run_program({"fleet", "--advisory", lee, "--threads", "1"}, &ships);
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::istringstream lines(run.out);
+  std::string first, second;
+  std::getline(lines, first);
+  std::getline(lines, second);
+  const nlohmann::json line = nlohmann::json::parse(first);
+  const ProgramRun advise =
+      run_program({"advise", "--advisory", lee, "--ship", "23.5N,72.0W", "--ship-speed", "14",
+                   "--to", "25.05N,77.35W", "--format", "json"});
+  ASSERT_EQ(advise.status, 0) << advise.err;
+  EXPECT_EQ(line["plan"], nlohmann::json::parse(advise.out)["plan"]);
+  EXPECT_EQ(line["plan"]["voyage"], "destination");
+  EXPECT_FALSE(line["classic"].contains("plan"));
+  EXPECT_NE(nlohmann::json::parse(second)["error"].get<std::string>().find("to:"),
+            std::string::npos);
+}
+
 TEST(Fleet, ErrorsNameTheLinesFieldsNotTheOptions) {
   const std::string ships =
       "{\"id\": \"eye\", \"position\": \"21.3N,53.7W\", \"speed\": 12}\n"
