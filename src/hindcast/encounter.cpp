@@ -67,7 +67,7 @@ Outcome follow(Policy policy, const std::vector<IssuedAdvisory>& series, const S
   request.voyage_course_deg = start.voyage_course_deg;
 
   std::vector<Leg> legs;
-  Plan current{start.voyage_course_deg, start.speed_kn};
+  Plan current{start.voyage_course_deg, start.speed_kn, {}};
   navigation::LatLon here = start.position;
   for (std::size_t k = start.advisory; k < series.size(); ++k) {
     const double at_h = forecast::hours_between(t0, series[k].time);

@@ -74,7 +74,7 @@ std::optional<Plan> forecast_plan(const IssuedAdvisory& issued, const PlanReques
   if (!a.ok() || !a.value().forecast || !a.value().forecast->advice) return std::nullopt;
   const auto& recommended = a.value().forecast->advice->recommended;
   if (!recommended) return std::nullopt;
-  return Plan{static_cast<double>(recommended->course_deg), recommended->speed_kn};
+  return Plan{static_cast<double>(recommended->course_deg), recommended->speed_kn, {}};
 }
 
 // The escape plan toward the voyage course: its legs (after holding the voyage, if it does)
@@ -135,7 +135,7 @@ std::optional<Plan> classic_plan(const IssuedAdvisory& issued, const PlanRequest
   } else if (advice.max_cpa.kind == analysis::CpaCase::kCpaAhead && advice.max_cpa.course) {
     course = *advice.max_cpa.course;
   }
-  return Plan{normalized(course), request.speed_kn};
+  return Plan{normalized(course), request.speed_kn, {}};
 }
 
 }  // namespace
@@ -183,20 +183,21 @@ std::optional<Plan> plan(Policy policy, const IssuedAdvisory& issued, const Plan
     case Policy::kClassic:
       return classic_plan(issued, request);
     case Policy::kVoyage:
-      return Plan{request.voyage_course_deg, request.speed_kn};
+      return Plan{request.voyage_course_deg, request.speed_kn, {}};
     case Policy::kStay:
-      return Plan{0.0, 0.0};
+      return Plan{0.0, 0.0, {}};
     case Policy::kAway:
-      return Plan{from_centre(issued.storm.fix.centre, request.ship).away_deg, request.speed_kn};
+      return Plan{
+          from_centre(issued.storm.fix.centre, request.ship).away_deg, request.speed_kn, {}};
     case Policy::kPerpendicular: {
       const auto motion = answer::storm_motion(issued.storm);
       const FromCentre seen = from_centre(issued.storm.fix.centre, request.ship);
       if (!motion.ok() || motion.value().motion.speed <= 0.0) {
-        return Plan{seen.away_deg, request.speed_kn};
+        return Plan{seen.away_deg, request.speed_kn, {}};
       }
       const double track = motion.value().motion.track;
       const double side = std::sin((seen.azimuth_deg - track) * kRadiansPerDegree);
-      return Plan{normalized(track + (side >= 0.0 ? 90.0 : -90.0)), request.speed_kn};
+      return Plan{normalized(track + (side >= 0.0 ? 90.0 : -90.0)), request.speed_kn, {}};
     }
   }
   return std::nullopt;
