@@ -54,9 +54,11 @@ Result<answer::Answer> advised(const IssuedAdvisory& issued, const PlanRequest& 
   given.ship_speed = request.speed_kn;
   given.at = navigation::format_utc_time(issued.time);
   given.now = issued.time;
-  answer::Request asked(std::move(given),
-                        answer::AdvisoryInput{.text = issued.text, .storm_id = issued.storm.id},
-                        request.shoreline);
+  answer::Request asked(
+      std::move(given),
+      answer::AdvisoryInput{
+          .text = issued.text, .storm_id = issued.storm.id, .margin = std::nullopt},
+      request.shoreline);
   asked.forecast.enabled = forecast;
   asked.forecast.plan = false;  // the plan policy plans for itself
   asked.forecast.error = {forecast::ErrorModel::Kind::kCone, request.cone_scale};

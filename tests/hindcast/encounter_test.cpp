@@ -192,7 +192,7 @@ TEST(Hindcast, WithLandAShipWhoseCourseMeetsLandGoesAground) {
       // Aground within a sample's run of where the track first comes within 1 nm of land.
       EXPECT_LE(*o.grounded_at_h * e.start.speed_kn, landfall->distance_nm + 1.0);
     }
-    aground += o.grounded_at_h ? 1 : 0;
+    aground += o.grounded_at_h ? 1u : 0u;
   }
   EXPECT_GT(aground, 0u);
   ASSERT_TRUE(result.scores[voyage].groundings);
