@@ -29,7 +29,9 @@ Scored score(const Walk& walk, const Shape& shape, const Cursor& end) {
 bool better(const Scored& a, const Scored& b) {
   const double pa = std::round(a.progress_nm), pb = std::round(b.progress_nm);
   if (pa != pb) return pa > pb;
-  if (a.least_nm != b.least_nm) return a.least_nm > b.least_nm;
+  // Clearances alike to the whole nm tie: a hundredth of a mile must not buy an extra leg.
+  const double la = std::round(a.least_nm), lb = std::round(b.least_nm);
+  if (la != lb) return la > lb;
   if (a.shape.legs.size() != b.shape.legs.size()) return a.shape.legs.size() < b.shape.legs.size();
   const double alter_a = a.shape.legs.empty() ? kInfinity : a.shape.hold_h;
   const double alter_b = b.shape.legs.empty() ? kInfinity : b.shape.hold_h;

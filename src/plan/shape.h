@@ -35,8 +35,8 @@ struct Scored {
 // The plan walked to its end at `end`, scored.
 Scored score(const Walk& walk, const Shape& shape, const Cursor& end);
 
-// The ranking: more progress (to the whole nm), then a larger least clearance, then fewer
-// legs, then a later first alteration.
+// The ranking: more progress (to the whole nm), then a larger least clearance (to the whole
+// nm), then fewer legs, then a later first alteration.
 bool better(const Scored& a, const Scored& b);
 
 }  // namespace hurricane::plan
