@@ -77,7 +77,7 @@ std::size_t VoyageLine::next_waypoint(LatLon at, std::size_t current) const {
     }
   }
   const std::size_t after = nearest + 1 < waypoints_.size() ? nearest + 1 : nearest;
-  return std::max(current, after);
+  return std::min(std::max(current, after), waypoints_.size() - 1);
 }
 
 double VoyageLine::to_go_nm(LatLon at, std::size_t target) const {

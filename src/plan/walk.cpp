@@ -235,15 +235,20 @@ bool run_voyage(const Walk& walk, Cursor& c, double until_h) {
     return run(walk, c, voyage.course_deg(), speed, until_h);
   if (voyage.waypoints().empty()) return run(walk, c, 0.0, 0.0, until_h);
   c.target = voyage.next_waypoint(c.at, c.target);
+  const std::size_t last = voyage.waypoints().size() - 1;
   while (c.t < until_h) {
-    if (c.target >= voyage.waypoints().size()) return run(walk, c, 0.0, 0.0, until_h);
     const LatLon goal = voyage.waypoints()[c.target];
     const Heading heading = rhumb_between(c.at, goal);
+    if (heading.distance_nm < 1e-6) {
+      // At the destination the ship stays; the last waypoint is never passed.
+      if (c.target == last) return run(walk, c, 0.0, 0.0, until_h);
+      ++c.target;
+      continue;
+    }
     const double arrive_h = c.t + heading.distance_nm / speed;
     if (arrive_h >= until_h) return run(walk, c, heading.course_deg, speed, until_h);
     if (!run(walk, c, heading.course_deg, speed, arrive_h)) return false;
     c.at = goal;
-    ++c.target;
   }
   return true;
 }

@@ -6,6 +6,7 @@
 
 #include "checker.h"
 #include "forecast/tracks.h"
+#include "plan/voyage_line.h"
 
 namespace hurricane::plan {
 namespace {
@@ -119,6 +120,25 @@ TEST(RouteVoyage, HeldWaypointByWaypoint) {
   EXPECT_TRUE(plan.legs.empty());
   EXPECT_EQ(plan.decide_by.kind, DecideBy::Kind::kNone);
   EXPECT_NEAR(plan.progress_nm, 720.0, 1.0);  // 300 nm north, 420 east
+}
+
+}  // namespace
+}  // namespace hurricane::plan
+
+namespace hurricane::plan {
+namespace {
+
+// Fault pinned: once at its destination the ship steered for "the waypoint after it", none, so
+// a plan that sailed on from the destination still counted its whole run as progress (and
+// its resume stayed put while the plan said it steered back).
+TEST(RouteVoyage, TheDestinationIsNeverPassed) {
+  const LatLon start{25.0, -75.0};
+  const LatLon dest = testing::rhumb_direct(start, 90.0, 300.0);
+  const VoyageLine line(Voyage{Voyage::Kind::kDestination, 0.0, {dest}}, start);
+  const LatLon beyond = testing::rhumb_direct(dest, 90.0, 100.0);
+  EXPECT_EQ(line.next_waypoint(beyond, 0), 0u);
+  EXPECT_EQ(line.next_waypoint(beyond, 1), 0u);
+  EXPECT_NEAR(line.progress_nm(beyond, 1), 200.0, 0.5);
 }
 
 }  // namespace

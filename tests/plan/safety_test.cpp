@@ -73,7 +73,9 @@ TEST(Safety, PlansAroundRealStormsPassTheIndependentCheck) {
       EXPECT_NEAR(plan.least_clearance_nm, check.least_clearance, 0.05) << i;
       if (plan.least_sea_room_nm && *plan.least_sea_room_nm < 25.0) {
         ++near_shore;
-        EXPECT_NEAR(*plan.least_sea_room_nm, check.least_sea_room, 0.3) << i;
+        // The plan's is along the whole track (pieces that reach into the destination's room
+        // included), the check's at its samples outside that room: never more than it.
+        EXPECT_LE(*plan.least_sea_room_nm, check.least_sea_room + 0.3) << i;
       }
     } else {
       EXPECT_LT(check.least_clearance, 0.0) << i;
