@@ -20,7 +20,7 @@ namespace {
 // the margin the planner's search keeps between its samples.
 class Exhaustive {
  public:
-  Exhaustive(const PlanRequest& r, double horizon) : r_(r), horizon_(horizon) {
+  Exhaustive(const PlanRequest& r, double horizon) : r_(r) {
     count_ = static_cast<std::size_t>(horizon / 0.5) + 1;
     forecast::SweepRequest sweep;
     sweep.error = r.error;
@@ -97,7 +97,6 @@ class Exhaustive {
   }
 
   const PlanRequest& r_;
-  double horizon_;
   std::size_t count_ = 0;
   std::vector<std::vector<forecast::StormSample>> samples_;
   LatLon dest_;
