@@ -159,8 +159,11 @@ TEST(AdviceTime, BridgeTimesAndWidth) {
     const std::size_t explained = joined.find(explanation);
     EXPECT_NE(explained, std::string::npos) << joined;
     EXPECT_EQ(joined.find(explanation, explained + 1), std::string::npos);
-    // Right after the first "clearance", or "danger area" when no course keeps clear.
-    const std::size_t first = std::min(joined.find("clearance"), joined.find("danger area"));
+    // Right after [F]'s first "clearance", or "danger area" when no course keeps clear (the
+    // plan before it has its own lines).
+    const std::size_t block = joined.find("Along the official forecast [F]");
+    const std::size_t first =
+        std::min(joined.find("clearance", block), joined.find("danger area", block));
     EXPECT_GT(explained, first) << joined;
     EXPECT_LT(explained - first, 40u) << joined;
   }
