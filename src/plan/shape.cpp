@@ -23,7 +23,7 @@ bool walk_shape(const Walk& walk, const Shape& shape, Cursor& c, std::vector<Cur
 }
 
 Scored score(const Walk& walk, const Shape& shape, const Cursor& end) {
-  return {shape, walk.voyage().progress_nm(end.at, end.target), end.least};
+  return {shape, walk.voyage().progress_nm(end.at, end.target), end.least, end.run_nm};
 }
 
 bool better(const Scored& a, const Scored& b) {
@@ -32,6 +32,8 @@ bool better(const Scored& a, const Scored& b) {
   // Clearances alike to the whole nm tie: a hundredth of a mile must not buy an extra leg.
   const double la = std::round(a.least_nm), lb = std::round(b.least_nm);
   if (la != lb) return la > lb;
+  const double ra = std::round(a.run_nm), rb = std::round(b.run_nm);
+  if (ra != rb) return ra < rb;
   if (a.shape.legs.size() != b.shape.legs.size()) return a.shape.legs.size() < b.shape.legs.size();
   const double alter_a = a.shape.legs.empty() ? kInfinity : a.shape.hold_h;
   const double alter_b = b.shape.legs.empty() ? kInfinity : b.shape.hold_h;

@@ -30,13 +30,15 @@ struct Scored {
   Shape shape;
   double progress_nm = 0.0;
   double least_nm = 0.0;
+  double run_nm = 0.0;  // steamed over the whole plan
 };
 
 // The plan walked to its end at `end`, scored.
 Scored score(const Walk& walk, const Shape& shape, const Cursor& end);
 
 // The ranking: more progress (to the whole nm), then a larger least clearance (to the whole
-// nm), then fewer legs, then a later first alteration.
+// nm), then less steaming (to the whole nm: a ship already clear waits rather than wanders),
+// then fewer legs, then a later first alteration.
 bool better(const Scored& a, const Scored& b);
 
 }  // namespace hurricane::plan

@@ -223,6 +223,7 @@ bool run(const Walk& walk, Cursor& c, double course_deg, double speed_kn, double
                                  : fast_rhumb_position(from, course_deg, distance);
   if (!land_clear(walk, c, from, to, distance, t0, until_h)) return false;
   c.at = to;
+  c.run_nm += speed_kn * (until_h - t0);
   c.t = until_h;
   return true;
 }

@@ -56,6 +56,7 @@ struct Cursor {
   LatLon least_at;
   std::optional<double> last_inside_h;  // the last sample within the danger area
   int meets = 0;
+  double run_nm = 0.0;  // steamed so far
   double sea_room = kInfinity;
   double sea_room_h = 0.0;
   LatLon sea_room_at;
