@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "plan/plan.h"
 #include "plan/search.h"
@@ -106,6 +107,8 @@ Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
   plan.until = forecast::add_hours(request.at, exact.horizon_h());
   Cursor end;
   end.tolerant = !keeps_clear;
+  Trail trail;
+  end.trail = &trail;
   std::vector<Cursor> marks;
   walk_shape(exact, shape, end, &marks);
   const bool voyage = exact.voyage().any();
@@ -147,6 +150,13 @@ Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
   }
   plan.progress_nm = exact.voyage().progress_nm(end.at, end.target);
   plan.meets = end.meets;
+  for (const Trail::Turn& turn : trail.turns) {
+    plan.track.push_back({time(turn.h), turn.at,
+                          static_cast<int>(std::lround(turn.course_deg)) % 360, turn.speed_kn});
+  }
+  plan.track.push_back({time(end.t), end.at, 0, 0.0});
+  plan.hourly = std::move(trail.hourly);
+  plan.storms_hourly = std::move(trail.storms_hourly);
   return plan;
 }
 

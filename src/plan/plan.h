@@ -63,6 +63,14 @@ struct DecideBy {
   Time at{};                // kAt: the last whole hour the voyage may be held
 };
 
+// A point of the plan's track where what is steered changes.
+struct TrackTurn {
+  Time at{};
+  LatLon position;
+  int course_deg = 0;     // steered from here; 0 when stopped
+  double speed_kn = 0.0;  // from here; 0 when stopped, and at the track's end
+};
+
 struct Plan {
   bool judged = false;                        // some storm is forecast within the horizon
   int avoid_kt = 34;                          // as asked
@@ -85,6 +93,12 @@ struct Plan {
   DecideBy decide_by;
   bool keeps_clear = false;
   int meets = 0;  // strongest forecast wind (34, 50, 64 kt) the track enters; 0 none
+  // The whole track to the horizon: the start, every change of course or speed (a waypoint
+  // reached included), and its end.
+  std::vector<TrackTurn> track;
+  std::vector<LatLon> hourly;  // the ship at every whole hour from the advice time
+  // Per storm of the request, its forecast centre at the same hours, when forecast that far.
+  std::vector<std::vector<std::optional<LatLon>>> storms_hourly;
 };
 
 // The plan for `request`: the best that keeps clear, else the one that goes least deep and

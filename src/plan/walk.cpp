@@ -67,12 +67,43 @@ double Walk::clearance(std::size_t i, const forecast::Ecef& ship, LatLon at, boo
   return exact_ ? least : least - kCushionNm;
 }
 
+std::optional<LatLon> Walk::centre(std::size_t storm, std::size_t i) const {
+  if (storm >= samples_.size() || i >= samples_[storm].size() || !samples_[storm][i].judged) {
+    return std::nullopt;
+  }
+  return samples_[storm][i].centre;
+}
+
 namespace {
+
+// Notes the ship (and every storm) at a whole hour in the cursor's trail.
+void record_hour(const Walk& walk, Cursor& c, std::size_t i, double h, LatLon at) {
+  if (!c.trail || std::fabs(h - std::round(h)) > 1e-6) return;
+  Trail& trail = *c.trail;
+  trail.hourly.push_back(at);
+  trail.storms_hourly.resize(walk.storm_count());
+  for (std::size_t s = 0; s < walk.storm_count(); ++s) {
+    trail.storms_hourly[s].push_back(walk.centre(s, i));
+  }
+}
+
+// Notes in the cursor's trail a run starting now, when it steers otherwise than the last.
+void record_turn(Cursor& c, double course_deg, double speed_kn) {
+  if (!c.trail) return;
+  std::vector<Trail::Turn>& turns = c.trail->turns;
+  if (speed_kn <= 0.0) course_deg = 0.0;
+  if (!turns.empty() && turns.back().speed_kn == speed_kn &&
+      (speed_kn <= 0.0 || std::fabs(turns.back().course_deg - course_deg) < 1e-9)) {
+    return;
+  }
+  turns.push_back({c.t, c.at, course_deg, speed_kn});
+}
 
 // Records the clearance at sample `i` (time `h`, position `at`); false at a breach.
 bool take(const Walk& walk, Cursor& c, std::size_t i, double h, const forecast::Ecef& ship,
           LatLon at) {
   const double clearance = walk.clearance(i, ship, at, c.tolerant, c.meets);
+  record_hour(walk, c, i, h, at);
   if (clearance < c.least) {
     c.least = clearance;
     c.least_h = h;
@@ -191,6 +222,7 @@ bool start(const Walk& walk, Cursor& c) {
 bool run(const Walk& walk, Cursor& c, double course_deg, double speed_kn, double until_h) {
   until_h = std::min(until_h, walk.horizon_h());
   if (!(until_h > c.t)) return true;
+  record_turn(c, course_deg, speed_kn);
   const double step = walk.step_h();
   const auto first = static_cast<std::size_t>(std::floor(c.t / step + kSlackH)) + 1;
   const auto last = static_cast<std::size_t>(std::floor(until_h / step + kSlackH));

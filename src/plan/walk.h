@@ -35,6 +35,10 @@ class Walk {
   double clearance(std::size_t i, const forecast::Ecef& ship, LatLon at, bool tolerant,
                    int& meets) const;
 
+  std::size_t storm_count() const { return samples_.size(); }
+  // The centre of storm `storm` at sample `i`, when its forecast reaches that time.
+  std::optional<LatLon> centre(std::size_t storm, std::size_t i) const;
+
  private:
   const PlanRequest& request_;
   VoyageLine voyage_;
@@ -43,6 +47,19 @@ class Walk {
   bool judged_ = false;
   std::size_t avoid_ = 0;                                    // index of the radii avoided
   std::vector<std::vector<forecast::StormSample>> samples_;  // per storm, per sample
+};
+
+// What the walk of the plan given records of its own track, in hours from the advice time.
+struct Trail {
+  struct Turn {
+    double h = 0.0;
+    LatLon at;
+    double course_deg = 0.0;
+    double speed_kn = 0.0;  // 0: stopped
+  };
+  std::vector<Turn> turns;     // each start of a run whose course or speed differs from the last
+  std::vector<LatLon> hourly;  // at every whole hour from the start
+  std::vector<std::vector<std::optional<LatLon>>> storms_hourly;  // per storm, every whole hour
 };
 
 // Where a walk has got to and what it has met on the way.
@@ -60,6 +77,7 @@ struct Cursor {
   double sea_room = kInfinity;
   double sea_room_h = 0.0;
   LatLon sea_room_at;
+  Trail* trail = nullptr;  // when given, the track is recorded into it
 };
 
 // The cursor at the start, its first sample checked; false when that sample is in the danger.

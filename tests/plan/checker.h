@@ -95,6 +95,20 @@ inline Check check_plan(const PlanRequest& request, const Plan& plan) {
     return toward(plan.resume->from, dest, request.speed_kn, h - hours(plan.resume->start));
   };
   if (voyage && !plan.legs.empty() && !plan.resume) check.fault = "no resume after the legs";
+  // The track the outputs draw lies on the rebuilt one: its turns, its end and every hour.
+  if (plan.track.empty() || hours(plan.track.front().at) != 0.0 ||
+      plan.track.back().at != plan.until) {
+    check.fault = "track not from the start to the horizon";
+  }
+  for (const TrackTurn& turn : plan.track) {
+    if (local_nm(turn.position, position(hours(turn.at))) > 0.05) check.fault = "track turn off";
+  }
+  if (plan.hourly.size() != static_cast<std::size_t>(std::floor(horizon + 1e-9)) + 1) {
+    check.fault = "hourly positions missing";
+  }
+  for (std::size_t h = 0; h < plan.hourly.size(); ++h) {
+    if (local_nm(plan.hourly[h], position(static_cast<double>(h))) > 0.05) check.fault = "hour off";
+  }
   // Each storm's state every 0.1 h, as the forecast forms it.
   const auto count = static_cast<std::size_t>(std::floor(horizon / 0.1 + 1e-9)) + 1;
   forecast::SweepRequest sweep;
