@@ -79,9 +79,10 @@ std::optional<Plan> forecast_plan(const IssuedAdvisory& issued, const PlanReques
   return Plan{static_cast<double>(recommended->course_deg), recommended->speed_kn, {}};
 }
 
-// The escape plan toward the voyage course: its legs (after holding the voyage, if it does)
-// and the voyage resumed, as turns after the advisory. The plan is made as `advise` makes it:
-// the same error model, the danger area of the 34-kt winds and 10 nm of sea room.
+// The escape plan toward the voyage course: its track (the voyage held, the legs, the voyage
+// resumed and perhaps stopped short of the shore) as turns after the advisory. The plan is made as
+// `advise` makes it: the same error model, the danger area of the 34-kt winds and 10 nm of sea
+// room.
 std::optional<Plan> escape_plan(const IssuedAdvisory& issued, const PlanRequest& request) {
   if (!issued.track) return std::nullopt;
   plan::PlanRequest asked;
@@ -101,12 +102,10 @@ std::optional<Plan> escape_plan(const IssuedAdvisory& issued, const PlanRequest&
   };
   Plan steered{request.voyage_course_deg, request.speed_kn, {}};
   std::vector<Turn> turns;
-  for (const plan::PlannedLeg& leg : made.legs) {
-    turns.push_back({after(leg.start), static_cast<double>(leg.course_deg), leg.speed_kn});
-  }
-  if (made.resume) {
-    turns.push_back({after(made.resume->start), static_cast<double>(made.resume->course_deg),
-                     request.speed_kn});
+  // Every change the track makes, stopping short of the shore included; its end is no turn.
+  for (std::size_t i = 0; i + 1 < made.track.size(); ++i) {
+    const plan::TrackTurn& turn = made.track[i];
+    turns.push_back({after(turn.at), static_cast<double>(turn.course_deg), turn.speed_kn});
   }
   // A turn at the advisory itself is the first course, not a turn.
   while (!turns.empty() && turns.front().after_h <= 0.0) {

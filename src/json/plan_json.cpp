@@ -73,6 +73,10 @@ ordered_json plan_json(const plan::Plan& plan) {
     object["sea_room_at"] = nullptr;
   }
   object["progress_nm"] = plan.progress_nm;
+  object["short_of_land"] =
+      plan.short_of_land ? ordered_json{{"time", plan_time(plan.short_of_land->at)},
+                                        {"position", plan_point(plan.short_of_land->position)}}
+                         : ordered_json(nullptr);
   switch (plan.decide_by.kind) {
     case plan::DecideBy::Kind::kNone:
       object["decide_by"] = nullptr;

@@ -97,6 +97,19 @@ double latest_hold(const Walk& fast, double known) {
   return found;
 }
 
+// Whether `shape` is worth its legs over holding the voyage (which keeps clear, stopping short
+// of the shore): more progress, more clearance, or arriving an hour or more sooner. Mere
+// rounding between the search's samples must not put in a leg that steers the voyage's course.
+bool gains_on_holding(const Walk& exact, const Shape& shape) {
+  const Shape hold{exact.horizon_h(), {}};
+  Cursor a, b;
+  if (!walk_shape(exact, shape, a) || !walk_shape(exact, hold, b)) return false;
+  const Scored with = score(exact, shape, a), held = score(exact, hold, b);
+  return with.progress_nm >= held.progress_nm + 1.0 ||
+         ranked_clearance(with.least_nm) > ranked_clearance(held.least_nm) ||
+         with.arrive_h <= held.arrive_h - 1.0;
+}
+
 // The facts of `shape` walked exactly.
 Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
   const PlanRequest& request = exact.request();
@@ -150,6 +163,8 @@ Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
   }
   plan.progress_nm = exact.voyage().progress_nm(end.at, end.target);
   plan.meets = end.meets;
+  if (end.short_of_land_h)
+    plan.short_of_land = ShortOfLand{time(*end.short_of_land_h), end.short_of_land_at};
   for (const Trail::Turn& turn : trail.turns) {
     plan.track.push_back({time(turn.h), turn.at,
                           static_cast<int>(std::lround(turn.course_deg)) % 360, turn.speed_kn});
@@ -179,11 +194,14 @@ Plan search_plan(const PlanRequest& request) {
   }
   const bool voyage = fast.voyage().any();
 
-  // Holding the voyage to the horizon, when that keeps clear, is the plan.
+  // Holding the voyage to the horizon, when that keeps clear, is the plan; unless it stops
+  // short of the shore, when legs around the land may make more progress.
+  bool held_clear = false;
   if (voyage) {
     const Shape hold{horizon, {}};
     Cursor c;
-    if (walk_shape(exact, hold, c)) {
+    held_clear = walk_shape(exact, hold, c);
+    if (held_clear && !c.short_of_land_h) {
       Plan plan = facts_of(exact, hold, true);
       plan.decide_by.kind = DecideBy::Kind::kNone;
       return plan;
@@ -192,9 +210,12 @@ Plan search_plan(const PlanRequest& request) {
   const double clear_h = voyage ? voyage_clear_h(fast) : 0.0;
   SearchLimits limits{holds_every(6.0, std::max(0.0, clear_h)), 2, false};
   const std::vector<Scored> found = coarse_search(fast, limits);
-  if (const std::optional<Shape> shape = first_exactly_clear(fast, exact, found)) {
+  if (std::optional<Shape> shape = first_exactly_clear(fast, exact, found)) {
+    if (held_clear && !gains_on_holding(exact, *shape)) shape = Shape{horizon, {}};
     Plan plan = facts_of(exact, *shape, true);
-    if (voyage) {
+    if (voyage && held_clear) {
+      plan.decide_by.kind = DecideBy::Kind::kNone;
+    } else if (voyage) {
       const double latest = latest_hold(fast, shape->hold_h);
       plan.decide_by.kind = latest > 0.0 ? DecideBy::Kind::kAt : DecideBy::Kind::kNow;
       plan.decide_by.at = forecast::add_hours(request.at, latest);

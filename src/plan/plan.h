@@ -71,6 +71,13 @@ struct TrackTurn {
   double speed_kn = 0.0;  // from here; 0 when stopped, and at the track's end
 };
 
+// Where the voyage's line first comes within the sea room of the shore: the ship stops short
+// there, and the voyage needs a route around that land.
+struct ShortOfLand {
+  Time at{};
+  LatLon position;
+};
+
 struct Plan {
   bool judged = false;                        // some storm is forecast within the horizon
   int avoid_kt = 34;                          // as asked
@@ -93,6 +100,7 @@ struct Plan {
   DecideBy decide_by;
   bool keeps_clear = false;
   int meets = 0;  // strongest forecast wind (34, 50, 64 kt) the track enters; 0 none
+  std::optional<ShortOfLand> short_of_land;
   // The whole track to the horizon: the start, every change of course or speed (a waypoint
   // reached included), and its end.
   std::vector<TrackTurn> track;

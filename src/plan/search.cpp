@@ -90,7 +90,8 @@ class Coarse {
     const double run = walk_.request().speed_kn * (walk_.horizon_h() - c.t);
     const double bound = std::round(walk_.voyage().best_progress_nm(c.at, c.target, run));
     const double top = std::round(best.progress_nm);
-    return bound < top || (bound == top && std::round(c.least) < std::round(best.least_nm));
+    return bound < top ||
+           (bound == top && ranked_clearance(c.least) < ranked_clearance(best.least_nm));
   }
 
   // Whether a state at this time and place with this many legs (any, for resuming: its

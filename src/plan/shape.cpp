@@ -1,5 +1,6 @@
 #include "plan/shape.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace hurricane::plan {
@@ -23,15 +24,22 @@ bool walk_shape(const Walk& walk, const Shape& shape, Cursor& c, std::vector<Cur
 }
 
 Scored score(const Walk& walk, const Shape& shape, const Cursor& end) {
-  return {shape, walk.voyage().progress_nm(end.at, end.target), end.least, end.run_nm};
+  return {shape, walk.voyage().progress_nm(end.at, end.target), end.least, end.run_nm,
+          end.arrived_h.value_or(kInfinity)};
+}
+
+double ranked_clearance(double least_nm) {
+  return std::round(std::min(least_nm, kAmpleClearanceNm));
 }
 
 bool better(const Scored& a, const Scored& b) {
   const double pa = std::round(a.progress_nm), pb = std::round(b.progress_nm);
   if (pa != pb) return pa > pb;
   // Clearances alike to the whole nm tie: a hundredth of a mile must not buy an extra leg.
-  const double la = std::round(a.least_nm), lb = std::round(b.least_nm);
+  const double la = ranked_clearance(a.least_nm), lb = ranked_clearance(b.least_nm);
   if (la != lb) return la > lb;
+  const double aa = std::round(a.arrive_h), ab = std::round(b.arrive_h);
+  if (aa != ab) return aa < ab;
   const double ra = std::round(a.run_nm), rb = std::round(b.run_nm);
   if (ra != rb) return ra < rb;
   if (a.shape.legs.size() != b.shape.legs.size()) return a.shape.legs.size() < b.shape.legs.size();

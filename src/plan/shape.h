@@ -30,15 +30,24 @@ struct Scored {
   Shape shape;
   double progress_nm = 0.0;
   double least_nm = 0.0;
-  double run_nm = 0.0;  // steamed over the whole plan
+  double run_nm = 0.0;          // steamed over the whole plan
+  double arrive_h = kInfinity;  // at the destination or the route's end; never: infinity
 };
 
 // The plan walked to its end at `end`, scored.
 Scored score(const Walk& walk, const Shape& shape, const Cursor& end);
 
+// Clearance beyond this buys no more: a ship well clear is not sent hundreds of miles round to
+// be further clear still (the danger area already holds the forecast error and the margin).
+inline constexpr double kAmpleClearanceNm = 50.0;
+
+// A least clearance as the ranking counts it: to the whole nm, up to the ample.
+double ranked_clearance(double least_nm);
+
 // The ranking: more progress (to the whole nm), then a larger least clearance (to the whole
-// nm), then less steaming (to the whole nm: a ship already clear waits rather than wanders),
-// then fewer legs, then a later first alteration.
+// nm, up to the ample), then the earlier arrival (to the whole hour), then less steaming (to the
+// whole nm: a ship already clear waits rather than wanders), then fewer legs, then a later first
+// alteration.
 bool better(const Scored& a, const Scored& b);
 
 }  // namespace hurricane::plan

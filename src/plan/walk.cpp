@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "forecast/earth.h"
 #include "forecast/quarter_discs.h"
@@ -46,6 +47,7 @@ Walk::Walk(const PlanRequest& request, double horizon_h, double step_h, bool exa
                                                request.at, step_h, count));
     for (const forecast::StormSample& s : samples_.back()) judged_ = judged_ || s.judged;
   }
+  if (voyage_.kind() == Voyage::Kind::kCourse && request.land) end_course_at_shore();
 }
 
 double Walk::clearance(std::size_t i, const forecast::Ecef& ship, LatLon at, bool tolerant,
@@ -132,11 +134,14 @@ struct MercatorLine {
 
 // Land along the rhumb line from `from` to `to` (run from `t0` to `t1` hours, `length_nm`
 // long): the shoreline no nearer than the sea room, but within it of the start any track off
-// the shore will do and within it of the destination any at all. False at a breach.
-bool land_clear(const Walk& walk, Cursor& c, LatLon from, LatLon to, double length_nm, double t0,
-                double t1) {
+// the shore will do and within it of the destination any at all. Nothing when the line keeps
+// that; else the fraction of the line (straight in the Mercator plane) where it is first
+// broken: the start of the stretch that breaks it, or with `to_the_piece` of the short piece,
+// a place that still keeps the sea room.
+std::optional<double> land_breach(const Walk& walk, Cursor& c, LatLon from, LatLon to,
+                                  double length_nm, double t0, double t1, bool to_the_piece) {
   const PlanRequest& request = walk.request();
-  if (!request.land || !(length_nm > 0.0)) return true;
+  if (!request.land || !(length_nm > 0.0)) return std::nullopt;
   const double room = request.sea_room_nm;
   const double look = walk.exact() ? room + kSeaRoomLookNm : room;
   const bool has_end =
@@ -164,11 +169,13 @@ bool land_clear(const Walk& walk, Cursor& c, LatLon from, LatLon to, double leng
     const bool by_end =
         has_end && (rough_nm(a, end) <= room + span || rough_nm(b, end) <= room + span);
     if (!by_start && !by_end) {
-      note(*near, f0, f1);
-      if (near->distance_nm < room) return false;
-      continue;
+      if (near->distance_nm >= room) {
+        note(*near, f0, f1);
+        continue;
+      }
+      if (!to_the_piece) return f0;
     }
-    // Near the start or the destination: piece by piece.
+    // Near the start or the destination, or to find where it is broken: piece by piece.
     const int pieces = static_cast<int>(std::ceil(span / kPieceNm));
     for (int p = 0; p < pieces; ++p) {
       const double g0 = f0 + (f1 - f0) * p / pieces, g1 = f0 + (f1 - f0) * (p + 1) / pieces;
@@ -177,14 +184,14 @@ bool land_clear(const Walk& walk, Cursor& c, LatLon from, LatLon to, double leng
       const auto piece = land::shore_within(*request.land, pa.lat, pa.lon, pb.lat, pb.lon, look);
       if (!piece) continue;
       if (rough_nm(pa, request.ship) <= room && rough_nm(pb, request.ship) <= room) {
-        if (piece->distance_nm <= 0.0) return false;  // leaving harbour, but not over land
+        if (piece->distance_nm <= 0.0) return g0;  // leaving harbour, but not over land
         continue;
       }
+      if (piece->distance_nm < room) return g0;
       note(*piece, g0, g1);
-      if (piece->distance_nm < room) return false;
     }
   }
-  return true;
+  return std::nullopt;
 }
 
 // Where the rhumb line from `from` on `course_deg` is after `distance_nm`, for the search: the
@@ -219,7 +226,17 @@ bool start(const Walk& walk, Cursor& c) {
   return take(walk, c, 0, 0.0, forecast::to_ecef(c.at), c.at);
 }
 
-bool run(const Walk& walk, Cursor& c, double course_deg, double speed_kn, double until_h) {
+namespace {
+
+// Where a run on `course_deg` from `from` is after `distance_nm`, as the walk reckons it.
+LatLon run_end(const Walk& walk, LatLon from, double course_deg, double distance_nm) {
+  return walk.exact() ? forecast::rhumb_position(from, course_deg, distance_nm)
+                      : fast_rhumb_position(from, course_deg, distance_nm);
+}
+
+// As `run`; the land already looked at along the line when `land_checked`.
+bool run_line(const Walk& walk, Cursor& c, double course_deg, double speed_kn, double until_h,
+              bool land_checked) {
   until_h = std::min(until_h, walk.horizon_h());
   if (!(until_h > c.t)) return true;
   record_turn(c, course_deg, speed_kn);
@@ -251,21 +268,57 @@ bool run(const Walk& walk, Cursor& c, double course_deg, double speed_kn, double
     }
   }
   const double distance = speed_kn * (until_h - t0);
-  const LatLon to = walk.exact() ? forecast::rhumb_position(from, course_deg, distance)
-                                 : fast_rhumb_position(from, course_deg, distance);
-  if (!land_clear(walk, c, from, to, distance, t0, until_h)) return false;
+  const LatLon to = run_end(walk, from, course_deg, distance);
+  if (!land_checked && land_breach(walk, c, from, to, distance, t0, until_h, false)) return false;
   c.at = to;
   c.run_nm += speed_kn * (until_h - t0);
   c.t = until_h;
   return true;
 }
 
+// Runs along the voyage as `run`, but where the line first comes nearer the shore than the sea
+// room the ship stops short and waits there (the voyage leads onto land; `stopped_h` says when).
+bool run_short_of_land(const Walk& walk, Cursor& c, double course_deg, double speed_kn,
+                       double until_h, std::optional<double>& stopped_h) {
+  stopped_h.reset();
+  until_h = std::min(until_h, walk.horizon_h());
+  if (!(until_h > c.t) || !(speed_kn > 0.0)) return run(walk, c, course_deg, speed_kn, until_h);
+  const double distance = speed_kn * (until_h - c.t);
+  const LatLon to = run_end(walk, c.at, course_deg, distance);
+  const std::optional<double> breach = land_breach(walk, c, c.at, to, distance, c.t, until_h, true);
+  if (!breach) return run_line(walk, c, course_deg, speed_kn, until_h, true);
+  // The line is straight in the Mercator plane: the place at that fraction, then its distance.
+  const LatLon stop = MercatorLine(c.at, to).at(*breach);
+  const double stop_h = std::min(until_h, c.t + rhumb_between(c.at, stop).distance_nm / speed_kn);
+  if (!run_line(walk, c, course_deg, speed_kn, stop_h, true)) return false;
+  if (!c.short_of_land_h) {
+    c.short_of_land_h = c.t;
+    c.short_of_land_at = c.at;
+  }
+  stopped_h = c.t;
+  return run_line(walk, c, 0.0, 0.0, until_h, true);
+}
+
+}  // namespace
+
+bool run(const Walk& walk, Cursor& c, double course_deg, double speed_kn, double until_h) {
+  return run_line(walk, c, course_deg, speed_kn, until_h, false);
+}
+
 bool run_voyage(const Walk& walk, Cursor& c, double until_h) {
   const VoyageLine& voyage = walk.voyage();
   const double speed = walk.request().speed_kn;
   until_h = std::min(until_h, walk.horizon_h());
-  if (voyage.kind() == Voyage::Kind::kCourse)
-    return run(walk, c, voyage.course_deg(), speed, until_h);
+  std::optional<double> stopped;
+  if (voyage.kind() == Voyage::Kind::kCourse) {
+    if (!run_short_of_land(walk, c, voyage.course_deg(), speed, until_h, stopped)) return false;
+    // Stopped where the course's own line ends at the shore: the voyage is done.
+    if (stopped && !c.arrived_h && voyage.course_end_nm() &&
+        voyage.progress_nm(c.at, 0) >= *voyage.course_end_nm() - 1.0) {
+      c.arrived_h = *stopped;
+    }
+    return true;
+  }
   if (voyage.waypoints().empty()) return run(walk, c, 0.0, 0.0, until_h);
   c.target = voyage.next_waypoint(c.at, c.target);
   const std::size_t last = voyage.waypoints().size() - 1;
@@ -274,16 +327,33 @@ bool run_voyage(const Walk& walk, Cursor& c, double until_h) {
     const Heading heading = rhumb_between(c.at, goal);
     if (heading.distance_nm < 1e-6) {
       // At the destination the ship stays; the last waypoint is never passed.
-      if (c.target == last) return run(walk, c, 0.0, 0.0, until_h);
+      if (c.target == last) {
+        if (!c.arrived_h) c.arrived_h = c.t;
+        return run(walk, c, 0.0, 0.0, until_h);
+      }
       ++c.target;
       continue;
     }
     const double arrive_h = c.t + heading.distance_nm / speed;
-    if (arrive_h >= until_h) return run(walk, c, heading.course_deg, speed, until_h);
-    if (!run(walk, c, heading.course_deg, speed, arrive_h)) return false;
+    if (arrive_h >= until_h) {
+      return run_short_of_land(walk, c, heading.course_deg, speed, until_h, stopped);
+    }
+    if (!run_short_of_land(walk, c, heading.course_deg, speed, arrive_h, stopped)) return false;
+    if (stopped) return run(walk, c, 0.0, 0.0, until_h);
     c.at = goal;
   }
   return true;
+}
+
+void Walk::end_course_at_shore() {
+  Cursor c;
+  c.tolerant = true;
+  start(*this, c);
+  std::optional<double> stopped;
+  if (run_short_of_land(*this, c, voyage_.course_deg(), request_.speed_kn, horizon_h_, stopped) &&
+      stopped) {
+    voyage_.end_course_at(voyage_.progress_nm(c.at, 0));
+  }
 }
 
 }  // namespace hurricane::plan

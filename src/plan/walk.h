@@ -40,6 +40,11 @@ class Walk {
   std::optional<LatLon> centre(std::size_t storm, std::size_t i) const;
 
  private:
+  // A voyage course that runs onto the shore within the horizon ends where the ship stops short
+  // of it: progress along the course counts no further (a detour to a coast further on gains
+  // nothing), and reaching that end is arriving.
+  void end_course_at_shore();
+
   const PlanRequest& request_;
   VoyageLine voyage_;
   double horizon_h_, step_h_;
@@ -73,10 +78,14 @@ struct Cursor {
   LatLon least_at;
   std::optional<double> last_inside_h;  // the last sample within the danger area
   int meets = 0;
-  double run_nm = 0.0;  // steamed so far
+  double run_nm = 0.0;              // steamed so far
+  std::optional<double> arrived_h;  // when the voyage's last waypoint was reached
   double sea_room = kInfinity;
   double sea_room_h = 0.0;
   LatLon sea_room_at;
+  // Where the voyage first led within the sea room of the shore, and the ship stopped short.
+  std::optional<double> short_of_land_h;
+  LatLon short_of_land_at;
   Trail* trail = nullptr;  // when given, the track is recorded into it
 };
 
@@ -87,7 +96,8 @@ bool start(const Walk& walk, Cursor& cursor);
 // tolerant, or land), the cursor then undefined.
 bool run(const Walk& walk, Cursor& cursor, double course_deg, double speed_kn, double until_h);
 
-// Steers along the voyage at full speed until `until_h`, stopping at the last waypoint.
+// Steers along the voyage at full speed until `until_h`, stopping at the last waypoint, or
+// short of the shore where the voyage's line leads within the sea room of it.
 bool run_voyage(const Walk& walk, Cursor& cursor, double until_h);
 
 }  // namespace hurricane::plan

@@ -80,6 +80,15 @@ std::vector<std::string> plan_lines(const plan::Plan& plan,
     }
     lines.push_back(line);
   }
+  if (plan.short_of_land) {
+    const char* what = plan.voyage == plan::Voyage::Kind::kCourse  ? "the voyage's course"
+                       : plan.voyage == plan::Voyage::Kind::kRoute ? "the route"
+                                                                   : "the line to the destination";
+    lines.push_back("stop short at " + format_day_time(plan.short_of_land->at) + ", " +
+                    degrees_minutes(plan.short_of_land->position) + ", " +
+                    decimals(plan.sea_room_nm, 0) + " nm off the shore:");
+    lines.push_back(std::string("  ") + what + " meets land there; give a route around it");
+  }
   const std::string where =
       format_day_time(plan.least_clearance_at) + ", " + degrees_minutes(plan.least_clearance_place);
   lines.push_back(plan.least_clearance_nm >= 0.0

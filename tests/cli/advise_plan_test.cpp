@@ -64,6 +64,57 @@ TEST(AdvisePlan, TextFirstAndJsonStateTheSamePlan) {
   EXPECT_EQ(plain.out.find("progress "), std::string::npos);
 }
 
+// Lee far away, ships by the land: the voyage is never run onto it, and plans alike in
+// progress and ample clearance do not wander.
+TEST(AdvisePlan, NearLandTheVoyageStopsShortAndPlansGoRoundItDirectly) {
+  const auto plan_of = [](std::vector<std::string> more) {
+    std::vector<std::string> arguments = {
+        "advise",   "--advisory", advisory_path("tcm-al132023-30.txt"), "--ship-speed", "14",
+        "--format", "json"};
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    const ProgramRun run = run_program(arguments);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return json::parse(run.out)["plan"];
+  };
+  // Due west across the Gulf the course meets the coast near 97.5W: once it was shut by it, the
+  // plan now holds it to 10 nm off the shore and says where.
+  const json gulf = plan_of({"--ship", "25N,90W", "--course", "270"});
+  ASSERT_TRUE(gulf["short_of_land"].is_object()) << gulf.dump();
+  EXPECT_TRUE(gulf["legs"].empty());
+  EXPECT_NEAR(gulf["short_of_land"]["position"]["lon"].get<double>(), -97.3, 0.15);
+  EXPECT_GE(gulf["least_sea_room_nm"].get<double>(), 10.0);
+  const ProgramRun text =
+      run_program({"advise", "--advisory", advisory_path("tcm-al132023-30.txt"), "--ship-speed",
+                   "14", "--ship", "25N,90W", "--course", "270"});
+  EXPECT_NE(text.out.find("\n  the voyage's course meets land there; give a route around it\n"),
+            std::string::npos)
+      << text.out;
+  // South of the Keys bound for Miami (the straight line crosses the Keys): round them at full
+  // speed and arrive; it once ran 546 nm west and back to be further from a storm 250 nm clear.
+  const json keys = plan_of({"--ship", "24.2N,81.0W", "--to", "25.8N,79.9W"});
+  ASSERT_TRUE(keys["keeps_clear"].get<bool>());
+  ASSERT_FALSE(keys["legs"].empty());
+  // Hours into September of an ISO time of the answer.
+  const auto hours = [](const json& t) {
+    const std::string s = t.get<std::string>();
+    return std::stod(s.substr(8, 2)) * 24 + std::stod(s.substr(11, 2)) +
+           std::stod(s.substr(14, 2)) / 60;
+  };
+  double steamed = 0;
+  for (const json& leg : keys["legs"]) {
+    EXPECT_EQ(leg["speed_kn"].get<double>(), 14.0);
+    steamed += leg["speed_kn"].get<double>() * (hours(leg["end"]) - hours(leg["start"]));
+  }
+  EXPECT_LE(steamed, 100.0);
+  EXPECT_GE(keys["least_sea_room_nm"].get<double>(), 10.0);
+  EXPECT_GT(keys["progress_nm"].get<double>(), 112.0);
+  // Without a voyage a ship far from the storm heaves to at once.
+  const json clear = plan_of({"--ship", "18N,75W"});
+  ASSERT_EQ(clear["legs"].size(), 1u) << clear.dump();
+  EXPECT_EQ(clear["legs"][0]["speed_kn"].get<double>(), 0.0);
+  EXPECT_EQ(clear["legs"][0]["start"], "2023-09-12T21:00:00Z");
+}
+
 TEST(AdvisePlan, OptionsAreChecked) {
   for (const auto& [more, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
            {{"--avoid", "40"}, "--avoid: expected 34, 50 or 64"},

@@ -83,16 +83,31 @@ inline Check check_plan(const PlanRequest& request, const Plan& plan) {
     if (local_nm(end, leg.to) > 0.05) check.fault = "leg " + std::to_string(i) + " ends elsewhere";
     if (i > 0 && local_nm(plan.legs[i - 1].to, leg.from) > 0.01) check.fault = "legs apart";
   }
+  // The voyage from `from` at hour `h0` (to `h1`, where its phase ends) stops where the track
+  // says it stops short of the shore, if it does: the stop must lie on the voyage's line.
+  std::vector<double> stops;
+  for (const TrackTurn& turn : plan.track) {
+    if (turn.speed_kn <= 0.0 && turn.at != plan.until) stops.push_back(hours(turn.at));
+  }
+  auto voyage_from = [&](LatLon from, double h0, double h1, double h) {
+    for (const double stop : stops) {
+      if (stop >= h0 - 1e-9 && stop <= h1 + 1e-9 && h > stop) {
+        return toward(from, dest, request.speed_kn, stop - h0);
+      }
+    }
+    return toward(from, dest, request.speed_kn, h - h0);
+  };
   auto position = [&](double h) -> LatLon {
     if (plan.legs.empty() || h <= hours(plan.legs.front().start)) {
-      return voyage ? toward(request.ship, dest, request.speed_kn, h) : request.ship;
+      const double h1 = plan.legs.empty() ? horizon : hours(plan.legs.front().start);
+      return voyage ? voyage_from(request.ship, 0.0, h1, h) : request.ship;
     }
     for (const PlannedLeg& leg : plan.legs) {
       if (h <= hours(leg.end) + 1e-9 || (!voyage && &leg == &plan.legs.back())) {
         return rhumb_direct(leg.from, leg.course_deg, leg.speed_kn * (h - hours(leg.start)));
       }
     }
-    return toward(plan.resume->from, dest, request.speed_kn, h - hours(plan.resume->start));
+    return voyage_from(plan.resume->from, hours(plan.resume->start), horizon, h);
   };
   if (voyage && !plan.legs.empty() && !plan.resume) check.fault = "no resume after the legs";
   // The track the outputs draw lies on the rebuilt one: its turns, its end and every hour.
@@ -148,6 +163,17 @@ inline Check check_plan(const PlanRequest& request, const Plan& plan) {
       if (std::max(a.lat, b.lat) < lat0 - 1.5 || std::min(a.lat, b.lat) > lat1 + 1.5) continue;
       if (std::max(a.lon, b.lon) < lon0 - 1.5 || std::min(a.lon, b.lon) > lon1 + 1.5) continue;
       edges.emplace_back(a, b);
+    }
+  }
+  // A voyage stopped short of the shore (not at its destination) had to: a little further on
+  // its line the shore is nearer than the sea room.
+  for (const double stop : stops) {
+    const LatLon at = position(stop);
+    if (!voyage || local_nm(at, dest) < 0.01) continue;
+    const bool in_hold = plan.legs.empty() || stop <= hours(plan.legs.front().start) + 1e-9;
+    if (!in_hold && stop < hours(plan.resume->start) - 1e-9) continue;  // a leg hove to
+    if (shore_nm(toward(at, dest, 1.0, 3.0), edges) >= request.sea_room_nm) {
+      check.fault = "stopped short with sea room to spare";
     }
   }
   for (const LatLon& p : track) {
