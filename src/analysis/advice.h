@@ -169,6 +169,15 @@ struct ForecastTrack {
   std::vector<Offset> path;
 };
 
+// The escape plan as the board shows it, set by the answer when a plan was made: what to
+// steer now and where the ship will be.
+struct BoardPlan {
+  int course_deg = 0;          // steered now: the voyage held or the first leg; 0 when stopped
+  double speed_kn = 0.0;       // 0: hove to
+  std::string until;           // when that changes, "13/0100Z"; empty: held to the plan's end
+  std::vector<Offset> hourly;  // the ship at every whole hour from now, nm from where it is now
+};
+
 // What a drawing of the situation needs beyond the conclusions.
 struct Drawing {
   Offset storm;                    // the storm's centre, from the ship, nm
@@ -178,6 +187,10 @@ struct Drawing {
   // With an advisory that holds a forecast: the storm along it. Set after the analysis by the
   // answer, which knows the positions and times.
   std::optional<ForecastTrack> forecast;
+  std::optional<BoardPlan> plan;  // with an escape plan, set by the answer
+  // The shoreline within the board's reach, nm from the ship, as polylines; set by the answer
+  // when a picture is drawn with land held.
+  std::vector<std::vector<Offset>> shore;
 };
 
 // Everything one round's analysis concludes.

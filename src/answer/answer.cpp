@@ -7,6 +7,7 @@
 
 #include "advisory/storms_of_input.h"
 #include "answer/board_forecast.h"
+#include "answer/board_plan.h"
 #include "answer/escape_land.h"
 #include "answer/plan_for.h"
 
@@ -79,6 +80,10 @@ Result<Answer> answer(const Request& request) {
       a.forecast = answer::forecast_for(storms, a.situation, options, request.shoreline);
       if (options.plan)
         a.plan = plan_for(*a.forecast, a.situation, options, request.route, request.shoreline);
+      if (a.plan && a.plan->judged && a.advice && a.situation.derived &&
+          a.situation.derived->ship) {
+        a.advice->drawing.plan = board_plan(*a.plan, *a.situation.derived->ship);
+      }
       if (a.forecast->advice && a.advice) {
         if (const std::optional<int> course = classic_course(*a.advice)) {
           forecast::compare_with_classic(*a.forecast->advice, *course);

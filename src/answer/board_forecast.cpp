@@ -9,17 +9,11 @@
 #include "navigation/geodesic.h"
 
 namespace hurricane::answer {
-namespace {
-
-// `centre` seen from `ship`: the geodesic's length along its initial azimuth, as the board's
-// range rings and bearings read it (and as the situation takes the storm's distance and bearing).
-analysis::Offset offset_from(const situation::LatLon& ship, const navigation::LatLon& centre) {
-  const navigation::Leg leg = navigation::inverse(ship, centre);
+analysis::Offset board_offset(const navigation::LatLon& ship, const navigation::LatLon& at) {
+  const navigation::Leg leg = navigation::inverse(ship, at);
   const double rad = leg.azimuth_from * kRadiansPerDegree;
   return {leg.distance_nm * std::cos(rad), leg.distance_nm * std::sin(rad)};
 }
-
-}  // namespace
 
 std::optional<analysis::ForecastTrack> board_forecast(const advisory::Storm& storm,
                                                       const situation::Situation& situation) {
@@ -45,7 +39,7 @@ std::optional<analysis::ForecastTrack> board_forecast(const advisory::Storm& sto
     p.time = navigation::format_utc_time(time);
     p.lat = at.lat;
     p.lon = at.lon;
-    p.centre = offset_from(ship, at);
+    p.centre = board_offset(ship, at);
     for (std::size_t k = 0; k < p.radii_nm.size(); ++k) {
       p.radii_nm[k] = radii.at(time, static_cast<forecast::Threshold>(k));
     }
@@ -57,7 +51,7 @@ std::optional<analysis::ForecastTrack> board_forecast(const advisory::Storm& sto
   }
   const double last_h = board.positions.back().hours;
   for (double h = 0.0; h < last_h; h += 1.0) {
-    board.path.push_back(offset_from(ship, centre.at(forecast::add_hours(now, h))));
+    board.path.push_back(board_offset(ship, centre.at(forecast::add_hours(now, h))));
   }
   board.path.push_back(board.positions.back().centre);
   return board;

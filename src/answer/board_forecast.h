@@ -6,9 +6,14 @@
 
 #include "advisory/storm.h"
 #include "analysis/advice.h"
+#include "navigation/position.h"
 #include "situation/situation.h"
 
 namespace hurricane::answer {
+
+// `at` seen from `ship`: the geodesic's length along its initial azimuth, as the board's range
+// rings and bearings read it (and as the situation takes the storm's distance and bearing).
+analysis::Offset board_offset(const navigation::LatLon& ship, const navigation::LatLon& at);
 
 // Hours after the advice time at which the board shows the storm ahead of now.
 inline constexpr double kBoardHoursAhead[] = {12.0, 24.0, 48.0};

@@ -10,6 +10,7 @@
 #include "advisory/storms_of_input.h"
 #include "answer/advisory_chart.h"
 #include "answer/answer.h"
+#include "answer/board_plan.h"
 #include "cli/advisory_lines.h"
 #include "cli/exit_status.h"
 #include "cli/input_file.h"
@@ -62,6 +63,8 @@ std::string text_answer(const answer::Answer& a, std::string_view advisory_file)
            text);
   }
   if (a.advice) {
+    // Below a plan the classic advice is the board's answer to the storm's present motion.
+    if (a.plan) text += " Maneuvering-board solution on the present motion, [A] and [B]:\n";
     append(report::echo_lines(a.advice->values), text);
     text += "\n          ==> Result:\n";
     append(report::result_lines(*a.advice), text);
@@ -99,7 +102,8 @@ int write_answer(const answer::Answer& a, const AdviseRequest& command, std::str
              << '\n';
       return kUnusableValue;
     }
-    if (const auto failed = write_picture(command.svg, *a.advice, command.night)) {
+    if (const auto failed =
+            write_picture(command.svg, answer::board_advice(a, shoreline), command.night)) {
       errors << program_line(*failed) << '\n';
       return kUnusableValue;
     }

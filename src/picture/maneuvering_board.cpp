@@ -26,9 +26,11 @@ std::string maneuvering_board(const analysis::Advice& advice, const PictureOptio
            {"fill", scene.colours.background}});
   draw_definitions(scene, out);
   draw_quarter(scene, out);
+  draw_shore(scene, out);
   draw_range_rings(scene, out);
   draw_bearing_ring(scene, out);
   draw_storm(scene, out);
+  draw_plan(scene, out);  // under the arrows of [A] and [B], which it may lie along
   draw_courses(scene, out);
   draw_velocity_inset(scene, out);
   draw_texts(scene, out);

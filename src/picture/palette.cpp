@@ -15,6 +15,8 @@ const Palette& palette(bool night) {
       .escape = "#0072b2",   // blue
       .max_cpa = "#cc79a7",  // reddish purple
       .uncertainty = "#b3b3b3",
+      .plan = "#000000",
+      .shore = "#8c6d31",  // brown
   };
   // Night: only reds, bright for what carries advice, dim for the frame.
   static const Palette kNight{
@@ -29,6 +31,8 @@ const Palette& palette(bool night) {
       .escape = "#ff7070",
       .max_cpa = "#ff9999",
       .uncertainty = "#5a0a0a",
+      .plan = "#ffd6d6",
+      .shore = "#b04040",
   };
   return night ? kNight : kDay;
 }

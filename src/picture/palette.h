@@ -19,6 +19,8 @@ struct Palette {
   std::string escape;        // advice [A] escape arrows, ship speed circle
   std::string max_cpa;       // advice [B] arrow, relative motion line, CPA point
   std::string uncertainty;   // disk of the storm's velocity uncertainty U
+  std::string plan;          // the escape plan: its arrow, track and positions
+  std::string shore;         // the shoreline
 };
 
 // palette: the night palette when `night`, else the day palette.

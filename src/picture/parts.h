@@ -20,6 +20,7 @@ struct Legend {
   std::array<bool, 3> wind{};   // the 34-, 50- and 64-kt wind radii
   bool escape = false, max_cpa = false, relative_motion = false, away = false;
   bool cone = false, uncertainty = false;
+  bool plan = false, shore = false;
 };
 
 struct Scene {
@@ -47,6 +48,10 @@ void draw_quarter(const Scene& scene, std::string& out);
 void draw_storm(const Scene& scene, std::string& out);
 // Advice [B]'s relative motion line and CPA point, the course arrows, the ship.
 void draw_courses(const Scene& scene, std::string& out);
+// The shoreline within the board's reach, when the answer gave it.
+void draw_shore(const Scene& scene, std::string& out);
+// The escape plan: what to steer now, the ship's track and its positions at the storm's hours.
+void draw_plan(const Scene& scene, std::string& out);
 // The velocity diagram the admissibility rests on.
 void draw_velocity_inset(const Scene& scene, std::string& out);
 // Title, legend and caption.

@@ -161,6 +161,14 @@ std::string wind_words(const Legend& legend) {
 }
 
 const LegendEntry kLegend[] = {
+    {"plan", "escape plan, ship +12/24/48 h", [](const Legend& l) { return l.plan; },
+     [](const Scene& s, Screen at, std::string& out) {
+       arrow(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.plan, 4.5, ""}, 12);
+     }},
+    {"shore", "shoreline", [](const Legend& l) { return l.shore; },
+     [](const Scene& s, Screen at, std::string& out) {
+       line(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.shore, 1.6, ""});
+     }},
     {"admissible", "open course at full speed [A]", [](const Legend& l) { return l.open_courses; },
      [](const Scene& s, Screen at, std::string& out) {
        band_swatch(out, at, s.colours.admissible, s.colours.ink);
@@ -177,7 +185,7 @@ const LegendEntry kLegend[] = {
      [](const Scene& s, Screen at, std::string& out) {
        line(out, {at.x, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.storm, 2, "10,5"});
      }},
-    {"track", "storm, track, +12/24/48 h", [](const Legend& l) { return l.present_track; },
+    {"track", "storm, straight track, +12/24/48 h", [](const Legend& l) { return l.present_track; },
      [](const Scene& s, Screen at, std::string& out) {
        line(out, {at.x + 6, at.y - 3}, {at.x + 34, at.y - 3}, {s.colours.storm, 1.5, "6,4"});
        line(out, {at.x + 24, at.y - 9}, {at.x + 24, at.y + 3}, {s.colours.storm, 2.5, ""});

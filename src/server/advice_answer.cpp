@@ -6,6 +6,7 @@
 
 #include "answer/advisory_chart.h"
 #include "answer/answer.h"
+#include "answer/board_plan.h"
 #include "json/answer_json.h"
 #include "picture/maneuvering_board.h"
 #include "route/read_route.h"
@@ -74,9 +75,9 @@ Reply advice_reply(std::string_view body) {
                                  {"message", api_message(*a.classic_needs)},
                                  {"template", api_words(*a.classic_needs)}};
   }
-  document["svg"] =
-      a.advice ? nlohmann::ordered_json(picture::maneuvering_board(*a.advice, {query.night}))
-               : nlohmann::ordered_json(nullptr);
+  document["svg"] = a.advice ? nlohmann::ordered_json(picture::maneuvering_board(
+                                   answer::board_advice(a, held_shoreline()), {query.night}))
+                             : nlohmann::ordered_json(nullptr);
   // With an advisory's [F] advice, its chart over the shoreline the escapes were held against.
   if (a.forecast) {
     const auto drawn = answer::advisory_chart(a, held_shoreline(), query.night);
