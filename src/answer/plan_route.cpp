@@ -8,9 +8,14 @@
 namespace hurricane::answer {
 namespace {
 
-// What the turn `i` of the plan's track is: its name, counting the waypoints reached along the
-// resumed route in `reached`.
-std::string turn_name(const plan::Plan& plan, std::size_t i, std::size_t& reached) {
+// Counts of what the route has named so far, for the numbers in the names.
+struct Named {
+  std::size_t alterations = 0;
+  std::size_t waypoints = 0;  // of the route, reached since the resume
+};
+
+// What turn `i` of the plan's track is.
+std::string turn_name(const plan::Plan& plan, std::size_t i, Named& named) {
   const std::vector<plan::TrackTurn>& track = plan.track;
   const plan::TrackTurn& turn = track[i];
   if (i == 0) return "START";
@@ -18,15 +23,15 @@ std::string turn_name(const plan::Plan& plan, std::size_t i, std::size_t& reache
     const double hours = navigation::hours_between(track.front().at, turn.at);
     return "END " + std::to_string(std::lround(hours)) + "H";
   }
-  for (std::size_t leg = 0; leg < plan.legs.size(); ++leg) {
-    if (plan.legs[leg].start != turn.at) continue;
-    return plan.legs[leg].speed_kn <= 0.0 ? "HEAVE TO" : "ALTER " + std::to_string(leg + 1);
+  for (const plan::PlannedLeg& leg : plan.legs) {
+    if (leg.start != turn.at) continue;
+    return leg.speed_kn <= 0.0 ? "HEAVE TO" : "ALTER " + std::to_string(++named.alterations);
   }
   if (plan.resume && plan.resume->start == turn.at) return "RESUME";
   if (turn.speed_kn <= 0.0) return "ARRIVED";
   // Past the resume the route's waypoints are reached in order from the one first steered for.
   if (plan.resume && plan.resume->waypoint && turn.at > plan.resume->start) {
-    return "WPT " + std::to_string(*plan.resume->waypoint + 1 + reached++);
+    return "WPT " + std::to_string(*plan.resume->waypoint + 1 + named.waypoints++);
   }
   return "TURN " + std::to_string(i + 1);
 }
@@ -37,10 +42,10 @@ route::Route plan_route(const plan::Plan& plan) {
   route::Route route{"ESCAPE PLAN", {}};
   if (!plan.judged || plan.track.empty()) return route;
   route.name += ' ' + navigation::format_day_time(plan.track.front().at);
-  std::size_t reached = 0;
+  Named named;
   for (std::size_t i = 0; i < plan.track.size(); ++i) {
     const plan::TrackTurn& turn = plan.track[i];
-    route.waypoints.push_back({turn_name(plan, i, reached), turn.position, turn.at});
+    route.waypoints.push_back({turn_name(plan, i, named), turn.position, turn.at});
   }
   return route;
 }

@@ -9,7 +9,7 @@ namespace hurricane::answer {
 
 // The route of `plan`'s track, one waypoint per turn and one at its end, in order:
 //   "START"     the ship at the advice time
-//   "ALTER n"   leg n begins (n counts the plan's legs from 1)
+//   "ALTER n"   a leg under way begins after the start: the nth alteration
 //   "HEAVE TO"  a leg stopped begins
 //   "RESUME"    the voyage is taken up again
 //   "WPT n"     waypoint n of the route is reached and the next steered for

@@ -33,7 +33,7 @@ TEST(PlanRoute, EveryTurnIsNamedForWhatIsDoneThere) {
     names.push_back(waypoint.name);
     EXPECT_EQ(waypoint.time, plan.track[names.size() - 1].at);
   }
-  EXPECT_EQ(names, (std::vector<std::string>{"START", "HEAVE TO", "ALTER 2", "RESUME", "WPT 3",
+  EXPECT_EQ(names, (std::vector<std::string>{"START", "HEAVE TO", "ALTER 1", "RESUME", "WPT 3",
                                              "WPT 4", "ARRIVED", "END 48H"}));
   EXPECT_EQ(route.name, "ESCAPE PLAN 12/1800Z");
   // Without a resumed route a change of course names only its place.

@@ -105,10 +105,12 @@ TEST(AdviseExport, RoutesAndGeojsonHoldThePlanTheAnswerStates) {
 
   ASSERT_TRUE(fs::exists(HURRICANE_GPSBABEL)) << "gpsbabel is needed (Debian gpsbabel)";
   const auto rows = gpsbabel_rows(dir / "plan.gpx");
+  const route::Route names = route::read_route(file_text(dir / "plan.gpx"), "").value();
   ASSERT_EQ(rows.size(), track.size() + 1);
   for (std::size_t i = 0; i < track.size(); ++i) {
     const auto& row = rows[i + 1];
     ASSERT_EQ(row.size(), 6u);
+    EXPECT_EQ(row[3], '"' + names.waypoints[i].name + '"');
     EXPECT_NEAR(std::stod(row[1]), track[i]["position"]["lat"].get<double>(), kHundredthMinute);
     EXPECT_NEAR(std::stod(row[2]), track[i]["position"]["lon"].get<double>(), kHundredthMinute);
     // "2023-09-12T21:00:00Z" as unicsv's date and time columns.
