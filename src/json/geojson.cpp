@@ -14,25 +14,23 @@ namespace {
 
 using nlohmann::ordered_json;
 
-// A position as GeoJSON orders it; `lon` as given, so a shape's longitudes can run on past
-// 180 degrees without a jump.
-ordered_json position(double lat, double lon) {
-  return ordered_json::array({lon, lat});
-}
-
-// The longitude of `lon` nearest `previous`: a line or ring crossing 180 degrees stays whole.
-double continued(double lon, double previous) {
-  return lon + 360.0 * std::round((previous - lon) / 360.0);
-}
+// Positions as GeoJSON orders them, longitude first, each longitude taken the way nearest a
+// reference (the ship, else the first storm): the whole collection in one frame, so a shape
+// across 180 degrees stays whole (running past it) rather than cut at points no plan holds.
+struct Frame {
+  double lon = 0.0;
+  ordered_json at(navigation::LatLon point) const {
+    return ordered_json::array(
+        {point.lon + 360.0 * std::round((lon - point.lon) / 360.0), point.lat});
+  }
+};
 
 // The polygon of `outline` (clockwise, open): one ring, closed, counterclockwise as the
 // right-hand rule asks.
-ordered_json polygon(const std::vector<navigation::LatLon>& outline) {
+ordered_json polygon(const std::vector<navigation::LatLon>& outline, const Frame& frame) {
   ordered_json ring = ordered_json::array();
-  double lon = outline.empty() ? 0.0 : outline.back().lon;
   for (auto point = outline.rbegin(); point != outline.rend(); ++point) {
-    lon = continued(point->lon, lon);
-    ring.push_back(position(point->lat, lon));
+    ring.push_back(frame.at(*point));
   }
   if (!ring.empty()) ring.push_back(ring.front());
   return {{"type", "Polygon"}, {"coordinates", ordered_json::array({std::move(ring)})}};
@@ -64,14 +62,12 @@ ordered_json storm_properties(const char* kind, const forecast::StormTrack& trac
 }
 
 // The plan's track as one line, and each of its turns as a point named as the route names it.
-void add_plan(const plan::Plan& plan, ordered_json& features) {
+void add_plan(const plan::Plan& plan, const Frame& frame, ordered_json& features) {
   const route::Route named = answer::plan_route(plan);
   ordered_json line = ordered_json::array();
   ordered_json times = ordered_json::array();
-  double lon = plan.track.empty() ? 0.0 : plan.track.front().position.lon;
   for (const plan::TrackTurn& turn : plan.track) {
-    lon = continued(turn.position.lon, lon);
-    line.push_back(position(turn.position.lat, lon));
+    line.push_back(frame.at(turn.position));
     times.push_back(navigation::format_utc_time(turn.at));
   }
   if (line.size() < 2) return;
@@ -82,13 +78,12 @@ void add_plan(const plan::Plan& plan, ordered_json& features) {
                               {"times", std::move(times)}}));
   for (std::size_t i = 0; i < plan.track.size(); ++i) {
     const plan::TrackTurn& turn = plan.track[i];
-    features.push_back(feature(
-        {{"type", "Point"}, {"coordinates", position(turn.position.lat, turn.position.lon)}},
-        {{"kind", "turn"},
-         {"name", named.waypoints[i].name},
-         {"time", navigation::format_utc_time(turn.at)},
-         {"course_deg", turn.course_deg},
-         {"speed_kn", turn.speed_kn}}));
+    features.push_back(feature({{"type", "Point"}, {"coordinates", frame.at(turn.position)}},
+                               {{"kind", "turn"},
+                                {"name", named.waypoints[i].name},
+                                {"time", navigation::format_utc_time(turn.at)},
+                                {"course_deg", turn.course_deg},
+                                {"speed_kn", turn.speed_kn}}));
   }
 }
 
@@ -104,21 +99,28 @@ Result<ordered_json> answer_geojson(const answer::Answer& answer) {
   const forecast::ForecastAdvice& advice = *answer.forecast->advice;
   const std::vector<forecast::StormTrack>& tracks = answer.forecast->tracks;
   const std::vector<advisory::Storm>& storms = answer.forecast_storms;
+  const auto& derived = answer.situation.derived;
+  Frame frame;
+  if (derived && derived->ship) {
+    frame.lon = derived->ship->lon;
+  } else if (!tracks.empty() && !tracks.front().points.empty()) {
+    frame.lon = tracks.front().points.front().centre.lon;
+  }
   ordered_json features = ordered_json::array();
   // The danger area is the 34-kt winds grown by the forecast error and margin.
   for (const forecast::DangerArea& area : forecast::danger_swath(advice, tracks)) {
-    features.push_back(
-        feature(polygon(area.outline), storm_properties("danger", tracks[area.storm], storms,
-                                                        forecast::kThresholdKt[0], area.at)));
+    features.push_back(feature(polygon(area.outline, frame),
+                               storm_properties("danger", tracks[area.storm], storms,
+                                                forecast::kThresholdKt[0], area.at)));
   }
   for (const forecast::WindArea& area :
        forecast::wind_areas(tracks, forecast::shown_until(advice))) {
     ordered_json properties =
         storm_properties("wind", tracks[area.storm], storms, area.kt, area.at);
     properties["radii_nm"] = area.radii_nm;
-    features.push_back(feature(polygon(area.outline), std::move(properties)));
+    features.push_back(feature(polygon(area.outline, frame), std::move(properties)));
   }
-  if (answer.plan && answer.plan->judged) add_plan(*answer.plan, features);
+  if (answer.plan && answer.plan->judged) add_plan(*answer.plan, frame, features);
   return ordered_json{{"type", "FeatureCollection"}, {"features", std::move(features)}};
 }
 

@@ -14,7 +14,9 @@ namespace hurricane::json {
 //   "wind"    a storm's wind area at a forecast point: storm, kt, time, radii_nm (NE SE SW NW)
 //   "plan"    the plan's track as a LineString through its turns, their times in "times"
 //   "turn"    each turn of the plan and its end: name, time, course_deg, speed_kn
-// The shapes are the chart's; the plan's features only when a plan was made. The error
+// The shapes are the chart's; the plan's features only when a plan was made. Longitudes are
+// taken the way nearest the ship's (else the first storm's): near 180 degrees they run past it
+// and no shape is cut. The error
 // (Field::kAdvisory) says why there are none: advice [F] was left out or judged nothing.
 Result<nlohmann::ordered_json> answer_geojson(const answer::Answer& answer);
 

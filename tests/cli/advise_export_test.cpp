@@ -179,6 +179,33 @@ TEST(AdviseExport, RoutesAndGeojsonHoldThePlanTheAnswerStates) {
   fs::remove_all(dir);
 }
 
+// Hone crossing 180 degrees with the ship east of it: every position in the ship's frame, so no
+// ring or line jumps round the world (read per point into [-180, 180] they would).
+TEST(AdviseExport, GeojsonAcross180DegreesStaysWhole) {
+  const fs::path file = fs::temp_directory_path() / ("hurricane-hone-" + std::to_string(getpid()));
+  const ProgramRun run = run_program(
+      advise_on("tcm-cp012024-42.txt", {"--no-land", "--geojson", file.string()}, "25N,178W"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::size_t past_180 = 0;
+  const json geojson = json::parse(file_text(file));
+  for (const json& feature : geojson["features"]) {
+    const json& geometry = feature["geometry"];
+    const json points = geometry["type"] == "Polygon"      ? geometry["coordinates"][0]
+                        : geometry["type"] == "LineString" ? geometry["coordinates"]
+                                                           : json::array({geometry["coordinates"]});
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const double lon = points[i][0].get<double>();
+      EXPECT_LE(std::fabs(lon - -178.0), 180.0) << feature["properties"].dump();
+      if (i > 0) {
+        EXPECT_LT(std::fabs(lon - points[i - 1][0].get<double>()), 10.0);
+      }
+      past_180 += lon < -180.0;
+    }
+  }
+  EXPECT_GT(past_180, 0u) << "the storm lies west of 180 degrees";
+  fs::remove(file);
+}
+
 TEST(AdviseExport, WithoutAPlanNothingIsWritten) {
   const fs::path gpx =
       fs::temp_directory_path() / ("hurricane-noplan-" + std::to_string(getpid()) + ".gpx");
