@@ -3,10 +3,8 @@
 #include <cmath>
 
 #include "chart/scene.h"
-#include "forecast/danger_outline.h"
-#include "forecast/radii_in_time.h"
 #include "forecast/ship_track.h"
-#include "forecast/storm_samples.h"
+#include "forecast/storm_areas.h"
 #include "picture/svg.h"
 
 namespace hurricane::chart {
@@ -16,25 +14,13 @@ using picture::coord;
 
 constexpr double kPointRadiusPx = 4.0;
 constexpr double kAnalysisRadiusPx = 6.0;
-// The swath is drawn from the danger area every hour, each outline with this many points.
-constexpr double kSwathStepH = 1.0;
-constexpr int kOutlinePoints = 90;
 
 Box box_around(Pixel at, double half) {
   return {at.x - half, at.y - half, 2.0 * half, 2.0 * half};
 }
 
-// The points of `track` the chart shows: up to the horizon's end and the first after it.
-std::size_t shown_points(const forecast::StormTrack& track, forecast::Time end) {
-  std::size_t count = 0;
-  while (count < track.points.size()) {
-    if (track.points[count++].time > end) break;
-  }
-  return count;
-}
-
 forecast::Time horizon_end(const ChartInput& input) {
-  return forecast::add_hours(input.advice.at, horizon_h(input));
+  return forecast::shown_until(input.advice);
 }
 
 }  // namespace
@@ -43,7 +29,7 @@ void block_markers(const Scene& scene) {
   const forecast::Time end = horizon_end(scene.input);
   scene.labels.block(box_around(scene.projection.at(scene.input.ship), 7.0));
   for (const forecast::StormTrack& track : scene.input.storms) {
-    for (std::size_t i = 0; i < shown_points(track, end); ++i) {
+    for (std::size_t i = 0; i < forecast::points_shown(track, end); ++i) {
       scene.labels.block(box_around(scene.projection.at(track.points[i].centre), 6.0));
     }
   }
@@ -62,7 +48,7 @@ void block_markers(const Scene& scene) {
   block_line(recommended_track(scene.input), 3.0);
   for (const forecast::StormTrack& track : scene.input.storms) {
     std::vector<navigation::LatLon> centres;
-    for (std::size_t i = 0; i < shown_points(track, end); ++i) {
+    for (std::size_t i = 0; i < forecast::points_shown(track, end); ++i) {
       centres.push_back(track.points[i].centre);
     }
     block_line(centres, 2.5);
@@ -76,26 +62,16 @@ void block_markers(const Scene& scene) {
 }
 
 void draw_swath(const Scene& scene, std::string& out) {
-  const ChartInput& input = scene.input;
-  const double hours = horizon_h(input);
-  if (hours <= 0.0 || !input.advice.sweep.judged) return;
-  const auto count = static_cast<std::size_t>(std::floor(hours / kSwathStepH)) + 1;
   std::vector<std::string> paths;
-  for (std::size_t s = 0; s < input.storms.size(); ++s) {
-    // Each storm's own cone, as the advice judged it (its basin's and season's table).
-    const forecast::ErrorModel& error =
-        s < input.advice.storms.size() ? input.advice.storms[s].error : input.advice.error;
-    for (const forecast::StormSample& sample :
-         forecast::storm_samples(input.storms[s], error, input.advice.at, kSwathStepH, count)) {
-      if (!sample.judged) continue;
-      const std::vector<navigation::LatLon> outline =
-          forecast::danger_outline(sample, kOutlinePoints);
-      std::vector<Pixel> pixels;
-      pixels.reserve(outline.size());
-      for (const navigation::LatLon& point : outline) pixels.push_back(scene.projection.at(point));
-      scene.chart.swath.push_back(std::move(pixels));
-      paths.push_back(path_of(scene.projection, outline, true));
+  for (const forecast::DangerArea& area :
+       forecast::danger_swath(scene.input.advice, scene.input.storms)) {
+    std::vector<Pixel> pixels;
+    pixels.reserve(area.outline.size());
+    for (const navigation::LatLon& point : area.outline) {
+      pixels.push_back(scene.projection.at(point));
     }
+    scene.chart.swath.push_back(std::move(pixels));
+    paths.push_back(path_of(scene.projection, area.outline, true));
   }
   if (paths.empty()) return;
   scene.legend.swath = true;
@@ -117,30 +93,26 @@ void draw_swath(const Scene& scene, std::string& out) {
 }
 
 void draw_wind_areas(const Scene& scene, std::string& out) {
-  const forecast::Time end = horizon_end(scene.input);
-  for (std::size_t k = 0; k < forecast::kThresholdKt.size(); ++k) {
-    const auto threshold = static_cast<forecast::Threshold>(k);
-    for (const forecast::StormTrack& track : scene.input.storms) {
-      const forecast::RadiiInTime radii(track);
-      for (std::size_t i = 0; i < shown_points(track, end); ++i) {
-        const forecast::QuadrantNm& nm = radii.point(i, threshold).nm;
-        if (*std::max_element(nm.begin(), nm.end()) <= 0.0) continue;
-        scene.legend.wind = true;
-        const auto outline = forecast::wind_area_outline(track.points[i].centre, nm, 18);
-        picture::element(
-            out, "path",
-            {{"class", "wind-area"},
-             {"data-kt", std::to_string(forecast::kThresholdKt[k])},
-             {"data-time", navigation::format_utc_time(track.points[i].time)},
-             {"data-radii-nm", picture::amount(nm[0]) + ' ' + picture::amount(nm[1]) + ' ' +
-                                   picture::amount(nm[2]) + ' ' + picture::amount(nm[3])},
-             {"d", path_of(scene.projection, outline, true)},
-             {"fill", scene.colours.wind[k]},
-             {"fill-opacity", "0.3"},
-             {"stroke", scene.colours.wind[k]},
-             {"stroke-width", "1"}});
-      }
-    }
+  for (const forecast::WindArea& area :
+       forecast::wind_areas(scene.input.storms, horizon_end(scene.input))) {
+    scene.legend.wind = true;
+    const forecast::QuadrantNm& nm = area.radii_nm;
+    // The area's colour is its threshold's.
+    const auto k = static_cast<std::size_t>(
+        std::find(forecast::kThresholdKt.begin(), forecast::kThresholdKt.end(), area.kt) -
+        forecast::kThresholdKt.begin());
+    picture::element(
+        out, "path",
+        {{"class", "wind-area"},
+         {"data-kt", std::to_string(area.kt)},
+         {"data-time", navigation::format_utc_time(area.at)},
+         {"data-radii-nm", picture::amount(nm[0]) + ' ' + picture::amount(nm[1]) + ' ' +
+                               picture::amount(nm[2]) + ' ' + picture::amount(nm[3])},
+         {"d", path_of(scene.projection, area.outline, true)},
+         {"fill", scene.colours.wind[k]},
+         {"fill-opacity", "0.3"},
+         {"stroke", scene.colours.wind[k]},
+         {"stroke-width", "1"}});
   }
 }
 
@@ -173,7 +145,7 @@ void draw_storm_tracks(const Scene& scene, std::string& out) {
     label(scene, at, day_hour(fix.time), colours.ink);
   }
   for (const forecast::StormTrack& track : input.storms) {
-    const std::size_t shown = shown_points(track, end);
+    const std::size_t shown = forecast::points_shown(track, end);
     std::vector<navigation::LatLon> centres;
     for (std::size_t i = 0; i < shown; ++i) centres.push_back(track.points[i].centre);
     picture::element(out, "path",

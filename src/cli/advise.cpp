@@ -16,6 +16,7 @@
 #include "cli/input_file.h"
 #include "cli/messages.h"
 #include "cli/pictures.h"
+#include "cli/plan_files.h"
 #include "cli/provenance_lines.h"
 #include "cli/wrapped.h"
 #include "cli/write_file.h"
@@ -95,6 +96,12 @@ int write_answer(const answer::Answer& a, const AdviseRequest& command, std::str
   for (const std::string& warning : a.situation.warnings) {
     errors << program_line("warning: " + worded(warning, option_name)) << '\n';
   }
+  // Every exported file is formed first: when one cannot be, none is written.
+  const Exports exports = export_files(a, command.gpx, command.rtz, command.geojson);
+  if (exports.failed) {
+    errors << program_line(*exports.failed) << '\n';
+    return kUnusableValue;
+  }
   if (!command.svg.empty()) {
     if (!a.advice) {
       errors << program_line("--svg: the maneuvering board draws the classic advice. " +
@@ -110,6 +117,12 @@ int write_answer(const answer::Answer& a, const AdviseRequest& command, std::str
   }
   if (!command.chart.empty()) {
     if (const auto failed = write_chart(a, command, shoreline)) {
+      errors << program_line(*failed) << '\n';
+      return kUnusableValue;
+    }
+  }
+  for (const ExportFile& file : exports.files) {
+    if (const auto failed = cli::write_file(file.path, file.text)) {
       errors << program_line(*failed) << '\n';
       return kUnusableValue;
     }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <system_error>
+#include <tuple>
 
 #include "cli/exit_status.h"
 #include "cli/messages.h"
@@ -117,6 +118,15 @@ AdviseOptions::AdviseOptions(CLI::App& app)
   chart_option_ =
       advise.add_option("--chart", chart_, "With --advisory: a chart of the forecast here")
           ->type_name("FILE");
+  gpx_option_ =
+      advise.add_option("--gpx", gpx_, "With --ship: the escape plan as a GPX route here")
+          ->type_name("FILE");
+  rtz_option_ =
+      advise.add_option("--rtz", rtz_, "With --ship: the escape plan as an RTZ route here")
+          ->type_name("FILE");
+  geojson_option_ =
+      advise.add_option("--geojson", geojson_, "With --advisory: the storms' areas and plan here")
+          ->type_name("FILE");
   advise.add_flag("--night", night_, "The picture and the chart in red on black");
   land_option_ = advise.add_option("--land", land_, "Shoreline file (default: the installed one)")
                      ->type_name("FILE");
@@ -127,7 +137,7 @@ AdviseOptions::AdviseOptions(CLI::App& app)
   for (CLI::Option* option :
        {ship_option_, storm_option_, at_option_, margin_option_, storm_id_option_, svg_option_,
         chart_option_, land_option_, course_option_, route_option_, horizon_option_, error_option_,
-        to_option_, sea_room_option_, avoid_option_}) {
+        to_option_, sea_room_option_, avoid_option_, gpx_option_, rtz_option_, geojson_option_}) {
     option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
 }
@@ -153,6 +163,7 @@ Result<AdviseRequest> AdviseOptions::request() const {
   if (south_option_->count() > 0) request.hemisphere = analysis::Hemisphere::kSouth;
   command.format = format_ == "json" ? Format::kJson : Format::kText;
   if (auto failed = read_outputs(command)) return std::move(*failed);
+  if (auto failed = read_exports(command)) return std::move(*failed);
   if (advisory_option_->count() > 0) {
     command.advisory = advisories_.front();
     command.more_advisories.assign(advisories_.begin() + 1, advisories_.end());
@@ -197,6 +208,25 @@ std::optional<Error> AdviseOptions::read_outputs(AdviseRequest& command) const {
   if (land_option_->count() > 0 && land_.empty()) return usage("--land: needs a file");
   command.land_file = land_;
   command.no_land = no_land_;
+  return std::nullopt;
+}
+
+std::optional<Error> AdviseOptions::read_exports(AdviseRequest& command) const {
+  // The route files hold the escape plan, made along the forecast from the ship's position;
+  // GeoJSON the forecast's areas (and the plan when there is one).
+  for (const auto& [option, file, plan] :
+       {std::tuple{gpx_option_, &gpx_, true}, std::tuple{rtz_option_, &rtz_, true},
+        std::tuple{geojson_option_, &geojson_, false}}) {
+    if (option->count() == 0) continue;
+    const std::string& name = option->get_name();
+    if (file->empty()) return usage(name + ": needs a file");
+    if (advisory_option_->count() == 0) return usage(name + " needs --advisory");
+    if (no_forecast_) return usage(name + " is made along the forecast: drop --no-forecast");
+    if (plan && ship_option_->count() == 0) return usage(name + " needs --ship");
+  }
+  command.gpx = gpx_;
+  command.rtz = rtz_;
+  command.geojson = geojson_;
   return std::nullopt;
 }
 

@@ -31,6 +31,8 @@ struct AdviseRequest {
   std::string svg;               // the picture's file, empty for none
   std::string chart;             // with --advisory: the forecast chart's file, empty for none
   bool night = false;            // the picture and the chart in red on black
+  std::string gpx, rtz;          // the escape plan as a route file, empty for none
+  std::string geojson;           // the forecast's areas and the plan as GeoJSON, empty for none
 };
 
 // The `advise` subcommand: declares its options on construction; request() reads what was
@@ -50,19 +52,22 @@ class AdviseOptions {
   std::optional<Error> read_forecast(AdviseRequest& command) const;
   // --svg, --chart, --night, --land and --no-land into `command`.
   std::optional<Error> read_outputs(AdviseRequest& command) const;
+  // --gpx, --rtz and --geojson into `command`.
+  std::optional<Error> read_exports(AdviseRequest& command) const;
 
   CLI::App* command_;
   std::array<std::string, 6> numbers_;  // the six values' texts
   std::array<CLI::Option*, 6> number_options_{};
   std::string ship_, storm_, at_, format_ = "text", margin_, storm_id_, svg_, chart_, land_;
   std::string course_, route_, horizon_, error_model_, to_, sea_room_, avoid_;
+  std::string gpx_, rtz_, geojson_;
   std::vector<std::string> advisories_, fixes_;
   bool north_ = false, south_ = false, night_ = false, no_land_ = false, no_forecast_ = false;
   CLI::Option *ship_option_, *storm_option_, *fix_option_, *at_option_, *north_option_,
       *south_option_, *advisory_option_, *margin_option_, *storm_id_option_, *svg_option_,
       *chart_option_, *land_option_, *no_land_option_, *no_forecast_option_, *course_option_,
       *route_option_, *horizon_option_, *error_option_, *to_option_, *sea_room_option_,
-      *avoid_option_;
+      *avoid_option_, *gpx_option_, *rtz_option_, *geojson_option_;
 };
 
 }  // namespace hurricane::cli

@@ -90,6 +90,15 @@ ordered_json plan_json(const plan::Plan& plan) {
   }
   object["keeps_clear"] = plan.keeps_clear;
   object["meets"] = plan.meets;
+  // Every turn and the horizon's end, as the route files give them.
+  ordered_json track = ordered_json::array();
+  for (const plan::TrackTurn& turn : plan.track) {
+    track.push_back({{"time", plan_time(turn.at)},
+                     {"position", plan_point(turn.position)},
+                     {"course_deg", turn.course_deg},
+                     {"speed_kn", turn.speed_kn}});
+  }
+  object["track"] = std::move(track);
   return object;
 }
 
