@@ -49,7 +49,10 @@ nlohmann::ordered_json answer_json(const answer::Answer& answer, std::string_vie
                              ? forecast_json(*answer.forecast->advice)
                              : forecast_json_without(answer.forecast->no_forecast);
   }
-  if (answer.plan) object["plan"] = plan_json(*answer.plan);
+  if (answer.plan) {
+    object["plan"] = plan_json(
+        *answer.plan, answer.advisory ? answer.advisory->storm.storm.next_advisory : std::nullopt);
+  }
   return object;
 }
 

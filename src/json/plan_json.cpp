@@ -1,6 +1,7 @@
 #include "json/plan_json.h"
 
 #include "navigation/utc_time.h"
+#include "report/plan_lines.h"
 
 namespace hurricane::json {
 namespace {
@@ -29,11 +30,21 @@ const char* voyage_name(plan::Voyage::Kind kind) {
   return "none";
 }
 
+// The lines without the blank one that parts the block from the rest of the text.
+ordered_json report_lines(const plan::Plan& plan, std::optional<plan::Time> next_advisory) {
+  std::vector<std::string> lines = report::plan_lines(plan, next_advisory);
+  while (!lines.empty() && lines.back().empty()) lines.pop_back();
+  return lines;
+}
+
 }  // namespace
 
-ordered_json plan_json(const plan::Plan& plan) {
+ordered_json plan_json(const plan::Plan& plan, std::optional<plan::Time> next_advisory) {
   ordered_json object = {{"judged", plan.judged}};
-  if (!plan.judged) return object;
+  if (!plan.judged) {
+    object["report"] = report_lines(plan, next_advisory);
+    return object;
+  }
   object["avoid_kt"] = plan.avoid_kt;
   object["sea_room_nm"] = plan.land_held ? ordered_json(plan.sea_room_nm) : ordered_json(nullptr);
   object["until"] = plan_time(plan.until);
@@ -99,6 +110,7 @@ ordered_json plan_json(const plan::Plan& plan) {
                      {"speed_kn", turn.speed_kn}});
   }
   object["track"] = std::move(track);
+  object["report"] = report_lines(plan, next_advisory);
   return object;
 }
 

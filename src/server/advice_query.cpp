@@ -61,6 +61,14 @@ Result<double> read_number(std::string_view key, Field field, const json& value)
   return situation::parse_number(field, text);
 }
 
+// A number, or a text holding one as a form field sends it; nothing for anything else.
+std::optional<double> plain_number(const json& value) {
+  if (value.is_number()) return value.get<double>();  // JSON has no NaN or infinity
+  if (!value.is_string()) return std::nullopt;
+  const Result<double> read = read_number("", Field::kBody, value);
+  return read.ok() ? std::optional<double>(read.value()) : std::nullopt;
+}
+
 // Signed decimal degrees, written so that the position reader gets back the same double.
 std::string degrees_text(double degrees) {
   char buffer[32];
@@ -184,12 +192,12 @@ std::optional<Error> read_key(const std::string& key, const json& value, AdviceQ
     const bool course = key == "course_deg";
     const double low = course ? 0.0 : answer::kMinHorizonH;
     const double high = course ? 360.0 : answer::kMaxHorizonH;
-    if (!value.is_number() || !std::isfinite(value.get<double>()) || value.get<double>() < low ||
-        value.get<double>() > high) {
+    const std::optional<double> read = plain_number(value);
+    if (!read || *read < low || *read > high) {
       return error_of(
           key, course ? "expected degrees true from 0 to 360" : "expected hours from 12 to 120");
     }
-    const double number = value.get<double>();
+    const double number = *read;
     if (course) {
       query.forecast.voyage_course_deg = number == 360.0 ? 0.0 : number;
     } else {
@@ -218,18 +226,17 @@ std::optional<Error> read_key(const std::string& key, const json& value, AdviceQ
     return std::nullopt;
   }
   if (key == "sea_room_nm") {
-    if (!value.is_number() || !(value.get<double>() >= 0.0) || value.get<double>() > 100.0) {
-      return error_of(key, "expected nm from 0 to 100");
-    }
-    query.forecast.sea_room_nm = value.get<double>();
+    const std::optional<double> read = plain_number(value);
+    if (!read || *read < 0.0 || *read > 100.0) return error_of(key, "expected nm from 0 to 100");
+    query.forecast.sea_room_nm = *read;
     return std::nullopt;
   }
   if (key == "avoid_kt") {
-    if (!value.is_number_integer() ||
-        (value.get<int>() != 34 && value.get<int>() != 50 && value.get<int>() != 64)) {
+    const std::optional<double> read = plain_number(value);
+    if (!read || (*read != 34.0 && *read != 50.0 && *read != 64.0)) {
       return error_of(key, "expected 34, 50 or 64");
     }
-    query.forecast.avoid_kt = value.get<int>();
+    query.forecast.avoid_kt = static_cast<int>(*read);
     return std::nullopt;
   }
   if (key == "fixes") return read_fixes(value, query.request.storm_fixes);

@@ -37,6 +37,11 @@ TEST(AdvisePlan, TextFirstAndJsonStateTheSamePlan) {
     ADD_FAILURE() << problem;
   }
   const json& plan = answer["plan"];
+  // The JSON's lines are the text's block, word for word, for a page to show as they are.
+  std::string block;
+  for (const json& line : plan["report"]) block += line.get<std::string>() + "\n";
+  EXPECT_TRUE(plan["report"].size() > 4 && text.out.starts_with(block + "\n")) << block << "\n---\n"
+                                                                               << text.out;
   ASSERT_TRUE(plan["keeps_clear"].get<bool>());
   ASSERT_FALSE(plan["legs"].empty());
   // Every leg the JSON holds is a line of the text, in order.

@@ -168,6 +168,16 @@ TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
         {"avoid_kt", 50}},
        {"--advisory", path + tcm, "--ship", "23.5N,72.0W", "--ship-speed", "14", "--to",
         "25.05N,77.35W", "--sea-room", "15", "--avoid", "50"}},
+      // As a form sends them, texts: these keys took JSON numbers alone, so the page's voyage
+      // fields were refused.
+      {{{"advisory", sample(tcm)},
+        {"ship", "23.5N,72.0W"},
+        {"ship_speed_kn", "14"},
+        {"course_deg", " 285 "},
+        {"sea_room_nm", "15"},
+        {"avoid_kt", "64"}},
+       {"--advisory", path + tcm, "--ship", "23.5N,72.0W", "--ship-speed", "14", "--course", "285",
+        "--sea-room", "15", "--avoid", "64"}},
   };
   for (const Form& form : forms) {
     SCOPED_TRACE(form.arguments[1]);
@@ -213,6 +223,9 @@ TEST_F(Api, AnAdvisoryAnswersWhatAdviseAnswers) {
                400, "route", "route");
   expect_error(post(json{{"advisory", sample(tcm)}, {"ship", "27N,70W"}, {"avoid_kt", 40}}.dump()),
                400, "avoid_kt", "34, 50 or 64");
+  expect_error(
+      post(json{{"advisory", sample(tcm)}, {"ship", "27N,70W"}, {"sea_room_nm", "ten"}}.dump()),
+      400, "sea_room_nm", "from 0 to 100");
   // Stale advisories: more than 48 h old at the advice time is a 400 naming the age.
   expect_error(
       post(

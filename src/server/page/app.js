@@ -15,8 +15,8 @@ const MODE_FIELDS = {
     'hemisphere'],
   positions: ['ship', 'storm', 'fix1', 'fix2', 'at', 'track_deg', 'speed_kn', 'keep_nm',
     'ship_speed_kn', 'hemisphere'],
-  advisory: ['ship', 'advisory', 'storm_id', 'margin_nm', 'at', 'keep_nm', 'ship_speed_kn',
-    'hemisphere'],
+  advisory: ['ship', 'advisory', 'storm_id', 'margin_nm', 'to', 'course_deg', 'sea_room_nm',
+    'avoid_kt', 'at', 'keep_nm', 'ship_speed_kn', 'hemisphere'],
 };
 const ALL_FIELDS = [...new Set(Object.values(MODE_FIELDS).flat())];
 // What a mode takes over from the one left, when it has no entries of its own yet: the same ship
@@ -32,6 +32,8 @@ const TYPING_PAUSE_MS = 150;
 // (a feed or a track file) is sent but not kept in the address.
 const MAX_ADDRESS_ADVISORY = 64 * 1024;
 const MAX_ADVISORY_BYTES = 4 * 1024 * 1024;  // as much as the server reads as an advisory
+// A route of a few hundred waypoints is tens of KiB; the request must still hold the advisory.
+const MAX_ROUTE_BYTES = 512 * 1024;
 
 const form = document.getElementById('situation');
 const answer = document.getElementById('answer');
@@ -41,13 +43,15 @@ let shown = false;  // whether an advice is on screen
 let night = false;
 let timer = 0;
 let shownMode = 'values';  // the mode whose entries the form holds
+let route = null;          // the route file read, { name, text }: sent, not kept in the address
+let markedField = null;    // the field whose message was last brought into view
 const entries = {};        // each mode's entries while another mode is shown
 
 // The page's name for an input the server names by its key: the text of the field's label.
 const LABELS = (() => {
   const labels = { fixes: 'Fixes' };
   for (const message of form.querySelectorAll('.message[data-for]')) {
-    const label = message.closest('label');
+    const label = message.closest('.field');
     const text = label && label.firstChild && label.firstChild.textContent.trim();
     if (message.dataset.for && text) labels[message.dataset.for] = text;
   }
@@ -127,6 +131,7 @@ function bodyOf() {
   }
   const fixes = ['fix1', 'fix2'].map((name) => form.elements[name].value.trim());
   if (mode() === 'positions' && fixes.some((fix) => fix !== '')) body.fixes = fixes;
+  if (mode() === 'advisory' && route) body.route = route.text;
   if (night) body.night = true;
   return body;
 }
@@ -156,6 +161,13 @@ function markInvalid(field, message) {
   if (!target || target.closest('[hidden]')) target = form.querySelector('.form-message');
   target.textContent = message;
   if (input && input.setAttribute) input.setAttribute('aria-invalid', 'true');
+  // A message out of sight (a file's, or one under the answer on a phone) is brought into
+  // view once, not again at every key typed while it stands.
+  const { top, bottom } = target.getBoundingClientRect();
+  if (field !== markedField && (top < 0 || bottom > innerHeight)) {
+    target.scrollIntoView({ block: 'center' });
+  }
+  markedField = field;
 }
 
 function setStatus(text, kind) {
@@ -324,6 +336,27 @@ function showForecast(advice) {
     }));
 }
 
+// The escape plan as the server words it: its first line the heading, then a line each; the
+// box marked when the server says no plan keeps clear. With a voyage the plan leads; without
+// one, advice [F] does.
+function showPlan(advice) {
+  const box = document.getElementById('plan');
+  const plan = advice.plan;
+  box.hidden = !plan;
+  if (!plan) return;
+  const [heading, ...lines] = plan.report;
+  document.getElementById('plan-heading').textContent = heading;
+  document.getElementById('plan-lines').replaceChildren(...lines.map((text) => {
+    const item = document.createElement('li');
+    item.textContent = text;
+    return item;
+  }));
+  box.classList.toggle('danger', plan.judged && !plan.keeps_clear);
+  const forecast = document.getElementById('forecast');
+  const voyage = plan.judged && plan.voyage !== 'none';
+  forecast.parentNode.insertBefore(box, voyage ? forecast : forecast.nextSibling);
+}
+
 function show(advice) {
   const verdict = document.getElementById('verdict');
   // Without 34-kt winds and a keep there is no classic verdict: what it needs instead.
@@ -355,6 +388,7 @@ function show(advice) {
   showAdvisoryAge(advice);
   showAdvisory(advice);
   showForecast(advice);
+  showPlan(advice);
   showPicture(advice.svg);
   showPicture(advice.chart, 'chart');
   document.getElementById('pictures').classList.toggle('two', Boolean(advice.chart));
@@ -387,6 +421,7 @@ async function update() {
   answer.removeAttribute('aria-busy');
   clearMessages();
   if (response.ok) {
+    markedField = null;
     show(result);
     answer.classList.remove('stale');
     setStatus('Advice for the situation entered.', 'current');
@@ -411,6 +446,41 @@ function setNight(on) {
   const button = document.getElementById('night');
   button.setAttribute('aria-pressed', String(on));
   button.textContent = on ? 'Day palette' : 'Night palette';
+}
+
+// The route file as text, sent with every request in advisory mode until removed.
+function readRouteFile(file) {
+  if (!file) return;
+  clearMessages();
+  if (file.size > MAX_ROUTE_BYTES) {
+    markInvalid('route', `Route: the file is ${file.size} bytes; at most ${MAX_ROUTE_BYTES} are read`);
+    return;
+  }
+  file.text().then((text) => {
+    setRoute({ name: file.name, text });
+    soon();
+  });
+}
+
+function setRoute(chosen) {
+  route = chosen;
+  document.getElementById('route-name').textContent = chosen ? chosen.name : '';
+  document.getElementById('route-clear').hidden = !chosen;
+  if (!chosen) document.getElementById('route-file').value = '';
+}
+
+// A picture full size in a dialog: the browser keeps the focus inside and closes it on Escape;
+// the focus goes back to the picture opened.
+const viewer = document.getElementById('viewer');
+function openPicture(holder) {
+  const svg = holder.querySelector('svg');
+  if (!svg) return;
+  document.getElementById('viewer-title').textContent = holder.getAttribute('aria-label')
+    .replace(/: open full size$/, '');
+  document.getElementById('viewer-picture').replaceChildren(svg.cloneNode(true));
+  viewer.returnTo = holder;
+  viewer.showModal();
+  document.getElementById('viewer-close').focus();
 }
 
 function readAdvisoryFile(file) {
@@ -454,6 +524,30 @@ document.getElementById('night').addEventListener('click', () => {
   update();
 });
 document.getElementById('print').addEventListener('click', () => window.print());
+document.getElementById('route-file').addEventListener('change', (event) => {
+  readRouteFile(event.target.files[0]);
+});
+document.getElementById('route-clear').addEventListener('click', () => {
+  setRoute(null);
+  soon();
+});
+for (const holder of document.querySelectorAll('.picture')) {
+  holder.addEventListener('click', () => openPicture(holder));
+  holder.addEventListener('keydown', (event) => {
+    if (event.key !== 'Enter' && event.key !== ' ') return;
+    event.preventDefault();
+    openPicture(holder);
+  });
+}
+document.getElementById('viewer-close').addEventListener('click', () => viewer.close());
+// A click on the dark margin around the picture closes it too.
+viewer.addEventListener('click', (event) => {
+  if (event.target === viewer) viewer.close();
+});
+viewer.addEventListener('close', () => {
+  document.getElementById('viewer-picture').replaceChildren();
+  viewer.returnTo?.focus();
+});
 window.addEventListener('hashchange', () => {
   if (location.hash.slice(1) === stateOf().toString()) return;
   restore(new URLSearchParams(location.hash.slice(1)));

@@ -6,7 +6,7 @@
 // Exits 0 when every check passes, 1 with the failed checks listed, 77 (skipped) when
 // puppeteer-core is not installed (run `npm ci` here first).
 import { spawn } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, mkdirSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, mkdirSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { createInterface } from 'node:readline';
@@ -310,6 +310,124 @@ try {
   await setField('keep_nm', '');
   await settled();
 
+  // A voyage: the plan leads the answer at each of the three screens, its lines the API's; the
+  // voyage fields' errors beside their fields and in view; the pictures open full size.
+  await page.setViewport({ width: 1280, height: 1000 });
+  await setField('ship', '20.5N,69.0W');
+  await setField('ship_speed_kn', '14');
+  await setField('to', '25.5N,77.5W');
+  await settled();
+  const voyageAnswer = await answerNow();
+  check('a destination is sent and planned for', lastBody().to === '25.5N,77.5W' &&
+    voyageAnswer.plan?.voyage === 'destination', JSON.stringify(voyageAnswer.plan));
+  const planLines = () => page.$$eval('#plan h2, #plan li', (elements) => elements.map((element) =>
+    element.textContent));
+  check('the plan box holds the API\'s plan lines as written',
+    (await planLines()).join('\n') === voyageAnswer.plan.report.join('\n'),
+    JSON.stringify(await planLines()));
+  check('with a voyage the plan comes before [F]', await page.evaluate(() =>
+    Boolean(document.querySelector('#plan').compareDocumentPosition(document.querySelector('#forecast')) &
+      Node.DOCUMENT_POSITION_FOLLOWING)));
+  // A fresh page at each size (a change to a touch screen reloads the page).
+  const openAt = async (width, height, address) => {
+    await page.goto('about:blank');
+    await page.setViewport({ width, height, isMobile: width < 1000, hasTouch: width < 1000 });
+    await page.goto(address, { waitUntil: 'networkidle0' });
+    await settled();
+  };
+  const voyageAddress = page.url();
+  // The phone last: the checks after the loop are made on it.
+  for (const [width, height, name] of [[820, 1180, 'tablet'], [1280, 800, 'desktop'],
+    [390, 844, 'phone']]) {
+    await openAt(width, height, voyageAddress);
+    const plan = await page.evaluate(() => {
+      const box = document.querySelector('#plan');
+      const firstLine = box.querySelector('li');
+      return { hidden: box.hidden, top: box.getBoundingClientRect().top,
+        lineBottom: firstLine ? firstLine.getBoundingClientRect().bottom : Infinity,
+        overflow: document.documentElement.scrollWidth - innerWidth };
+    });
+    check(`${name}: the plan's heading and first line on the first screen`, !plan.hidden &&
+      plan.top >= 0 && plan.lineBottom <= height, JSON.stringify(plan));
+    check(`${name}: the plan without sideways scrolling`, plan.overflow <= 0, JSON.stringify(plan));
+    await page.screenshot({ path: join(artefacts, `page-plan-${name}.png`) });
+  }
+
+  // On the phone, where the form lies under the answer: a wrong destination's message beside
+  // the destination and brought into view.
+  await setField('to', '95N,77.5W');
+  await settled('error');
+  const destination = await page.$eval('.message[data-for="to"]', (element) => {
+    const { top, bottom } = element.getBoundingClientRect();
+    return { text: element.textContent, seen: top >= 0 && bottom <= innerHeight };
+  });
+  check('a wrong destination is said beside it, in view', destination.text.startsWith('Destination') &&
+    destination.seen, JSON.stringify(destination));
+  await setField('to', '');
+  await settled();
+  // A voyage course typed as text is taken as the course.
+  await setField('course_deg', '285');
+  await settled();
+  check('a typed voyage course steers the plan', lastBody().course_deg === '285' &&
+    (await answerNow()).plan?.voyage === 'course', JSON.stringify(lastBody()));
+  await setField('course_deg', '');
+  // A route file is read in the browser and sent as text; one that cannot be read is said
+  // beside the route's button.
+  const routeInput = await page.$('#route-file');
+  const badRoute = join(artefacts, 'not-a-route.gpx');
+  writeFileSync(badRoute, '<gpx>');
+  await routeInput.uploadFile(badRoute);
+  await settled('error');
+  const routeMessage = await page.$eval('.message[data-for="route"]', (element) => {
+    const { top, bottom } = element.getBoundingClientRect();
+    return { text: element.textContent, seen: top >= 0 && bottom <= innerHeight };
+  });
+  check('an unreadable route is said beside the route, in view', routeMessage.text.length > 0 &&
+    routeMessage.seen, JSON.stringify(routeMessage));
+  const goodRoute = join(dirname(advisoryFile), '../../route/data/miami_nassau_rte.gpx');
+  await setField('ship', '25.5N,79.5W');
+  await routeInput.uploadFile(goodRoute);
+  await settled();
+  check('a route file is sent as its text and steers the plan',
+    lastBody().route === readFileSync(goodRoute, 'utf8') &&
+    (await answerNow()).plan?.voyage === 'route' && !page.url().includes('route='),
+    JSON.stringify({ ...lastBody(), advisory: undefined, route: lastBody().route?.length }));
+  await page.click('#route-clear');
+  await settled();
+  check('a removed route is no longer sent', !('route' in lastBody()));
+
+  // A tap on the board opens it across the screen; Escape closes it and the focus comes back.
+  const thumbnail = await page.$eval('#picture svg', (svg) => svg.getBoundingClientRect().width);
+  await page.tap('#picture');
+  const opened = await page.evaluate(() => ({
+    open: document.querySelector('#viewer').open,
+    width: document.querySelector('#viewer svg')?.getBoundingClientRect().width ?? 0,
+  }));
+  check('a tap opens the board larger than its thumbnail', opened.open &&
+    opened.width > 2 * thumbnail, JSON.stringify({ thumbnail, ...opened }));
+  await page.screenshot({ path: join(artefacts, 'page-board-full-phone.png') });
+  await page.keyboard.press('Escape');
+  check('Escape closes it, the focus back on the board', await page.evaluate(() =>
+    !document.querySelector('#viewer').open && document.activeElement?.id === 'picture'));
+  // By keyboard on the desktop: Enter on the chart fills the screen with it.
+  await openAt(1280, 800, page.url());
+  await page.focus('#chart');
+  await page.keyboard.press('Enter');
+  const chartOpened = await page.evaluate(() => {
+    const box = document.querySelector('#viewer svg')?.getBoundingClientRect();
+    return { open: document.querySelector('#viewer').open, width: box?.width ?? 0,
+      height: box?.height ?? 0 };
+  });
+  check('Enter opens the chart across the screen', chartOpened.open &&
+    (chartOpened.width >= 1200 || chartOpened.height >= 700), JSON.stringify(chartOpened));
+  await page.screenshot({ path: join(artefacts, 'page-chart-full-desktop.png') });
+  await page.click('#viewer-close');
+  check('the close button closes it', !(await page.$eval('#viewer', (dialog) => dialog.open)));
+  await page.setViewport({ width: 1280, height: 1000 });
+  await setField('ship', '27N,70W');
+  await setField('ship_speed_kn', '7');
+  await settled();
+
   // The three screens, with a chart beside the board as the server gives it for an advisory
   // (stubbed here when the answer has none).
   await page.setRequestInterception(true);
@@ -342,6 +460,7 @@ try {
       return {
         overflow: document.documentElement.scrollWidth - innerWidth,
         verdictBottom: box('#verdict').bottom,
+        forecastTop: box('#forecast').top,
         boardBottom: box('#picture svg').bottom,
         board: box('#picture svg'),
         chart: box('#chart svg'),
@@ -357,9 +476,11 @@ try {
       check(`${name}: the chart beside the board`, Math.abs(layout.chart.top - layout.board.top) < 2 &&
         layout.chart.left >= layout.board.right);
     }
+    // The plan and [F] lead the answer now; the board follows them, below the first screen.
     if (name === 'tablet') {
-      check('tablet: the verdict and the board without scrolling',
-        layout.verdictBottom <= height && layout.boardBottom <= height, JSON.stringify(layout));
+      check('tablet: [F] and the verdict without scrolling', layout.forecastTop >= 0 &&
+        layout.forecastTop < layout.verdictBottom && layout.verdictBottom <= height,
+      JSON.stringify(layout));
     }
     await page.screenshot({ path: join(artefacts, `page-${name}.png`) });
     await page.screenshot({ path: join(artefacts, `page-${name}-full.png`), fullPage: true });
