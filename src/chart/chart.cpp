@@ -18,6 +18,8 @@ using picture::coord;
 
 constexpr double kWidth = 1000.0;
 constexpr double kHeight = 900.0;
+// A plan's marks take three more rows of legend.
+constexpr double kPlanLegendPx = 60.0;
 constexpr PlotArea kPlot{20.0, 74.0, 960.0, 716.0};
 
 // Everything the chart must hold: the ship, its reach over the horizon, each storm's points
@@ -47,10 +49,15 @@ std::vector<navigation::LatLon> extent(const ChartInput& input) {
   for (const PastFix& fix : input.past_fixes) points.push_back(fix.centre);
   const std::vector<navigation::LatLon> track = recommended_track(input);
   if (!track.empty()) points.push_back(track.back());
+  for (const navigation::LatLon& point : plan_track(input)) points.push_back(point);
   return points;
 }
 
 }  // namespace
+
+double chart_height(const ChartInput& input) {
+  return kHeight + (input.plan != nullptr && !input.plan->track.empty() ? kPlanLegendPx : 0.0);
+}
 
 double horizon_h(const ChartInput& input) {
   return input.advice.sweep.judged ? input.advice.sweep.horizon_h
@@ -105,13 +112,13 @@ std::string day_hour(forecast::Time time) {
 namespace {
 
 // The document's opening: its size, font and palette, the plot's clip and the land-shut hatch.
-void open_document(std::string& out, const ChartPalette& colours, bool night) {
+void open_document(std::string& out, const ChartPalette& colours, bool night, double height) {
   out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   picture::open(out, "svg",
                 {{"xmlns", "http://www.w3.org/2000/svg"},
                  {"width", coord(kWidth)},
-                 {"height", coord(kHeight)},
-                 {"viewBox", "0 0 " + coord(kWidth) + ' ' + coord(kHeight)},
+                 {"height", coord(height)},
+                 {"viewBox", "0 0 " + coord(kWidth) + ' ' + coord(height)},
                  {"font-family", "DejaVu Sans Mono, monospace"},
                  {"data-palette", night ? "night" : "day"}});
   picture::open(out, "defs", {});
@@ -140,7 +147,7 @@ void open_document(std::string& out, const ChartPalette& colours, bool night) {
   picture::close(out, "pattern");
   picture::close(out, "defs");
   picture::element(out, "rect",
-                   {{"width", coord(kWidth)}, {"height", coord(kHeight)}, {"fill", colours.halo}});
+                   {{"width", coord(kWidth)}, {"height", coord(height)}, {"fill", colours.halo}});
   picture::element(out, "rect",
                    {{"x", coord(kPlot.left)},
                     {"y", coord(kPlot.top)},
@@ -158,8 +165,12 @@ void draw_plot(const Scene& scene, std::string& out) {
   draw_swath(scene, out);
   draw_wind_areas(scene, out);
   draw_graticule(scene, out);
+  // The plan's labels take their places first; its lines go over everything else.
+  std::string plan;
+  draw_plan(scene, plan);
   draw_ship_layers(scene, out);
   draw_storm_tracks(scene, out);
+  out += plan;
   // The labels' halo as presentation attributes, not a style sheet: the page that shows the
   // chart allows no inline styles. Leader lines set their own stroke.
   picture::open(out, "g",
@@ -187,7 +198,8 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
               .projection = Projection(extent(input), kPlot, 0.06, 4.0),
               .labels = {},
               .swath = {},
-              .recommended_track = {}};
+              .recommended_track = {},
+              .land = {}};
   const ChartPalette& colours = chart_palette(options.night);
   LabelPlacer placer({kPlot.left, kPlot.top, kPlot.width, kPlot.height});
   Legend legend;
@@ -196,7 +208,7 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
 
   std::string& out = chart.svg;
   out.reserve(1 << 17);
-  open_document(out, colours, options.night);
+  open_document(out, colours, options.night, chart_height(input));
   draw_plot(scene, out);
   draw_texts(scene, out);
   picture::close(out, "svg");

@@ -17,6 +17,7 @@ const ChartPalette& chart_palette(bool night) {
       .fan = "#009e73",      // bluish green
       .track = "#0072b2",    // blue
       .classic = "#cc79a7",  // reddish purple
+      .plan = "#003f7f",     // the recommended track's blue, darker
   };
   // Night: only reds, dim for the frame and the areas, bright for what carries advice.
   static const ChartPalette kNight{
@@ -33,6 +34,7 @@ const ChartPalette& chart_palette(bool night) {
       .fan = "#c01010",
       .track = "#ff8080",
       .classic = "#ff9999",
+      .plan = "#ffb3b3",
   };
   return night ? kNight : kDay;
 }

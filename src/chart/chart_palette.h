@@ -21,6 +21,7 @@ struct ChartPalette {
   std::string fan;      // open courses at full speed
   std::string track;    // the recommended track
   std::string classic;  // the classic escape course
+  std::string plan;     // the escape plan, first in importance
 };
 
 // chart_palette: the night palette when `night`, else the day palette.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "land/mercator.h"
+#include "navigation/units.h"
 
 namespace hurricane::chart {
 namespace {
@@ -74,6 +75,16 @@ double Projection::south_deg() const {
 
 double Projection::north_deg() const {
   return land::geodetic_latitude(psi_north_);
+}
+
+double Projection::centre_lat_deg() const {
+  return land::geodetic_latitude(0.5 * (psi_south_ + psi_north_));
+}
+
+double Projection::pixels_per_nm(double lat_deg) const {
+  // A degree of longitude spans cos(lat) degrees of a great circle, 60 nm each.
+  const double lat = std::clamp(lat_deg, -kLatitudeLimit, kLatitudeLimit);
+  return scale_ / (kNmPerDegree * std::cos(lat * kRadiansPerDegree));
 }
 
 }  // namespace hurricane::chart

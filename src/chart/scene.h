@@ -15,6 +15,8 @@ namespace hurricane::chart {
 struct Legend {
   bool land = false, wind = false, swath = false, fan = false, track = false, classic = false;
   bool past_fix = false, land_closed = false;
+  bool plan_legs = false, plan_voyage = false, plan_turns = false, plan_ticks = false;
+  bool storm_ticks = false, least_clearance = false, sea_room = false, decide_by = false;
 };
 
 struct Scene {
@@ -27,12 +29,23 @@ struct Scene {
   std::string& label_layer;  // labels go on top of everything, in placing order
 };
 
+// The document's height, pixels: room below the plot for the legend and the caption.
+double chart_height(const ChartInput& input);
+
 // The hours after the advice time the chart shows: the judged horizon.
 double horizon_h(const ChartInput& input);
 
 // The recommended track at every whole hour of the horizon and at its end; empty when nothing
 // is recommended.
 std::vector<navigation::LatLon> recommended_track(const ChartInput& input);
+
+// The escape plan's track through every turn and whole hour; empty without a plan.
+std::vector<navigation::LatLon> plan_track(const ChartInput& input);
+
+// Marker outlines centred on `at`: an x, a diamond, a triangle pointing down at it.
+std::string cross_path(Pixel at, double half);
+std::string diamond_path(Pixel at, double half);
+std::string triangle_path(Pixel at, double half);
 
 // The ship's full-speed reach the fan and the classic course are drawn to, nm.
 double fan_reach_nm(const ChartInput& input);
@@ -56,6 +69,7 @@ void draw_swath(const Scene& scene, std::string& out);
 void draw_wind_areas(const Scene& scene, std::string& out);
 void draw_ship_layers(const Scene& scene, std::string& out);   // fan, classic course, track
 void draw_storm_tracks(const Scene& scene, std::string& out);  // tracks, fixes, points
+void draw_plan(const Scene& scene, std::string& out);          // the escape plan, labels first
 void draw_texts(const Scene& scene, std::string& out);         // title, legend, caption
 
 }  // namespace hurricane::chart

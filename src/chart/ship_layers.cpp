@@ -122,6 +122,9 @@ void draw_recommended(const Scene& scene, std::string& out) {
     scene.chart.recommended_track.push_back(scene.projection.at(point));
   }
   scene.legend.track = true;
+  // Beside an escape plan, the single course of advice [F] is a thin reference line: the plan
+  // carries the ticks and the closest pass.
+  const bool beside_plan = input.plan != nullptr && !input.plan->track.empty();
   picture::element(out, "path",
                    {{"class", "ship-track"},
                     {"data-course", std::to_string(advice.course_deg)},
@@ -129,12 +132,13 @@ void draw_recommended(const Scene& scene, std::string& out) {
                     {"d", path_of(scene.projection, track, false)},
                     {"fill", "none"},
                     {"stroke", scene.colours.track},
-                    {"stroke-width", "3"}});
+                    {"stroke-width", beside_plan ? "1.5" : "3"}});
   const Pixel quarter = scene.projection.at(at_hour(std::min(hours, 6.0)));
   label(scene, quarter,
-        "steer " + picture::course3(advice.course_deg) + "° " + picture::amount(advice.speed_kn) +
-            " kn",
+        (beside_plan ? "[F] steer " : "steer ") + picture::course3(advice.course_deg) + "° " +
+            picture::amount(advice.speed_kn) + " kn",
         scene.colours.track);
+  if (beside_plan) return;
   for (double h = kTickHours; h <= hours + 1e-9; h += kTickHours) {
     const Pixel at = scene.projection.at(at_hour(h));
     picture::element(out, "circle",
