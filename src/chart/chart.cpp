@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "chart/land_mask.h"
 #include "chart/scene.h"
 #include "forecast/radii_in_time.h"
 #include "forecast/ship_track.h"
@@ -143,7 +144,7 @@ void open_document(std::string& out, const ChartPalette& colours, bool night, do
                     {"y2", "6"},
                     {"stroke", colours.ink},
                     {"stroke-width", "1.2"},
-                    {"stroke-opacity", "0.6"}});
+                    {"stroke-opacity", "0.45"}});
   picture::close(out, "pattern");
   picture::close(out, "defs");
   picture::element(out, "rect",
@@ -161,16 +162,20 @@ void open_document(std::string& out, const ChartPalette& colours, bool night, do
 void draw_plot(const Scene& scene, std::string& out) {
   picture::open(out, "g", {{"clip-path", "url(#plot)"}});
   block_markers(scene);
-  draw_shoreline(scene, out);
-  draw_swath(scene, out);
-  draw_wind_areas(scene, out);
-  draw_graticule(scene, out);
+  std::string scale_bar;
+  draw_scale_bar(scene, scale_bar);
   // The plan's labels take their places first; its lines go over everything else.
   std::string plan;
   draw_plan(scene, plan);
+  draw_shoreline(scene, out);
+  draw_land_closed(scene, out);
+  draw_swath(scene, out);
+  draw_wind_areas(scene, out);
+  draw_graticule(scene, out);
   draw_ship_layers(scene, out);
   draw_storm_tracks(scene, out);
   out += plan;
+  out += scale_bar;
   // The labels' halo as presentation attributes, not a style sheet: the page that shows the
   // chart allows no inline styles. Leader lines set their own stroke.
   picture::open(out, "g",
@@ -202,6 +207,10 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
               .land = {}};
   const ChartPalette& colours = chart_palette(options.night);
   LabelPlacer placer({kPlot.left, kPlot.top, kPlot.width, kPlot.height});
+  // Labels keep to the sea where they can: over land they fight the shoreline.
+  chart.land = land_rings(input.shoreline, chart.projection);
+  const LandMask land(kPlot, chart.land);
+  placer.prefer_off([&land](const Box& box) { return land.covers(box); });
   Legend legend;
   std::string label_layer;
   const Scene scene{input, chart.projection, colours, placer, legend, chart, label_layer};

@@ -63,13 +63,22 @@ std::string day_hour(forecast::Time time);
 
 // Keeps labels off the ship and the storms' markers; called before any label is placed.
 void block_markers(const Scene& scene);
+// The shoreline's rings on the chart, pixels, as `draw_shoreline` fills them from Chart::land.
+std::vector<std::vector<Pixel>> land_rings(const land::Shoreline* shore,
+                                           const Projection& projection);
 void draw_shoreline(const Scene& scene, std::string& out);
 void draw_graticule(const Scene& scene, std::string& out);
 void draw_swath(const Scene& scene, std::string& out);
 void draw_wind_areas(const Scene& scene, std::string& out);
+// The courses land shuts, hatched beneath the storms' areas so that they never hide a storm.
+void draw_land_closed(const Scene& scene, std::string& out);
 void draw_ship_layers(const Scene& scene, std::string& out);   // fan, classic course, track
 void draw_storm_tracks(const Scene& scene, std::string& out);  // tracks, fixes, points
-void draw_plan(const Scene& scene, std::string& out);          // the escape plan, labels first
-void draw_texts(const Scene& scene, std::string& out);         // title, legend, caption
+// The scale bar's length: the longest of 1, 2 or 5 times a power of ten nm that fits the bar's
+// room at `pixels_per_nm`; 0 when the scale is not usable.
+double scale_bar_nm(double pixels_per_nm);
+void draw_scale_bar(const Scene& scene, std::string& out);  // keeps labels off its corner
+void draw_plan(const Scene& scene, std::string& out);       // the escape plan, labels first
+void draw_texts(const Scene& scene, std::string& out);      // title, legend, caption
 
 }  // namespace hurricane::chart

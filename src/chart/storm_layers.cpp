@@ -147,7 +147,7 @@ void draw_wind_areas(const Scene& scene, std::string& out) {
                                    picture::amount(nm[2]) + ' ' + picture::amount(nm[3])},
              {"d", path_of(scene.projection, outline, true)},
              {"fill", scene.colours.wind[k]},
-             {"fill-opacity", "0.3"},
+             {"fill-opacity", scene.colours.wind_opacity},
              {"stroke", scene.colours.wind[k]},
              {"stroke-width", "1"}});
       }

@@ -48,6 +48,7 @@ struct LegendItem {
   std::string kind;
   std::string colour;
   std::string text;
+  std::string opacity = "0.4";  // of an area's fill: as drawn on the plot
 };
 
 // The legend's sample of `item` at (x, y - 9), 22 by 11 pixels, drawn as on the plot.
@@ -65,7 +66,7 @@ void draw_swatch(std::string& out, const LegendItem& item, double x, double y,
                       {"width", "22"},
                       {"height", "11"},
                       {"fill", hatch ? "url(#land-hatch)" : item.colour},
-                      {"fill-opacity", k == "area" ? "0.4" : "1"},
+                      {"fill-opacity", k == "area" ? item.opacity : "1"},
                       {"stroke", k == "land" ? c.shore : item.colour},
                       {"stroke-dasharray", hatch ? "6 3" : "none"}});
   } else if (k == "point" || k == "turn" || k == "tick") {
@@ -129,9 +130,10 @@ void draw_legend(const Scene& scene, std::string& out, double top) {
   if (legend.decide_by) items.push_back({"triangle", c.ink, "decide by: hold the voyage until"});
   items.push_back({"point", c.storm, "storm centre and forecast points (DD/HHZ, max wind)"});
   if (legend.past_fix) items.push_back({"dashed", c.storm, "from the previous fix"});
-  if (legend.wind) items.push_back({"area", c.wind[0], "34/50/64-kt wind areas"});
+  if (legend.wind) items.push_back({"area", c.wind[0], "34/50/64-kt wind areas", c.wind_opacity});
   if (legend.swath) items.push_back({"area", c.swath_edge, "danger swath over the horizon"});
-  if (legend.fan) items.push_back({"area", c.fan, "open courses at full speed (24 h run)"});
+  if (legend.fan)
+    items.push_back({"area", c.fan, "open courses at full speed (24 h run)", c.fan_opacity});
   if (legend.land_closed) {
     items.push_back({"hatch", c.ink, "courses shut by land within the horizon"});
   }
