@@ -4,6 +4,7 @@
 // the plan's own: the chart only projects it and writes it out.
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "chart/scene.h"
 #include "picture/svg.h"
@@ -108,7 +109,8 @@ void draw_turns(const Scene& scene, const plan::Plan& plan, std::string& out) {
     resume_marked = resume_marked || resumes;
     scene.legend.plan_turns = true;
     picture::element(out, "circle",
-                     {{"class", resumes ? "plan-turn plan-resume-point" : "plan-turn"},
+                     {{"class", "plan-turn"},
+                      {"data-resume", resumes ? "true" : "false"},
                       {"data-time", navigation::format_utc_time(turn.at)},
                       {"data-lat", picture::exact(turn.position.lat)},
                       {"data-lon", picture::exact(turn.position.lon)},
@@ -139,13 +141,36 @@ void draw_turns(const Scene& scene, const plan::Plan& plan, std::string& out) {
   }
 }
 
+// Ticks closer than this share one label.
+constexpr double kSameSpotPx = 4.0;
+
+using Tick = std::pair<std::size_t, Pixel>;  // hours from the start, where
+
+// "+12h" at each tick; ticks on the spot of the one before (a ship hove to, a storm standing
+// still) share one label, "+24h to +72h".
+void label_ticks(const Scene& scene, const std::vector<Tick>& ticks, const std::string& colour) {
+  for (std::size_t i = 0; i < ticks.size();) {
+    const Pixel at = ticks[i].second;
+    std::size_t j = i + 1;
+    while (j < ticks.size() &&
+           std::hypot(ticks[j].second.x - at.x, ticks[j].second.y - at.y) < kSameSpotPx) {
+      ++j;
+    }
+    std::string text = '+' + std::to_string(ticks[i].first) + 'h';
+    if (j - i > 1) text += " to +" + std::to_string(ticks[j - 1].first) + 'h';
+    label(scene, at, text, colour);
+    i = j;
+  }
+}
+
 // A tick on the plan's track and a cross on each storm's forecast centre at the same hours,
 // labelled alike, so that where each is at a time reads off the chart.
 void draw_ticks(const Scene& scene, const plan::Plan& plan, std::string& out) {
   const ChartPalette& c = scene.colours;
+  std::vector<Tick> ship;
   for (std::size_t h = kPlanTickHours; h < plan.hourly.size(); h += kPlanTickHours) {
-    const std::string text = "+" + std::to_string(h) + "h";
     const Pixel at = scene.projection.at(plan.hourly[h]);
+    ship.emplace_back(h, at);
     scene.legend.plan_ticks = true;
     picture::element(out, "circle",
                      {{"class", "plan-tick"},
@@ -158,21 +183,26 @@ void draw_ticks(const Scene& scene, const plan::Plan& plan, std::string& out) {
                       {"fill", c.plan},
                       {"stroke", c.halo},
                       {"stroke-width", "1.5"}});
-    label(scene, at, text, c.plan);
-    for (const std::vector<std::optional<navigation::LatLon>>& storm : plan.storms_hourly) {
-      if (h >= storm.size() || !storm[h]) continue;
-      const Pixel centre = scene.projection.at(*storm[h]);
+  }
+  label_ticks(scene, ship, c.plan);
+  for (const std::vector<std::optional<navigation::LatLon>>& storm : plan.storms_hourly) {
+    std::vector<Tick> centres;
+    for (std::size_t h = kPlanTickHours; h < storm.size(); h += kPlanTickHours) {
+      if (!storm[h]) continue;
+      const Pixel at = scene.projection.at(*storm[h]);
+      centres.emplace_back(h, at);
       scene.legend.storm_ticks = true;
       picture::element(out, "path",
                        {{"class", "storm-tick"},
                         {"data-hour", std::to_string(h)},
                         {"data-lat", picture::exact(storm[h]->lat)},
                         {"data-lon", picture::exact(storm[h]->lon)},
-                        {"d", cross_path(centre, 5.0)},
+                        {"d", cross_path(at, 5.0)},
                         {"stroke", c.storm},
                         {"stroke-width", "2.5"}});
-      label(scene, centre, text, c.storm);
     }
+    // In ink: the storm's colour is the colour of the wind areas beneath.
+    label_ticks(scene, centres, c.ink);
   }
 }
 
