@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forecast/earth.h"
 #include "land/mercator.h"
 #include "navigation/units.h"
 
@@ -82,9 +83,13 @@ double Projection::centre_lat_deg() const {
 }
 
 double Projection::pixels_per_nm(double lat_deg) const {
-  // A degree of longitude spans cos(lat) degrees of a great circle, 60 nm each.
-  const double lat = std::clamp(lat_deg, -kLatitudeLimit, kLatitudeLimit);
-  return scale_ / (kNmPerDegree * std::cos(lat * kRadiansPerDegree));
+  // A degree of longitude at `lat` on the ellipsoid: the parallel's radius, a cos(lat) over
+  // sqrt(1 - e2 sin2(lat)), times a degree in radians.
+  const double lat = std::clamp(lat_deg, -kLatitudeLimit, kLatitudeLimit) * kRadiansPerDegree;
+  const double sin_lat = std::sin(lat);
+  const double parallel_nm = forecast::kEquatorialRadiusNm * std::cos(lat) /
+                             std::sqrt(1.0 - forecast::kEccentricity2 * sin_lat * sin_lat);
+  return scale_ / (parallel_nm * kRadiansPerDegree);
 }
 
 }  // namespace hurricane::chart
