@@ -254,6 +254,14 @@ void draw_decide_by(const Scene& scene, const plan::Plan& plan, std::string& out
                        ? std::round(hours_from_start(plan, decide.at))
                        : 0.0;
   if (h < 0.0 || h >= static_cast<double>(plan.hourly.size())) return;
+  // The plan's track is the voyage only until its first leg: a later hour to decide by lies
+  // on the voyage held on, which the plan does not sail, so the legend names the time alone.
+  const double legs_from = plan.legs.empty() ? static_cast<double>(plan.hourly.size())
+                                             : hours_from_start(plan, plan.legs.front().start);
+  if (h > legs_from + 1e-6) {
+    scene.legend.decide_by_off_track = navigation::format_day_time(decide.at);
+    return;
+  }
   const navigation::LatLon place = plan.hourly[static_cast<std::size_t>(h)];
   const Pixel at = scene.projection.at(place);
   scene.legend.decide_by = true;

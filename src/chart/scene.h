@@ -17,6 +17,7 @@ struct Legend {
   bool past_fix = false, land_closed = false;
   bool plan_legs = false, plan_voyage = false, plan_turns = false, plan_ticks = false;
   bool storm_ticks = false, least_clearance = false, sea_room = false, decide_by = false;
+  std::string decide_by_off_track;  // the hour to decide by when it lies off the plan's track
 };
 
 struct Scene {

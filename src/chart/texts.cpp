@@ -44,7 +44,7 @@ std::string model_text(const ChartInput& input) {
 
 struct LegendItem {
   // "area", "land", "hatch", "line", "dashed", "thick", "thick-dashed", "point", "turn",
-  // "tick", "cross", "diamond", "triangle", "square"
+  // "tick", "cross", "diamond", "triangle", "square", "text" (no sample)
   std::string kind;
   std::string colour;
   std::string text;
@@ -90,6 +90,8 @@ void draw_swatch(std::string& out, const LegendItem& item, double x, double y,
                       {"fill", k == "cross" ? "none" : item.colour},
                       {"stroke", k == "cross" ? item.colour : c.halo},
                       {"stroke-width", k == "cross" ? "2.5" : "1.5"}});
+  } else if (k == "text") {
+    // Said in words alone: nothing on the plot to show.
   } else if (k == "square") {
     picture::element(out, "rect",
                      {{"x", coord(mid.x - 5.0)},
@@ -128,6 +130,11 @@ void draw_legend(const Scene& scene, std::string& out, double top) {
   if (legend.least_clearance) items.push_back({"diamond", c.plan, "least clearance from danger"});
   if (legend.sea_room) items.push_back({"square", c.ink, "least sea room off the shore"});
   if (legend.decide_by) items.push_back({"triangle", c.ink, "decide by: hold the voyage until"});
+  if (!legend.decide_by_off_track.empty()) {
+    items.push_back(
+        {"text", c.ink,
+         "decide by " + legend.decide_by_off_track + ": after that no plan keeps clear"});
+  }
   items.push_back({"point", c.storm, "storm centre and forecast points (DD/HHZ, max wind)"});
   if (legend.past_fix) items.push_back({"dashed", c.storm, "from the previous fix"});
   if (legend.wind) items.push_back({"area", c.wind[0], "34/50/64-kt wind areas", c.wind_opacity});

@@ -85,7 +85,8 @@ std::string expected_turn(const plan::TrackTurn& turn) {
 }
 
 TEST(PlanChart, TurnsTicksAndMarksWhereThePlanPutsThem) {
-  int with_legs = 0, with_decide_by = 0, with_sea_room = 0, storm_ticks = 0;
+  int with_legs = 0, with_decide_by = 0, decide_by_off_track = 0, with_sea_room = 0;
+  int storm_ticks = 0;
   for (const Planned& p : cases()) {
     const plan::Plan& plan = p.plan;
     ASSERT_FALSE(plan.track.empty()) << p.name;
@@ -192,23 +193,54 @@ TEST(PlanChart, TurnsTicksAndMarksWhereThePlanPutsThem) {
       EXPECT_NEAR(std::stod(room[0].at("y")) + 5.0, at.y, 0.006) << p.name;
     }
 
-    // The hour to decide by, on the track at that hour.
+    // The hour to decide by, on the track at that hour while the plan still holds the voyage;
+    // later, the voyage held on is not the plan's track: the legend gives the time alone.
     const auto decide = elements_of_class(svg, "plan-decide-by");
     if (plan.decide_by.kind == plan::DecideBy::Kind::kAt) {
-      ++with_decide_by;
-      ASSERT_EQ(decide.size(), 1u) << p.name;
       const double h = navigation::hours_between(p.c.advice.at, plan.decide_by.at);
-      const Pixel at = projection.at(plan.hourly.at(static_cast<std::size_t>(std::lround(h))));
-      EXPECT_NEAR(vertices(decide[0].at("d"))[0].x, at.x, 0.006) << p.name;  // the tip
-      EXPECT_NEAR(vertices(decide[0].at("d"))[0].y, at.y, 0.006) << p.name;
-      EXPECT_EQ(labelled("decide by " + navigation::format_day_time(plan.decide_by.at)), 1)
-          << p.name;
+      const std::string when = navigation::format_day_time(plan.decide_by.at);
+      if (plan.legs.empty() || plan.decide_by.at <= plan.legs.front().start) {
+        ++with_decide_by;
+        ASSERT_EQ(decide.size(), 1u) << p.name;
+        const Pixel at = projection.at(plan.hourly.at(static_cast<std::size_t>(std::lround(h))));
+        EXPECT_NEAR(vertices(decide[0].at("d"))[0].x, at.x, 0.006) << p.name;  // the tip
+        EXPECT_NEAR(vertices(decide[0].at("d"))[0].y, at.y, 0.006) << p.name;
+        EXPECT_EQ(labelled("decide by " + when), 1) << p.name;
+      } else {
+        ++decide_by_off_track;
+        EXPECT_TRUE(decide.empty()) << p.name;
+        EXPECT_NE(svg.find(">decide by " + when + ": after that no plan keeps clear<"),
+                  std::string::npos)
+            << p.name;
+      }
     }
   }
   // The cases reach what they are meant to check.
   EXPECT_GE(with_legs, 5);
   EXPECT_GE(storm_ticks, 20);
-  EXPECT_GE(with_decide_by + with_sea_room, 1);
+  EXPECT_GE(with_decide_by + decide_by_off_track + with_sea_room, 1);
+}
+
+// A plan that holds the voyage past the hour to decide by: the mark on its track at that hour.
+TEST(PlanChart, DecideByOnTheVoyageHeld) {
+  const testing::Case c = testing::sample_case(testing::kSamples[0], 6.0, -6.0);
+  plan::Plan plan;
+  plan.judged = true;
+  const forecast::Time at = c.advice.at;
+  for (int h = 0; h <= 72; ++h) plan.hourly.push_back({c.ship.lat - 0.1 * h, c.ship.lon});
+  plan.track = {{at, plan.hourly[0], 180, 10.0},
+                {forecast::add_hours(at, 6), plan.hourly[6], 180, 10.0},
+                {forecast::add_hours(at, 72), plan.hourly[72], 0, 0.0}};
+  plan.legs = {{180, 10.0, forecast::add_hours(at, 6), forecast::add_hours(at, 72), plan.hourly[6],
+                plan.hourly[72]}};
+  plan.decide_by = {plan::DecideBy::Kind::kAt, forecast::add_hours(at, 4)};
+  plan.least_clearance_place = plan.hourly[72];
+  const Chart chart = draw_chart(c.input(nullptr, &plan));
+  const auto decide = elements_of_class(chart.svg, "plan-decide-by");
+  ASSERT_EQ(decide.size(), 1u);
+  const Pixel tip = vertices(decide[0].at("d"))[0];
+  EXPECT_NEAR(tip.x, chart.projection.at(plan.hourly[4]).x, 0.006);
+  EXPECT_NEAR(tip.y, chart.projection.at(plan.hourly[4]).y, 0.006);
 }
 
 TEST(PlanChart, NoPlanNoPlanMarks) {
