@@ -18,9 +18,6 @@ using picture::Attr;
 using picture::coord;
 
 constexpr double kWidth = 1000.0;
-constexpr double kHeight = 900.0;
-// A plan's marks take three more rows of legend.
-constexpr double kPlanLegendPx = 60.0;
 constexpr PlotArea kPlot{20.0, 74.0, 960.0, 716.0};
 
 // Everything the chart must hold: the ship, its reach over the horizon, each storm's points
@@ -55,10 +52,6 @@ std::vector<navigation::LatLon> extent(const ChartInput& input) {
 }
 
 }  // namespace
-
-double chart_height(const ChartInput& input) {
-  return kHeight + (input.plan != nullptr && !input.plan->track.empty() ? kPlanLegendPx : 0.0);
-}
 
 double horizon_h(const ChartInput& input) {
   return input.advice.sweep.judged ? input.advice.sweep.horizon_h
@@ -217,9 +210,15 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
 
   std::string& out = chart.svg;
   out.reserve(1 << 17);
-  open_document(out, colours, options.night, chart_height(input));
-  draw_plot(scene, out);
-  draw_texts(scene, out);
+  // The texts after the plot, which decides what the legend lists; the document's opening,
+  // which states its height, after both.
+  std::string plot, texts;
+  plot.reserve(1 << 17);
+  draw_plot(scene, plot);
+  const double height = draw_texts(scene, texts);
+  open_document(out, colours, options.night, height);
+  out += plot;
+  out += texts;
   picture::close(out, "svg");
   chart.labels = placer.labels();
   return chart;

@@ -30,9 +30,6 @@ struct Scene {
   std::string& label_layer;  // labels go on top of everything, in placing order
 };
 
-// The document's height, pixels: room below the plot for the legend and the caption.
-double chart_height(const ChartInput& input);
-
 // The hours after the advice time the chart shows: the judged horizon.
 double horizon_h(const ChartInput& input);
 
@@ -80,6 +77,7 @@ void draw_storm_tracks(const Scene& scene, std::string& out);  // tracks, fixes,
 double scale_bar_nm(double pixels_per_nm);
 void draw_scale_bar(const Scene& scene, std::string& out);  // keeps labels off its corner
 void draw_plan(const Scene& scene, std::string& out);       // the escape plan, labels first
-void draw_texts(const Scene& scene, std::string& out);      // title, legend, caption
+// The title, the legend and the caption; the document height they need, pixels.
+double draw_texts(const Scene& scene, std::string& out);
 
 }  // namespace hurricane::chart

@@ -1,4 +1,5 @@
 // The chart's title, legend (only what is drawn) and caption.
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -11,6 +12,8 @@ namespace hurricane::chart {
 namespace {
 
 using picture::coord;
+
+constexpr double kMinHeightPx = 900.0;
 
 std::string storms_text(const ChartInput& input) {
   std::string text;
@@ -115,7 +118,8 @@ void draw_swatch(std::string& out, const LegendItem& item, double x, double y,
   }
 }
 
-void draw_legend(const Scene& scene, std::string& out, double top) {
+// The legend in rows from `top`; the baseline of its last row.
+double draw_legend(const Scene& scene, std::string& out, double top) {
   const Legend& legend = scene.legend;
   const ChartPalette& c = scene.colours;
   std::vector<LegendItem> items;
@@ -161,12 +165,16 @@ void draw_legend(const Scene& scene, std::string& out, double top) {
       y += 20.0;
     }
     draw_swatch(out, item, x, y, c);
-    picture::text(
-        out,
-        {{"x", coord(x + 28.0)}, {"y", coord(y)}, {"font-size", "11"}, {"fill", scene.colours.ink}},
-        item.text);
+    picture::text(out,
+                  {{"class", "legend-item"},
+                   {"x", coord(x + 28.0)},
+                   {"y", coord(y)},
+                   {"font-size", "11"},
+                   {"fill", scene.colours.ink}},
+                  item.text);
     x += width;
   }
+  return y;
 }
 
 // The caption's two lines: what the advice found, and how to read the swath.
@@ -204,7 +212,7 @@ std::array<std::string, 2> caption(const ChartInput& input) {
 
 }  // namespace
 
-void draw_texts(const Scene& scene, std::string& out) {
+double draw_texts(const Scene& scene, std::string& out) {
   const ChartInput& input = scene.input;
   const std::string& ink = scene.colours.ink;
   picture::text(
@@ -218,13 +226,17 @@ void draw_texts(const Scene& scene, std::string& out) {
                 "Mercator, north up. Ship " +
                     plane_geometry::degrees_minutes(input.ship.lat, input.ship.lon) +
                     ", full speed " + picture::amount(input.advice.speeds_kn[0]) + " kn.");
-  draw_legend(scene, out, bottom + 20.0);
+  const double last_row = draw_legend(scene, out, bottom + 20.0);
   const std::array<std::string, 2> lines = caption(input);
-  const double height = chart_height(input);
-  picture::text(out, {{"x", "20"}, {"y", coord(height - 24.0)}, {"font-size", "12"}, {"fill", ink}},
-                lines[0]);
-  picture::text(out, {{"x", "20"}, {"y", coord(height - 8.0)}, {"font-size", "12"}, {"fill", ink}},
-                lines[1]);
+  // The caption's two lines below the legend however many rows it took.
+  const double height = std::max(kMinHeightPx, last_row + 50.0);
+  for (const double y : {height - 24.0, height - 8.0}) {
+    picture::text(
+        out,
+        {{"class", "caption"}, {"x", "20"}, {"y", coord(y)}, {"font-size", "12"}, {"fill", ink}},
+        lines[y < height - 10.0 ? 0 : 1]);
+  }
+  return height;
 }
 
 }  // namespace hurricane::chart

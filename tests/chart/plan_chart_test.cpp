@@ -102,6 +102,17 @@ TEST(PlanChart, TurnsTicksAndMarksWhereThePlanPutsThem) {
              std::count(labels.begin(), labels.end(), "resume " + text);
     };
 
+    // The legend, however many rows the plan adds, above the caption, all within the document.
+    double legend_bottom = 0.0;
+    for (const Attributes& item : elements_of_class(svg, "legend-item")) {
+      legend_bottom = std::max(legend_bottom, std::stod(item.at("y")));
+    }
+    const auto captions = elements_of_class(svg, "caption");
+    ASSERT_EQ(captions.size(), 2u);
+    EXPECT_LT(legend_bottom + 12.0, std::stod(captions[0].at("y"))) << p.name;
+    const std::size_t height_at = svg.find("height=\"") + 8;
+    EXPECT_LE(std::stod(captions[1].at("y")) + 4.0, std::stod(svg.substr(height_at))) << p.name;
+
     // Every turn but the horizon's end, at its position, labelled with what is steered.
     const auto turns = elements_of_class(svg, "plan-turn");
     ASSERT_EQ(turns.size(), plan.track.size() - 1) << p.name;
