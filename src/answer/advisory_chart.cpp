@@ -47,7 +47,8 @@ Result<std::string> advisory_chart(const Answer& answer, const land::Land* land,
       .past_fixes = past_fixes(forecast.tracks, storms),
       .classic_course_deg = forecast.advice->classic_course,
       .storm_name = storms.empty() ? std::string() : storm_name(storms.front()),
-      .shoreline = land ? &land->shoreline() : nullptr};
+      .shoreline = land ? &land->shoreline() : nullptr,
+      .plan = answer.plan ? &*answer.plan : nullptr};
   return chart::forecast_chart(input, {.night = night});
 }
 

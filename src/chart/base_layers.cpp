@@ -47,28 +47,25 @@ std::vector<std::vector<std::size_t>> rings_of(const land::Shoreline& shore) {
 // One ring shifted by `shift_deg` of longitude, its vertices clamped to a rectangle a little
 // larger than the plot: outside the plot only the clamped frame remains, which the plot's clip
 // hides, while the fill inside keeps its shape.
-void append_ring(const Projection& projection, const land::Shoreline& shore,
-                 const std::vector<std::size_t>& ring, double shift_deg, std::string& d) {
+std::vector<Pixel> ring_pixels(const Projection& projection, const land::Shoreline& shore,
+                               const std::vector<std::size_t>& ring, double shift_deg) {
   const PlotArea& area = projection.area();
   const double pad = 10.0;
-  double last_x = 0.0, last_y = 0.0;
-  bool first = true;
+  std::vector<Pixel> pixels;
   for (const std::size_t line : ring) {
     for (std::size_t i = shore.line_start[line]; i < shore.line_start[line + 1]; ++i) {
       const double x = std::clamp(projection.x_of(shore.x[i] + shift_deg), area.left - pad,
                                   area.left + area.width + pad);
       const double y = std::clamp(projection.y_of_isometric(shore.y[i]), area.top - pad,
                                   area.top + area.height + pad);
-      if (!first && std::abs(x - last_x) < kMinStepPx && std::abs(y - last_y) < kMinStepPx) {
+      if (!pixels.empty() && std::abs(x - pixels.back().x) < kMinStepPx &&
+          std::abs(y - pixels.back().y) < kMinStepPx) {
         continue;
       }
-      d += (first ? "M" : "L") + coord(x) + ' ' + coord(y);
-      first = false;
-      last_x = x;
-      last_y = y;
+      pixels.push_back({x, y});
     }
   }
-  d += 'Z';
+  return pixels;
 }
 
 std::string latitude_text(double lat) {
@@ -92,13 +89,12 @@ double graticule_step(double span_deg) {
 
 }  // namespace
 
-void draw_shoreline(const Scene& scene, std::string& out) {
-  const land::Shoreline* shore = scene.input.shoreline;
-  if (shore == nullptr) return;
-  const Projection& projection = scene.projection;
+std::vector<std::vector<Pixel>> land_rings(const land::Shoreline* shore,
+                                           const Projection& projection) {
+  std::vector<std::vector<Pixel>> rings;
+  if (shore == nullptr) return rings;
   const double psi_south = land::isometric_latitude(projection.south_deg());
   const double psi_north = land::isometric_latitude(projection.north_deg());
-  std::string d;
   for (const std::vector<std::size_t>& ring : rings_of(*shore)) {
     float west = std::numeric_limits<float>::max(), east = -west, south = west, north = -west;
     for (const std::size_t line : ring) {
@@ -112,8 +108,19 @@ void draw_shoreline(const Scene& scene, std::string& out) {
     if (north < psi_south || south > psi_north) continue;
     for (const double shift : {-360.0, 0.0, 360.0}) {
       if (east + shift < projection.west_deg() || west + shift > projection.east_deg()) continue;
-      append_ring(projection, *shore, ring, shift, d);
+      rings.push_back(ring_pixels(projection, *shore, ring, shift));
     }
+  }
+  return rings;
+}
+
+void draw_shoreline(const Scene& scene, std::string& out) {
+  std::string d;
+  for (const std::vector<Pixel>& ring : scene.chart.land) {
+    for (std::size_t i = 0; i < ring.size(); ++i) {
+      d += (i == 0 ? "M" : "L") + coord(ring[i].x) + ' ' + coord(ring[i].y);
+    }
+    d += 'Z';
   }
   if (d.empty()) return;
   scene.legend.land = true;

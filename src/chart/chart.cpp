@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "chart/land_mask.h"
 #include "chart/scene.h"
 #include "forecast/radii_in_time.h"
 #include "forecast/ship_track.h"
@@ -17,7 +18,6 @@ using picture::Attr;
 using picture::coord;
 
 constexpr double kWidth = 1000.0;
-constexpr double kHeight = 900.0;
 constexpr PlotArea kPlot{20.0, 74.0, 960.0, 716.0};
 
 // Everything the chart must hold: the ship, its reach over the horizon, each storm's points
@@ -47,6 +47,7 @@ std::vector<navigation::LatLon> extent(const ChartInput& input) {
   for (const PastFix& fix : input.past_fixes) points.push_back(fix.centre);
   const std::vector<navigation::LatLon> track = recommended_track(input);
   if (!track.empty()) points.push_back(track.back());
+  for (const navigation::LatLon& point : plan_track(input)) points.push_back(point);
   return points;
 }
 
@@ -105,13 +106,13 @@ std::string day_hour(forecast::Time time) {
 namespace {
 
 // The document's opening: its size, font and palette, the plot's clip and the land-shut hatch.
-void open_document(std::string& out, const ChartPalette& colours, bool night) {
+void open_document(std::string& out, const ChartPalette& colours, bool night, double height) {
   out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   picture::open(out, "svg",
                 {{"xmlns", "http://www.w3.org/2000/svg"},
                  {"width", coord(kWidth)},
-                 {"height", coord(kHeight)},
-                 {"viewBox", "0 0 " + coord(kWidth) + ' ' + coord(kHeight)},
+                 {"height", coord(height)},
+                 {"viewBox", "0 0 " + coord(kWidth) + ' ' + coord(height)},
                  {"font-family", "DejaVu Sans Mono, monospace"},
                  {"data-palette", night ? "night" : "day"}});
   picture::open(out, "defs", {});
@@ -136,11 +137,11 @@ void open_document(std::string& out, const ChartPalette& colours, bool night) {
                     {"y2", "6"},
                     {"stroke", colours.ink},
                     {"stroke-width", "1.2"},
-                    {"stroke-opacity", "0.6"}});
+                    {"stroke-opacity", "0.45"}});
   picture::close(out, "pattern");
   picture::close(out, "defs");
   picture::element(out, "rect",
-                   {{"width", coord(kWidth)}, {"height", coord(kHeight)}, {"fill", colours.halo}});
+                   {{"width", coord(kWidth)}, {"height", coord(height)}, {"fill", colours.halo}});
   picture::element(out, "rect",
                    {{"x", coord(kPlot.left)},
                     {"y", coord(kPlot.top)},
@@ -154,12 +155,20 @@ void open_document(std::string& out, const ChartPalette& colours, bool night) {
 void draw_plot(const Scene& scene, std::string& out) {
   picture::open(out, "g", {{"clip-path", "url(#plot)"}});
   block_markers(scene);
+  std::string scale_bar;
+  draw_scale_bar(scene, scale_bar);
+  // The plan's labels take their places first; its lines go over everything else.
+  std::string plan;
+  draw_plan(scene, plan);
   draw_shoreline(scene, out);
+  draw_land_closed(scene, out);
   draw_swath(scene, out);
   draw_wind_areas(scene, out);
   draw_graticule(scene, out);
   draw_ship_layers(scene, out);
   draw_storm_tracks(scene, out);
+  out += plan;
+  out += scale_bar;
   // The labels' halo as presentation attributes, not a style sheet: the page that shows the
   // chart allows no inline styles. Leader lines set their own stroke.
   picture::open(out, "g",
@@ -187,18 +196,29 @@ Chart draw_chart(const ChartInput& input, const ChartOptions& options) {
               .projection = Projection(extent(input), kPlot, 0.06, 4.0),
               .labels = {},
               .swath = {},
-              .recommended_track = {}};
+              .recommended_track = {},
+              .land = {}};
   const ChartPalette& colours = chart_palette(options.night);
   LabelPlacer placer({kPlot.left, kPlot.top, kPlot.width, kPlot.height});
+  // Labels keep to the sea where they can: over land they fight the shoreline.
+  chart.land = land_rings(input.shoreline, chart.projection);
+  const LandMask land(kPlot, chart.land);
+  placer.prefer_off([&land](const Box& box) { return land.covers(box); });
   Legend legend;
   std::string label_layer;
   const Scene scene{input, chart.projection, colours, placer, legend, chart, label_layer};
 
   std::string& out = chart.svg;
   out.reserve(1 << 17);
-  open_document(out, colours, options.night);
-  draw_plot(scene, out);
-  draw_texts(scene, out);
+  // The texts after the plot, which decides what the legend lists; the document's opening,
+  // which states its height, after both.
+  std::string plot, texts;
+  plot.reserve(1 << 17);
+  draw_plot(scene, plot);
+  const double height = draw_texts(scene, texts);
+  open_document(out, colours, options.night, height);
+  out += plot;
+  out += texts;
   picture::close(out, "svg");
   chart.labels = placer.labels();
   return chart;

@@ -8,6 +8,11 @@
 //   class="forecast-point" data-time (ISO UTC) data-lat data-lon, drawn at (cx, cy)
 //   class="graticule" data-lat | data-lon
 //   class="ship-track" data-course
+// With an escape plan, its track comes first: the legs and the resume, every turn labelled with
+// what is steered from it, ticks every 12 h beside the storms' centres at the same hours, the
+// least clearance and sea room, and the hour to decide by:
+//   class="plan-turn" data-time data-lat data-lon data-course data-speed-kn, at (cx, cy)
+//   class="plan-tick" | "storm-tick" data-hour data-lat data-lon, at (cx, cy)
 #pragma once
 
 #include <optional>
@@ -19,6 +24,7 @@
 #include "forecast/advice.h"
 #include "forecast/track.h"
 #include "land/shoreline.h"
+#include "plan/plan.h"
 
 namespace hurricane::chart {
 
@@ -37,6 +43,7 @@ struct ChartInput {
   std::optional<int> classic_course_deg;       // the classic advice's escape, degrees true 0..359
   std::string storm_name;                      // e.g. "Hurricane LEE"; may be empty
   const land::Shoreline* shoreline = nullptr;  // none: drawn without, and the caption says so
+  const plan::Plan* plan = nullptr;            // the escape plan, drawn first when there is one
 };
 
 struct ChartOptions {
@@ -50,6 +57,7 @@ struct Chart {
   std::vector<Box> labels;                // every label drawn
   std::vector<std::vector<Pixel>> swath;  // the danger outlines whose union is the swath
   std::vector<Pixel> recommended_track;   // every hour of the recommended track
+  std::vector<std::vector<Pixel>> land;   // the shoreline's rings as filled (even-odd)
 };
 
 // draw_chart: the chart of `input`. Pure: no I/O. Decides nothing the advice has not.

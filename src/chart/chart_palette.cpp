@@ -17,22 +17,29 @@ const ChartPalette& chart_palette(bool night) {
       .fan = "#009e73",      // bluish green
       .track = "#0072b2",    // blue
       .classic = "#cc79a7",  // reddish purple
+      .plan = "#003f7f",     // the recommended track's blue, darker
+      .fan_opacity = "0.22",
+      .wind_opacity = "0.3",
   };
-  // Night: only reds, dim for the frame and the areas, bright for what carries advice.
+  // Night: only reds, dim for the frame and the areas, bright for what carries advice; every
+  // area still apart from the black sea (see the chart tests' contrast check).
   static const ChartPalette kNight{
       .sea = "#000000",
-      .land = "#1c0303",
-      .shore = "#6a1212",
+      .land = "#4f2016",  // dim brown-red: apart from the black sea, still dark
+      .shore = "#a03a2a",
       .graticule = "#4a0c0c",
       .ink = "#ff3b3b",
       .halo = "#000000",
       .storm = "#ff5c5c",
-      .wind = {"#3a0606", "#5a0a0a", "#7a0e0e"},
+      .wind = {"#8c1414", "#a81616", "#c81a1a"},
       .swath_fill = "#2e0404",
       .swath_edge = "#ff2020",
-      .fan = "#c01010",
+      .fan = "#ff2a2a",
       .track = "#ff8080",
       .classic = "#ff9999",
+      .plan = "#ffb3b3",
+      .fan_opacity = "0.4",
+      .wind_opacity = "0.5",
   };
   return night ? kNight : kDay;
 }

@@ -21,6 +21,11 @@ struct ChartPalette {
   std::string fan;      // open courses at full speed
   std::string track;    // the recommended track
   std::string classic;  // the classic escape course
+  std::string plan;     // the escape plan, first in importance
+  // Fill opacities of the open courses' fan and the wind areas: at night the sea is black, so
+  // a tint needs more of its colour to show.
+  std::string fan_opacity;
+  std::string wind_opacity;
 };
 
 // chart_palette: the night palette when `night`, else the day palette.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace hurricane::chart {
 
@@ -55,7 +56,12 @@ bool LabelPlacer::free(const Box& box) const {
   return true;
 }
 
-std::optional<Box> LabelPlacer::place(double x, double y, const Box& size) {
+void LabelPlacer::prefer_off(std::function<bool(const Box&)> covered) {
+  covered_ = std::move(covered);
+}
+
+std::optional<Box> LabelPlacer::first_free(double x, double y, const Box& size,
+                                           bool uncovered) const {
   const double w = size.width;
   const double h = size.height;
   // Right, left, above, below, then the diagonals, at growing distances.
@@ -72,13 +78,18 @@ std::optional<Box> LabelPlacer::place(double x, double y, const Box& size) {
         {x - d * 0.7 - w, y + d * 0.7, w, h},
     }};
     for (const Box& spot : spots) {
-      if (free(spot)) {
-        labels_.push_back(spot);
-        return spot;
-      }
+      if (free(spot) && (!uncovered || !covered_(spot))) return spot;
     }
   }
   return std::nullopt;
+}
+
+std::optional<Box> LabelPlacer::place(double x, double y, const Box& size) {
+  std::optional<Box> spot;
+  if (covered_) spot = first_free(x, y, size, true);
+  if (!spot) spot = first_free(x, y, size, false);
+  if (spot) labels_.push_back(*spot);
+  return spot;
 }
 
 std::optional<Box> LabelPlacer::place_at(const Box& box) {

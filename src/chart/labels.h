@@ -2,6 +2,7 @@
 // and takes the first that stays in the plot and overlaps no label or marker placed before.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -38,6 +39,9 @@ class LabelPlacer {
   // A drawn line through `points` (pixels), `half_width` either side of it, kept free of labels.
   void block_line(const std::vector<std::pair<double, double>>& points, double half_width);
 
+  // Spots `covered` says yes to (e.g. over land) are taken only when no other spot is free.
+  void prefer_off(std::function<bool(const Box&)> covered);
+
   // A spot for a label of `size` near (`x`, `y`), pixels, and records it; nothing when every
   // spot tried collides (the label is then left out).
   std::optional<Box> place(double x, double y, const Box& size);
@@ -49,10 +53,12 @@ class LabelPlacer {
 
  private:
   bool free(const Box& box) const;
+  std::optional<Box> first_free(double x, double y, const Box& size, bool uncovered) const;
 
   Box bounds_;
   std::vector<Box> labels_;
   std::vector<Box> blocked_;
+  std::function<bool(const Box&)> covered_;
 };
 
 }  // namespace hurricane::chart

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forecast/earth.h"
 #include "land/mercator.h"
+#include "navigation/units.h"
 
 namespace hurricane::chart {
 namespace {
@@ -74,6 +76,20 @@ double Projection::south_deg() const {
 
 double Projection::north_deg() const {
   return land::geodetic_latitude(psi_north_);
+}
+
+double Projection::centre_lat_deg() const {
+  return land::geodetic_latitude(0.5 * (psi_south_ + psi_north_));
+}
+
+double Projection::pixels_per_nm(double lat_deg) const {
+  // A degree of longitude at `lat` on the ellipsoid: the parallel's radius, a cos(lat) over
+  // sqrt(1 - e2 sin2(lat)), times a degree in radians.
+  const double lat = std::clamp(lat_deg, -kLatitudeLimit, kLatitudeLimit) * kRadiansPerDegree;
+  const double sin_lat = std::sin(lat);
+  const double parallel_nm = forecast::kEquatorialRadiusNm * std::cos(lat) /
+                             std::sqrt(1.0 - forecast::kEccentricity2 * sin_lat * sin_lat);
+  return scale_ / (parallel_nm * kRadiansPerDegree);
 }
 
 }  // namespace hurricane::chart

@@ -47,6 +47,10 @@ class Projection {
   double south_deg() const;  // geodetic latitudes of the window's edges
   double north_deg() const;
   double pixels_per_degree() const { return scale_; }
+  // The latitude halfway up the window (in isometric latitude), degrees north.
+  double centre_lat_deg() const;
+  // Pixels per nautical mile at `lat_deg`, the same every way there (a conformal projection).
+  double pixels_per_nm(double lat_deg) const;
   const PlotArea& area() const { return area_; }
 
  private:

@@ -15,6 +15,9 @@ namespace hurricane::chart {
 struct Legend {
   bool land = false, wind = false, swath = false, fan = false, track = false, classic = false;
   bool past_fix = false, land_closed = false;
+  bool plan_legs = false, plan_voyage = false, plan_turns = false, plan_ticks = false;
+  bool storm_ticks = false, least_clearance = false, sea_room = false, decide_by = false;
+  std::string decide_by_off_track;  // the hour to decide by when it lies off the plan's track
 };
 
 struct Scene {
@@ -34,6 +37,14 @@ double horizon_h(const ChartInput& input);
 // is recommended.
 std::vector<navigation::LatLon> recommended_track(const ChartInput& input);
 
+// The escape plan's track through every turn and whole hour; empty without a plan.
+std::vector<navigation::LatLon> plan_track(const ChartInput& input);
+
+// Marker outlines centred on `at`: an x, a diamond, a triangle pointing down at it.
+std::string cross_path(Pixel at, double half);
+std::string diamond_path(Pixel at, double half);
+std::string triangle_path(Pixel at, double half);
+
 // The ship's full-speed reach the fan and the classic course are drawn to, nm.
 double fan_reach_nm(const ChartInput& input);
 
@@ -50,12 +61,23 @@ std::string day_hour(forecast::Time time);
 
 // Keeps labels off the ship and the storms' markers; called before any label is placed.
 void block_markers(const Scene& scene);
+// The shoreline's rings on the chart, pixels, as `draw_shoreline` fills them from Chart::land.
+std::vector<std::vector<Pixel>> land_rings(const land::Shoreline* shore,
+                                           const Projection& projection);
 void draw_shoreline(const Scene& scene, std::string& out);
 void draw_graticule(const Scene& scene, std::string& out);
 void draw_swath(const Scene& scene, std::string& out);
 void draw_wind_areas(const Scene& scene, std::string& out);
+// The courses land shuts, hatched beneath the storms' areas so that they never hide a storm.
+void draw_land_closed(const Scene& scene, std::string& out);
 void draw_ship_layers(const Scene& scene, std::string& out);   // fan, classic course, track
 void draw_storm_tracks(const Scene& scene, std::string& out);  // tracks, fixes, points
-void draw_texts(const Scene& scene, std::string& out);         // title, legend, caption
+// The scale bar's length: the longest of 1, 2 or 5 times a power of ten nm that fits the bar's
+// room at `pixels_per_nm`; 0 when the scale is not usable.
+double scale_bar_nm(double pixels_per_nm);
+void draw_scale_bar(const Scene& scene, std::string& out);  // keeps labels off its corner
+void draw_plan(const Scene& scene, std::string& out);       // the escape plan, labels first
+// The title, the legend and the caption; the document height they need, pixels.
+double draw_texts(const Scene& scene, std::string& out);
 
 }  // namespace hurricane::chart

@@ -32,6 +32,8 @@ std::vector<navigation::LatLon> wedge_of(const navigation::LatLon& ship, int fir
   return wedge;
 }
 
+}  // namespace
+
 // The courses whose track meets land within the horizon: shut whatever the storm does.
 void draw_land_closed(const Scene& scene, std::string& out) {
   const ChartInput& input = scene.input;
@@ -67,6 +69,8 @@ void draw_land_closed(const Scene& scene, std::string& out) {
         "shut by land", scene.colours.ink);
 }
 
+namespace {
+
 void draw_fan(const Scene& scene, std::string& out) {
   const ChartInput& input = scene.input;
   const double reach = fan_reach_nm(input);
@@ -82,7 +86,7 @@ void draw_fan(const Scene& scene, std::string& out) {
                       {"data-last", std::to_string(range.last)},
                       {"d", path_of(scene.projection, wedge, true)},
                       {"fill", scene.colours.fan},
-                      {"fill-opacity", "0.22"},
+                      {"fill-opacity", scene.colours.fan_opacity},
                       {"stroke", scene.colours.fan},
                       {"stroke-width", "1.2"},
                       {"stroke-dasharray", "2 3"}});
@@ -122,6 +126,16 @@ void draw_recommended(const Scene& scene, std::string& out) {
     scene.chart.recommended_track.push_back(scene.projection.at(point));
   }
   scene.legend.track = true;
+  // Beside an escape plan, the single course of advice [F] is a thin reference line: the plan
+  // carries the ticks and the closest pass.
+  const bool beside_plan = input.plan != nullptr && !input.plan->track.empty();
+  // A halo beneath keeps the track clear over the swath's and the wind areas' tints.
+  picture::element(out, "path",
+                   {{"d", path_of(scene.projection, track, false)},
+                    {"fill", "none"},
+                    {"stroke", scene.colours.halo},
+                    {"stroke-width", beside_plan ? "3.5" : "6"},
+                    {"stroke-opacity", "0.7"}});
   picture::element(out, "path",
                    {{"class", "ship-track"},
                     {"data-course", std::to_string(advice.course_deg)},
@@ -129,12 +143,13 @@ void draw_recommended(const Scene& scene, std::string& out) {
                     {"d", path_of(scene.projection, track, false)},
                     {"fill", "none"},
                     {"stroke", scene.colours.track},
-                    {"stroke-width", "3"}});
+                    {"stroke-width", beside_plan ? "1.5" : "3"}});
   const Pixel quarter = scene.projection.at(at_hour(std::min(hours, 6.0)));
   label(scene, quarter,
-        "steer " + picture::course3(advice.course_deg) + "° " + picture::amount(advice.speed_kn) +
-            " kn",
+        (beside_plan ? "[F] steer " : "steer ") + picture::course3(advice.course_deg) + "° " +
+            picture::amount(advice.speed_kn) + " kn",
         scene.colours.track);
+  if (beside_plan) return;
   for (double h = kTickHours; h <= hours + 1e-9; h += kTickHours) {
     const Pixel at = scene.projection.at(at_hour(h));
     picture::element(out, "circle",
@@ -190,7 +205,6 @@ std::vector<navigation::LatLon> recommended_track(const ChartInput& input) {
 }
 
 void draw_ship_layers(const Scene& scene, std::string& out) {
-  draw_land_closed(scene, out);
   draw_fan(scene, out);
   draw_classic(scene, out);
   draw_recommended(scene, out);

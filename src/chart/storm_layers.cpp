@@ -46,6 +46,17 @@ void block_markers(const Scene& scene) {
     scene.labels.block_line(pixels, half_width);
   };
   block_line(recommended_track(scene.input), 3.0);
+  block_line(plan_track(scene.input), 4.0);
+  if (const plan::Plan* plan = scene.input.plan) {
+    for (const plan::TrackTurn& turn : plan->track) {
+      scene.labels.block(box_around(scene.projection.at(turn.position), 6.0));
+    }
+    for (const auto& storm : plan->storms_hourly) {
+      for (std::size_t h = 12; h < storm.size(); h += 12) {
+        if (storm[h]) scene.labels.block(box_around(scene.projection.at(*storm[h]), 6.0));
+      }
+    }
+  }
   for (const forecast::StormTrack& track : scene.input.storms) {
     std::vector<navigation::LatLon> centres;
     for (std::size_t i = 0; i < forecast::points_shown(track, end); ++i) {
@@ -110,7 +121,7 @@ void draw_wind_areas(const Scene& scene, std::string& out) {
                                picture::amount(nm[2]) + ' ' + picture::amount(nm[3])},
          {"d", path_of(scene.projection, area.outline, true)},
          {"fill", scene.colours.wind[k]},
-         {"fill-opacity", "0.3"},
+         {"fill-opacity", scene.colours.wind_opacity},
          {"stroke", scene.colours.wind[k]},
          {"stroke-width", "1"}});
   }

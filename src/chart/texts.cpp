@@ -1,4 +1,5 @@
 // The chart's title, legend (only what is drawn) and caption.
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -11,6 +12,8 @@ namespace hurricane::chart {
 namespace {
 
 using picture::coord;
+
+constexpr double kMinHeightPx = 900.0;
 
 std::string storms_text(const ChartInput& input) {
   std::string text;
@@ -43,26 +46,116 @@ std::string model_text(const ChartInput& input) {
 }
 
 struct LegendItem {
-  std::string kind;  // "area", "hatch", "line", "dashed", "point"
+  // "area", "land", "hatch", "line", "dashed", "thick", "thick-dashed", "point", "turn",
+  // "tick", "cross", "diamond", "triangle", "square", "text" (no sample)
+  std::string kind;
   std::string colour;
   std::string text;
+  std::string opacity = "0.4";  // of an area's fill: as drawn on the plot
 };
 
-void draw_legend(const Scene& scene, std::string& out, double top) {
+// The legend's sample of `item` at (x, y - 9), 22 by 11 pixels, drawn as on the plot.
+void draw_swatch(std::string& out, const LegendItem& item, double x, double y,
+                 const ChartPalette& c) {
+  const Pixel mid{x + 11.0, y - 4.0};
+  const std::string& k = item.kind;
+  if (k == "hatch" || k == "area" || k == "land") {
+    const bool hatch = k == "hatch";
+    picture::element(out, "rect",
+                     {{"class", "legend-swatch"},
+                      {"data-item", item.text},
+                      {"x", coord(x)},
+                      {"y", coord(y - 9.0)},
+                      {"width", "22"},
+                      {"height", "11"},
+                      {"fill", hatch ? "url(#land-hatch)" : item.colour},
+                      {"fill-opacity", k == "area" ? item.opacity : "1"},
+                      {"stroke", k == "land" ? c.shore : item.colour},
+                      {"stroke-dasharray", hatch ? "6 3" : "none"}});
+  } else if (k == "point" || k == "turn" || k == "tick") {
+    picture::element(out, "circle",
+                     {{"cx", coord(mid.x)},
+                      {"cy", coord(mid.y)},
+                      {"r", k == "tick"   ? "3"
+                            : k == "turn" ? "4.5"
+                                          : "4"},
+                      {"fill", k == "tick"   ? item.colour
+                               : k == "turn" ? c.halo
+                                             : "none"},
+                      {"stroke", k == "tick" ? c.halo : item.colour},
+                      {"stroke-width", "2"}});
+  } else if (k == "cross" || k == "diamond" || k == "triangle") {
+    const std::string d = k == "cross"     ? cross_path(mid, 5.0)
+                          : k == "diamond" ? diamond_path(mid, 6.0)
+                                           : triangle_path({mid.x, mid.y + 5.0}, 6.0);
+    picture::element(out, "path",
+                     {{"d", d},
+                      {"fill", k == "cross" ? "none" : item.colour},
+                      {"stroke", k == "cross" ? item.colour : c.halo},
+                      {"stroke-width", k == "cross" ? "2.5" : "1.5"}});
+  } else if (k == "text") {
+    // Said in words alone: nothing on the plot to show.
+  } else if (k == "square") {
+    picture::element(out, "rect",
+                     {{"x", coord(mid.x - 5.0)},
+                      {"y", coord(mid.y - 5.0)},
+                      {"width", "10"},
+                      {"height", "10"},
+                      {"fill", c.halo},
+                      {"stroke", item.colour},
+                      {"stroke-width", "2.5"}});
+  } else {
+    const bool thick = k == "thick" || k == "thick-dashed";
+    const bool dashed = k == "dashed" || k == "thick-dashed";
+    picture::element(out, "line",
+                     {{"x1", coord(x)},
+                      {"y1", coord(mid.y)},
+                      {"x2", coord(x + 22.0)},
+                      {"y2", coord(mid.y)},
+                      {"stroke", item.colour},
+                      {"stroke-width", thick ? "3.5" : "2.5"},
+                      {"stroke-dasharray", dashed ? (thick ? "8 4" : "6 4") : "none"}});
+  }
+}
+
+// The legend in rows from `top`; the baseline of its last row.
+double draw_legend(const Scene& scene, std::string& out, double top) {
   const Legend& legend = scene.legend;
   const ChartPalette& c = scene.colours;
   std::vector<LegendItem> items;
+  if (legend.plan_legs) items.push_back({"thick", c.plan, "escape plan: its legs"});
+  if (legend.plan_voyage) items.push_back({"thick-dashed", c.plan, "the voyage, held and resumed"});
+  if (legend.plan_turns) {
+    items.push_back(
+        {"turn", c.plan, "turn: DD/HHMMZ, course and speed from there; filled: resume"});
+  }
+  if (legend.plan_ticks) items.push_back({"tick", c.plan, "ship every 12 h (+12h...)"});
+  if (legend.storm_ticks) items.push_back({"cross", c.storm, "storm centre at the same hours"});
+  if (legend.least_clearance) items.push_back({"diamond", c.plan, "least clearance from danger"});
+  if (legend.sea_room) items.push_back({"square", c.ink, "least sea room off the shore"});
+  if (legend.decide_by) items.push_back({"triangle", c.ink, "decide by: hold the voyage until"});
+  if (!legend.decide_by_off_track.empty()) {
+    items.push_back(
+        {"text", c.ink,
+         "decide by " + legend.decide_by_off_track + ": after that no plan keeps clear"});
+  }
   items.push_back({"point", c.storm, "storm centre and forecast points (DD/HHZ, max wind)"});
   if (legend.past_fix) items.push_back({"dashed", c.storm, "from the previous fix"});
-  if (legend.wind) items.push_back({"area", c.wind[0], "34/50/64-kt wind areas"});
+  if (legend.wind) items.push_back({"area", c.wind[0], "34/50/64-kt wind areas", c.wind_opacity});
   if (legend.swath) items.push_back({"area", c.swath_edge, "danger swath over the horizon"});
-  if (legend.fan) items.push_back({"area", c.fan, "open courses at full speed (24 h run)"});
+  if (legend.fan)
+    items.push_back({"area", c.fan, "open courses at full speed (24 h run)", c.fan_opacity});
   if (legend.land_closed) {
     items.push_back({"hatch", c.ink, "courses shut by land within the horizon"});
   }
-  if (legend.track) items.push_back({"line", c.track, "recommended track, ticks every 12 h"});
+  if (legend.track) {
+    items.push_back({"line", c.track,
+                     scene.input.plan != nullptr && !scene.input.plan->track.empty()
+                         ? "advice [F] course"
+                         : "recommended track, ticks every 12 h"});
+  }
   if (legend.classic) items.push_back({"dashed", c.classic, "classic escape course"});
-  if (legend.land) items.push_back({"area", c.shore, "land"});
+  if (legend.land) items.push_back({"land", c.land, "land"});
   double x = 24.0;
   double y = top;
   for (const LegendItem& item : items) {
@@ -71,48 +164,17 @@ void draw_legend(const Scene& scene, std::string& out, double top) {
       x = 24.0;
       y += 20.0;
     }
-    if (item.kind == "hatch") {
-      picture::element(out, "rect",
-                       {{"x", coord(x)},
-                        {"y", coord(y - 9.0)},
-                        {"width", "22"},
-                        {"height", "11"},
-                        {"fill", "url(#land-hatch)"},
-                        {"stroke", item.colour},
-                        {"stroke-dasharray", "6 3"}});
-    } else if (item.kind == "area") {
-      picture::element(out, "rect",
-                       {{"x", coord(x)},
-                        {"y", coord(y - 9.0)},
-                        {"width", "22"},
-                        {"height", "11"},
-                        {"fill", item.colour},
-                        {"fill-opacity", "0.4"},
-                        {"stroke", item.colour}});
-    } else if (item.kind == "point") {
-      picture::element(out, "circle",
-                       {{"cx", coord(x + 11.0)},
-                        {"cy", coord(y - 4.0)},
-                        {"r", "4"},
-                        {"fill", "none"},
-                        {"stroke", item.colour},
-                        {"stroke-width", "2"}});
-    } else {
-      picture::element(out, "line",
-                       {{"x1", coord(x)},
-                        {"y1", coord(y - 4.0)},
-                        {"x2", coord(x + 22.0)},
-                        {"y2", coord(y - 4.0)},
-                        {"stroke", item.colour},
-                        {"stroke-width", "2.5"},
-                        {"stroke-dasharray", item.kind == "dashed" ? "6 4" : "none"}});
-    }
-    picture::text(
-        out,
-        {{"x", coord(x + 28.0)}, {"y", coord(y)}, {"font-size", "11"}, {"fill", scene.colours.ink}},
-        item.text);
+    draw_swatch(out, item, x, y, c);
+    picture::text(out,
+                  {{"class", "legend-item"},
+                   {"x", coord(x + 28.0)},
+                   {"y", coord(y)},
+                   {"font-size", "11"},
+                   {"fill", scene.colours.ink}},
+                  item.text);
     x += width;
   }
+  return y;
 }
 
 // The caption's two lines: what the advice found, and how to read the swath.
@@ -150,7 +212,7 @@ std::array<std::string, 2> caption(const ChartInput& input) {
 
 }  // namespace
 
-void draw_texts(const Scene& scene, std::string& out) {
+double draw_texts(const Scene& scene, std::string& out) {
   const ChartInput& input = scene.input;
   const std::string& ink = scene.colours.ink;
   picture::text(
@@ -164,10 +226,17 @@ void draw_texts(const Scene& scene, std::string& out) {
                 "Mercator, north up. Ship " +
                     plane_geometry::degrees_minutes(input.ship.lat, input.ship.lon) +
                     ", full speed " + picture::amount(input.advice.speeds_kn[0]) + " kn.");
-  draw_legend(scene, out, bottom + 20.0);
+  const double last_row = draw_legend(scene, out, bottom + 20.0);
   const std::array<std::string, 2> lines = caption(input);
-  picture::text(out, {{"x", "20"}, {"y", "876"}, {"font-size", "12"}, {"fill", ink}}, lines[0]);
-  picture::text(out, {{"x", "20"}, {"y", "892"}, {"font-size", "12"}, {"fill", ink}}, lines[1]);
+  // The caption's two lines below the legend however many rows it took.
+  const double height = std::max(kMinHeightPx, last_row + 50.0);
+  for (const double y : {height - 24.0, height - 8.0}) {
+    picture::text(
+        out,
+        {{"class", "caption"}, {"x", "20"}, {"y", coord(y)}, {"font-size", "12"}, {"fill", ink}},
+        lines[y < height - 10.0 ? 0 : 1]);
+  }
+  return height;
 }
 
 }  // namespace hurricane::chart

@@ -73,6 +73,8 @@ void draw_definitions(const Scene& scene, std::string& out) {
            {"stroke", c.closed_hatch},
            {"stroke-width", "1.5"}});
   close(out, "pattern");
+  // The dangerous quarter: crossed lines, wider apart, so it never reads as closed courses
+  // even where the night palette leaves the two near in colour.
   open(out, "pattern",
        {{"id", kQuarterHatch},
         {"width", "12"},
@@ -86,6 +88,13 @@ void draw_definitions(const Scene& scene, std::string& out) {
            {"y2", "12"},
            {"stroke", c.quarter},
            {"stroke-width", "2.5"}});
+  element(out, "line",
+          {{"x1", "0"},
+           {"y1", "0"},
+           {"x2", "12"},
+           {"y2", "0"},
+           {"stroke", c.quarter},
+           {"stroke-width", "1.2"}});
   close(out, "pattern");
   close(out, "defs");
 }

@@ -25,9 +25,9 @@ const Palette& palette(bool night) {
       .faint = "#701010",
       .admissible = "#ff1a1a",
       .closed = "#240000",
-      .closed_hatch = "#8a1a1a",
+      .closed_hatch = "#7a1616",
       .storm = "#ff5c5c",
-      .quarter = "#a00000",
+      .quarter = "#ff4a4a",  // brighter than the closed courses' hatch
       .escape = "#ff7070",
       .max_cpa = "#ff9999",
       .uncertainty = "#5a0a0a",

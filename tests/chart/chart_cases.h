@@ -14,7 +14,9 @@
 #include "forecast/error_model.h"
 #include "forecast/from_advisory.h"
 #include "forecast/tracks.h"
+#include "land/land.h"
 #include "land/shoreline.h"
+#include "plan/plan.h"
 
 namespace hurricane::chart::testing {
 
@@ -28,14 +30,16 @@ struct Case {
   std::vector<PastFix> past;
   std::optional<int> classic;
 
-  ChartInput input(const land::Shoreline* shoreline = nullptr) const {
+  ChartInput input(const land::Shoreline* shoreline = nullptr,
+                   const plan::Plan* plan = nullptr) const {
     return {.advice = advice,
             .storms = storms,
             .ship = ship,
             .past_fixes = past,
             .classic_course_deg = classic,
             .storm_name = "TEST",
-            .shoreline = shoreline};
+            .shoreline = shoreline,
+            .plan = plan};
   }
 };
 
@@ -64,17 +68,18 @@ struct Sample {
 inline constexpr Sample kSamples[] = {{"tcm-al132023-30.txt", ""},
                                       {"tcm-cp012024-42.txt", ""},
                                       {"tcm-ep072024-27.txt", ""},
-                                      {"rss-atlantic-al132023-30.xml", "AL132023"}};
+                                      {"rss-atlantic-al132023-30.xml", "AL132023"},
+                                      {"../../chart/data/sh062023-khanun-mirrored-nr017.txt", ""}};
 
-// A sample's storm judged for a ship 4 degrees north-east of its centre.
-inline Case sample_case(const Sample& sample) {
+// A sample's storm judged for a ship `north` and `east` degrees from its centre.
+inline Case sample_case(const Sample& sample, double north = 4.0, double east = 4.0) {
   const advisory::Storm storm =
       advisory::read_storm(advisory::sample(sample.file), sample.storm_id);
   const std::optional<StormTrack> track = forecast::track_from_advisory(storm);
   EXPECT_TRUE(track) << sample.file;
   if (!track) return {};
   const LatLon centre = track->points.front().centre;
-  Case c = judged({*track}, {centre.lat + 4.0, centre.lon + 4.0});
+  Case c = judged({*track}, {centre.lat + north, centre.lon + east});
   if (storm.previous) {
     c.past.push_back({0, storm.previous->time, storm.previous->centre});
   }
@@ -90,6 +95,33 @@ inline const land::Shoreline& shoreline() {
     return read.ok() ? std::move(read.value()) : land::Shoreline{};
   }();
   return shore;
+}
+
+// The land the plans keep off: the build's shoreline.
+inline const land::Land& land() {
+  static const land::Land held{land::Shoreline(shoreline())};
+  return held;
+}
+
+// The escape plan for `c` over `land` when given, bound for `to` when given, as the answer
+// asks for it.
+inline plan::Plan plan_for(const Case& c, const land::Land* land,
+                           std::optional<LatLon> to = std::nullopt) {
+  plan::PlanRequest request;
+  request.at = c.advice.at;
+  request.ship = c.ship;
+  request.speed_kn = c.advice.speeds_kn[0];
+  request.storms = c.storms;
+  request.error = c.advice.error;
+  for (const forecast::StormSummary& storm : c.advice.storms) {
+    request.storm_tables.push_back(storm.error.table);
+  }
+  request.land = land;
+  if (to) {
+    request.voyage.kind = plan::Voyage::Kind::kDestination;
+    request.voyage.waypoints = {*to};
+  }
+  return plan::make_plan(request);
 }
 
 // A label as drawn: its box from the text's position and length, as the chart measures it.
