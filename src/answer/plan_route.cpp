@@ -14,21 +14,31 @@ struct Named {
   std::size_t waypoints = 0;  // of the route, reached since the resume
 };
 
-// What turn `i` of the plan's track is.
+// The name of turn `i` of the plan's track, by its kind.
 std::string turn_name(const plan::Plan& plan, std::size_t i, Named& named) {
-  const std::vector<plan::TrackTurn>& track = plan.track;
-  const plan::TrackTurn& turn = track[i];
-  if (i == 0) return "START";
-  if (i + 1 == track.size()) {
-    const double hours = navigation::hours_between(track.front().at, turn.at);
-    return "END " + std::to_string(std::lround(hours)) + "H";
+  const plan::TrackTurn& turn = plan.track[i];
+  using Kind = plan::TrackTurn::Kind;
+  switch (turn.kind) {
+    case Kind::kStart:
+      return "START";
+    case Kind::kEnd:
+      return "END " +
+             std::to_string(
+                 std::lround(navigation::hours_between(plan.track.front().at, turn.at))) +
+             "H";
+    case Kind::kAlter:
+      return "ALTER " + std::to_string(++named.alterations);
+    case Kind::kHeaveTo:
+      return "HEAVE TO";
+    case Kind::kResume:
+      return "RESUME";
+    case Kind::kArrived:
+      return "ARRIVED";
+    case Kind::kStopShort:
+      return "STOP SHORT";
+    case Kind::kWaypoint:
+      break;
   }
-  for (const plan::PlannedLeg& leg : plan.legs) {
-    if (leg.start != turn.at) continue;
-    return leg.speed_kn <= 0.0 ? "HEAVE TO" : "ALTER " + std::to_string(++named.alterations);
-  }
-  if (plan.resume && plan.resume->start == turn.at) return "RESUME";
-  if (turn.speed_kn <= 0.0) return "ARRIVED";
   // Past the resume the route's waypoints are reached in order from the one first steered for.
   if (plan.resume && plan.resume->waypoint && turn.at > plan.resume->start) {
     return "WPT " + std::to_string(*plan.resume->waypoint + 1 + named.waypoints++);

@@ -46,9 +46,11 @@ std::vector<navigation::LatLon> stretch(const plan::Plan& plan, double from_h, d
   return line;
 }
 
-// "13/0300Z 140° 14 kn", or "13/0300Z hove to".
+// "13/0300Z 140° 14 kn", or "13/0300Z hove to" (or arrived, or stopped short of the shore).
 std::string turn_text(const plan::TrackTurn& turn) {
   const std::string when = navigation::format_day_time(turn.at);
+  if (turn.kind == plan::TrackTurn::Kind::kArrived) return when + " arrived";
+  if (turn.kind == plan::TrackTurn::Kind::kStopShort) return when + " stop short of the shore";
   if (turn.speed_kn <= 0.0) return when + " hove to";
   return when + ' ' + picture::course3(turn.course_deg) + "° " + picture::amount(turn.speed_kn) +
          " kn";

@@ -64,6 +64,29 @@ std::string day_hour(const std::string& iso) {
   return iso.substr(8, 2) + "/" + iso.substr(11, 2) + "Z";
 }
 
+// Where the label of the distance to keep goes on its circle: of the four diagonals the one
+// farthest from every course arrow and from the storm, so that no other label lies over it.
+double keep_label_bearing(const analysis::Advice& a) {
+  std::vector<double> arrows = {max_cpa_course(a), a.values.bear};  // the storm's label too
+  if (a.courses.moving_away) arrows.push_back(a.courses.course_away);
+  for (const analysis::Escape& e : a.courses.escapes) arrows.push_back(e.course);
+  if (a.drawing.plan && a.drawing.plan->speed_kn > 0.0)
+    arrows.push_back(a.drawing.plan->course_deg);
+  double best = 225, best_gap = -1;
+  for (const double side : {225.0, 135.0, 315.0, 45.0}) {
+    double gap = 180;
+    for (const double course : arrows) {
+      if (std::isfinite(course))
+        gap = std::min(gap, std::fabs(std::remainder(course - side, 360.0)));
+    }
+    if (gap > best_gap + 1e-9) {
+      best = side;
+      best_gap = gap;
+    }
+  }
+  return best;
+}
+
 // Whether the storm's label of `words` beside `centre` towards `side` (degrees) lies inside
 // the plot and clear of the ship, its box estimated as shapes' label() anchors it.
 bool label_fits(Screen centre, double side, const std::string& words) {
@@ -336,7 +359,8 @@ void draw_storm(const Scene& scene, std::string& out) {
              {"stroke-width", "2"},
              {"stroke-dasharray", "10,5"}});
     if (keep_px > 12) {
-      label(out, at_bearing(kBoardX, kBoardY, 225, keep_px), 225, c.storm,
+      const double side = keep_label_bearing(a);
+      label(out, at_bearing(kBoardX, kBoardY, side, keep_px), side, c.storm,
             "keep " + amount(a.values.cpa) + " nm", 12);
     }
     close(out, "g");
@@ -376,8 +400,13 @@ void draw_storm(const Scene& scene, std::string& out) {
   const std::string words = "storm " + amount(a.values.dist) + " nm, " + amount(bearing) + "°";
   double side = bearing + 180;
   if (forecast_ahead || storm_moves(a)) {
-    side = (forecast_ahead ? path_heading(scene, forecast->path, 0) : a.drawing.track) - 90;
-    if (!label_fits(centre, side, words)) side += 180;
+    // Across the track from the positions' labels; else behind the storm, where no position
+    // ahead is labelled; only then on their side.
+    const double heading =
+        forecast_ahead ? path_heading(scene, forecast->path, 0) : a.drawing.track;
+    side = heading - 90;
+    if (!label_fits(centre, side, words)) side = heading + 180;
+    if (!label_fits(centre, side, words)) side = heading + 90;
   }
   // On a halo of the background, over the wind areas' outlines.
   open(out, "g",

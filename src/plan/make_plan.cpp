@@ -110,6 +110,20 @@ bool gains_on_holding(const Walk& exact, const Shape& shape) {
          with.arrive_h <= held.arrive_h - 1.0;
 }
 
+// What a turn of the track is, once the legs and the resume are known.
+TrackTurn::Kind turn_kind(const Walk& exact, const Plan& plan, Time at, const Trail::Turn& turn) {
+  for (const PlannedLeg& leg : plan.legs) {
+    if (leg.start == at)
+      return leg.speed_kn > 0.0 ? TrackTurn::Kind::kAlter : TrackTurn::Kind::kHeaveTo;
+  }
+  if (plan.resume && plan.resume->start == at) return TrackTurn::Kind::kResume;
+  if (turn.speed_kn > 0.0) return TrackTurn::Kind::kWaypoint;
+  const std::vector<LatLon>& waypoints = exact.voyage().waypoints();
+  const bool at_end = exact.voyage().kind() != Voyage::Kind::kCourse && !waypoints.empty() &&
+                      rhumb_between(turn.at, waypoints.back()).distance_nm < 0.01;
+  return at_end ? TrackTurn::Kind::kArrived : TrackTurn::Kind::kStopShort;
+}
+
 // The facts of `shape` walked exactly.
 Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
   const PlanRequest& request = exact.request();
@@ -166,10 +180,11 @@ Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
   if (end.short_of_land_h)
     plan.short_of_land = ShortOfLand{time(*end.short_of_land_h), end.short_of_land_at};
   for (const Trail::Turn& turn : trail.turns) {
-    plan.track.push_back({time(turn.h), turn.at,
+    plan.track.push_back({turn_kind(exact, plan, time(turn.h), turn), time(turn.h), turn.at,
                           static_cast<int>(std::lround(turn.course_deg)) % 360, turn.speed_kn});
   }
-  plan.track.push_back({time(end.t), end.at, 0, 0.0});
+  if (!plan.track.empty()) plan.track.front().kind = TrackTurn::Kind::kStart;
+  plan.track.push_back({TrackTurn::Kind::kEnd, time(end.t), end.at, 0, 0.0});
   plan.hourly = std::move(trail.hourly);
   plan.storms_hourly = std::move(trail.storms_hourly);
   return plan;

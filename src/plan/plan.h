@@ -65,6 +65,17 @@ struct DecideBy {
 
 // A point of the plan's track where what is steered changes.
 struct TrackTurn {
+  enum class Kind {
+    kStart,      // the advice time
+    kAlter,      // a leg under way begins
+    kHeaveTo,    // a leg hove to begins
+    kResume,     // the voyage is taken up again
+    kWaypoint,   // a waypoint of the voyage is reached and the next steered for
+    kArrived,    // at the destination or the route's end: the ship stays
+    kStopShort,  // the voyage leads within the sea room of the shore: the ship waits there
+    kEnd,        // the horizon
+  };
+  Kind kind = Kind::kStart;
   Time at{};
   LatLon position;
   int course_deg = 0;     // steered from here; 0 when stopped

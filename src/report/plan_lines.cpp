@@ -86,8 +86,8 @@ std::vector<std::string> plan_lines(const plan::Plan& plan,
                                                                    : "the line to the destination";
     lines.push_back("stop short at " + format_day_time(plan.short_of_land->at) + ", " +
                     degrees_minutes(plan.short_of_land->position) + ", " +
-                    decimals(plan.sea_room_nm, 0) + " nm off the shore:");
-    lines.push_back(std::string("  ") + what + " meets land there; give a route around it");
+                    decimals(plan.sea_room_nm, 0) + " nm off the shore: " + what +
+                    " meets land there; give a route around it");
   }
   const std::string where =
       format_day_time(plan.least_clearance_at) + ", " + degrees_minutes(plan.least_clearance_place);

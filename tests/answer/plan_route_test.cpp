@@ -16,16 +16,17 @@ TEST(PlanRoute, EveryTurnIsNamedForWhatIsDoneThere) {
   // 3 and 4, then the destination, and the horizon at 48 h.
   plan.legs = {{0, 0.0, at(2), at(8), {}, {}}, {90, 12.0, at(8), at(20), {}, {}}};
   plan.resume = plan::Resume{45, 2, at(20), {}};
-  for (const auto& [h, course, speed] :
-       std::vector<std::tuple<double, int, double>>{{0, 10, 12},
-                                                    {2, 0, 0},
-                                                    {8, 90, 12},
-                                                    {20, 45, 12},
-                                                    {25.5, 60, 12},
-                                                    {30, 80, 12},
-                                                    {40, 0, 0},
-                                                    {47.6, 0, 0}}) {
-    plan.track.push_back({at(h), {20.0 + h / 10.0, -60.0}, course, speed});
+  using Kind = plan::TrackTurn::Kind;
+  for (const auto& [kind, h, course, speed] :
+       std::vector<std::tuple<Kind, double, int, double>>{{Kind::kStart, 0, 10, 12},
+                                                          {Kind::kHeaveTo, 2, 0, 0},
+                                                          {Kind::kAlter, 8, 90, 12},
+                                                          {Kind::kResume, 20, 45, 12},
+                                                          {Kind::kWaypoint, 25.5, 60, 12},
+                                                          {Kind::kWaypoint, 30, 80, 12},
+                                                          {Kind::kArrived, 40, 0, 0},
+                                                          {Kind::kEnd, 47.6, 0, 0}}) {
+    plan.track.push_back({kind, at(h), {20.0 + h / 10.0, -60.0}, course, speed});
   }
   const route::Route route = plan_route(plan);
   std::vector<std::string> names;
@@ -39,6 +40,9 @@ TEST(PlanRoute, EveryTurnIsNamedForWhatIsDoneThere) {
   // Without a resumed route a change of course names only its place.
   plan.resume.reset();
   EXPECT_EQ(plan_route(plan).waypoints[4].name, "TURN 5");
+  // A voyage stopped short of the shore says so.
+  plan.track[6].kind = Kind::kStopShort;
+  EXPECT_EQ(plan_route(plan).waypoints[6].name, "STOP SHORT");
   EXPECT_TRUE(plan_route(plan::Plan{}).waypoints.empty());
 }
 

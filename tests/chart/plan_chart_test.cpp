@@ -76,6 +76,8 @@ bool has_vertex(const std::vector<Pixel>& points, Pixel p) {
 // What a navigator reads at a turn, written out here from the plan's numbers.
 std::string expected_turn(const plan::TrackTurn& turn) {
   const std::string when = navigation::format_day_time(turn.at);
+  if (turn.kind == plan::TrackTurn::Kind::kArrived) return when + " arrived";
+  if (turn.kind == plan::TrackTurn::Kind::kStopShort) return when + " stop short of the shore";
   if (turn.speed_kn <= 0.0) return when + " hove to";
   char text[64];
   const double speed = std::round(turn.speed_kn * 10.0) / 10.0;
@@ -239,9 +241,10 @@ TEST(PlanChart, DecideByOnTheVoyageHeld) {
   plan.judged = true;
   const forecast::Time at = c.advice.at;
   for (int h = 0; h <= 72; ++h) plan.hourly.push_back({c.ship.lat - 0.1 * h, c.ship.lon});
-  plan.track = {{at, plan.hourly[0], 180, 10.0},
-                {forecast::add_hours(at, 6), plan.hourly[6], 180, 10.0},
-                {forecast::add_hours(at, 72), plan.hourly[72], 0, 0.0}};
+  using Kind = plan::TrackTurn::Kind;
+  plan.track = {{Kind::kStart, at, plan.hourly[0], 180, 10.0},
+                {Kind::kAlter, forecast::add_hours(at, 6), plan.hourly[6], 180, 10.0},
+                {Kind::kEnd, forecast::add_hours(at, 72), plan.hourly[72], 0, 0.0}};
   plan.legs = {{180, 10.0, forecast::add_hours(at, 6), forecast::add_hours(at, 72), plan.hourly[6],
                 plan.hourly[72]}};
   plan.decide_by = {plan::DecideBy::Kind::kAt, forecast::add_hours(at, 4)};
