@@ -11,6 +11,17 @@
 
 namespace hurricane::cli_test {
 
+// A hand-made ATCF forecast of 12 h from 12/1800Z: at 13/1200Z it has ended.
+inline const std::string kForecastOf12Hours =
+    "AL, 98, 2023091218, 01, CARQ, -12, 240N,  660W,  90,  960, HU,  34, NEQ,  150,  120,   90,  "
+    "120\n"
+    "AL, 98, 2023091218, 01, CARQ,   0, 246N,  663W,  95,  955, HU,  34, NEQ,  160,  130,  100,  "
+    "130\n"
+    "AL, 98, 2023091218, 03, OFCL,   0, 247N,  664W,  95,  955, HU,  34, NEQ,  160,  130,  100,  "
+    "130,    0,    0,   0, 115,   0,    ,   0, HND, 340,   9, HANDMADE\n"
+    "AL, 98, 2023091218, 03, OFCL,  12, 260N,  668W, 100,    0, HU,  34, NEQ,  170,  140,  110,  "
+    "140\n";
+
 inline std::string advisory_path(const std::string& name) {
   return HURRICANE_SOURCE_DIR "/tests/advisory/data/" + name;
 }
