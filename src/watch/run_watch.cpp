@@ -47,12 +47,13 @@ int run_watch(const WatchRun& run, PositionSource& ship, std::ostream& out, std:
         make_round(run.settings, ship.position(), read_folder(run.dir), clock_now());
     const std::vector<AlarmEvent> changes = book.hold(round.conditions, round.advice_time);
     const std::string text = round_text(round, book.raised());
+    // Logged before shown: what the console has said, the log holds.
+    for (const AlarmEvent& change : changes) log << log_line(change);
+    log.flush();
     if (text != shown || !changes.empty()) {
       out << event_text(changes) << text << '\n' << std::flush;
       shown = text;
     }
-    for (const AlarmEvent& change : changes) log << log_line(change);
-    log.flush();
     if (run.once) return book.raised().empty() ? 0 : kAlarmRaised;
     // A change answers at once; with none, the clock moves the answer on every kAnswerEvery.
     const auto next = std::chrono::steady_clock::now() + kAnswerEvery;
