@@ -1,14 +1,11 @@
 #include "cli/advise_options.h"
 
-#include <charconv>
-#include <cmath>
-#include <system_error>
 #include <tuple>
 
 #include "cli/exit_status.h"
 #include "cli/messages.h"
+#include "cli/plan_choices.h"
 #include "situation/number.h"
-#include "situation/position.h"
 
 namespace hurricane::cli {
 namespace {
@@ -42,20 +39,6 @@ constexpr std::array<NumberOption, 6> kNumberOptions = {{
     {"NM", "Distance to keep from the storm's centre, nm"},
     {"KN", "Maximum speed of the ship, knots"},
 }};
-
-// An option of [F] whose value cannot be used, worded whole (status 1).
-Error unusable_option(std::string text) {
-  return Error{ErrorKind::kUnusable, Field::kCommand, "", std::move(text)};
-}
-
-// A number of an option of [F]: all of `text`, finite.
-std::optional<double> option_number(const std::string& text) {
-  double value = 0.0;
-  const char* end = text.data() + text.size();
-  const auto [stop, failed] = std::from_chars(text.data(), end, value);
-  if (failed != std::errc{} || stop != end || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
 
 }  // namespace
 
@@ -238,31 +221,15 @@ std::optional<Error> AdviseOptions::read_forecast(AdviseRequest& command) const 
     if (ship_option_->count() == 0) return usage("--route needs --ship");
     command.route = route_;
   }
-  if (course_option_->count() > 0) {
-    const auto value = option_number(course_);
-    if (!value || *value < 0.0 || *value > 360.0) {
-      return unusable_option("--course: expected degrees true from 0 to 360, such as 045");
-    }
-    options.voyage_course_deg = *value == 360.0 ? 0.0 : *value;
-  }
-  if (to_option_->count() > 0) {
-    if (ship_option_->count() == 0) return usage("--to needs --ship");
-    const Result<situation::LatLon> to = situation::parse_position(Field::kShip, to_);
-    if (!to.ok()) return unusable_option("--to: expected a position, such as 25.8N 080.2W");
-    options.plan_to = to.value();
-  }
-  if (sea_room_option_->count() > 0) {
-    const auto value = option_number(sea_room_);
-    if (!value || *value < 0.0 || *value > 100.0) {
-      return unusable_option("--sea-room: expected nm from 0 to 100");
-    }
-    options.sea_room_nm = *value;
-  }
-  if (avoid_option_->count() > 0) {
-    if (avoid_ != "34" && avoid_ != "50" && avoid_ != "64") {
-      return unusable_option("--avoid: expected 34, 50 or 64 (kt)");
-    }
-    options.avoid_kt = std::stoi(avoid_);
+  if (to_option_->count() > 0 && ship_option_->count() == 0) return usage("--to needs --ship");
+  auto given = [](const CLI::Option* option, const std::string& text) {
+    return option->count() > 0 ? &text : nullptr;
+  };
+  if (auto failed =
+          read_plan_choices({given(course_option_, course_), given(to_option_, to_),
+                             given(sea_room_option_, sea_room_), given(avoid_option_, avoid_)},
+                            options)) {
+    return failed;
   }
   if (horizon_option_->count() > 0) {
     const auto value = option_number(horizon_);

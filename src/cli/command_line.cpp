@@ -13,8 +13,9 @@ constexpr const char* kProgramFooter =
     "Without arguments the program holds the classic dialogue on the console;\n"
     "with --svg-dir it also draws every round into DIR/round-001.svg, ...\n"
     "hindcast scores the advice against a storm's best track; fleet advises many\n"
-    "ships. See 'hurricane-escape COMMAND --help' for advise, advisory, serve,\n"
-    "hindcast and fleet, and the manual page hurricane-escape(1).";
+    "ships; watch stands watch over a folder of advisories. See\n"
+    "'hurricane-escape COMMAND --help' for advise, advisory, serve, hindcast, fleet\n"
+    "and watch, and the manual page hurricane-escape(1).";
 
 // A request of a subcommand, or its error, as a Command.
 template <class Request>
@@ -43,11 +44,11 @@ Command parse_command_line(int argc, const char* const* argv, std::string_view v
   if (argc > 1) {
     const std::string_view first = argv[1];
     if (first != "advise" && first != "advisory" && first != "serve" && first != "hindcast" &&
-        first != "fleet" && first != "--help" && first != "-h" && first != "--version" &&
-        first != "--night" && !first.starts_with("--svg-dir")) {
+        first != "fleet" && first != "watch" && first != "--help" && first != "-h" &&
+        first != "--version" && first != "--night" && !first.starts_with("--svg-dir")) {
       return usage("unknown command " + cli::quoted(first) +
-                   ": expected advise, advisory, serve, hindcast, fleet, --svg-dir, --help or "
-                   "--version");
+                   ": expected advise, advisory, serve, hindcast, fleet, watch, --svg-dir, --help "
+                   "or --version");
     }
   }
   CLI::App app{"Escape courses from an approaching hurricane.", "hurricane-escape"};
@@ -67,6 +68,7 @@ Command parse_command_line(int argc, const char* const* argv, std::string_view v
   const ServeOptions serve(app);
   const HindcastOptions hindcast(app);
   const FleetOptions fleet(app);
+  const WatchOptions watch(app);
 
   try {
     app.parse(argc, argv);
@@ -84,7 +86,7 @@ Command parse_command_line(int argc, const char* const* argv, std::string_view v
   const bool for_dialogue = svg_dir_option->count() > 0 || night_option->count() > 0;
   if (serve.parsed() && !for_dialogue) return command_of(serve.request());
   if (!advise.parsed() && !summary.parsed() && !serve.parsed() && !hindcast.parsed() &&
-      !fleet.parsed()) {
+      !fleet.parsed() && !watch.parsed()) {
     if (svg_dir_option->count() == 0) return usage("--night: draws the pictures of --svg-dir DIR");
     if (svg_dir.empty()) return usage("--svg-dir: needs a directory");
     return DialogueRequest{svg_dir, night};
@@ -97,6 +99,7 @@ Command parse_command_line(int argc, const char* const* argv, std::string_view v
   if (summary.parsed()) return summary.request();
   if (hindcast.parsed()) return hindcast.request();
   if (fleet.parsed()) return fleet.request();
+  if (watch.parsed()) return command_of(watch.request());
   return command_of(advise.request());
 }
 

@@ -12,6 +12,7 @@
 #include "cli/hindcast_options.h"
 #include "cli/serve_options.h"
 #include "cli/summary_options.h"
+#include "cli/watch_options.h"
 
 namespace hurricane::cli {
 
@@ -22,12 +23,12 @@ struct DialogueRequest {
 };
 
 using Command = std::variant<AdviseRequest, SummaryRequest, ServeRequest, HindcastRequest,
-                             FleetRequest, DialogueRequest, Printed, Error>;
+                             FleetRequest, WatchRequest, DialogueRequest, Printed, Error>;
 
 // parse_command_line: argv[1..argc) read as `advise [OPTIONS]`, `advisory FILE [OPTIONS]`,
-// `serve [--listen ADDR:PORT]`, `hindcast [OPTIONS]`, `fleet [OPTIONS]`, `--svg-dir DIR [--night]`
-// (the dialogue with pictures), `--help` or `--version`. Each subcommand's options make its own
-// request.
+// `serve [--listen ADDR:PORT]`, `hindcast [OPTIONS]`, `fleet [OPTIONS]`, `watch [OPTIONS]`,
+// `--svg-dir DIR [--night]` (the dialogue with pictures), `--help` or `--version`. Each
+// subcommand's options make its own request.
 Command parse_command_line(int argc, const char* const* argv, std::string_view version);
 
 }  // namespace hurricane::cli

@@ -9,6 +9,7 @@
 #include "cli/input_file.h"
 #include "cli/messages.h"
 #include "cli/pictures.h"
+#include "cli/watch_command.h"
 #include "cli/write_file.h"
 #include "land/find_shoreline.h"
 #include "server/serve.h"
@@ -40,6 +41,9 @@ struct Runner {
     return run_hindcast(request, out, errors);
   }
   int operator()(const FleetRequest& request) const { return run_fleet(request, in, out, errors); }
+  int operator()(const WatchRequest& request) const {
+    return run_watch_command(request, out, errors);
+  }
   int operator()(const DialogueRequest& request) const {
     if (const auto failed = cli::prepare_directory(request.svg_dir)) {
       errors << program_line(*failed) << '\n';

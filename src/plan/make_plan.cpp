@@ -190,6 +190,8 @@ Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
   return plan;
 }
 
+Plan search_from(const Walk& fast, const Walk& exact, double clear_h, bool held_clear);
+
 // The plan, before the settings it was made with are added.
 Plan search_plan(const PlanRequest& request) {
   const double horizon = judged_horizon(request);
@@ -223,6 +225,19 @@ Plan search_plan(const PlanRequest& request) {
     }
   }
   const double clear_h = voyage ? voyage_clear_h(fast) : 0.0;
+  Plan plan = search_from(fast, exact, clear_h, held_clear);
+  if (voyage && !held_clear) {
+    plan.voyage_clear_until = forecast::add_hours(request.at, std::max(0.0, clear_h));
+  }
+  return plan;
+}
+
+// The search for a plan once holding the voyage to the horizon is not the plan outright;
+// `clear_h` is how long the voyage stays clear, `held_clear` whether it does to the horizon.
+Plan search_from(const Walk& fast, const Walk& exact, double clear_h, bool held_clear) {
+  const PlanRequest& request = exact.request();
+  const double horizon = exact.horizon_h();
+  const bool voyage = fast.voyage().any();
   SearchLimits limits{holds_every(6.0, std::max(0.0, clear_h)), 2, false};
   const std::vector<Scored> found = coarse_search(fast, limits);
   if (std::optional<Shape> shape = first_exactly_clear(fast, exact, found)) {

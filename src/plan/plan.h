@@ -97,6 +97,9 @@ struct Plan {
   Voyage::Kind voyage = Voyage::Kind::kNone;  // what progress is measured along
   Time until{};                               // the horizon, cut where the forecasts end
   std::optional<Time> holds_voyage_until;     // the voyage is held until the first leg
+  // When holding the voyage does not keep clear: the last whole hour it stays out of the danger
+  // area and off the shore (the advice time when it is not clear even there).
+  std::optional<Time> voyage_clear_until;
   std::vector<PlannedLeg> legs;
   std::optional<Resume> resume;
   double least_clearance_nm = 0.0;  // from every storm's danger area, over the horizon

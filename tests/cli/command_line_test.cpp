@@ -72,8 +72,8 @@ TEST(CommandLine, EveryErrorHasItsStatusAndOneLine) {
       // Usage errors: 2.
       {{"advize"},
        2,
-       "unknown command \"advize\": expected advise, advisory, serve, hindcast, fleet, --svg-dir, "
-       "--help or --version"},
+       "unknown command \"advize\": expected advise, advisory, serve, hindcast, fleet, watch, "
+       "--svg-dir, --help or --version"},
       {six_and({"--colour"}), 2, "The following argument was not expected: --colour"},
       {advise_with({"--distance"}), 2, "--distance: 1 required NM missing"},
       {six_and({"--storm", "20N,60W"}), 2,

@@ -1,0 +1,89 @@
+#include "cli/watch_options.h"
+
+#include "cli/command_error.h"
+#include "cli/plan_choices.h"
+#include "situation/number.h"
+
+namespace hurricane::cli {
+namespace {
+
+constexpr const char* kWatchFooter =
+    "Every advisory file of DIR is advised together, again whenever a file is written,\n"
+    "moved in or deleted, and every 10 minutes; the plan and the alarms are printed\n"
+    "when they change. Alarms: the voyage meets the danger area within the alarm\n"
+    "hours, decide-by within 6 h, no plan keeps clear, an advisory stale or overdue\n"
+    "(an hour past its next advisory), a file that cannot be read.\n"
+    "Exit status with --once: 0 no alarm, 3 an alarm raised, 1 a value cannot be\n"
+    "used, 2 wrong usage.";
+
+}  // namespace
+
+WatchOptions::WatchOptions(CLI::App& app)
+    : command_(app.add_subcommand("watch", "Stand watch over a folder of advisories")) {
+  CLI::App& watch = *command_;
+  watch.footer(kWatchFooter);
+  watch.add_option("--watch-dir", dir_, "The folder of advisory files")
+      ->type_name("DIR")
+      ->required();
+  watch.add_option("--ship", ship_, "Position of the ship")->type_name("POS")->required();
+  watch.add_option("--ship-speed", ship_speed_, "Maximum speed of the ship, knots")
+      ->type_name("KN")
+      ->required();
+  to_option_ = watch.add_option("--to", to_, "The voyage's destination")->type_name("POS");
+  course_option_ =
+      watch.add_option("--course", course_, "The voyage's course, degrees true")->type_name("DEG");
+  sea_room_option_ =
+      watch.add_option("--sea-room", sea_room_, "Nm kept off the shore (default 10)")
+          ->type_name("NM");
+  avoid_option_ = watch.add_option("--avoid", avoid_, "The winds avoided, 34 (default), 50 or 64")
+                      ->type_name("KT");
+  watch.add_option("--alarm-hours", alarm_hours_, "Hours ahead the voyage is watched (24)")
+      ->type_name("H");
+  watch.add_option("--log", log_, "Append every alarm to this JSON-lines file")->type_name("FILE");
+  at_option_ =
+      watch.add_option("--at", at_, "The advice time instead of the clock's")->type_name("TIME");
+  land_option_ = watch.add_option("--land", land_, "Shoreline file (default: the installed one)")
+                     ->type_name("FILE");
+  watch.add_flag("--no-land", no_land_, "Leave land out (the answer says so)");
+  watch.add_flag("--once", once_, "Answer once and exit");
+  for (CLI::Option* option : watch.get_options()) {
+    if (option->get_expected_min() > 0) option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+  }
+}
+
+Result<WatchRequest> WatchOptions::request() const {
+  WatchRequest request;
+  if (dir_.empty()) return usage("--watch-dir: needs a directory");
+  if (course_option_->count() > 0 && to_option_->count() > 0) {
+    return usage("--to and --course exclude each other");
+  }
+  if (land_option_->count() > 0 && no_land_)
+    return usage("--land and --no-land exclude each other");
+  request.dir = dir_;
+  request.ship = ship_;
+  const Result<double> speed = situation::parse_number(Field::kShipSpeed, ship_speed_);
+  if (!speed.ok()) return speed.error();
+  request.ship_speed = speed.value();
+  auto given = [](const CLI::Option* option, const std::string& text) {
+    return option->count() > 0 ? &text : nullptr;
+  };
+  if (auto failed =
+          read_plan_choices({given(course_option_, course_), given(to_option_, to_),
+                             given(sea_room_option_, sea_room_), given(avoid_option_, avoid_)},
+                            request.forecast)) {
+    return std::move(*failed);
+  }
+  const auto hours = option_number(alarm_hours_);
+  if (!hours || *hours <= 0.0 || *hours > 120.0) {
+    return unusable_option("--alarm-hours: expected hours above 0, at most 120");
+  }
+  request.alarm_hours = *hours;
+  if (at_option_->count() > 0) request.at = at_;
+  request.log = log_;
+  request.land_file = land_;
+  request.no_land = no_land_;
+  request.once = once_;
+  return request;
+}
+
+}  // namespace hurricane::cli

@@ -1,0 +1,45 @@
+// The options of `watch`, and the typed request they make.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
+
+#include "answer/forecast_options.h"
+#include "error/error.h"
+
+namespace hurricane::cli {
+
+// `watch`: the folder watched, the ship and the plan's choices (read as `advise` reads them).
+struct WatchRequest {
+  std::string dir;                   // --watch-dir
+  std::string ship;                  // --ship POS
+  double ship_speed = 0.0;           // --ship-speed KN
+  std::optional<std::string> at;     // --at TIME; none: the clock
+  answer::ForecastOptions forecast;  // the plan's voyage, sea room and winds avoided
+  double alarm_hours = 24.0;         // --alarm-hours
+  std::string log;                   // --log FILE, empty for none
+  std::string land_file;             // --land FILE, empty for the installed shoreline
+  bool no_land = false;
+  bool once = false;
+};
+
+class WatchOptions {
+ public:
+  explicit WatchOptions(CLI::App& app);
+  WatchOptions(const WatchOptions&) = delete;
+  WatchOptions& operator=(const WatchOptions&) = delete;
+
+  bool parsed() const { return command_->parsed(); }
+  Result<WatchRequest> request() const;
+
+ private:
+  CLI::App* command_;
+  std::string dir_, ship_, ship_speed_, at_, to_, course_, sea_room_, avoid_, alarm_hours_ = "24",
+                                                                              log_, land_;
+  bool once_ = false, no_land_ = false;
+  CLI::Option *at_option_, *to_option_, *course_option_, *sea_room_option_, *avoid_option_,
+      *land_option_;
+};
+
+}  // namespace hurricane::cli
