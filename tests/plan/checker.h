@@ -165,16 +165,18 @@ inline Check check_plan(const PlanRequest& request, const Plan& plan) {
       edges.emplace_back(a, b);
     }
   }
-  // A voyage stopped short of the shore (not at its destination) had to: a little further on
-  // its line the shore is nearer than the sea room.
+  // A voyage stopped short of the shore (not at its destination) had to: within a few miles
+  // further on its line the shore comes nearer than the sea room.
   for (const double stop : stops) {
     const LatLon at = position(stop);
     if (!voyage || local_nm(at, dest) < 0.01) continue;
     const bool in_hold = plan.legs.empty() || stop <= hours(plan.legs.front().start) + 1e-9;
     if (!in_hold && stop < hours(plan.resume->start) - 1e-9) continue;  // a leg hove to
-    if (shore_nm(toward(at, dest, 1.0, 3.0), edges) >= request.sea_room_nm) {
-      check.fault = "stopped short with sea room to spare";
+    double nearest = 1e300;
+    for (double d = 0.2; d <= 3.0 + 1e-9; d += 0.2) {
+      nearest = std::min(nearest, shore_nm(toward(at, dest, 1.0, d), edges));
     }
+    if (nearest >= request.sea_room_nm) check.fault = "stopped short with sea room to spare";
   }
   for (const LatLon& p : track) {
     if (local_nm(p, request.ship) <= request.sea_room_nm) continue;
