@@ -170,7 +170,8 @@ inline Check check_plan(const PlanRequest& request, const Plan& plan) {
   for (const double stop : stops) {
     const LatLon at = position(stop);
     if (!voyage || local_nm(at, dest) < 0.01) continue;
-    const bool in_hold = plan.legs.empty() || stop <= hours(plan.legs.front().start) + 1e-9;
+    // (A leg hove to from its start is no stop of the voyage, the first leg's included.)
+    const bool in_hold = plan.legs.empty() || stop < hours(plan.legs.front().start) - 1e-9;
     if (!in_hold && stop < hours(plan.resume->start) - 1e-9) continue;  // a leg hove to
     double nearest = 1e300;
     for (double d = 0.2; d <= 3.0 + 1e-9; d += 0.2) {
