@@ -136,8 +136,8 @@ struct MercatorLine {
 // long): the shoreline no nearer than the sea room, but within it of the start any track off
 // the shore will do and within it of the destination any at all. Nothing when the line keeps
 // that; else the fraction of the line (straight in the Mercator plane) where it is first
-// broken: the start of the stretch that breaks it, or with `to_the_piece` of the short piece,
-// a place that still keeps the sea room.
+// broken: the start of the stretch that breaks it, or with `to_the_piece` (the voyage's own
+// line, not waived near the start) of the short piece, a place that still keeps the sea room.
 std::optional<double> land_breach(const Walk& walk, Cursor& c, LatLon from, LatLon to,
                                   double length_nm, double t0, double t1, bool to_the_piece) {
   const PlanRequest& request = walk.request();
@@ -185,7 +185,9 @@ std::optional<double> land_breach(const Walk& walk, Cursor& c, LatLon from, LatL
       if (!piece) continue;
       if (rough_nm(pa, request.ship) <= room && rough_nm(pb, request.ship) <= room) {
         if (piece->distance_nm <= 0.0) return g0;  // leaving harbour, but not over land
-        continue;
+        // A leg may leave the start any way off the shore; the voyage's own line keeps its sea
+        // room from the start on, or a ship planned again near a coast creeps onto it.
+        if (!to_the_piece) continue;
       }
       if (piece->distance_nm < room) return g0;
       note(*piece, g0, g1);

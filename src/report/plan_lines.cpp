@@ -85,7 +85,7 @@ std::vector<std::string> plan_lines(const plan::Plan& plan,
                        : plan.voyage == plan::Voyage::Kind::kRoute ? "the route"
                                                                    : "the line to the destination";
     lines.push_back("stop short at " + format_day_time(plan.short_of_land->at) + ", " +
-                    degrees_minutes(plan.short_of_land->position) + ", " +
+                    degrees_minutes(plan.short_of_land->position) + " to keep " +
                     decimals(plan.sea_room_nm, 0) + " nm off the shore: " + what +
                     " meets land there; give a route around it");
   }
@@ -105,8 +105,9 @@ std::vector<std::string> plan_lines(const plan::Plan& plan,
                               decimals(plan.sea_room_nm + 20.0, 0) + " nm");
   }
   if (plan.voyage != plan::Voyage::Kind::kNone) {
-    lines.push_back("progress " + decimals(plan.progress_nm, 0) + " nm made good by " +
-                    format_day_time(plan.until));
+    // (+ 0.0: a step back of less than half a mile reads 0, not -0.)
+    lines.push_back("progress " + decimals(std::round(plan.progress_nm) + 0.0, 0) +
+                    " nm made good by " + format_day_time(plan.until));
   }
   switch (plan.decide_by.kind) {
     case plan::DecideBy::Kind::kNone:

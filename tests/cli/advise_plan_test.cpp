@@ -96,6 +96,12 @@ TEST(AdvisePlan, NearLandTheVoyageStopsShortAndPlansGoRoundItDirectly) {
           "10 nm off the shore: the voyage's course meets land there; give a route around it\n"),
       std::string::npos)
       << text.out;
+  // A ship already within the sea room, its course onto the coast: it holds where it is (planned
+  // again at every advisory it once crept 10 nm nearer each time, aground in the hindcast).
+  const json inshore = plan_of({"--ship", "25N,97.4W", "--course", "270"});
+  ASSERT_TRUE(inshore["short_of_land"].is_object()) << inshore.dump();
+  EXPECT_EQ(inshore["short_of_land"]["time"], "2023-09-12T21:00:00Z");
+  EXPECT_NEAR(inshore["short_of_land"]["position"]["lon"].get<double>(), -97.4, 1e-9);
   // South of the Keys bound for Miami (the straight line crosses the Keys): round them at full
   // speed and arrive; it once ran 546 nm west and back to be further from a storm 250 nm clear.
   const json keys = plan_of({"--ship", "24.2N,81.0W", "--to", "25.8N,79.9W"});
