@@ -28,8 +28,8 @@ int run_watch_command(const WatchRequest& request, std::ostream& out, std::ostre
   base.forecast.enabled = true;
   run.settings.at = request.at;
   run.settings.alarm_hours = request.alarm_hours;
-  watch::FixedPosition ship(request.ship);
-  return watch::run_watch(run, ship, out, errors);
+  run.fixed_ship = request.ship;
+  return watch::run_watch(run, out, errors);
 }
 
 }  // namespace hurricane::cli

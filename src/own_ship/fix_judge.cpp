@@ -43,7 +43,7 @@ void FixJudge::take(const Fix& fix, Arrival arrived) {
 }
 
 Judged FixJudge::at(Arrival now) const {
-  if (!good_) return {std::nullopt, jump_.empty() ? "no fix yet" : jump_};
+  if (!good_) return {std::nullopt, jump_.empty() ? std::string(kNoFixYet) : jump_};
   if (!jump_.empty()) return {std::nullopt, jump_};
   const auto age = std::chrono::duration_cast<std::chrono::seconds>(now - good_arrived_);
   if (age > kLostAfter) {

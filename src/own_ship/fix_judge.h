@@ -5,6 +5,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "own_ship/fix.h"
 
@@ -16,6 +17,9 @@ using Arrival = std::chrono::steady_clock::time_point;
 
 inline constexpr std::chrono::seconds kLostAfter{60};  // no fix for this long: lost
 inline constexpr double kFastestShipKn = 60.0;         // a jump faster than this is a bad fix
+
+// Why the position is lost before any fix came.
+inline constexpr std::string_view kNoFixYet = "no fix yet";
 
 struct Judged {
   std::optional<Fix> fix;  // the fix to steer by; none when the position is lost

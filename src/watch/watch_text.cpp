@@ -1,6 +1,9 @@
 #include "watch/watch_text.h"
 
+#include <cstdio>
+
 #include "report/plan_lines.h"
+#include "situation/position.h"
 
 namespace hurricane::watch {
 
@@ -34,6 +37,25 @@ std::string round_text(const Round& round, const std::vector<Alarm>& alarms) {
             (alarm.acknowledged ? ", acknowledged" : "") + '\n';
   }
   return text;
+}
+
+std::string ship_text(const LiveState& state) {
+  if (!state.position_lost.empty()) {
+    return "Position lost (" + state.fix_source + "): " + state.position_lost + '\n';
+  }
+  if (!state.own_ship || state.own_ship->source == "fixed") return "";
+  const own_ship::Fix& fix = *state.own_ship;
+  std::string text = "Ship " + situation::format_position(fix.position);
+  char figure[32];
+  if (fix.cog_deg) {
+    std::snprintf(figure, sizeof figure, ", COG %03.0f", *fix.cog_deg);
+    text += figure;
+  }
+  if (fix.sog_kn) {
+    std::snprintf(figure, sizeof figure, ", SOG %.1f kn", *fix.sog_kn);
+    text += figure;
+  }
+  return text + ", fix " + navigation::format_utc_time(fix.time) + " (" + state.fix_source + ")\n";
 }
 
 std::string event_text(const std::vector<AlarmEvent>& events) {
