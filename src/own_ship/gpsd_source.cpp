@@ -11,6 +11,8 @@
 #include <thread>
 #include <utility>
 
+#include "own_ship/tcp_reach.h"
+
 namespace hurricane::own_ship {
 
 struct GpsdSource::Session {
@@ -95,6 +97,10 @@ void GpsdSource::lose(const std::string& why) {
 
 bool GpsdSource::connect() {
   last_try_ = Clock::now();
+  if (auto why = unreachable(address_.host, address_.port, kGpsdConnectWithin)) {
+    lose("cannot connect: " + *why);
+    return false;
+  }
   auto session = std::make_unique<Session>();
   const std::string port = std::to_string(address_.port);
   if (gps_open(address_.host.c_str(), port.c_str(), &session->data) != 0) {

@@ -13,6 +13,9 @@ namespace hurricane::own_ship {
 
 // Tries again no more often than this after gpsd refused or dropped the connection.
 inline constexpr std::chrono::seconds kGpsdRetryEvery{1};
+// How long a try to connect may take, beyond the wait of next() if need be: a gpsd host that
+// drops the packets would otherwise hold the caller for minutes.
+inline constexpr std::chrono::milliseconds kGpsdConnectWithin{2000};
 
 // Watches gpsd's JSON reports; each TPV report of a 2D or 3D fix with a position and a time is
 // a Fix. The connection is made on the first next(), not by the constructor, so a source can
