@@ -9,7 +9,7 @@ constexpr Field kFields[] = {
     Field::kShipSpeed,  Field::kShip,     Field::kStorm,     Field::kStormFix,   Field::kAt,
     Field::kHemisphere, Field::kAdvisory, Field::kMargin,    Field::kStormId,    Field::kLand,
     Field::kNoLand,     Field::kRoute,    Field::kBestTrack, Field::kAdvisories, Field::kListen,
-    Field::kBody,       Field::kCommand};
+    Field::kGpsd,       Field::kBody,     Field::kCommand};
 
 }  // namespace
 
@@ -55,6 +55,8 @@ const char* field_id(Field field) {
       return "advisories";
     case Field::kListen:
       return "listen";
+    case Field::kGpsd:
+      return "gpsd";
     case Field::kBody:
       return "body";
     case Field::kCommand:

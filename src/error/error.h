@@ -34,6 +34,7 @@ enum class Field {
   kBestTrack,   // the storm's best track file a hindcast scores against
   kAdvisories,  // the advisories a hindcast replays, as a whole
   kListen,      // the address and port the server listens on
+  kGpsd,        // the gpsd the ship's own fixes come from (HOST:PORT)
   // A request's JSON body; Error::value is the key at fault ("ship.lat", "fixes[1]", an
   // unknown key), empty for the body as a whole.
   kBody,

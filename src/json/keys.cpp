@@ -44,6 +44,8 @@ const char* key_name(Field field) {
       return "advisories";
     case Field::kListen:
       return "listen";
+    case Field::kGpsd:
+      return "gpsd";
     case Field::kBody:
       return "body";
     case Field::kCommand:
