@@ -51,6 +51,8 @@ std::string option_name(Field field) {
       return "--advisories";
     case Field::kListen:
       return "--listen";
+    case Field::kGpsd:
+      return "--gpsd";
     case Field::kBody:
       return "the request";
     case Field::kCommand:

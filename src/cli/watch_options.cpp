@@ -1,5 +1,7 @@
 #include "cli/watch_options.h"
 
+#include <string_view>
+
 #include "cli/command_error.h"
 #include "cli/plan_choices.h"
 #include "situation/number.h"
@@ -10,11 +12,17 @@ namespace {
 constexpr const char* kWatchFooter =
     "Every advisory file of DIR is advised together, again whenever a file is written,\n"
     "moved in or deleted, and every 10 minutes; the plan and the alarms are printed\n"
-    "when they change. Alarms: the voyage meets the danger area within the alarm\n"
-    "hours, decide-by within 6 h, no plan keeps clear, an advisory stale or overdue\n"
-    "(an hour past its next advisory), a file that cannot be read.\n"
+    "when they change. With a live position (--gpsd, default localhost:2947, or\n"
+    "--signalk) each answer is at the fix's own time, with the present course as the\n"
+    "voyage unless --to or --course sets one, again when the course changes by over\n"
+    "10 degrees or the speed by over 2 kn. Alarms: the voyage meets the danger area\n"
+    "within the alarm hours, decide-by within 6 h, no plan keeps clear, an advisory\n"
+    "stale or overdue (an hour past its next advisory), a file that cannot be read,\n"
+    "the position lost (no fix for 60 s, or one that jumps faster than 60 kn).\n"
     "Exit status with --once: 0 no alarm, 3 an alarm raised, 1 a value cannot be\n"
     "used, 2 wrong usage.";
+
+constexpr std::string_view kDefaultGpsd = "localhost:2947";
 
 }  // namespace
 
@@ -25,7 +33,18 @@ WatchOptions::WatchOptions(CLI::App& app)
   watch.add_option("--watch-dir", dir_, "The folder of advisory files")
       ->type_name("DIR")
       ->required();
-  watch.add_option("--ship", ship_, "Position of the ship")->type_name("POS")->required();
+  ship_option_ = watch.add_option("--ship", ship_, "Position of the ship, if it stays there")
+                     ->type_name("POS");
+  gpsd_option_ = watch.add_option("--gpsd", gpsd_, "The ship's position live from gpsd")
+                     ->type_name("HOST:PORT")
+                     ->expected(0, 1)
+                     ->default_str(std::string(kDefaultGpsd));
+  signalk_option_ =
+      watch.add_option("--signalk", signalk_, "The ship's position live from a Signal K server")
+          ->type_name("URL");
+  nmea_alarms_option_ =
+      watch.add_option("--nmea-alarms", nmea_alarms_, "Send alarms as NMEA ALR sentences (UDP)")
+          ->type_name("HOST:PORT");
   watch.add_option("--ship-speed", ship_speed_, "Maximum speed of the ship, knots")
       ->type_name("KN")
       ->required();
@@ -59,8 +78,33 @@ Result<WatchRequest> WatchOptions::request() const {
   }
   if (land_option_->count() > 0 && no_land_)
     return usage("--land and --no-land exclude each other");
+  const int sources = static_cast<int>(ship_option_->count() > 0) +
+                      static_cast<int>(gpsd_option_->count() > 0) +
+                      static_cast<int>(signalk_option_->count() > 0);
+  if (sources != 1) return usage("give the ship's position as one of --ship, --gpsd, --signalk");
+  if (sources == 1 && ship_option_->count() == 0 && at_option_->count() > 0) {
+    return usage("--at: a live position is answered at each fix's own time");
+  }
   request.dir = dir_;
-  request.ship = ship_;
+  if (ship_option_->count() > 0) request.ship = ship_;
+  if (gpsd_option_->count() > 0) {
+    auto address = own_ship::parse_gpsd_address(gpsd_.empty() ? kDefaultGpsd : gpsd_);
+    if (!address.ok()) return address.error();
+    request.gpsd = address.value();
+  }
+  if (signalk_option_->count() > 0) request.signalk = signalk_;
+  if (nmea_alarms_option_->count() > 0) {
+    // The same HOST:PORT form, but an alarm system has no port of its own: it must be given.
+    auto address = own_ship::parse_gpsd_address(nmea_alarms_);
+    const auto colon = nmea_alarms_.rfind(':');
+    const auto bracket = nmea_alarms_.rfind(']');
+    if (!address.ok() || colon == std::string::npos ||
+        (bracket != std::string::npos && colon < bracket)) {
+      return unusable_option("--nmea-alarms: '" + nmea_alarms_ +
+                             "': expected HOST:PORT, as 192.168.1.30:10110");
+    }
+    request.nmea_alarms = address.value();
+  }
   const Result<double> speed = situation::parse_number(Field::kShipSpeed, ship_speed_);
   if (!speed.ok()) return speed.error();
   request.ship_speed = speed.value();

@@ -5,14 +5,14 @@ One RMC and one GGA sentence a fix, with their checksums, for gpsfake (or any re
 replay. The ship holds its course: it follows the rhumb line (loxodrome) on a sphere of the
 Earth's mean radius, 1 nm = 1852 m. The same options always give the same bytes.
 
-Example, a day at 1 Hz of a ship bound south-west from near Bermuda into Hurricane Isabel's
-path (September 2003):
+Example, the day at 1 Hz the watch's test replays: a ship bound south-west into Hurricane
+Lee's path from advisory 30 (September 2023) on:
 
-  make_nmea_log.py --lat 31.0 --lon -64.0 --course 225 --speed 14 \\
-      --start 2003-09-15T00:00:00Z --hours 24 --output isabel_ship.nmea
+  make_nmea_log.py --lat 32.3 --lon -53.5 --course 235 --speed 14 \\
+      --start 2023-09-12T21:00:00Z --hours 24 --output lee_ship.nmea
 
 gpsd 3.22 takes an NMEA date before 2017 for a GPS week rollover and reports it 1024 weeks
-(7168 days) later: that log replayed through gpsfake gives fixes dated 2023-05-01 on.
+(7168 days) later: a log of an older storm replayed through gpsfake is dated 20 years on.
 """
 
 import argparse
