@@ -33,9 +33,16 @@ struct Runner {
   int operator()(const ServeRequest& request) const {
     // The answers hold escapes against land as `advise` does; without the shoreline they
     // could not.
-    auto shoreline = land::load_shoreline("");
+    // A watch's --land is the server's shoreline too: one held for both.
+    auto shoreline = land::load_shoreline(request.watch ? request.watch->land_file : "");
     if (!shoreline.ok()) return report_error(shoreline.error(), "", errors);
-    return server::serve(request.listen, std::move(shoreline.value()), out, errors);
+    std::optional<server::StandingWatch> standing;
+    if (request.watch) {
+      standing = server::StandingWatch{watch_run(*request.watch), request.watch->ship,
+                                       !request.watch->no_land};
+    }
+    return server::serve(request.listen, std::move(shoreline.value()), out, errors,
+                         standing ? &*standing : nullptr);
   }
   int operator()(const HindcastRequest& request) const {
     return run_hindcast(request, out, errors);

@@ -9,6 +9,20 @@
 
 namespace hurricane::cli {
 
+watch::WatchRun watch_run(const WatchRequest& request) {
+  watch::WatchRun run;
+  run.dir = request.dir;
+  run.log = request.log;
+  run.once = request.once;
+  answer::Request& base = run.settings.base;
+  base.situation.ship_speed = request.ship_speed;
+  base.forecast = request.forecast;
+  base.forecast.enabled = true;
+  run.settings.at = request.at;
+  run.settings.alarm_hours = request.alarm_hours;
+  return run;
+}
+
 int run_watch_command(const WatchRequest& request, std::ostream& out, std::ostream& errors) {
   // The shoreline once, held against every answer as `advise` holds it.
   std::optional<land::Land> shoreline;
@@ -17,17 +31,8 @@ int run_watch_command(const WatchRequest& request, std::ostream& out, std::ostre
     if (!loaded.ok()) return report_error(loaded.error(), "", errors);
     shoreline = std::move(loaded.value());
   }
-  watch::WatchRun run;
-  run.dir = request.dir;
-  run.log = request.log;
-  run.once = request.once;
-  answer::Request& base = run.settings.base;
-  base.situation.ship_speed = request.ship_speed;
-  base.shoreline = shoreline ? &*shoreline : nullptr;
-  base.forecast = request.forecast;
-  base.forecast.enabled = true;
-  run.settings.at = request.at;
-  run.settings.alarm_hours = request.alarm_hours;
+  watch::WatchRun run = watch_run(request);
+  run.settings.base.shoreline = shoreline ? &*shoreline : nullptr;
   watch::FixedPosition ship(request.ship);
   return watch::run_watch(run, ship, out, errors);
 }

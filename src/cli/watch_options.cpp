@@ -20,15 +20,26 @@ constexpr const char* kWatchFooter =
 
 WatchOptions::WatchOptions(CLI::App& app)
     : command_(app.add_subcommand("watch", "Stand watch over a folder of advisories")) {
+  command_->footer(kWatchFooter);
+  declare(true);
+}
+
+WatchOptions::WatchOptions(CLI::App& command, Beside) : command_(&command) {
+  declare(false);
+}
+
+void WatchOptions::declare(bool own_command) {
   CLI::App& watch = *command_;
-  watch.footer(kWatchFooter);
-  watch.add_option("--watch-dir", dir_, "The folder of advisory files")
-      ->type_name("DIR")
-      ->required();
-  watch.add_option("--ship", ship_, "Position of the ship")->type_name("POS")->required();
-  watch.add_option("--ship-speed", ship_speed_, "Maximum speed of the ship, knots")
-      ->type_name("KN")
-      ->required();
+  dir_option_ = watch.add_option("--watch-dir", dir_, "The folder of advisory files")
+                    ->type_name("DIR")
+                    ->required(own_command);
+  ship_option_ = watch.add_option("--ship", ship_, "Position of the ship")
+                     ->type_name("POS")
+                     ->required(own_command);
+  ship_speed_option_ =
+      watch.add_option("--ship-speed", ship_speed_, "Maximum speed of the ship, knots")
+          ->type_name("KN")
+          ->required(own_command);
   to_option_ = watch.add_option("--to", to_, "The voyage's destination")->type_name("POS");
   course_option_ =
       watch.add_option("--course", course_, "The voyage's course, degrees true")->type_name("DEG");
@@ -45,7 +56,7 @@ WatchOptions::WatchOptions(CLI::App& app)
   land_option_ = watch.add_option("--land", land_, "Shoreline file (default: the installed one)")
                      ->type_name("FILE");
   watch.add_flag("--no-land", no_land_, "Leave land out (the answer says so)");
-  watch.add_flag("--once", once_, "Answer once and exit");
+  if (own_command) watch.add_flag("--once", once_, "Answer once and exit");
   for (CLI::Option* option : watch.get_options()) {
     if (option->get_expected_min() > 0) option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
@@ -54,6 +65,8 @@ WatchOptions::WatchOptions(CLI::App& app)
 Result<WatchRequest> WatchOptions::request() const {
   WatchRequest request;
   if (dir_.empty()) return usage("--watch-dir: needs a directory");
+  if (ship_option_->count() == 0) return usage("--ship: needed with --watch-dir");
+  if (ship_speed_option_->count() == 0) return usage("--ship-speed: needed with --watch-dir");
   if (course_option_->count() > 0 && to_option_->count() > 0) {
     return usage("--to and --course exclude each other");
   }

@@ -26,15 +26,25 @@ struct WatchRequest {
 
 class WatchOptions {
  public:
+  // The `watch` subcommand of `app`.
   explicit WatchOptions(CLI::App& app);
+  // The same options on another command (`serve`): --watch-dir optional, the ship's options
+  // needed with it, no --once.
+  struct Beside {};
+  WatchOptions(CLI::App& command, Beside);
   WatchOptions(const WatchOptions&) = delete;
   WatchOptions& operator=(const WatchOptions&) = delete;
 
   bool parsed() const { return command_->parsed(); }
+  // Whether --watch-dir was given (always, once `watch` is parsed).
+  bool given() const { return dir_option_->count() > 0; }
   Result<WatchRequest> request() const;
 
  private:
+  void declare(bool own_command);
+
   CLI::App* command_;
+  CLI::Option *dir_option_ = nullptr, *ship_option_ = nullptr, *ship_speed_option_ = nullptr;
   std::string dir_, ship_, ship_speed_, at_, to_, course_, sea_room_, avoid_, alarm_hours_ = "24",
                                                                               log_, land_;
   bool once_ = false, no_land_ = false;

@@ -36,7 +36,8 @@ Reply routed(std::string_view method, std::string_view path, std::string_view bo
     }
     return Reply{200, std::string(asset.content_type), std::string(asset.bytes), ""};
   }
-  return error_reply(404, "no such page: the advisor serves /, /api/advice and /api/health");
+  return error_reply(404,
+                     "no such page: the advisor serves /, /api/advice, /api/health and /api/live");
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ std::string_view kind_name(AlarmKind kind) {
       return "advisory-overdue";
     case AlarmKind::kUnreadableFile:
       return "unreadable-file";
+    case AlarmKind::kPositionLost:
+      return "position-lost";
   }
   return "unknown";
 }

@@ -20,6 +20,7 @@ enum class AlarmKind {
   kAdvisoryStale,      // an advisory's analysis is stale, or too old to advise on
   kAdvisoryOverdue,    // an advisory is an hour past the next advisory it announced
   kUnreadableFile,     // a file of the folder cannot be read as an advisory
+  kPositionLost,       // the own ship's fix is missing, too old or jumped
 };
 
 // The kind's name in the console and the log: "course-meets-danger", ...
