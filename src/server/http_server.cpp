@@ -40,7 +40,7 @@ void handle_request(watch::LiveBoard* board, const httplib::Request& request,
   } else if (request.path == kLiveEventsPath && board != nullptr) {
     stream_live(*board, request.get_header_value("Last-Event-ID"), response);
   } else {
-    write_reply(respond(request.method, request.path, request.body), response);
+    write_reply(respond(request.method, request.path, request.body, board != nullptr), response);
   }
 }
 
