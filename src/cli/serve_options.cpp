@@ -13,7 +13,8 @@ constexpr const char* kServeFooter =
     "0.0.0.0:8080 serves every network the machine is on. Port 0 picks a free port;\n"
     "the first line printed names it.\n"
     "With --watch-dir it stands watch too, as `watch` does (the same options, no\n"
-    "--once): the live state at /api/live and on the page, alarms acknowledged there.\n"
+    "--once): the live state at /api/live and on the page, where alarms are\n"
+    "acknowledged.\n"
     "Exit status: 0 stopped by a signal, 1 cannot listen there, 2 wrong usage.";
 
 }  // namespace
