@@ -9,6 +9,7 @@
 #include "cli/input_file.h"
 #include "cli/messages.h"
 #include "cli/pictures.h"
+#include "cli/live_sources.h"
 #include "cli/watch_command.h"
 #include "cli/write_file.h"
 #include "land/find_shoreline.h"
@@ -33,9 +34,18 @@ struct Runner {
   int operator()(const ServeRequest& request) const {
     // The answers hold escapes against land as `advise` does; without the shoreline they
     // could not.
-    auto shoreline = land::load_shoreline("");
+    // A watch's --land is the server's shoreline too: one held for both.
+    auto shoreline = land::load_shoreline(request.watch ? request.watch->land_file : "");
     if (!shoreline.ok()) return report_error(shoreline.error(), "", errors);
-    return server::serve(request.listen, std::move(shoreline.value()), out, errors);
+    std::optional<server::StandingWatch> standing;
+    LiveSources sources;
+    if (request.watch) {
+      standing = server::StandingWatch{watch_run(*request.watch), !request.watch->no_land};
+      sources = open_live_sources(*request.watch);
+      sources.attach(standing->run);
+    }
+    return server::serve(request.listen, std::move(shoreline.value()), out, errors,
+                         standing ? &*standing : nullptr);
   }
   int operator()(const HindcastRequest& request) const {
     return run_hindcast(request, out, errors);

@@ -12,13 +12,17 @@ constexpr const char* kServeFooter =
     "SIGINT or SIGTERM. The default address is this machine only; --listen\n"
     "0.0.0.0:8080 serves every network the machine is on. Port 0 picks a free port;\n"
     "the first line printed names it.\n"
+    "With --watch-dir it stands watch too, as `watch` does (the same options, no\n"
+    "--once): the live state at /api/live and on the page, where alarms are\n"
+    "acknowledged.\n"
     "Exit status: 0 stopped by a signal, 1 cannot listen there, 2 wrong usage.";
 
 }  // namespace
 
 ServeOptions::ServeOptions(CLI::App& app)
     : command_(app.add_subcommand("serve", "Serve the advisor as a web page and a JSON API")),
-      listen_(server::kDefaultListen) {
+      listen_(server::kDefaultListen),
+      watch_(*command_, WatchOptions::Beside{}) {
   command_->footer(kServeFooter);
   command_->add_option("--listen", listen_, "Address and port to listen on")
       ->type_name("ADDR:PORT")
@@ -34,7 +38,13 @@ Result<ServeRequest> ServeOptions::request() const {
     error.kind = ErrorKind::kUsage;
     return error;
   }
-  return ServeRequest{address.value()};
+  ServeRequest request{address.value(), std::nullopt};
+  if (watch_.given()) {
+    Result<WatchRequest> watch = watch_.request();
+    if (!watch.ok()) return watch.error();
+    request.watch = std::move(watch.value());
+  }
+  return request;
 }
 
 }  // namespace hurricane::cli

@@ -2,16 +2,19 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <string>
 
 #include "cli/command_error.h"
+#include "cli/watch_options.h"
 #include "server/listen_address.h"
 
 namespace hurricane::cli {
 
-// `serve`: where to listen.
+// `serve`: where to listen, and the watch it stands with --watch-dir.
 struct ServeRequest {
   server::ListenAddress listen;
+  std::optional<WatchRequest> watch;
 };
 
 // The `serve` subcommand: declares its options on construction; request() reads them once
@@ -28,6 +31,7 @@ class ServeOptions {
  private:
   CLI::App* command_;
   std::string listen_;
+  WatchOptions watch_;
 };
 
 }  // namespace hurricane::cli

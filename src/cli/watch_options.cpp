@@ -28,11 +28,19 @@ constexpr std::string_view kDefaultGpsd = "localhost:2947";
 
 WatchOptions::WatchOptions(CLI::App& app)
     : command_(app.add_subcommand("watch", "Stand watch over a folder of advisories")) {
+  command_->footer(kWatchFooter);
+  declare(true);
+}
+
+WatchOptions::WatchOptions(CLI::App& command, Beside) : command_(&command) {
+  declare(false);
+}
+
+void WatchOptions::declare(bool own_command) {
   CLI::App& watch = *command_;
-  watch.footer(kWatchFooter);
-  watch.add_option("--watch-dir", dir_, "The folder of advisory files")
-      ->type_name("DIR")
-      ->required();
+  dir_option_ = watch.add_option("--watch-dir", dir_, "The folder of advisory files")
+                    ->type_name("DIR")
+                    ->required(own_command);
   ship_option_ = watch.add_option("--ship", ship_, "Position of the ship, if it stays there")
                      ->type_name("POS");
   gpsd_option_ = watch.add_option("--gpsd", gpsd_, "The ship's position live from gpsd")
@@ -45,9 +53,10 @@ WatchOptions::WatchOptions(CLI::App& app)
   nmea_alarms_option_ =
       watch.add_option("--nmea-alarms", nmea_alarms_, "Send alarms as NMEA ALR sentences (UDP)")
           ->type_name("HOST:PORT");
-  watch.add_option("--ship-speed", ship_speed_, "Maximum speed of the ship, knots")
-      ->type_name("KN")
-      ->required();
+  ship_speed_option_ =
+      watch.add_option("--ship-speed", ship_speed_, "Maximum speed of the ship, knots")
+          ->type_name("KN")
+          ->required(own_command);
   to_option_ = watch.add_option("--to", to_, "The voyage's destination")->type_name("POS");
   course_option_ =
       watch.add_option("--course", course_, "The voyage's course, degrees true")->type_name("DEG");
@@ -64,7 +73,7 @@ WatchOptions::WatchOptions(CLI::App& app)
   land_option_ = watch.add_option("--land", land_, "Shoreline file (default: the installed one)")
                      ->type_name("FILE");
   watch.add_flag("--no-land", no_land_, "Leave land out (the answer says so)");
-  watch.add_flag("--once", once_, "Answer once and exit");
+  if (own_command) watch.add_flag("--once", once_, "Answer once and exit");
   for (CLI::Option* option : watch.get_options()) {
     if (option->get_expected_min() > 0) option->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   }
@@ -73,38 +82,13 @@ WatchOptions::WatchOptions(CLI::App& app)
 Result<WatchRequest> WatchOptions::request() const {
   WatchRequest request;
   if (dir_.empty()) return usage("--watch-dir: needs a directory");
+  if (ship_speed_option_->count() == 0) return usage("--ship-speed: needed with --watch-dir");
   if (course_option_->count() > 0 && to_option_->count() > 0) {
     return usage("--to and --course exclude each other");
   }
   if (land_option_->count() > 0 && no_land_)
     return usage("--land and --no-land exclude each other");
-  const int sources = static_cast<int>(ship_option_->count() > 0) +
-                      static_cast<int>(gpsd_option_->count() > 0) +
-                      static_cast<int>(signalk_option_->count() > 0);
-  if (sources != 1) return usage("give the ship's position as one of --ship, --gpsd, --signalk");
-  if (sources == 1 && ship_option_->count() == 0 && at_option_->count() > 0) {
-    return usage("--at: a live position is answered at each fix's own time");
-  }
   request.dir = dir_;
-  if (ship_option_->count() > 0) request.ship = ship_;
-  if (gpsd_option_->count() > 0) {
-    auto address = own_ship::parse_gpsd_address(gpsd_.empty() ? kDefaultGpsd : gpsd_);
-    if (!address.ok()) return address.error();
-    request.gpsd = address.value();
-  }
-  if (signalk_option_->count() > 0) request.signalk = signalk_;
-  if (nmea_alarms_option_->count() > 0) {
-    // The same HOST:PORT form, but an alarm system has no port of its own: it must be given.
-    auto address = own_ship::parse_gpsd_address(nmea_alarms_);
-    const auto colon = nmea_alarms_.rfind(':');
-    const auto bracket = nmea_alarms_.rfind(']');
-    if (!address.ok() || colon == std::string::npos ||
-        (bracket != std::string::npos && colon < bracket)) {
-      return unusable_option("--nmea-alarms: '" + nmea_alarms_ +
-                             "': expected HOST:PORT, as 192.168.1.30:10110");
-    }
-    request.nmea_alarms = address.value();
-  }
   const Result<double> speed = situation::parse_number(Field::kShipSpeed, ship_speed_);
   if (!speed.ok()) return speed.error();
   request.ship_speed = speed.value();
@@ -127,6 +111,36 @@ Result<WatchRequest> WatchOptions::request() const {
   request.land_file = land_;
   request.no_land = no_land_;
   request.once = once_;
+  return read_ship(std::move(request));
+}
+
+Result<WatchRequest> WatchOptions::read_ship(WatchRequest request) const {
+  const int sources = static_cast<int>(ship_option_->count() > 0) +
+                      static_cast<int>(gpsd_option_->count() > 0) +
+                      static_cast<int>(signalk_option_->count() > 0);
+  if (sources != 1) return usage("give the ship's position as one of --ship, --gpsd, --signalk");
+  if (ship_option_->count() == 0 && at_option_->count() > 0) {
+    return usage("--at: a live position is answered at each fix's own time");
+  }
+  if (ship_option_->count() > 0) request.ship = ship_;
+  if (gpsd_option_->count() > 0) {
+    auto address = own_ship::parse_gpsd_address(gpsd_.empty() ? kDefaultGpsd : gpsd_);
+    if (!address.ok()) return address.error();
+    request.gpsd = address.value();
+  }
+  if (signalk_option_->count() > 0) request.signalk = signalk_;
+  if (nmea_alarms_option_->count() > 0) {
+    // The same HOST:PORT form, but an alarm system has no port of its own: it must be given.
+    auto address = own_ship::parse_gpsd_address(nmea_alarms_);
+    const auto colon = nmea_alarms_.rfind(':');
+    const auto bracket = nmea_alarms_.rfind(']');
+    if (!address.ok() || colon == std::string::npos ||
+        (bracket != std::string::npos && colon < bracket)) {
+      return unusable_option("--nmea-alarms: '" + nmea_alarms_ +
+                             "': expected HOST:PORT, as 192.168.1.30:10110");
+    }
+    request.nmea_alarms = address.value();
+  }
   return request;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "server/limits.h"
+#include "server/live_routes.h"
+#include "server/live_stream.h"
 #include "server/reply.h"
 #include "server/routes.h"
 #include "server/worker_pool.h"
@@ -31,8 +33,15 @@ void write_reply(const Reply& reply, httplib::Response& response) {
   response.set_content(reply.body, reply.content_type.c_str());
 }
 
-void handle(const httplib::Request& request, httplib::Response& response) {
-  write_reply(respond(request.method, request.path, request.body), response);
+void handle_request(watch::LiveBoard* board, const httplib::Request& request,
+                    httplib::Response& response) {
+  if (auto live = live_route(request.method, request.path, request.body, board)) {
+    write_reply(*live, response);
+  } else if (request.path == kLiveEventsPath && board != nullptr) {
+    stream_live(*board, request.get_header_value("Last-Event-ID"), response);
+  } else {
+    write_reply(respond(request.method, request.path, request.body, board != nullptr), response);
+  }
 }
 
 // What an error the library found itself (a body too long, a request it could not read) says.
@@ -51,7 +60,7 @@ std::string library_error_message(int status) {
 
 }  // namespace
 
-void configure(httplib::Server& server) {
+void configure(httplib::Server& server, watch::LiveBoard* board) {
   server.new_task_queue = [] { return new WorkerPool(kWorkerThreads, kMaxWaitingConnections); };
   server.set_payload_max_length(kMaxBodyBytes);
   server.set_read_timeout(kReadTimeoutSeconds, 0);
@@ -64,6 +73,9 @@ void configure(httplib::Server& server) {
   // The library routes by method; every method it knows goes to the one router, which
   // decides between 404 and 405 itself.
   const char* const everything = ".*";
+  const auto handle = [board](const httplib::Request& request, httplib::Response& response) {
+    handle_request(board, request, response);
+  };
   server.Get(everything, handle);
   server.Post(everything, handle);
   server.Put(everything, handle);

@@ -44,6 +44,15 @@ inline constexpr std::time_t kWriteTimeoutSeconds = 5;
 inline constexpr std::time_t kKeepAliveTimeoutSeconds = 5;
 inline constexpr std::size_t kKeepAliveMaxRequests = 1000;
 
+// The live stream (GET /api/live/events): a comment this often keeps an idle connection and the
+// proxies between open; each stream ends after kLiveStreamSeconds, so no browser holds a worker
+// for ever (the page's EventSource reconnects, and Last-Event-ID carries on where it was). With
+// kWorkerThreads 48, 20 open pages hold 20 and leave the rest for their other requests.
+inline constexpr int kLiveKeepAliveSeconds = 15;
+inline constexpr int kLiveStreamSeconds = 180;
+// How soon a reconnecting page tries again, milliseconds.
+inline constexpr int kLiveRetryMs = 1000;
+
 // Where `serve` listens without --listen: this machine only.
 inline constexpr const char* kDefaultListen = "127.0.0.1:8080";
 

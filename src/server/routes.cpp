@@ -14,11 +14,13 @@ bool reads(std::string_view method) {
   return method == "GET" || method == "HEAD";
 }
 
-Reply health() {
-  return Reply{200, "application/json", R"({"status":"ok"})", ""};
+Reply health(bool watching) {
+  return Reply{200, "application/json",
+               watching ? R"({"status":"ok","watch":true})" : R"({"status":"ok","watch":false})",
+               ""};
 }
 
-Reply routed(std::string_view method, std::string_view path, std::string_view body) {
+Reply routed(std::string_view method, std::string_view path, std::string_view body, bool watching) {
   if (path == "/api/advice") {
     if (method != "POST") return Reply{405, "application/json", R"({"error":"use POST"})", "POST"};
     return advice_reply(body);
@@ -27,7 +29,7 @@ Reply routed(std::string_view method, std::string_view path, std::string_view bo
     if (!reads(method)) {
       return Reply{405, "application/json", R"({"error":"use GET"})", "GET, HEAD"};
     }
-    return health();
+    return health(watching);
   }
   for (const PageAsset& asset : page_assets()) {
     if (path != asset.path) continue;
@@ -36,14 +38,16 @@ Reply routed(std::string_view method, std::string_view path, std::string_view bo
     }
     return Reply{200, std::string(asset.content_type), std::string(asset.bytes), ""};
   }
-  return error_reply(404, "no such page: the advisor serves /, /api/advice and /api/health");
+  return error_reply(404,
+                     "no such page: the advisor serves /, /api/advice, /api/health and /api/live");
 }
 
 }  // namespace
 
-Reply respond(std::string_view method, std::string_view path, std::string_view body) {
+Reply respond(std::string_view method, std::string_view path, std::string_view body,
+              bool watching) {
   try {
-    return routed(method, path, body);
+    return routed(method, path, body, watching);
   } catch (const std::exception&) {
     return error_reply(500, "the advice could not be formed for this request");
   } catch (...) {

@@ -6,6 +6,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -31,7 +33,7 @@ sigset_t stop_signals() {
 }  // namespace
 
 int serve(const ListenAddress& address, land::Land shoreline, std::ostream& out,
-          std::ostream& errors) {
+          std::ostream& errors, const StandingWatch* standing) {
   // Each worker thread would otherwise get a malloc arena of its own that keeps the peak of
   // its answers: memory that grows with the number of threads, not with the work.
   mallopt(M_ARENA_MAX, kMallocArenas);
@@ -44,8 +46,21 @@ int serve(const ListenAddress& address, land::Land shoreline, std::ostream& out,
   // The answers hold escapes against land as `advise` does.
   hold_shoreline(std::move(shoreline));
 
+  std::optional<StandingWatch> watch;
+  if (standing != nullptr) {
+    std::error_code failed;
+    if (!std::filesystem::is_directory(standing->run.dir, failed)) {
+      errors << "hurricane-escape: --watch-dir '" << standing->run.dir.string()
+             << "': not a directory\n";
+      return 1;
+    }
+    watch = *standing;
+    watch->run.settings.base.shoreline = watch->hold_land ? held_shoreline() : nullptr;
+  }
+  watch::LiveBoard board;
+
   httplib::Server server;
-  configure(server);
+  configure(server, watch ? &board : nullptr);
   ListenAddress bound = address;
   bound.port = bind_server(server, address);
   if (bound.port <= 0) {
@@ -55,6 +70,10 @@ int serve(const ListenAddress& address, land::Land shoreline, std::ostream& out,
   }
   out << "listening on " << url_of(bound) << '\n';
   out.flush();
+
+  // Ended (the board closed) before the server stops, so no stream waits on it.
+  std::optional<LiveWatchThread> watching;
+  if (watch) watching.emplace(*watch, board, errors);
 
   std::atomic<bool> listening_ended = false;
   std::thread listener([&server, &listening_ended] {
@@ -68,6 +87,7 @@ int serve(const ListenAddress& address, land::Land shoreline, std::ostream& out,
   }
   int received = 0;
   if (!listening_ended) sigwait(&signals, &received);
+  watching.reset();
   server.stop();
   listener.join();
   return 0;

@@ -5,6 +5,7 @@
 
 #include "land/land.h"
 #include "server/listen_address.h"
+#include "server/live_watch_thread.h"
 
 namespace hurricane::server {
 
@@ -13,7 +14,9 @@ namespace hurricane::server {
 // "listening on http://ADDR:PORT/" to `out` and flushes it, and serves until the process gets
 // SIGINT or SIGTERM; then it stops accepting, finishes the requests under way and returns 0.
 // An address it cannot listen on is one line "hurricane-escape: ..." on `errors` and status 1.
+// With `standing`, it stands that watch too until it stops, its live state at /api/live; a
+// folder that is not one is status 1 before listening.
 int serve(const ListenAddress& address, land::Land shoreline, std::ostream& out,
-          std::ostream& errors);
+          std::ostream& errors, const StandingWatch* standing = nullptr);
 
 }  // namespace hurricane::server

@@ -5,6 +5,7 @@
 
 #include "watch/alarm_log.h"
 #include "watch/folder_events.h"
+#include "watch/live_json.h"
 #include "watch/watch_text.h"
 #include "watch/watchkeeper.h"
 
@@ -42,14 +43,14 @@ class Publisher {
     const LiveState state = keeper.state();
     const std::string text =
         (state.round ? round_text(*state.round, keeper.alarms()) : "") + state.position_lost;
-    if ((!text.empty() && text != shown_) || !changes.empty()) {
+    if (run_.rounds_shown && ((!text.empty() && text != shown_) || !changes.empty())) {
       out_ << event_text(changes) << ship_text(state)
            << (state.round ? round_text(*state.round, keeper.alarms()) : "") << '\n'
            << std::flush;
       shown_ = text;
     }
-    if (run_.on_state && (changed || !posted_)) {
-      run_.on_state(state);
+    if (run_.board && (changed || !posted_)) {
+      run_.board->post(live_json(state));
       posted_ = true;
     }
   }
@@ -129,7 +130,7 @@ int run_watch(const WatchRun& run, std::ostream& out, std::ostream& errors) {
     return keeper.alarms().empty() ? 0 : kAlarmRaised;
   }
   publisher.publish(keeper);
-  while (!(run.stop && run.stop->load())) {
+  while (!(run.stop && run.stop->load()) && !(run.board && run.board->closed())) {
     bool folder_changed = false;
     if (run.fixes) {
       if (auto fix = run.fixes->next(kPoll)) keeper.fix(*fix, steady_now(), clock_now());

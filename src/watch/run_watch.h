@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -30,11 +29,11 @@ struct WatchRun {
   std::optional<std::string> fixed_ship;
   own_ship::FixSource* fixes = nullptr;
   std::vector<AlarmOutput*> outputs;
-  // The page's side: every changed state handed to `on_state`, acknowledgements taken from
-  // `board`; both optional.
-  std::function<void(const LiveState&)> on_state;
+  // The page's side: every changed state posted to `board` as the live JSON, and the
+  // acknowledgements asked of it applied; none without a page.
   LiveBoard* board = nullptr;
-  const std::atomic<bool>* stop = nullptr;  // ends the watch when set
+  bool rounds_shown = true;                 // rounds printed to `out` as they change
+  const std::atomic<bool>* stop = nullptr;  // ends the watch when set (or the board closed)
 };
 
 // run_watch: the watch until `stop` (or the process) ends it, or one answer with `once` (0, or

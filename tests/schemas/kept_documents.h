@@ -1,7 +1,7 @@
 // Every JSON document the end-to-end tests receive is kept, so that one test (json.schemas) holds
 // them all to their schemas: what a run of the program or the server gives is checked there
 // whatever the test that asked for it checks itself. A document is kept as KIND-PID-N.json in
-// the directory the build names; KIND says the schema (advise, advisory, fleet, hindcast, api).
+// the directory the build names; KIND says the schema (advise, advisory, fleet, hindcast, api, live).
 #pragma once
 
 #include <unistd.h>

@@ -77,7 +77,8 @@ int main(int argc, char** argv) {
       {"api", read_json(docs / "advice.schema.json")},
       {"advisory", read_json(docs / "advisory.schema.json")},
       {"fleet", read_json(docs / "fleet.schema.json")},
-      {"hindcast", read_json(docs / "hindcast.schema.json")}};
+      {"hindcast", read_json(docs / "hindcast.schema.json")},
+      {"live", read_json(docs / "live.schema.json")}};
   const SchemaFiles files = {{"advice.schema.json", schemas.at("advise")}};
   std::map<std::string, int> counts;
   int broken = 0;

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 extern char** environ;
 
@@ -17,7 +18,8 @@ namespace hurricane::server_test {
 
 class RunningServer {
  public:
-  RunningServer() {
+  // `serve --listen 127.0.0.1:0`, then `more` (the watch's options, ...).
+  explicit RunningServer(std::vector<std::string> more = {}) {
     int pipe_ends[2];
     if (pipe(pipe_ends) != 0) throw std::runtime_error("pipe failed");
     posix_spawn_file_actions_t actions;
@@ -27,8 +29,11 @@ class RunningServer {
     posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
     std::string program = HURRICANE_PROGRAM;
     std::string command = "serve", option = "--listen", address = "127.0.0.1:0";
-    char* argv[] = {program.data(), command.data(), option.data(), address.data(), nullptr};
-    const int spawned = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv, environ);
+    std::vector<char*> argv = {program.data(), command.data(), option.data(), address.data()};
+    for (std::string& argument : more) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const int spawned =
+        posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipe_ends[1]);
     if (spawned != 0) throw std::runtime_error("cannot start " + program);
