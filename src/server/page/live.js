@@ -21,10 +21,15 @@
     return li;
   }
 
-  // A position as a navigator writes it: 24.7N 66.4W.
+  // A position as the plan's lines write it, degrees and minutes to 0.1': 24°42.0'N 066°24.0'W.
   function position(lat, lon) {
-    return `${Math.abs(lat).toFixed(1)}${lat < 0 ? 'S' : 'N'} ` +
-      `${Math.abs(lon).toFixed(1)}${lon < 0 ? 'W' : 'E'}`;
+    const part = (value, width, positive, negative) => {
+      const tenths = Math.round(Math.abs(value) * 600);
+      const degrees = String(Math.floor(tenths / 600)).padStart(width, '0');
+      const minutes = ((tenths % 600) / 10).toFixed(1).padStart(4, '0');
+      return `${degrees}°${minutes}'${value < 0 ? negative : positive}`;
+    };
+    return `${part(lat, 2, 'N', 'S')} ${part(lon, 3, 'E', 'W')}`;
   }
 
   // An ISO time as the advisories write it: 12/2100Z, with the date for a second look.
@@ -128,7 +133,7 @@
     const active = state.alarms.filter((alarm) => alarm.state === 'active');
     banner.hidden = active.length === 0;
     banner.textContent = active.length === 1
-      ? `ALARM ${active[0].kind}: ${active[0].reason}`
+      ? `ALARM ${active[0].kind}${active[0].subject ? ` (${active[0].subject})` : ''}: ${active[0].reason}`
       : `${active.length} ALARMS: ${active.map((alarm) => alarm.kind).join(', ')}`;
     beep(active.length > 0);
   }

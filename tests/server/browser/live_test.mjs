@@ -88,7 +88,7 @@ try {
   check('an empty folder: no answer, and why', (await text(page, '#live-plan-heading'))
     .includes('no advisory in the folder'));
   check('the own ship with its source', (await text(page, '#live-ship'))
-    .includes('20.5N 69.0W') && (await text(page, '#live-ship')).includes('fixed'));
+    .includes("20°30.0'N 069°00.0'W") && (await text(page, '#live-ship')).includes('fixed'));
   // The form below works as it does without a watch.
   await page.waitForSelector('#status.current', { timeout: 20000 });
 
