@@ -103,12 +103,15 @@ struct SignalKSocket::State {
     });
   }
 
-  // Runs handlers until `done` or `deadline`, whichever comes first.
+  // Runs handlers until `done` or `deadline`, whichever comes first; past the deadline, those
+  // that are ready still run, so that a caller that cannot wait still gets what has come.
   template <class Done>
   void run_until(SteadyTime deadline, Done done) {
     while (!done()) {
       if (io.stopped()) io.restart();
-      if (io.run_one_until(deadline) == 0) return;  // the deadline, or nothing left to do
+      const bool ran = std::chrono::steady_clock::now() < deadline ? io.run_one_until(deadline) > 0
+                                                                   : io.poll_one() > 0;
+      if (!ran) return;  // the deadline, or nothing left to do
     }
   }
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <thread>
 #include <utility>
+#include <vector>
 
 namespace hurricane::own_ship {
 namespace {
