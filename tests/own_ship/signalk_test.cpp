@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <map>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <numbers>
