@@ -53,6 +53,8 @@ std::string option_name(Field field) {
       return "--listen";
     case Field::kGpsd:
       return "--gpsd";
+    case Field::kSignalK:
+      return "--signalk";
     case Field::kBody:
       return "the request";
     case Field::kCommand:

@@ -9,7 +9,7 @@ constexpr Field kFields[] = {
     Field::kShipSpeed,  Field::kShip,     Field::kStorm,     Field::kStormFix,   Field::kAt,
     Field::kHemisphere, Field::kAdvisory, Field::kMargin,    Field::kStormId,    Field::kLand,
     Field::kNoLand,     Field::kRoute,    Field::kBestTrack, Field::kAdvisories, Field::kListen,
-    Field::kGpsd,       Field::kBody,     Field::kCommand};
+    Field::kGpsd,       Field::kSignalK,  Field::kBody,      Field::kCommand};
 
 }  // namespace
 
@@ -57,6 +57,8 @@ const char* field_id(Field field) {
       return "listen";
     case Field::kGpsd:
       return "gpsd";
+    case Field::kSignalK:
+      return "signalk";
     case Field::kBody:
       return "body";
     case Field::kCommand:

@@ -35,6 +35,7 @@ enum class Field {
   kAdvisories,  // the advisories a hindcast replays, as a whole
   kListen,      // the address and port the server listens on
   kGpsd,        // the gpsd the ship's own fixes come from (HOST:PORT)
+  kSignalK,     // the URL of the Signal K server the ship's position comes from
   // A request's JSON body; Error::value is the key at fault ("ship.lat", "fixes[1]", an
   // unknown key), empty for the body as a whole.
   kBody,

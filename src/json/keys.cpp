@@ -46,6 +46,8 @@ const char* key_name(Field field) {
       return "listen";
     case Field::kGpsd:
       return "gpsd";
+    case Field::kSignalK:
+      return "signalk";
     case Field::kBody:
       return "body";
     case Field::kCommand:
