@@ -128,7 +128,11 @@ Result<WatchRequest> WatchOptions::read_ship(WatchRequest request) const {
     if (!address.ok()) return address.error();
     request.gpsd = address.value();
   }
-  if (signalk_option_->count() > 0) request.signalk = signalk_;
+  if (signalk_option_->count() > 0) {
+    auto endpoint = own_ship::signalk_endpoint(signalk_);
+    if (!endpoint.ok()) return endpoint.error();
+    request.signalk = endpoint.value();
+  }
   if (nmea_alarms_option_->count() > 0) {
     // The same HOST:PORT form, but an alarm system has no port of its own: it must be given.
     auto address = own_ship::parse_gpsd_address(nmea_alarms_);

@@ -61,7 +61,7 @@ std::optional<LatLon> lat_lon(const json& value) {
 std::string signalk_subscription() {
   json rows = json::array();
   for (const char* path : {kPosition, kCourse, kSpeed, kDatetime}) {
-    rows.push_back({{"path", path}, {"policy", "instant"}, {"minPeriod", 1000}});
+    rows.push_back({{"path", path}, {"policy", "instant"}, {"minPeriod", kMinPeriodMs}});
   }
   return json{{"context", "vessels.self"}, {"subscribe", rows}}.dump();
 }
@@ -104,6 +104,7 @@ std::vector<Fix> SignalKFixes::take(std::string_view message) {
       } else if (path == kDatetime) {
         datetime_ = value.is_string() ? iso_time(value.get<std::string>()) : std::nullopt;
         datetime_timestamp_ = timestamp;
+        receiver_dates_ = receiver_dates_ || datetime_.has_value();
       }
     }
   }
@@ -116,7 +117,9 @@ std::optional<Fix> SignalKFixes::flush() {
   // The receiver's own time when it came with this position, else the update's stamp.
   std::optional<UtcTime> time;
   if (datetime_ && datetime_timestamp_ == position_timestamp_) time = datetime_;
-  if (!time) time = iso_time(position_timestamp_);
+  if (!time && !receiver_dates_ && ++undated_ > kUndatedBeforeStamps) {
+    time = iso_time(position_timestamp_);
+  }
   position_.reset();
   if (!time) return std::nullopt;  // a fix with no time cannot be judged for age or jumps
   fix.time = *time;

@@ -13,9 +13,14 @@
 namespace hurricane::own_ship {
 
 inline constexpr double kKnotsPerMetrePerSecond = 3600.0 / 1852.0;
+inline constexpr int kMinPeriodMs = 100;
+// Positions without the receiver's time before its updates' stamps are taken instead.
+inline constexpr int kUndatedBeforeStamps = 3;
 
 // The subscription a stream opened with ?subscribe=none needs: the own vessel's position,
-// course and speed over ground and the receiver's time, each at most once a second.
+// course and speed over ground and the receiver's time, each at most every kMinPeriodMs. Not
+// once a second: a receiver's GGA and RMC of one second both give the position, and a second's
+// throttle passes the GGA (no date: the server dates it by its own clock) and drops the RMC.
 std::string signalk_subscription();
 
 class SignalKFixes {
@@ -37,6 +42,13 @@ class SignalKFixes {
   std::optional<double> sog_kn_;
   std::optional<UtcTime> datetime_;
   std::string datetime_timestamp_;
+  // The receiver gives its own time: a position without it then is another sentence of the
+  // same second (an NMEA GGA, which has no date: the server dates it itself, by its clock)
+  // and no fix of its own.
+  bool receiver_dates_ = false;
+  // Positions seen before any of the receiver's times: the server's first values can carry a
+  // stamp of its own making, so only after a few of them is the receiver taken to give none.
+  int undated_ = 0;
 };
 
 }  // namespace hurricane::own_ship

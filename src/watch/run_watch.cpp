@@ -57,6 +57,13 @@ class Publisher {
 
  private:
   void report_output_problems() {
+    // The feed's trouble too: position lost says so after a minute, the reason belongs in the
+    // errors at once.
+    if (run_.fixes && run_.fixes->problem() != fixes_problem_) {
+      fixes_problem_ = run_.fixes->problem();
+      errors_ << "hurricane-escape: " << run_.fixes->describe() << ": "
+              << (fixes_problem_.empty() ? "working again" : fixes_problem_) << '\n';
+    }
     for (std::size_t i = 0; i < run_.outputs.size(); ++i) {
       const std::string problem = run_.outputs[i]->problem();
       if (problem == problems_[i]) continue;
@@ -71,6 +78,7 @@ class Publisher {
   std::ostream& errors_;
   std::ofstream& log_;
   std::vector<std::string> problems_;
+  std::string fixes_problem_;
   std::string shown_;
   bool posted_ = false;
 };

@@ -129,7 +129,14 @@ void Watchkeeper::answer(UtcTime clock, Arrival now) {
 
 void Watchkeeper::hold_alarms(UtcTime clock, Arrival now) {
   std::vector<Condition> holding;
-  if (state_.round) holding = state_.round->conditions;
+  if (state_.round) {
+    holding = state_.round->conditions;
+  } else if (folder_) {
+    // No answer yet (no fix): the files that cannot be read are known all the same.
+    for (const FileFault& fault : folder_->faults) {
+      holding.push_back({AlarmKind::kUnreadableFile, fault.file, fault.problem});
+    }
+  }
   std::string lost;
   if (!fixed_ship_) {
     const own_ship::Judged judged = judge_.at(now);

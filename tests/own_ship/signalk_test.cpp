@@ -153,13 +153,26 @@ TEST(SignalKFixes, APositionTakesTheCourseSpeedAndTimeOfItsOwnUpdate) {
   EXPECT_EQ(made[0].time, *navigation::civil_time(2026, 9, 12, 17, 59, 59));  // the receiver's
   EXPECT_EQ(made[0].source, "signalk");
 
-  // Quiet after a position: it goes with the latest course and its update's own time.
-  const auto last = fixes.flush();
+  // Once the receiver gives its own time, a position of an update without it (an NMEA GGA,
+  // which the server dates by its own clock) is no fix: a replayed log would jump years.
+  EXPECT_FALSE(fixes.flush().has_value());
+
+  // From a receiver that never gives its time, after the first few positions (the server's
+  // first values may carry stamps of its own), a position quiet after it goes with the latest
+  // course and its update's own stamp.
+  SignalKFixes undated;
+  undated.take(delta(first, "navigation.courseOverGroundTrue", -std::numbers::pi / 2));
+  for (int i = 0; i < kUndatedBeforeStamps; ++i) {
+    undated.take(delta(first, "navigation.position", {{"latitude", -12.5}, {"longitude", 130.25}}));
+    EXPECT_FALSE(undated.flush().has_value());
+  }
+  undated.take(delta(second, "navigation.position", {{"latitude", -12.51}, {"longitude", 130.26}}));
+  const auto last = undated.flush();
   ASSERT_TRUE(last.has_value());
   EXPECT_EQ(last->position, (LatLon{-12.51, 130.26}));
   EXPECT_NEAR(*last->cog_deg, 270.0, 1e-9);
   EXPECT_EQ(last->time, *navigation::civil_time(2026, 9, 12, 18, 0, 1));
-  EXPECT_FALSE(fixes.flush().has_value());
+  EXPECT_FALSE(undated.flush().has_value());
 
   // A position off the Earth, or one without a time, is no fix.
   EXPECT_TRUE(
