@@ -6,22 +6,14 @@
 //
 // Exits 0 when every check passes, 1 with the failed checks listed, 77 (skipped) when
 // puppeteer-core is not installed (run `npm ci` here first).
-import { spawn } from 'node:child_process';
 import { copyFileSync, mkdirSync, mkdtempSync, renameSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { createInterface } from 'node:readline';
+import { check, failures, launchBrowser, loadPuppeteer, startServer as startServerOf } from './harness.mjs';
 
-let puppeteer;
-try {
-  puppeteer = (await import('puppeteer-core')).default;
-} catch {
-  console.log('puppeteer-core is not installed: run npm ci in tests/server/browser');
-  process.exit(77);
-}
+const puppeteer = await loadPuppeteer();
 
 const [program, data, artefacts] = process.argv.slice(2);
-const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
 mkdirSync(artefacts, { recursive: true });
 const folder = mkdtempSync(join(tmpdir(), 'hurricane-live-'));
 
@@ -33,36 +25,14 @@ function drop(name) {
 
 function startServer() {
   // Lee's advisory 30 at its own time: a ship off Hispaniola bound for Nassau.
-  const server = spawn(program, ['serve', '--listen', '127.0.0.1:0', '--watch-dir', folder,
+  return startServerOf(program, ['--watch-dir', folder,
     '--ship', '20.5N,69.0W', '--ship-speed', '14', '--to', '25.5N,77.5W',
-    '--at', '2023-09-12T21:00Z'], { stdio: ['ignore', 'pipe', 'inherit'] });
-  return new Promise((resolve, reject) => {
-    const lines = createInterface({ input: server.stdout });
-    lines.once('line', (line) => {
-      const match = /^listening on (http:\/\/\S+)$/.exec(line);
-      if (match) resolve({ server, url: match[1] });
-      else reject(new Error(`unexpected first line: ${line}`));
-    });
-    server.once('exit', (code) => reject(new Error(`server ended with ${code}`)));
-  });
+    '--at', '2023-09-12T21:00Z']);
 }
 
-const failures = [];
-function check(what, ok, detail = '') {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}${ok || !detail ? '' : `: ${detail}`}`);
-  if (!ok) failures.push(what);
-}
 
 const { server, url } = await startServer();
-const profile = mkdtempSync(join(tmpdir(), 'hurricane-chromium-'));
-const browser = await puppeteer.launch({
-  executablePath: chromium,
-  headless: true,
-  userDataDir: profile,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    '--autoplay-policy=no-user-gesture-required'],
-});
+const { browser, profile } = await launchBrowser(puppeteer, ['--autoplay-policy=no-user-gesture-required']);
 
 const text = (page, selector) => page.$eval(selector, (element) => element.textContent);
 const texts = (page, selector) =>

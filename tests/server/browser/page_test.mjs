@@ -5,22 +5,13 @@
 //
 // Exits 0 when every check passes, 1 with the failed checks listed, 77 (skipped) when
 // puppeteer-core is not installed (run `npm ci` here first).
-import { spawn } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, mkdirSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readFileSync, rmSync, mkdirSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
-import { createInterface } from 'node:readline';
+import { check, failures, launchBrowser, loadPuppeteer, startServer } from './harness.mjs';
 
-let puppeteer;
-try {
-  puppeteer = (await import('puppeteer-core')).default;
-} catch {
-  console.log('puppeteer-core is not installed: run npm ci in tests/server/browser');
-  process.exit(77);
-}
+const puppeteer = await loadPuppeteer();
 
 const [program, golden, advisoryFile, artefacts] = process.argv.slice(2);
-const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
 mkdirSync(artefacts, { recursive: true });
 
 // The classic report of the default situation: the lines after "==> Result:" up to the empty
@@ -32,35 +23,9 @@ function classicReport(transcript) {
   return lines.slice(start, end - 1).join('\n');
 }
 
-function startServer() {
-  const server = spawn(program, ['serve', '--listen', '127.0.0.1:0'],
-    { stdio: ['ignore', 'pipe', 'inherit'] });
-  return new Promise((resolve, reject) => {
-    const lines = createInterface({ input: server.stdout });
-    lines.once('line', (line) => {
-      const match = /^listening on (http:\/\/\S+)$/.exec(line);
-      if (match) resolve({ server, url: match[1] });
-      else reject(new Error(`unexpected first line: ${line}`));
-    });
-    server.once('exit', (code) => reject(new Error(`server ended with ${code}`)));
-  });
-}
 
-const failures = [];
-function check(what, ok, detail = '') {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${what}${ok || !detail ? '' : `: ${detail}`}`);
-  if (!ok) failures.push(what);
-}
-
-const { server, url } = await startServer();
-const profile = mkdtempSync(join(tmpdir(), 'hurricane-chromium-'));
-const browser = await puppeteer.launch({
-  executablePath: chromium,
-  headless: true,
-  userDataDir: profile,
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-});
+const { server, url } = await startServer(program);
+const { browser, profile } = await launchBrowser(puppeteer);
 
 try {
   const page = await browser.newPage();
