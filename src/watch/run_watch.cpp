@@ -61,8 +61,11 @@ class Publisher {
     // errors at once.
     if (run_.fixes && run_.fixes->problem() != fixes_problem_) {
       fixes_problem_ = run_.fixes->problem();
-      errors_ << "hurricane-escape: " << run_.fixes->describe() << ": "
-              << (fixes_problem_.empty() ? "working again" : fixes_problem_) << '\n';
+      // The feed's problem names the feed already.
+      errors_ << "hurricane-escape: "
+              << (fixes_problem_.empty() ? run_.fixes->describe() + ": working again"
+                                         : fixes_problem_)
+              << '\n';
     }
     for (std::size_t i = 0; i < run_.outputs.size(); ++i) {
       const std::string problem = run_.outputs[i]->problem();
