@@ -11,9 +11,11 @@
 namespace hurricane::land {
 namespace {
 
+// Squared distances are compared and a root taken only for a nearer edge: edges near a track
+// are many, and a root for each was a fifth of a plan's time.
 struct Closest {
-  double distance = 0.0;  // Mercator degrees
-  double fraction = 0.0;  // along the track
+  double distance2 = 0.0;  // Mercator degrees, squared
+  double fraction = 0.0;   // along the track
 };
 
 // Distance from `p` to the segment from `a` to `b` and the fraction of that segment nearest it.
@@ -22,7 +24,8 @@ Closest point_to_segment(MercatorPoint p, MercatorPoint a, MercatorPoint b) {
   const double length2 = dx * dx + dy * dy;
   double t = length2 > 0.0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / length2 : 0.0;
   t = std::clamp(t, 0.0, 1.0);
-  return {std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy)), t};
+  const double ex = p.x - (a.x + t * dx), ey = p.y - (a.y + t * dy);
+  return {ex * ex + ey * ey, t};
 }
 
 // Nearest approach of the track from `from` to `to` and the edge from `a` to `b`: 0 where they
@@ -31,10 +34,10 @@ Closest track_to_edge(MercatorPoint from, MercatorPoint to, MercatorPoint a, Mer
   if (const auto touch = first_touch(from, to, a, b)) return {0.0, *touch};
   Closest best = point_to_segment(from, a, b);
   best.fraction = 0.0;
-  if (const Closest c = point_to_segment(to, a, b); c.distance < best.distance)
-    best = {c.distance, 1.0};
+  if (const Closest c = point_to_segment(to, a, b); c.distance2 < best.distance2)
+    best = {c.distance2, 1.0};
   for (const MercatorPoint end : std::array{a, b}) {
-    if (const Closest c = point_to_segment(end, from, to); c.distance < best.distance) best = c;
+    if (const Closest c = point_to_segment(end, from, to); c.distance2 < best.distance2) best = c;
   }
   return best;
 }
@@ -62,10 +65,10 @@ std::optional<ShoreNear> shore_within(const Land& land, double lat0, double lon0
                           [&](MercatorPoint a, MercatorPoint b) {
                             const Closest c = track_to_edge(f, t, a, b);
                             const double scale = scale0 + c.fraction * (scale1 - scale0);
-                            const double nm = c.distance * scale;
-                            if (nm < cap_nm && (!nearest || nm < nearest->distance_nm)) {
-                              nearest = ShoreNear{nm, c.fraction};
-                            }
+                            const double bound = nearest ? nearest->distance_nm : cap_nm;
+                            if (c.distance2 * scale * scale >= bound * bound) return;
+                            const double nm = std::sqrt(c.distance2) * scale;
+                            if (nm < bound) nearest = ShoreNear{nm, c.fraction};
                           });
   };
   look(0.0);

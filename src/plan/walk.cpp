@@ -26,7 +26,8 @@ constexpr double kSlackH = 1e-9;
 
 double rough_nm(LatLon a, LatLon b) {
   const double east = (b.lon - a.lon) * std::cos(0.5 * (a.lat + b.lat) * kRadiansPerDegree);
-  return 60.0 * std::hypot(b.lat - a.lat, east);
+  const double north = b.lat - a.lat;
+  return 60.0 * std::sqrt(north * north + east * east);  // hypot's care costs here
 }
 
 }  // namespace
