@@ -11,7 +11,8 @@ namespace {
 constexpr const char* kHindcastFooter =
     "--advisories takes files, or a directory whose *.xml, *.txt and *.tcm files\n"
     "are the advisories (RSS feeds or forecast/advisory texts); --best-track the\n"
-    "ATCF b-deck whose 34-kt radii are the truth.\n"
+    "ATCF b-deck whose 34-kt radii are the truth. --policies chooses among plan,\n"
+    "forecast, forecast-maximin, classic, voyage, stay, away and perpendicular.\n"
     "Exit status: 0 scored, 1 an input cannot be used, 2 wrong usage.";
 
 }  // namespace
@@ -49,6 +50,15 @@ HindcastOptions::HindcastOptions(CLI::App& app)
       ->default_val(72.0);
   add_forecast_tuning(hindcast, options.forecast.horizon_h, options.forecast.cone_scale,
                       options.forecast.margin_nm);
+  std::vector<std::string> names;
+  for (const hindcast::Policy policy : hindcast::kPolicies) {
+    names.emplace_back(hindcast::policy_name(policy));
+  }
+  hindcast
+      .add_option("--policies", policies_, "Policies followed, in this order (default: all)")
+      ->delimiter(',')
+      ->type_name("NAME,...")
+      ->check(CLI::IsMember(names));
   hindcast.add_option("--threads", threads_, "Threads (default: every core)")
       ->check(CLI::Range(1, 256));
   hindcast.add_option("--format", format_, "Output: text (the default) or json")
@@ -61,6 +71,19 @@ HindcastOptions::HindcastOptions(CLI::App& app)
 HindcastRequest HindcastOptions::request() const {
   HindcastRequest request = request_;
   request.options.threads = threads_;
+  if (!policies_.empty()) {
+    request.options.policies.clear();
+    for (const std::string& name : policies_) {
+      for (const hindcast::Policy policy : hindcast::kPolicies) {
+        const bool again = std::find(request.options.policies.begin(),
+                                     request.options.policies.end(),
+                                     policy) != request.options.policies.end();
+        if (name == hindcast::policy_name(policy) && !again) {
+          request.options.policies.push_back(policy);
+        }
+      }
+    }
+  }
   request.format = format_ == "json" ? Format::kJson : Format::kText;
   return request;
 }

@@ -36,6 +36,7 @@ class HindcastOptions {
   CLI::App* command_;
   HindcastRequest request_;
   std::string format_ = "text";
+  std::vector<std::string> policies_;  // by name; empty: every policy
   unsigned threads_;
 };
 

@@ -188,7 +188,7 @@ std::string hindcast_csv(const std::vector<IssuedAdvisory>& series, const Hindca
       "hindsight_course_deg,policy,least_nm,least_at_h,entered_at_h,grounded_at_h,progress,plans\n";
   for (const Encounter& e : result.encounters) {
     const IssuedAdvisory& issued = series[e.start.advisory];
-    for (std::size_t p = 0; p < hindcast::kPolicies.size(); ++p) {
+    for (std::size_t p = 0; p < result.scores.size(); ++p) {
       const hindcast::Outcome& o = e.outcomes[p];
       csv += advisory_name(issued) + ',' + navigation::format_utc_time(issued.time) + ',' +
              fixed(e.ring_nm, 0) + ',' + fixed(e.bearing_deg, 1) + ',' +
@@ -196,7 +196,7 @@ std::string hindcast_csv(const std::vector<IssuedAdvisory>& series, const Hindca
              fixed(e.start.voyage_course_deg, 0) + ',' + fixed(e.start.hours, 1) + ',' +
              fixed(e.hindsight.best_nm, 2) + ',' +
              (e.hindsight.course_deg ? std::to_string(*e.hindsight.course_deg) : "stay") + ',' +
-             hindcast::policy_name(hindcast::kPolicies[p]) + ',' + fixed(o.least_nm, 2) + ',' +
+             hindcast::policy_name(result.scores[p].policy) + ',' + fixed(o.least_nm, 2) + ',' +
              fixed(o.least_at_h, 1) + ',' + (o.entered_at_h ? fixed(*o.entered_at_h, 1) : "") +
              ',' + (o.grounded_at_h ? fixed(*o.grounded_at_h, 1) : "") + ',' +
              fixed(o.progress, 4) + ',' + plans_text(o) + '\n';

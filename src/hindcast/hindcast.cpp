@@ -60,8 +60,8 @@ std::vector<Encounter> encounters_of(const Start& start, const std::vector<Issue
       const land::Land* shoreline = options.forecast.shoreline;
       if (shoreline && shoreline->on_land(lat, lon)) continue;
       e.hindsight = hindsight(best_track, issued.time, e.start, shoreline);
-      for (std::size_t p = 0; p < kPolicies.size(); ++p) {
-        e.outcomes[p] = follow(kPolicies[p], series, e.start, truth, options.forecast);
+      for (const Policy policy : options.policies) {
+        e.outcomes.push_back(follow(policy, series, e.start, truth, options.forecast));
       }
       out.push_back(std::move(e));
     }
@@ -101,15 +101,17 @@ HindcastResult run_hindcast(const std::vector<IssuedAdvisory>& series,
   for (std::vector<Encounter>& some : per_start) {
     for (Encounter& e : some) result.encounters.push_back(std::move(e));
   }
-  result.scores = score(result.encounters, options.forecast.shoreline != nullptr);
+  result.scores =
+      score(result.encounters, options.policies, options.forecast.shoreline != nullptr);
   return result;
 }
 
-std::vector<PolicyScore> score(const std::vector<Encounter>& encounters, bool land_held) {
+std::vector<PolicyScore> score(const std::vector<Encounter>& encounters,
+                               const std::vector<Policy>& policies, bool land_held) {
   std::vector<PolicyScore> scores;
-  for (std::size_t p = 0; p < kPolicies.size(); ++p) {
+  for (std::size_t p = 0; p < policies.size(); ++p) {
     PolicyScore s;
-    s.policy = kPolicies[p];
+    s.policy = policies[p];
     if (land_held) s.groundings = 0;
     double progress = 0.0;
     for (std::size_t i = 0; i < encounters.size(); ++i) {

@@ -20,6 +20,8 @@ struct HindcastOptions {
   double hours = 72.0;   // how long each ship is followed (cut where the best track ends)
   PlanRequest forecast;  // the forecast advice's horizon, cone scale and margin
   unsigned threads = 1;  // >= 1
+  // The policies followed, in this order; fewer make a long hindcast shorter.
+  std::vector<Policy> policies{kPolicies.begin(), kPolicies.end()};
   // Called after each start is done, from any thread, one call at a time.
   std::function<void(std::size_t done, std::size_t total)> progress;
 };
@@ -33,7 +35,7 @@ struct Encounter {
   double ring_nm = 0.0;
   double bearing_deg = 0.0;  // of the ship from the advisory's centre
   Hindsight hindsight;
-  std::array<Outcome, kPolicies.size()> outcomes;  // as kPolicies
+  std::vector<Outcome> outcomes;  // as the options' policies
 };
 
 // Encounters of at least this hindsight distance from the true 34-kt area are escapable, nm.
@@ -54,14 +56,16 @@ struct PolicyScore {
 
 struct HindcastResult {
   std::vector<Encounter> encounters;  // in order of advisory, ring, bearing
-  std::vector<PolicyScore> scores;    // as kPolicies
+  std::vector<PolicyScore> scores;    // as the options' policies
   std::size_t starts = 0;             // advisories ships started from
 };
 
 HindcastResult run_hindcast(const std::vector<IssuedAdvisory>& series,
                             const forecast::StormTrack& best_track, const HindcastOptions& options);
 
-// The scores of `encounters`, as kPolicies; groundings counted when `land_held`.
-std::vector<PolicyScore> score(const std::vector<Encounter>& encounters, bool land_held);
+// The scores of `encounters`, whose outcomes are of `policies`; groundings counted when
+// `land_held`.
+std::vector<PolicyScore> score(const std::vector<Encounter>& encounters,
+                               const std::vector<Policy>& policies, bool land_held);
 
 }  // namespace hurricane::hindcast

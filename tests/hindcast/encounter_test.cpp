@@ -204,7 +204,7 @@ TEST(Hindcast, WithLandAShipWhoseCourseMeetsLandGoesAground) {
   }
 }
 
-TEST(Hindcast, ScoresAreTheSameForAnyNumberOfThreads) {
+TEST(Hindcast, ScoresAreTheSameForAnyNumberOfThreadsAndChoiceOfPolicies) {
   const forecast::StormTrack truth = isabel_truth();
   const std::vector<IssuedAdvisory> series = isabel_series();
   HindcastOptions options;
@@ -234,6 +234,21 @@ TEST(Hindcast, ScoresAreTheSameForAnyNumberOfThreads) {
     EXPECT_EQ(one.scores[p].escaped, three.scores[p].escaped);
     EXPECT_EQ(one.scores[p].encounters, one.encounters.size());
   }
+  // A few policies, in another order, follow exactly as they do among all of them.
+  options.policies = {Policy::kVoyage, Policy::kPlan};
+  const HindcastResult some = run_hindcast(series, truth, options);
+  ASSERT_EQ(some.encounters.size(), one.encounters.size());
+  ASSERT_EQ(some.scores.size(), 2u);
+  for (std::size_t k = 0; k < 2; ++k) {
+    const std::size_t p = policy_index(options.policies[k]);
+    EXPECT_EQ(some.scores[k].policy, options.policies[k]);
+    EXPECT_EQ(some.scores[k].escaped, one.scores[p].escaped);
+    EXPECT_EQ(some.scores[k].progress, one.scores[p].progress);
+    for (std::size_t i = 0; i < one.encounters.size(); ++i) {
+      ASSERT_EQ(some.encounters[i].outcomes.size(), 2u);
+      EXPECT_EQ(some.encounters[i].outcomes[k].least_nm, one.encounters[i].outcomes[p].least_nm);
+    }
+  }
 }
 
 TEST(Hindcast, ScoreCountsEscapableEscapesAndDepth) {
@@ -243,11 +258,13 @@ TEST(Hindcast, ScoreCountsEscapableEscapesAndDepth) {
   encounters[2].hindsight.best_nm = 80.0;  // escapable, voyage keeps 5 nm clear
   const std::array<double, 3> voyage = {-12.0, -30.0, 5.0};
   for (std::size_t i = 0; i < 3; ++i) {
+    encounters[i].outcomes.resize(kPolicies.size());
     for (Outcome& o : encounters[i].outcomes) o.least_nm = 40.0;
     encounters[i].outcomes[policy_index(Policy::kVoyage)].least_nm = voyage[i];
     encounters[i].outcomes[policy_index(Policy::kVoyage)].progress = 0.5 * static_cast<double>(i);
   }
-  const std::vector<PolicyScore> scores = score(encounters, false);
+  const std::vector<PolicyScore> scores =
+      score(encounters, {kPolicies.begin(), kPolicies.end()}, false);
   const PolicyScore& v = scores[policy_index(Policy::kVoyage)];
   EXPECT_EQ(v.policy, Policy::kVoyage);
   EXPECT_EQ(v.encounters, 3u);
