@@ -54,8 +54,7 @@ HindcastOptions::HindcastOptions(CLI::App& app)
   for (const hindcast::Policy policy : hindcast::kPolicies) {
     names.emplace_back(hindcast::policy_name(policy));
   }
-  hindcast
-      .add_option("--policies", policies_, "Policies followed, in this order (default: all)")
+  hindcast.add_option("--policies", policies_, "Policies followed, in this order (default: all)")
       ->delimiter(',')
       ->type_name("NAME,...")
       ->check(CLI::IsMember(names));
@@ -75,9 +74,9 @@ HindcastRequest HindcastOptions::request() const {
     request.options.policies.clear();
     for (const std::string& name : policies_) {
       for (const hindcast::Policy policy : hindcast::kPolicies) {
-        const bool again = std::find(request.options.policies.begin(),
-                                     request.options.policies.end(),
-                                     policy) != request.options.policies.end();
+        const bool again =
+            std::find(request.options.policies.begin(), request.options.policies.end(), policy) !=
+            request.options.policies.end();
         if (name == hindcast::policy_name(policy) && !again) {
           request.options.policies.push_back(policy);
         }
