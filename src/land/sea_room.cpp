@@ -51,9 +51,17 @@ double mercator_scale_nm(double lat) {
 
 std::optional<ShoreNear> shore_within(const Land& land, double lat0, double lon0, double lat1,
                                       double lon1, double cap_nm) {
-  const MercatorPoint from{std::remainder(lon0, 360.0), isometric_latitude(lat0)};
-  const MercatorPoint to{from.x + std::remainder(lon1 - lon0, 360.0), isometric_latitude(lat1)};
-  const double scale0 = mercator_scale_nm(lat0), scale1 = mercator_scale_nm(lat1);
+  const double x0 = std::remainder(lon0, 360.0);
+  return shore_within(land, {{x0, isometric_latitude(lat0)}, mercator_scale_nm(lat0)},
+                      {{x0 + std::remainder(lon1 - lon0, 360.0), isometric_latitude(lat1)},
+                       mercator_scale_nm(lat1)},
+                      cap_nm);
+}
+
+std::optional<ShoreNear> shore_within(const Land& land, ScaledPoint start, ScaledPoint end,
+                                      double cap_nm) {
+  const MercatorPoint from = start.at, to = end.at;
+  const double scale0 = start.scale_nm, scale1 = end.scale_nm;
   // The box reaches the cap at the smaller scale (the higher latitude), and a little beyond.
   const double reach = cap_nm / std::min(scale0, scale1) * 1.05 + 1e-6;
   const MercatorPoint low{std::min(from.x, to.x) - reach, std::min(from.y, to.y) - reach};

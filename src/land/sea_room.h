@@ -21,6 +21,17 @@ struct ShoreNear {
 std::optional<ShoreNear> shore_within(const Land& land, double lat0, double lon0, double lat1,
                                       double lon1, double cap_nm);
 
+// A point of a track in the Mercator plane with the plane's scale there (nm per degree), for
+// callers that walk a rhumb line straight in that plane and so know both already.
+struct ScaledPoint {
+  MercatorPoint at;  // x in -180..180 at a stretch's start; its end continues from there
+  double scale_nm = 0.0;
+};
+
+// As above, for the stretch from `from` to `to`.
+std::optional<ShoreNear> shore_within(const Land& land, ScaledPoint from, ScaledPoint to,
+                                      double cap_nm);
+
 // Nautical miles per degree of the Mercator plane (either axis: it is conformal) at latitude
 // `lat` (degrees).
 double mercator_scale_nm(double lat);

@@ -130,8 +130,29 @@ struct MercatorLine {
     return {land::geodetic_latitude(psi0 + fraction * dpsi),
             std::remainder(lon0 + fraction * dlon, 360.0)};
   }
+  // The point at `fraction` both as a place and in the plane, where it is already known: the
+  // shoreline is asked of it without going back from latitude to the plane.
+  struct Point {
+    LatLon at;
+    land::ScaledPoint scaled;
+  };
+  Point point(double fraction) const {
+    const double x = lon0 + fraction * dlon, psi = psi0 + fraction * dpsi;
+    const double lat = land::geodetic_latitude(psi);
+    return {{lat, std::remainder(x, 360.0)}, {{x, psi}, land::mercator_scale_nm(lat)}};
+  }
   double lon0, dlon, psi0, dpsi;
 };
+
+// The shoreline within `cap_nm` of the stretch from `a` to `b` of one line.
+std::optional<land::ShoreNear> shore_between(const land::Land& land, const MercatorLine::Point& a,
+                                             const MercatorLine::Point& b, double cap_nm) {
+  land::ScaledPoint from = a.scaled, to = b.scaled;
+  const double shift = from.at.x - a.at.lon;  // a whole number of turns
+  from.at.x -= shift;
+  to.at.x -= shift;
+  return land::shore_within(land, from, to, cap_nm);
+}
 
 // Land along the rhumb line from `from` to `to` (run from `t0` to `t1` hours, `length_nm`
 // long): the shoreline no nearer than the sea room, but within it of the start any track off
@@ -158,11 +179,14 @@ std::optional<double> land_breach(const Walk& walk, Cursor& c, LatLon from, LatL
     }
   };
   const int stretches = static_cast<int>(std::ceil(length_nm / kStretchNm));
+  MercatorLine::Point next = line.point(0.0);
   for (int s = 0; s < stretches; ++s) {
     const double f0 = static_cast<double>(s) / stretches;
     const double f1 = static_cast<double>(s + 1) / stretches;
-    const LatLon a = line.at(f0), b = line.at(f1);
-    const auto near = land::shore_within(*request.land, a.lat, a.lon, b.lat, b.lon, look);
+    const MercatorLine::Point start = next;
+    next = line.point(f1);
+    const LatLon a = start.at, b = next.at;
+    const auto near = shore_between(*request.land, start, next, look);
     if (!near) continue;
     const double span = length_nm / stretches;
     const bool by_start =
@@ -178,11 +202,14 @@ std::optional<double> land_breach(const Walk& walk, Cursor& c, LatLon from, LatL
     }
     // Near the start or the destination, or to find where it is broken: piece by piece.
     const int pieces = static_cast<int>(std::ceil(span / kPieceNm));
+    MercatorLine::Point piece_end = start;
     for (int p = 0; p < pieces; ++p) {
       const double g0 = f0 + (f1 - f0) * p / pieces, g1 = f0 + (f1 - f0) * (p + 1) / pieces;
-      const LatLon pa = line.at(g0), pb = line.at(g1);
+      const MercatorLine::Point piece_start = piece_end;
+      piece_end = p + 1 == pieces ? next : line.point(g1);
+      const LatLon pa = piece_start.at, pb = piece_end.at;
       if (has_end && rough_nm(pa, end) <= room && rough_nm(pb, end) <= room) continue;
-      const auto piece = land::shore_within(*request.land, pa.lat, pa.lon, pb.lat, pb.lon, look);
+      const auto piece = shore_between(*request.land, piece_start, piece_end, look);
       if (!piece) continue;
       if (rough_nm(pa, request.ship) <= room && rough_nm(pb, request.ship) <= room) {
         if (piece->distance_nm <= 0.0) return g0;  // leaving harbour, but not over land
