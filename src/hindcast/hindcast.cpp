@@ -6,6 +6,7 @@
 #include <mutex>
 #include <thread>
 
+#include "land/sea_room.h"
 #include "navigation/units.h"
 
 namespace hurricane::hindcast {
@@ -55,10 +56,14 @@ std::vector<Encounter> encounters_of(const Start& start, const std::vector<Issue
                  voyage_course_deg(r * bearings + b),
                  start.hours};
       // A ship already inside the true 34-kt winds has nothing left to escape; a start on land
-      // is no ship.
+      // is no ship, nor one within the grounding distance of the shore, aground before any
+      // policy has steered.
       if (truth_clearance_nm(truth, 0, e.start.position) < 0.0) continue;
       const land::Land* shoreline = options.forecast.shoreline;
-      if (shoreline && shoreline->on_land(lat, lon)) continue;
+      if (shoreline && (shoreline->on_land(lat, lon) ||
+                        land::shore_within(*shoreline, lat, lon, lat, lon, kGroundingNm))) {
+        continue;
+      }
       e.hindsight = hindsight(best_track, issued.time, e.start, shoreline);
       for (const Policy policy : options.policies) {
         e.outcomes.push_back(follow(policy, series, e.start, truth, options.forecast));
@@ -101,8 +106,7 @@ HindcastResult run_hindcast(const std::vector<IssuedAdvisory>& series,
   for (std::vector<Encounter>& some : per_start) {
     for (Encounter& e : some) result.encounters.push_back(std::move(e));
   }
-  result.scores =
-      score(result.encounters, options.policies, options.forecast.shoreline != nullptr);
+  result.scores = score(result.encounters, options.policies, options.forecast.shoreline != nullptr);
   return result;
 }
 

@@ -204,6 +204,34 @@ TEST(Hindcast, WithLandAShipWhoseCourseMeetsLandGoesAground) {
   }
 }
 
+// A ship placed within the grounding distance of a shore is aground before any policy steers:
+// it is no encounter, as a start on land is none, and no ship that stays put goes aground.
+TEST(Hindcast, WithLandAStartWithinAMileOfTheShoreIsNoShip) {
+  const forecast::StormTrack truth = isabel_truth();
+  const std::vector<IssuedAdvisory> series = isabel_series();
+  const auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
+  ASSERT_TRUE(loaded.ok());
+  const land::Land& shoreline = loaded.value();
+  const forecast::LatLon centre = series[0].storm.fix.centre;
+  // Due north the ring's geodesic is the meridian, the landfall search's rhumb line.
+  const auto landfall = shoreline.first_landfall(centre.lat, centre.lon, 0.0, 2500.0);
+  ASSERT_TRUE(landfall);
+  HindcastOptions options;
+  options.rings_nm = {landfall->distance_nm - 0.5, landfall->distance_nm - 60.0};
+  options.bearings = 1;
+  options.hours = 12.0;
+  options.policies = {Policy::kStay};
+  options.forecast.shoreline = &shoreline;
+  const HindcastResult result = run_hindcast(series, truth, options);
+  std::vector<double> first_rings;
+  for (const Encounter& e : result.encounters) {
+    if (e.start.advisory == 0) first_rings.push_back(e.ring_nm);
+    EXPECT_FALSE(e.outcomes[0].grounded_at_h)
+        << e.start.position.lat << ' ' << e.start.position.lon;
+  }
+  EXPECT_EQ(first_rings, std::vector<double>{landfall->distance_nm - 60.0});
+}
+
 TEST(Hindcast, ScoresAreTheSameForAnyNumberOfThreadsAndChoiceOfPolicies) {
   const forecast::StormTrack truth = isabel_truth();
   const std::vector<IssuedAdvisory> series = isabel_series();
