@@ -7,6 +7,7 @@
 #include <chrono>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "forecast/quarter_discs.h"
 #include "forecast/ship_track.h"
@@ -87,6 +88,16 @@ forecast::StormTrack isabel_truth() {
   return read_best_track(data_file("54.bal132003.dat")).value();
 }
 
+// The build's shoreline, read once for the tests that hold land.
+const land::Land& build_shoreline() {
+  static const land::Land shoreline = [] {
+    auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
+    if (!loaded.ok()) throw std::runtime_error(loaded.error().problem);
+    return std::move(loaded.value());
+  }();
+  return shoreline;
+}
+
 std::vector<IssuedAdvisory> isabel_series() {
   std::vector<AdvisoryText> texts;
   for (const char* name : {"20.132003.index-at.xml", "21.132003.index-at.xml",
@@ -137,9 +148,7 @@ TEST(Hindsight, BestConstantCourseMatchesBruteForce) {
 TEST(Hindsight, WithLandNamesNoCourseThatRunsAshore) {
   const forecast::StormTrack truth = isabel_truth();
   const std::vector<IssuedAdvisory> series = isabel_series();
-  const auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
-  ASSERT_TRUE(loaded.ok());
-  const land::Land& shoreline = loaded.value();
+  const land::Land& shoreline = build_shoreline();
   int ashore_without_land = 0;
   for (const navigation::LatLon at :
        {navigation::LatLon{23.6, -80.2}, navigation::LatLon{24.8, -77.0},
@@ -169,9 +178,7 @@ TEST(Hindsight, WithLandNamesNoCourseThatRunsAshore) {
 TEST(Hindcast, WithLandAShipWhoseCourseMeetsLandGoesAground) {
   const forecast::StormTrack truth = isabel_truth();
   const std::vector<IssuedAdvisory> series = isabel_series();
-  const auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
-  ASSERT_TRUE(loaded.ok());
-  const land::Land& shoreline = loaded.value();
+  const land::Land& shoreline = build_shoreline();
   HindcastOptions options;
   options.rings_nm = {500};
   options.bearings = 8;
@@ -209,9 +216,7 @@ TEST(Hindcast, WithLandAShipWhoseCourseMeetsLandGoesAground) {
 TEST(Hindcast, WithLandAStartWithinAMileOfTheShoreIsNoShip) {
   const forecast::StormTrack truth = isabel_truth();
   const std::vector<IssuedAdvisory> series = isabel_series();
-  const auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
-  ASSERT_TRUE(loaded.ok());
-  const land::Land& shoreline = loaded.value();
+  const land::Land& shoreline = build_shoreline();
   const forecast::LatLon centre = series[0].storm.fix.centre;
   // Due north the ring's geodesic is the meridian, the landfall search's rhumb line.
   const auto landfall = shoreline.first_landfall(centre.lat, centre.lon, 0.0, 2500.0);
