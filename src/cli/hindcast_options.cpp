@@ -57,7 +57,7 @@ HindcastOptions::HindcastOptions(CLI::App& app)
   hindcast.add_option("--policies", policies_, "Policies followed, in this order (default: all)")
       ->delimiter(',')
       ->type_name("NAME,...")
-      ->check(CLI::IsMember(names));
+      ->check(CLI::IsMember(names).description(""));  // the footer names them
   hindcast.add_option("--threads", threads_, "Threads (default: every core)")
       ->check(CLI::Range(1, 256));
   hindcast.add_option("--format", format_, "Output: text (the default) or json")
