@@ -82,7 +82,8 @@ std::string hindcast_text(const HindcastSetting& setting, const std::vector<Issu
   text += "Forecast advice: cone x" + fixed(o.forecast.cone_scale, 2) + ", margin " +
           fixed(o.forecast.margin_nm, 0) + " nm, horizon " + fixed(o.forecast.horizon_h, 0) +
           " h, " +
-          (o.forecast.shoreline ? "held against land (starts on land dropped)" : "land left out") +
+          (o.forecast.shoreline ? "held against land (starts on or within 1 nm of land dropped)"
+                                : "land left out") +
           "\n";
   const std::size_t encounters = result.encounters.size();
   const std::size_t escapable = result.scores.empty() ? 0 : result.scores.front().escapable;
