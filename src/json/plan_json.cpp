@@ -47,6 +47,8 @@ ordered_json plan_json(const plan::Plan& plan, std::optional<plan::Time> next_ad
   }
   object["avoid_kt"] = plan.avoid_kt;
   object["sea_room_nm"] = plan.land_held ? ordered_json(plan.sea_room_nm) : ordered_json(nullptr);
+  object["reduced_sea_room_nm"] =
+      plan.reduced_sea_room_nm ? ordered_json(*plan.reduced_sea_room_nm) : ordered_json(nullptr);
   object["until"] = plan_time(plan.until);
   object["voyage"] = voyage_name(plan.voyage);
   object["holds_voyage_until"] = plan.holds_voyage_until

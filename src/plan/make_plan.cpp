@@ -275,6 +275,19 @@ Plan search_from(const Walk& fast, const Walk& exact, double clear_h, bool held_
 
 Plan make_plan(const PlanRequest& request) {
   Plan plan = search_plan(request);
+  if (request.land && plan.judged && !plan.keeps_clear) {
+    for (const double room : kReducedSeaRoomsNm) {
+      if (!(room < request.sea_room_nm)) continue;
+      PlanRequest closer = request;
+      closer.sea_room_nm = room;
+      Plan tried = search_plan(closer);
+      if (tried.keeps_clear) {
+        plan = std::move(tried);
+        plan.reduced_sea_room_nm = room;
+        break;
+      }
+    }
+  }
   plan.avoid_kt = request.avoid_kt;
   plan.sea_room_nm = request.sea_room_nm;
   plan.land_held = request.land != nullptr;

@@ -90,9 +90,12 @@ struct ShortOfLand {
 };
 
 struct Plan {
-  bool judged = false;                        // some storm is forecast within the horizon
-  int avoid_kt = 34;                          // as asked
-  double sea_room_nm = 0.0;                   // as asked
+  bool judged = false;       // some storm is forecast within the horizon
+  int avoid_kt = 34;         // as asked
+  double sea_room_nm = 0.0;  // as asked
+  // When no plan keeps clear of the danger with the sea room asked but one does closer to the
+  // shore: the sea room that plan keeps (less than asked), and everything below is of that plan.
+  std::optional<double> reduced_sea_room_nm;
   bool land_held = false;                     // the shoreline was held against the plan
   Voyage::Kind voyage = Voyage::Kind::kNone;  // what progress is measured along
   Time until{};                               // the horizon, cut where the forecasts end
@@ -123,8 +126,19 @@ struct Plan {
   std::vector<std::vector<std::optional<LatLon>>> storms_hourly;
 };
 
-// The plan for `request`: the best that keeps clear, else the one that goes least deep and
-// leaves the danger soonest (keeps_clear false).
+// Sea rooms tried in turn, with land held, when no plan keeps clear with the one asked: among
+// islands, a plan that keeps clear of the storm closer to the shore (said plainly) is better
+// advice than lying in the storm's path to keep the sea room.
+inline constexpr double kReducedSeaRoomsNm[] = {5.0, 2.0};
+
+// The plan for `request`: the best that keeps clear, else the best that keeps clear with a
+// reduced sea room, else the one that goes least deep and leaves the danger soonest
+// (keeps_clear false).
 Plan make_plan(const PlanRequest& request);
+
+// The sea room the plan keeps off the shore: as asked, or reduced.
+inline double kept_sea_room_nm(const Plan& plan) {
+  return plan.reduced_sea_room_nm.value_or(plan.sea_room_nm);
+}
 
 }  // namespace hurricane::plan

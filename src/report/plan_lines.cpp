@@ -56,8 +56,13 @@ std::vector<std::string> plan_lines(const plan::Plan& plan,
   std::vector<std::string> lines;
   std::string heading = "Escape plan to " + format_day_time(plan.until) + ", out of the " +
                         std::to_string(plan.avoid_kt) + "-kt danger area";
-  if (plan.land_held) heading += " and " + decimals(plan.sea_room_nm, 0) + " nm off the shore";
+  const double sea_room = plan::kept_sea_room_nm(plan);
+  if (plan.land_held) heading += " and " + decimals(sea_room, 0) + " nm off the shore";
   lines.push_back(heading + ":");
+  if (plan.reduced_sea_room_nm) {
+    lines.push_back("SEA ROOM REDUCED: no plan keeps clear " + decimals(plan.sea_room_nm, 0) +
+                    " nm off the shore; this one keeps " + decimals(sea_room, 0) + " nm.");
+  }
   if (!plan.keeps_clear) {
     lines.push_back(
         "NO PLAN KEEPS CLEAR. The least bad goes least deep and leaves soonest; it meets " +
@@ -66,7 +71,7 @@ std::vector<std::string> plan_lines(const plan::Plan& plan,
   }
   if (plan.holds_voyage_until) {
     lines.push_back(plan.legs.empty()
-                        ? "hold the voyage: it keeps clear"
+                        ? (plan.keeps_clear ? "hold the voyage: it keeps clear" : "hold the voyage")
                         : "hold the voyage until " + format_day_time(*plan.holds_voyage_until));
   }
   for (const plan::PlannedLeg& leg : plan.legs) lines.push_back(plan_leg_line(leg));
@@ -86,7 +91,7 @@ std::vector<std::string> plan_lines(const plan::Plan& plan,
                                                                    : "the line to the destination";
     lines.push_back("stop short at " + format_day_time(plan.short_of_land->at) + ", " +
                     degrees_minutes(plan.short_of_land->position) + " to keep " +
-                    decimals(plan.sea_room_nm, 0) + " nm off the shore: " + what +
+                    decimals(sea_room, 0) + " nm off the shore: " + what +
                     " meets land there; give a route around it");
   }
   const std::string where =
@@ -97,12 +102,11 @@ std::vector<std::string> plan_lines(const plan::Plan& plan,
                       : "deepest " + decimals(-plan.least_clearance_nm, 1) +
                             " nm inside the danger area at " + where);
   if (plan.land_held) {
-    lines.push_back(plan.least_sea_room_nm
-                        ? "least sea room " + decimals(*plan.least_sea_room_nm, 1) + " nm at " +
-                              format_day_time(plan.sea_room_at) + ", " +
-                              degrees_minutes(plan.sea_room_place)
-                        : "least sea room: no shoreline within " +
-                              decimals(plan.sea_room_nm + 20.0, 0) + " nm");
+    lines.push_back(
+        plan.least_sea_room_nm
+            ? "least sea room " + decimals(*plan.least_sea_room_nm, 1) + " nm at " +
+                  format_day_time(plan.sea_room_at) + ", " + degrees_minutes(plan.sea_room_place)
+            : "least sea room: no shoreline within " + decimals(sea_room + 20.0, 0) + " nm");
   }
   if (plan.voyage != plan::Voyage::Kind::kNone) {
     // (+ 0.0: a step back of less than half a mile reads 0, not -0.)

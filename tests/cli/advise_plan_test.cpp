@@ -128,6 +128,51 @@ TEST(AdvisePlan, NearLandTheVoyageStopsShortAndPlansGoRoundItDirectly) {
   EXPECT_EQ(clear["legs"][0]["start"], "2023-09-12T21:00:00Z");
 }
 
+// Matthew's advisory 22 and a ship among the Bahamas: no plan keeps clear 10 nm off the
+// shore, one does 5 nm off; the text says so before anything else and the JSON states both.
+TEST(AdvisePlan, ReducedSeaRoomIsSaidFirstAndStatedInTheJson) {
+  const std::vector<std::string> arguments = {"advise",
+                                              "--advisory",
+                                              HURRICANE_SOURCE_DIR
+                                              "/tests/hindcast/data/22.142016.index-at.xml",
+                                              "--at",
+                                              "2016-10-03T15:00Z",
+                                              "--ship",
+                                              "23.1286,-75.0",
+                                              "--ship-speed",
+                                              "12",
+                                              "--error",
+                                              "cone:1.5",
+                                              "--margin",
+                                              "50"};
+  const ProgramRun text = run_program(arguments);
+  ASSERT_EQ(text.status, 0) << text.err;
+  EXPECT_TRUE(text.out.starts_with(
+      "Escape plan to 06/1500Z, out of the 34-kt danger area and 5 nm off the shore:\n"
+      "SEA ROOM REDUCED: no plan keeps clear 10 nm off the shore; this one keeps 5 nm.\n"))
+      << text.out;
+  std::vector<std::string> as_json = arguments;
+  as_json.insert(as_json.end(), {"--format", "json"});
+  const ProgramRun run = run_program(as_json);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json answer = json::parse(run.out);
+  std::ifstream schema_file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
+  for (const std::string& problem : schema_problems(answer, json::parse(schema_file))) {
+    ADD_FAILURE() << problem;
+  }
+  const json& plan = answer["plan"];
+  EXPECT_TRUE(plan["keeps_clear"].get<bool>());
+  EXPECT_EQ(plan["sea_room_nm"], 10.0);
+  EXPECT_EQ(plan["reduced_sea_room_nm"], 5.0);
+  EXPECT_GE(plan["least_sea_room_nm"].get<double>(), 5.0);
+  // Asked for 1 nm, there is nothing to reduce.
+  std::vector<std::string> close_in = as_json;
+  close_in.insert(close_in.end(), {"--sea-room", "1"});
+  const json asked = json::parse(run_program(close_in).out)["plan"];
+  EXPECT_EQ(asked["sea_room_nm"], 1.0);
+  EXPECT_TRUE(asked["reduced_sea_room_nm"].is_null());
+}
+
 TEST(AdvisePlan, OptionsAreChecked) {
   for (const auto& [more, message] : std::vector<std::pair<std::vector<std::string>, std::string>>{
            {{"--avoid", "40"}, "--avoid: expected 34, 50 or 64"},

@@ -165,6 +165,8 @@ inline Check check_plan(const PlanRequest& request, const Plan& plan) {
       edges.emplace_back(a, b);
     }
   }
+  // The sea room the plan says it keeps: as asked, or reduced when it says so.
+  const double room = kept_sea_room_nm(plan);
   // A voyage stopped short of the shore (not at its destination) had to: within a few miles
   // further on its line the shore comes nearer than the sea room.
   for (const double stop : stops) {
@@ -177,11 +179,11 @@ inline Check check_plan(const PlanRequest& request, const Plan& plan) {
     for (double d = 0.2; d <= 3.0 + 1e-9; d += 0.2) {
       nearest = std::min(nearest, shore_nm(toward(at, dest, 1.0, d), edges));
     }
-    if (nearest >= request.sea_room_nm) check.fault = "stopped short with sea room to spare";
+    if (nearest >= room) check.fault = "stopped short with sea room to spare";
   }
   for (const LatLon& p : track) {
-    if (local_nm(p, request.ship) <= request.sea_room_nm) continue;
-    if (voyage && local_nm(p, dest) <= request.sea_room_nm) continue;
+    if (local_nm(p, request.ship) <= room) continue;
+    if (voyage && local_nm(p, dest) <= room) continue;
     check.least_sea_room = std::min(check.least_sea_room, shore_nm(p, edges));
   }
   return check;
