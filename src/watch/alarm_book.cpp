@@ -20,6 +20,8 @@ std::string_view kind_name(AlarmKind kind) {
       return "unreadable-file";
     case AlarmKind::kPositionLost:
       return "position-lost";
+    case AlarmKind::kSeaRoomReduced:
+      return "sea-room-reduced";
   }
   return "unknown";
 }

@@ -21,6 +21,7 @@ enum class AlarmKind {
   kAdvisoryOverdue,    // an advisory is an hour past the next advisory it announced
   kUnreadableFile,     // a file of the folder cannot be read as an advisory
   kPositionLost,       // no fix, a fix too old, or one that jumped faster than a ship
+  kSeaRoomReduced,     // the plan keeps clear only closer to the shore than the sea room asked
 };
 
 // The kind's name in the console and the log: "course-meets-danger", ...

@@ -8,7 +8,7 @@ std::optional<AlarmKind> kind_named(std::string_view name) {
   static constexpr std::array kKinds = {AlarmKind::kCourseMeetsDanger, AlarmKind::kDecideSoon,
                                         AlarmKind::kNoPlanClear,       AlarmKind::kAdvisoryStale,
                                         AlarmKind::kAdvisoryOverdue,   AlarmKind::kUnreadableFile,
-                                        AlarmKind::kPositionLost};
+                                        AlarmKind::kPositionLost,      AlarmKind::kSeaRoomReduced};
   for (const AlarmKind kind : kKinds) {
     if (kind_name(kind) == name) return kind;
   }

@@ -28,6 +28,7 @@ std::string signalk_state(AlarmKind kind) {
     case AlarmKind::kCourseMeetsDanger:
     case AlarmKind::kDecideSoon:
     case AlarmKind::kPositionLost:
+    case AlarmKind::kSeaRoomReduced:
       return "alarm";
     case AlarmKind::kAdvisoryStale:
     case AlarmKind::kAdvisoryOverdue:

@@ -1,6 +1,7 @@
 #include "watch/watch_round.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "answer/advice_time.h"
 #include "situation/utc_time.h"
@@ -53,6 +54,12 @@ void judge_plan(const plan::Plan& plan, UtcTime advice, double alarm_hours,
              hours_between(advice, plan.decide_by.at) <= kDecideSoonH) {
     conditions.push_back(
         {AlarmKind::kDecideSoon, "", "decide by " + format_day_time(plan.decide_by.at)});
+  }
+  if (plan.reduced_sea_room_nm) {
+    conditions.push_back({AlarmKind::kSeaRoomReduced, "",
+                          "no plan keeps clear " + std::to_string(std::lround(plan.sea_room_nm)) +
+                              " nm off the shore; the plan keeps " +
+                              std::to_string(std::lround(*plan.reduced_sea_room_nm)) + " nm"});
   }
   if (!plan.keeps_clear) {
     conditions.push_back({AlarmKind::kNoPlanClear, "",

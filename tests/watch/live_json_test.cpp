@@ -127,9 +127,11 @@ TEST(AlarmKinds, EveryKindIsFoundByItsNameAndNothingElse) {
   for (const AlarmKind kind :
        {AlarmKind::kCourseMeetsDanger, AlarmKind::kDecideSoon, AlarmKind::kNoPlanClear,
         AlarmKind::kAdvisoryStale, AlarmKind::kAdvisoryOverdue, AlarmKind::kUnreadableFile,
-        AlarmKind::kPositionLost}) {
+        AlarmKind::kPositionLost, AlarmKind::kSeaRoomReduced}) {
     EXPECT_EQ(kind_named(kind_name(kind)), kind) << kind_name(kind);
   }
+  // Kinds added later take the next NMEA hundreds; those of older kinds keep theirs.
+  EXPECT_EQ(static_cast<int>(AlarmKind::kSeaRoomReduced), 7);
   EXPECT_EQ(kind_name(AlarmKind::kPositionLost), "position-lost");
   EXPECT_FALSE(kind_named("unknown"));
   EXPECT_FALSE(kind_named(""));
