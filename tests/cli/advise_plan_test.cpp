@@ -11,6 +11,13 @@
 namespace hurricane::cli_test {
 namespace {
 
+void expect_advice_schema(const json& answer) {
+  std::ifstream schema_file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
+  for (const std::string& problem : schema_problems(answer, json::parse(schema_file))) {
+    ADD_FAILURE() << problem;
+  }
+}
+
 // Lee's advisory 30: a ship off Hispaniola bound for Nassau at 14 kn, its voyage into the danger.
 std::vector<std::string> plan_run(std::vector<std::string> more) {
   std::vector<std::string> arguments = {
@@ -32,10 +39,7 @@ TEST(AdvisePlan, TextFirstAndJsonStateTheSamePlan) {
   const ProgramRun run = run_program(plan_run({"--format", "json"}));
   ASSERT_EQ(run.status, 0) << run.err;
   const json answer = json::parse(run.out);
-  std::ifstream schema_file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
-  for (const std::string& problem : schema_problems(answer, json::parse(schema_file))) {
-    ADD_FAILURE() << problem;
-  }
+  expect_advice_schema(answer);
   const json& plan = answer["plan"];
   // The JSON's lines are the text's block, word for word, for a page to show as they are.
   std::string block;
@@ -156,10 +160,7 @@ TEST(AdvisePlan, ReducedSeaRoomIsSaidFirstAndStatedInTheJson) {
   const ProgramRun run = run_program(as_json);
   ASSERT_EQ(run.status, 0) << run.err;
   const json answer = json::parse(run.out);
-  std::ifstream schema_file(HURRICANE_SOURCE_DIR "/docs/advice.schema.json");
-  for (const std::string& problem : schema_problems(answer, json::parse(schema_file))) {
-    ADD_FAILURE() << problem;
-  }
+  expect_advice_schema(answer);
   const json& plan = answer["plan"];
   EXPECT_TRUE(plan["keeps_clear"].get<bool>());
   EXPECT_EQ(plan["sea_room_nm"], 10.0);

@@ -14,14 +14,6 @@
 namespace hurricane::plan {
 namespace {
 
-const land::Land& shoreline() {
-  static const land::Land land = [] {
-    auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
-    return std::move(loaded.value());
-  }();
-  return land;
-}
-
 forecast::StormTrack moved(forecast::StormTrack track, double dlat, double dlon) {
   for (forecast::TrackPoint& p : track.points)
     p.centre = {p.centre.lat + dlat, p.centre.lon + dlon};
@@ -53,13 +45,13 @@ TEST(Safety, PlansAroundRealStormsPassTheIndependentCheck) {
     const LatLon ship =
         testing::rhumb_direct(centre, 360.0 * unit(random), 200.0 + 450.0 * unit(random));
     PlanRequest request = testing::request_for(track, ship, 10.0 + 8.0 * unit(random));
-    request.land = &shoreline();
+    request.land = &testing::shoreline();
     if (i % 5 != 4) {
       request.voyage.kind = Voyage::Kind::kDestination;
       request.voyage.waypoints = {
           testing::rhumb_direct(ship, 360.0 * unit(random), 300.0 + 600.0 * unit(random))};
     }
-    if (shoreline().on_land(ship.lat, ship.lon)) continue;
+    if (testing::shoreline().on_land(ship.lat, ship.lon)) continue;
     const Plan plan = make_plan(request);
     ASSERT_TRUE(plan.judged) << i;
     const testing::Check check = testing::check_plan(request, plan);

@@ -9,21 +9,13 @@
 namespace hurricane::plan {
 namespace {
 
-const land::Land& shoreline() {
-  static const land::Land land = [] {
-    auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
-    return std::move(loaded.value());
-  }();
-  return land;
-}
-
 PlanRequest matthew_request(LatLon ship) {
   const forecast::StormTrack track =
       testing::read_track(std::string(PLAN_HINDCAST_DIR) + "/22.142016.index-at.xml");
   PlanRequest request = testing::request_for(track, ship, 12.0);
   request.error.scale = 1.5;
   request.error.margin_nm = 50.0;
-  request.land = &shoreline();
+  request.land = &testing::shoreline();
   return request;
 }
 
@@ -73,7 +65,7 @@ TEST(SeaRoom, NeverReducedInOpenWaterOrWithoutLandOrWhenNothingKeepsClear) {
   EXPECT_FALSE(slow.keeps_clear);
   EXPECT_FALSE(slow.reduced_sea_room_nm);
   // Nothing keeps clear at 2 kn among the islands either; the least bad keeps the sea room asked.
-  blind.land = &shoreline();
+  blind.land = &testing::shoreline();
   const Plan boxed = make_plan(blind);
   EXPECT_FALSE(boxed.keeps_clear);
   EXPECT_FALSE(boxed.reduced_sea_room_nm);

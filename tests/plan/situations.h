@@ -9,6 +9,7 @@
 
 #include "advisory/read_advisory.h"
 #include "forecast/from_advisory.h"
+#include "land/land.h"
 #include "plan/plan.h"
 
 namespace hurricane::plan::testing {
@@ -29,6 +30,15 @@ inline std::vector<forecast::StormTrack> kept_tracks() {
           read_track(hindcast + "/20.132003.index-at.xml"),
           read_track(hindcast + "/23.132003.index-at.xml"),
           read_track(advisories + "/tcm-ep072024-27.txt")};
+}
+
+// The shoreline the build makes, loaded once.
+inline const land::Land& shoreline() {
+  static const land::Land land = [] {
+    auto loaded = land::Land::load(HURRICANE_SHORELINE_FILE);
+    return std::move(loaded.value());
+  }();
+  return land;
 }
 
 inline PlanRequest request_for(const forecast::StormTrack& track, LatLon ship, double speed_kn) {
