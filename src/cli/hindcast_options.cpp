@@ -12,7 +12,9 @@ constexpr const char* kHindcastFooter =
     "--advisories takes files, or a directory whose *.xml, *.txt and *.tcm files\n"
     "are the advisories (RSS feeds or forecast/advisory texts); --best-track the\n"
     "ATCF b-deck whose 34-kt radii are the truth. --policies chooses among plan,\n"
-    "forecast, forecast-maximin, classic, voyage, stay, away and perpendicular.\n"
+    "forecast, forecast-maximin, classic, voyage, stay, away and perpendicular (the\n"
+    "default: all of them), and hindsight-plan, the plan made on the best track\n"
+    "itself.\n"
     "Exit status: 0 scored, 1 an input cannot be used, 2 wrong usage.";
 
 }  // namespace
@@ -54,7 +56,7 @@ HindcastOptions::HindcastOptions(CLI::App& app)
   for (const hindcast::Policy policy : hindcast::kPolicies) {
     names.emplace_back(hindcast::policy_name(policy));
   }
-  hindcast.add_option("--policies", policies_, "Policies followed, in this order (default: all)")
+  hindcast.add_option("--policies", policies_, "Policies followed, in this order")
       ->delimiter(',')
       ->type_name("NAME,...")
       ->check(CLI::IsMember(names).description(""));  // the footer names them

@@ -39,6 +39,8 @@ std::vector<Encounter> encounters_of(const Start& start, const std::vector<Issue
                                      const HindcastOptions& options) {
   const IssuedAdvisory& issued = series[start.advisory];
   const Truth truth = truth_from(best_track, issued.time, start.hours);
+  PlanRequest settings = options.forecast;
+  settings.best_track = &best_track;
   const GeographicLib::Geodesic& earth = GeographicLib::Geodesic::WGS84();
   std::vector<Encounter> out;
   const auto bearings = static_cast<std::size_t>(options.bearings);
@@ -66,7 +68,7 @@ std::vector<Encounter> encounters_of(const Start& start, const std::vector<Issue
       }
       e.hindsight = hindsight(best_track, issued.time, e.start, shoreline);
       for (const Policy policy : options.policies) {
-        e.outcomes.push_back(follow(policy, series, e.start, truth, options.forecast));
+        e.outcomes.push_back(follow(policy, series, e.start, truth, settings));
       }
       out.push_back(std::move(e));
     }

@@ -21,7 +21,7 @@ struct HindcastOptions {
   PlanRequest forecast;  // the forecast advice's horizon, cone scale and margin
   unsigned threads = 1;  // >= 1
   // The policies followed, in this order; fewer make a long hindcast shorter.
-  std::vector<Policy> policies{kPolicies.begin(), kPolicies.end()};
+  std::vector<Policy> policies{kDefaultPolicies.begin(), kDefaultPolicies.end()};
   // Called after each start is done, from any thread, one call at a time.
   std::function<void(std::size_t done, std::size_t total)> progress;
 };

@@ -79,19 +79,20 @@ std::optional<Plan> forecast_plan(const IssuedAdvisory& issued, const PlanReques
   return Plan{static_cast<double>(recommended->course_deg), recommended->speed_kn, {}};
 }
 
-// The escape plan toward the voyage course: its track (the voyage held, the legs, the voyage
-// resumed and perhaps stopped short of the shore) as turns after the advisory. The plan is made as
-// `advise` makes it: the same error model, the danger area of the 34-kt winds and 10 nm of sea
-// room.
-std::optional<Plan> escape_plan(const IssuedAdvisory& issued, const PlanRequest& request) {
-  if (!issued.track) return std::nullopt;
+// The escape plan toward the voyage course on `storm` with `error`: its track (the voyage held,
+// the legs, the voyage resumed and perhaps stopped short of the shore) as turns after the
+// advisory. The plan is made as `advise` makes it: the danger area of the 34-kt winds and 10 nm
+// of sea room.
+std::optional<Plan> escape_plan(const IssuedAdvisory& issued, const PlanRequest& request,
+                                const forecast::StormTrack& storm,
+                                const forecast::ErrorModel& error) {
   plan::PlanRequest asked;
   asked.at = issued.time;
   asked.ship = request.ship;
   asked.speed_kn = request.speed_kn;
   asked.horizon_h = request.horizon_h;
-  asked.storms = {*issued.track};
-  asked.error = forecast_error(*issued.track, request.cone_scale, request.margin_nm);
+  asked.storms = {storm};
+  asked.error = error;
   asked.land = request.shoreline;
   asked.voyage.kind = plan::Voyage::Kind::kCourse;
   asked.voyage.course_deg = request.voyage_course_deg;
@@ -159,6 +160,8 @@ const char* policy_name(Policy policy) {
       return "away";
     case Policy::kPerpendicular:
       return "perpendicular";
+    case Policy::kHindsightPlan:
+      return "hindsight-plan";
   }
   return "";
 }
@@ -176,7 +179,17 @@ forecast::ErrorModel forecast_error(const forecast::StormTrack& track, double co
 std::optional<Plan> plan(Policy policy, const IssuedAdvisory& issued, const PlanRequest& request) {
   switch (policy) {
     case Policy::kPlan:
-      return escape_plan(issued, request);
+      if (!issued.track) return std::nullopt;
+      return escape_plan(issued, request, *issued.track,
+                         forecast_error(*issued.track, request.cone_scale, request.margin_nm));
+    case Policy::kHindsightPlan: {
+      // The same search told the storm's real future: how much of the voyage a plan of this
+      // shape can keep at all, against which the plan's loss to the forecast's error is read.
+      if (!request.best_track) return std::nullopt;
+      forecast::ErrorModel exact;
+      exact.kind = forecast::ErrorModel::Kind::kNone;
+      return escape_plan(issued, request, *request.best_track, exact);
+    }
     case Policy::kForecast:
       return forecast_plan(issued, request, true);
     case Policy::kForecastMaximin:

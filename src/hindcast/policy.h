@@ -21,9 +21,16 @@ enum class Policy {
   kVoyage,
   kStay,
   kAway,
-  kPerpendicular
+  kPerpendicular,
+  kHindsightPlan
 };
-inline constexpr std::array<Policy, 8> kPolicies = {
+inline constexpr std::array<Policy, 9> kPolicies = {
+    Policy::kPlan,    Policy::kForecast,      Policy::kForecastMaximin,
+    Policy::kClassic, Policy::kVoyage,        Policy::kStay,
+    Policy::kAway,    Policy::kPerpendicular, Policy::kHindsightPlan};
+// What a hindcast follows unless told: every policy but the hindsight plan, a yardstick that
+// knows the storm's future and costs as much as the plan itself.
+inline constexpr std::array<Policy, 8> kDefaultPolicies = {
     Policy::kPlan, Policy::kForecast, Policy::kForecastMaximin, Policy::kClassic, Policy::kVoyage,
     Policy::kStay, Policy::kAway,     Policy::kPerpendicular};
 
@@ -35,7 +42,8 @@ constexpr std::size_t policy_index(Policy policy) {
   return kPolicies.size();
 }
 
-// "plan", "forecast", "forecast-maximin", "classic", "voyage", "stay", "away", "perpendicular".
+// "plan", "forecast", "forecast-maximin", "classic", "voyage", "stay", "away", "perpendicular",
+// "hindsight-plan".
 const char* policy_name(Policy policy);
 
 // A later course and speed of a plan, from some hours after its advisory on.
@@ -64,6 +72,9 @@ struct PlanRequest {
   // The shoreline the forecast advice holds its courses against, as `advise` does; null
   // leaves land out.
   const land::Land* shoreline = nullptr;
+  // The storm's best track: what the hindsight plan plans on, as if it were a forecast without
+  // error or margin; null leaves that policy without a plan.
+  const forecast::StormTrack* best_track = nullptr;
 };
 
 // The plan `policy` makes from `issued` for `request`; nothing when the policy cannot judge

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <stdexcept>
 
@@ -252,7 +254,7 @@ TEST(Hindcast, ScoresAreTheSameForAnyNumberOfThreadsAndChoiceOfPolicies) {
   ASSERT_GT(one.encounters.size(), 0u);
   for (std::size_t i = 0; i < one.encounters.size(); ++i) {
     EXPECT_EQ(one.encounters[i].hindsight.best_nm, three.encounters[i].hindsight.best_nm);
-    for (std::size_t p = 0; p < kPolicies.size(); ++p) {
+    for (std::size_t p = 0; p < kDefaultPolicies.size(); ++p) {
       const Outcome& a = one.encounters[i].outcomes[p];
       const Outcome& b = three.encounters[i].outcomes[p];
       EXPECT_EQ(a.least_nm, b.least_nm);
@@ -263,7 +265,7 @@ TEST(Hindcast, ScoresAreTheSameForAnyNumberOfThreadsAndChoiceOfPolicies) {
       }
     }
   }
-  for (std::size_t p = 0; p < kPolicies.size(); ++p) {
+  for (std::size_t p = 0; p < kDefaultPolicies.size(); ++p) {
     EXPECT_EQ(one.scores[p].escaped, three.scores[p].escaped);
     EXPECT_EQ(one.scores[p].encounters, one.encounters.size());
   }
@@ -282,6 +284,36 @@ TEST(Hindcast, ScoresAreTheSameForAnyNumberOfThreadsAndChoiceOfPolicies) {
       EXPECT_EQ(some.encounters[i].outcomes[k].least_nm, one.encounters[i].outcomes[p].least_nm);
     }
   }
+}
+
+// The hindsight plan is the plan search told the storm's real future: its danger area is the true
+// 34-kt area the hindcast scores against, so where a constant course keeps well clear it must
+// never enter (a sample's run of slack). A plan walk that drew the winds elsewhere than the truth
+// does would show here.
+TEST(Hindcast, TheHindsightPlanNeverEntersTheWindsItWasToldOf) {
+  const forecast::StormTrack truth = isabel_truth();
+  const std::vector<IssuedAdvisory> series = isabel_series();
+  HindcastOptions options;
+  options.rings_nm = {220, 300};
+  options.bearings = 12;  // not 8, or every voyage would lead straight away from the centre
+  options.hours = 48.0;
+  options.threads = 2;
+  options.policies = {Policy::kHindsightPlan, Policy::kVoyage};
+  const HindcastResult result = run_hindcast(series, truth, options);
+  std::size_t escapable = 0, voyage_entered = 0;
+  double closest = std::numeric_limits<double>::infinity();
+  for (const Encounter& e : result.encounters) {
+    if (e.hindsight.best_nm < kEscapableNm) continue;
+    ++escapable;
+    const Outcome& planned = e.outcomes[0];
+    EXPECT_GE(planned.least_nm, -e.start.speed_kn * kTruthStepHours)
+        << "advisory " << e.start.advisory << " ring " << e.ring_nm << " bearing " << e.bearing_deg;
+    voyage_entered += e.outcomes[1].entered_at_h ? 1u : 0u;
+    closest = std::min(closest, planned.least_nm);
+  }
+  EXPECT_GT(escapable, 30u);
+  EXPECT_GT(voyage_entered, 0u);  // some voyages lead into the winds: there is something to avoid
+  EXPECT_LT(closest, 1.0);        // and plans skirt them, so a misplaced edge would show
 }
 
 TEST(Hindcast, ScoreCountsEscapableEscapesAndDepth) {
