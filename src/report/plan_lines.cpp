@@ -48,6 +48,16 @@ std::string plan_leg_line(const plan::PlannedLeg& leg) {
          span + ", to " + degrees_minutes(leg.to);
 }
 
+std::string stop_short_line(const plan::Plan& plan) {
+  const char* what = plan.voyage == plan::Voyage::Kind::kCourse  ? "the voyage's course"
+                     : plan.voyage == plan::Voyage::Kind::kRoute ? "the route"
+                                                                 : "the line to the destination";
+  return "stop short at " + format_day_time(plan.short_of_land->at) + ", " +
+         degrees_minutes(plan.short_of_land->position) + " to keep " +
+         decimals(plan::kept_sea_room_nm(plan), 0) + " nm off the shore: " + what +
+         " meets land there; give a route around it";
+}
+
 }  // namespace
 
 std::vector<std::string> plan_lines(const plan::Plan& plan,
@@ -69,11 +79,16 @@ std::vector<std::string> plan_lines(const plan::Plan& plan,
         (plan.meets > 0 ? "the " + std::to_string(plan.meets) + "-kt winds."
                         : "no forecast wind area, only the forecast error and margin."));
   }
+  // Where the voyage stops short while it is held, the ship lies there before its first leg:
+  // said in its place, before the legs, not after the voyage is resumed.
+  const bool short_while_held = plan.short_of_land && plan.holds_voyage_until &&
+                                plan.short_of_land->at <= *plan.holds_voyage_until;
   if (plan.holds_voyage_until) {
     lines.push_back(plan.legs.empty()
                         ? (plan.keeps_clear ? "hold the voyage: it keeps clear" : "hold the voyage")
                         : "hold the voyage until " + format_day_time(*plan.holds_voyage_until));
   }
+  if (short_while_held) lines.push_back(stop_short_line(plan));
   for (const plan::PlannedLeg& leg : plan.legs) lines.push_back(plan_leg_line(leg));
   if (plan.resume) {
     std::string line = "resume " + three_digits(plan.resume->course_deg) + " from " +
@@ -85,15 +100,7 @@ std::vector<std::string> plan_lines(const plan::Plan& plan,
     }
     lines.push_back(line);
   }
-  if (plan.short_of_land) {
-    const char* what = plan.voyage == plan::Voyage::Kind::kCourse  ? "the voyage's course"
-                       : plan.voyage == plan::Voyage::Kind::kRoute ? "the route"
-                                                                   : "the line to the destination";
-    lines.push_back("stop short at " + format_day_time(plan.short_of_land->at) + ", " +
-                    degrees_minutes(plan.short_of_land->position) + " to keep " +
-                    decimals(sea_room, 0) + " nm off the shore: " + what +
-                    " meets land there; give a route around it");
-  }
+  if (plan.short_of_land && !short_while_held) lines.push_back(stop_short_line(plan));
   const std::string where =
       format_day_time(plan.least_clearance_at) + ", " + degrees_minutes(plan.least_clearance_place);
   lines.push_back(plan.least_clearance_nm >= 0.0
