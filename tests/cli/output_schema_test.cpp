@@ -81,6 +81,18 @@ TEST(OutputSchema, TheHindcastJsonKeepsToTheHindcastSchema) {
   broken = scores;
   broken["policies"][2]["policy"] = "panic";
   EXPECT_FALSE(schema_problems(broken, schema).empty());
+  // Fewer policies, the yardstick among them, in the order asked: the schema takes them too.
+  const ProgramRun some =
+      run_program({"hindcast", "--advisories", kData + "/22.132003.index-at.xml", "--best-track",
+                   kData + "/54.bal132003.dat", "--rings", "250", "--bearings", "3", "--hours",
+                   "24", "--policies", "hindsight-plan,voyage", "--format", "json"});
+  ASSERT_EQ(some.status, 0) << some.err;
+  const json chosen = json::parse(some.out);
+  const auto chosen_problems = schema_problems(chosen, schema);
+  EXPECT_TRUE(chosen_problems.empty()) << chosen_problems.front();
+  ASSERT_EQ(chosen["policies"].size(), 2u);
+  EXPECT_EQ(chosen["policies"][0]["policy"], "hindsight-plan");
+  EXPECT_EQ(chosen["policies"][1]["policy"], "voyage");
 }
 
 }  // namespace
