@@ -101,6 +101,16 @@ std::vector<std::string> plan_lines(const plan::Plan& plan,
     lines.push_back(line);
   }
   if (plan.short_of_land && !short_while_held) lines.push_back(stop_short_line(plan));
+  // Held short of the shore and resumed later, the voyage may stop short again on its way.
+  if (short_while_held) {
+    for (const plan::TrackTurn& turn : plan.track) {
+      if (turn.kind != plan::TrackTurn::Kind::kStopShort || !(turn.at > plan.short_of_land->at))
+        continue;
+      lines.push_back("stop short again at " + format_day_time(turn.at) + ", " +
+                      degrees_minutes(turn.position) + " to keep " +
+                      decimals(plan::kept_sea_room_nm(plan), 0) + " nm off the shore");
+    }
+  }
   const std::string where =
       format_day_time(plan.least_clearance_at) + ", " + degrees_minutes(plan.least_clearance_place);
   lines.push_back(plan.least_clearance_nm >= 0.0

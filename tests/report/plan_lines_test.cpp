@@ -71,6 +71,14 @@ TEST(PlanLines, AStopShortIsSaidWhereItFallsInTheTrack) {
   };
   const std::vector<std::size_t> held = order(t0);
   EXPECT_TRUE(held[0] < held[1] && held[1] < held[2] && held[2] < held[3]);
+  // Resumed from there, the voyage stops short again: said after the resume.
+  plan.track.push_back(
+      {plan::TrackTurn::Kind::kStopShort, t0 + std::chrono::hours{35}, {22.2, -79.0}, 0, 0.0});
+  const std::string again = joined(plan_lines(plan, std::nullopt));
+  const std::size_t second = again.find("stop short again at 04/1100Z, 22");
+  ASSERT_NE(second, std::string::npos) << again;
+  EXPECT_GT(second, again.find("resume 180")) << again;
+  plan.track.clear();
   const std::vector<std::size_t> resumed = order(t0 + std::chrono::hours{40});
   EXPECT_TRUE(resumed[0] < resumed[2] && resumed[2] < resumed[3] && resumed[3] < resumed[1]);
 }
