@@ -23,6 +23,9 @@ constexpr double kPieceNm = 2.0;
 // The exact walk reports the least sea room out to this beyond the sea room asked.
 constexpr double kSeaRoomLookNm = 20.0;
 constexpr double kSlackH = 1e-9;
+// The voyage's line near the start may come this much nearer the shore than the ship starts:
+// the shoreline's distance from a point and from a stretch begun there differ by rounding.
+constexpr double kOffingSlackNm = 0.02;
 
 double rough_nm(LatLon a, LatLon b) {
   const double east = (b.lon - a.lon) * std::cos(0.5 * (a.lat + b.lat) * kRadiansPerDegree);
@@ -47,6 +50,12 @@ Walk::Walk(const PlanRequest& request, double horizon_h, double step_h, bool exa
     samples_.push_back(forecast::storm_samples(request.storms[i], forecast::storm_error(sweep, i),
                                                request.at, step_h, count));
     for (const forecast::StormSample& s : samples_.back()) judged_ = judged_ || s.judged;
+  }
+  if (request.land) {
+    const LatLon ship = request.ship;
+    const auto near = land::shore_within(*request.land, ship.lat, ship.lon, ship.lat, ship.lon,
+                                         request.sea_room_nm);
+    if (near) start_offing_nm_ = near->distance_nm;
   }
   if (voyage_.kind() == Voyage::Kind::kCourse && request.land) end_course_at_shore();
 }
@@ -156,10 +165,11 @@ std::optional<land::ShoreNear> shore_between(const land::Land& land, const Merca
 
 // Land along the rhumb line from `from` to `to` (run from `t0` to `t1` hours, `length_nm`
 // long): the shoreline no nearer than the sea room, but within it of the start any track off
-// the shore will do and within it of the destination any at all. Nothing when the line keeps
-// that; else the fraction of the line (straight in the Mercator plane) where it is first
-// broken: the start of the stretch that breaks it, or with `to_the_piece` (the voyage's own
-// line, not waived near the start) of the short piece, a place that still keeps the sea room.
+// the shore will do (the voyage's own line, `to_the_piece`, no nearer than the ship starts) and
+// within it of the destination any at all. Nothing when the line keeps that; else the fraction
+// of the line (straight in the Mercator plane) where it is first broken: the start of the
+// stretch that breaks it, or with `to_the_piece` of the short piece, a place that still keeps
+// the sea room.
 std::optional<double> land_breach(const Walk& walk, Cursor& c, LatLon from, LatLon to,
                                   double length_nm, double t0, double t1, bool to_the_piece) {
   const PlanRequest& request = walk.request();
@@ -213,9 +223,12 @@ std::optional<double> land_breach(const Walk& walk, Cursor& c, LatLon from, LatL
       if (!piece) continue;
       if (rough_nm(pa, request.ship) <= room && rough_nm(pb, request.ship) <= room) {
         if (piece->distance_nm <= 0.0) return g0;  // leaving harbour, but not over land
-        // A leg may leave the start any way off the shore; the voyage's own line keeps its sea
-        // room from the start on, or a ship planned again near a coast creeps onto it.
-        if (!to_the_piece) continue;
+        // A leg may leave the start any way off the shore. The voyage's own line may go on
+        // there only coming no nearer the shore than the ship starts: else a ship planned again
+        // near a coast creeps onto it, and one held to the full sea room lies where it started.
+        if (!to_the_piece || piece->distance_nm >= walk.start_offing_nm() - kOffingSlackNm) {
+          continue;
+        }
       }
       if (piece->distance_nm < room) return g0;
       note(*piece, g0, g1);

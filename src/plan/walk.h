@@ -28,6 +28,8 @@ class Walk {
   double step_h() const { return step_h_; }
   bool exact() const { return exact_; }
   bool judged() const { return judged_; }
+  // How far the ship starts off the shore, when nearer than the sea room asked (else infinite).
+  double start_offing_nm() const { return start_offing_nm_; }
 
   // The least clearance at sample `i` of a ship at `ship` (earth-centred and, when exact, its
   // position), the strongest wind area it is in (kt, 0 none) through `meets` when exact or
@@ -50,6 +52,7 @@ class Walk {
   double horizon_h_, step_h_;
   bool exact_;
   bool judged_ = false;
+  double start_offing_nm_ = kInfinity;
   std::size_t avoid_ = 0;                                    // index of the radii avoided
   std::vector<std::vector<forecast::StormSample>> samples_;  // per storm, per sample
 };

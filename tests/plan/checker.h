@@ -167,19 +167,33 @@ inline Check check_plan(const PlanRequest& request, const Plan& plan) {
   }
   // The sea room the plan says it keeps: as asked, or reduced when it says so.
   const double room = kept_sea_room_nm(plan);
+  // Within the sea room of the start the voyage's line keeps no more than the ship starts with
+  // (the planner asks the sea room of line pieces, 2 nm, that reach out of it).
+  const double offing = std::min(room, shore_nm(request.ship, edges));
+  auto near_start = [&](LatLon p) { return local_nm(p, request.ship) <= room - 2.5; };
   // A voyage stopped short of the shore (not at its destination) had to: within a few miles
-  // further on its line the shore comes nearer than the sea room.
+  // further on its line the shore comes nearer than the sea room (than the start's offing, near
+  // the start).
   for (const double stop : stops) {
     const LatLon at = position(stop);
     if (!voyage || local_nm(at, dest) < 0.01) continue;
     // (A leg hove to from its start is no stop of the voyage, the first leg's included.)
     const bool in_hold = plan.legs.empty() || stop < hours(plan.legs.front().start) - 1e-9;
     if (!in_hold && stop < hours(plan.resume->start) - 1e-9) continue;  // a leg hove to
-    double nearest = 1e300;
-    for (double d = 0.2; d <= 3.0 + 1e-9; d += 0.2) {
-      nearest = std::min(nearest, shore_nm(toward(at, dest, 1.0, d), edges));
+    bool spare = true;
+    for (int step = 0; step <= 15; ++step) {
+      const LatLon p = toward(at, dest, 1.0, 0.2 * step);
+      if (step == 0 && near_start(p)) continue;  // where the ship lies: its own offing
+      spare = spare && shore_nm(p, edges) >= (near_start(p) ? offing : room) + 0.15;
     }
-    if (nearest >= room) check.fault = "stopped short with sea room to spare";
+    if (spare) check.fault = "stopped short with sea room to spare";
+  }
+  // Nor does the voyage held from the start come nearer the shore than the ship starts.
+  const double held_h = plan.legs.empty() ? horizon : hours(plan.legs.front().start);
+  for (std::size_t i = 0; voyage && i < track.size() && 0.1 * static_cast<double>(i) <= held_h;
+       ++i) {
+    const LatLon p = track[i];
+    if (near_start(p) && shore_nm(p, edges) < offing - 0.15) check.fault = "crept to the shore";
   }
   for (const LatLon& p : track) {
     if (local_nm(p, request.ship) <= room) continue;

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "checker.h"
+#include "land/sea_room.h"
 #include "situations.h"
 
 namespace hurricane::plan {
@@ -79,6 +80,59 @@ TEST(Safety, PlansAroundRealStormsPassTheIndependentCheck) {
   EXPECT_GE(clear, n / 2);
   EXPECT_GE(with_legs, n / 6);
   EXPECT_GE(near_shore, n / 12);
+}
+
+// Ships starting within the sea room of a shore (among the Bahamas, off Antigua, the Florida
+// Keys and Cuba's north coast), a storm some hundreds of miles off, bound every way: half of
+// them straight off the shore. The voyage may leave such a start but comes no nearer the shore
+// than the ship starts, and stops short only where its line does; the checker holds both. Bound
+// off the shore, the voyage is never stopped where it starts.
+TEST(Safety, ShipsStartingNearAShoreGetUnderWayAndNeverCreepNearer) {
+  const land::Land& shore = testing::shoreline();
+  auto offing = [&](LatLon p) {
+    const auto near = land::shore_within(shore, p.lat, p.lon, p.lat, p.lon, 30.0);
+    return near ? near->distance_nm : 30.0;
+  };
+  const std::vector<forecast::StormTrack> kept = testing::kept_tracks();
+  const std::vector<LatLon> coasts = {{24.5, -76.5}, {17.1, -61.8}, {24.6, -81.0}, {23.2, -81.5}};
+  std::mt19937 random(1904);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  int held_off_shore = 0;
+  const int n = situations() / 2;
+  for (int i = 0; i < n; ++i) {
+    const LatLon coast = coasts[static_cast<std::size_t>(i) % coasts.size()];
+    LatLon ship;
+    for (int tries = 0;; ++tries) {
+      ASSERT_LT(tries, 1000);
+      ship = {coast.lat + 0.8 * unit(random) - 0.4, coast.lon + 0.8 * unit(random) - 0.4};
+      if (!shore.on_land(ship.lat, ship.lon) && offing(ship) > 1.0 && offing(ship) < 10.0) break;
+    }
+    double bound = 360.0 * unit(random);
+    const bool off_shore = i % 2 == 0;
+    for (int b = 0; off_shore && b < 360; b += 10) {
+      if (offing(testing::rhumb_direct(ship, b, 8.0)) >
+          offing(testing::rhumb_direct(ship, bound, 8.0))) {
+        bound = b;
+      }
+    }
+    forecast::StormTrack track = kept[static_cast<std::size_t>(i) % 3];
+    const LatLon centre =
+        testing::rhumb_direct(ship, 360.0 * unit(random), 250.0 + 400.0 * unit(random));
+    const LatLon at = track.points.front().centre;
+    track = moved(track, centre.lat - at.lat, centre.lon - at.lon);
+    PlanRequest request = testing::request_for(track, ship, 12.0);
+    request.land = &shore;
+    request.voyage.kind = Voyage::Kind::kDestination;
+    request.voyage.waypoints = {testing::rhumb_direct(ship, bound, 600.0)};
+    const Plan plan = make_plan(request);
+    const testing::Check check = testing::check_plan(request, plan);
+    EXPECT_EQ(check.fault, "") << i;
+    EXPECT_GE(check.least_sea_room, kept_sea_room_nm(plan) - 0.15) << i;
+    if (!off_shore || !plan.keeps_clear || !plan.holds_voyage_until) continue;
+    ++held_off_shore;
+    EXPECT_FALSE(plan.short_of_land && plan.short_of_land->at == request.at) << i;
+  }
+  EXPECT_GE(held_off_shore, n / 8);
 }
 
 }  // namespace
