@@ -114,7 +114,9 @@ std::vector<std::vector<Pixel>> land_rings(const land::Shoreline* shore,
   return rings;
 }
 
-void draw_shoreline(const Scene& scene, std::string& out) {
+namespace {
+
+std::string shoreline_path(const Scene& scene) {
   std::string d;
   for (const std::vector<Pixel>& ring : scene.chart.land) {
     for (std::size_t i = 0; i < ring.size(); ++i) {
@@ -122,6 +124,24 @@ void draw_shoreline(const Scene& scene, std::string& out) {
     }
     d += 'Z';
   }
+  return d;
+}
+
+}  // namespace
+
+void draw_coastline_over(const Scene& scene, std::string& out) {
+  const std::string d = shoreline_path(scene);
+  if (d.empty()) return;
+  picture::element(out, "path",
+                   {{"class", "coastline"},
+                    {"d", d},
+                    {"fill", "none"},
+                    {"stroke", scene.colours.shore},
+                    {"stroke-width", "0.8"}});
+}
+
+void draw_shoreline(const Scene& scene, std::string& out) {
+  const std::string d = shoreline_path(scene);
   if (d.empty()) return;
   scene.legend.land = true;
   picture::element(out, "path",

@@ -164,6 +164,7 @@ void draw_plot(const Scene& scene, std::string& out) {
   draw_land_closed(scene, out);
   draw_swath(scene, out);
   draw_wind_areas(scene, out);
+  draw_coastline_over(scene, out);
   draw_graticule(scene, out);
   draw_ship_layers(scene, out);
   draw_storm_tracks(scene, out);

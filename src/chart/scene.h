@@ -65,6 +65,9 @@ void block_markers(const Scene& scene);
 std::vector<std::vector<Pixel>> land_rings(const land::Shoreline* shore,
                                            const Projection& projection);
 void draw_shoreline(const Scene& scene, std::string& out);
+// The coast again, its line only, over the danger areas: where many wind areas overlap their
+// tint hides the land's fill, and an island the plan stops short of must still be seen.
+void draw_coastline_over(const Scene& scene, std::string& out);
 void draw_graticule(const Scene& scene, std::string& out);
 void draw_swath(const Scene& scene, std::string& out);
 void draw_wind_areas(const Scene& scene, std::string& out);

@@ -21,6 +21,10 @@ TEST(Samples, EveryAdvisoryInBothPalettes) {
       EXPECT_EQ(svg.find("inf"), std::string::npos) << name;
       EXPECT_NE(svg.find("class=\"land\""), std::string::npos) << name;
       EXPECT_NE(svg.find("class=\"swath\""), std::string::npos) << name;
+      // The coast is drawn again over the danger areas, whose overlapping tints hide the land.
+      const auto coast = svg.find("class=\"coastline\"");
+      ASSERT_NE(coast, std::string::npos) << name;
+      EXPECT_GT(coast, svg.rfind("class=\"wind-area\"")) << name;
       const std::string base = ::testing::TempDir() + "chart_sample";
       probe::write_text(base + ".svg", svg);
       ASSERT_TRUE(probe::run(std::string(HURRICANE_XMLLINT) + " --noout " + base + ".svg")) << name;
