@@ -64,7 +64,7 @@ std::optional<Shape> least_bad(const Walk& fast) {
     if (!walk_shape(fast, shape, c)) continue;
     const double depth = std::round(c.least);
     const double out = c.last_inside_h.value_or(-1.0);
-    const double progress = fast.voyage().progress_nm(c.at, c.target);
+    const double progress = fast.progress_nm(c);
     if (!best || depth > best_depth || (depth == best_depth && out < best_out) ||
         (depth == best_depth && out == best_out && progress > best_progress)) {
       best = shape;
@@ -175,7 +175,7 @@ Plan facts_of(const Walk& exact, const Shape& shape, bool keeps_clear) {
     plan.sea_room_at = time(end.sea_room_h);
     plan.sea_room_place = end.sea_room_at;
   }
-  plan.progress_nm = exact.voyage().progress_nm(end.at, end.target);
+  plan.progress_nm = exact.progress_nm(end);
   plan.meets = end.meets;
   if (end.short_of_land_h)
     plan.short_of_land = ShortOfLand{time(*end.short_of_land_h), end.short_of_land_at};

@@ -24,8 +24,7 @@ bool walk_shape(const Walk& walk, const Shape& shape, Cursor& c, std::vector<Cur
 }
 
 Scored score(const Walk& walk, const Shape& shape, const Cursor& end) {
-  return {shape, walk.voyage().progress_nm(end.at, end.target), end.least, end.run_nm,
-          end.arrived_h.value_or(kInfinity)};
+  return {shape, walk.progress_nm(end), end.least, end.run_nm, end.arrived_h.value_or(kInfinity)};
 }
 
 double ranked_clearance(double least_nm) {

@@ -91,9 +91,7 @@ double VoyageLine::progress_nm(LatLon at, std::size_t target) const {
       return 0.0;
     case Voyage::Kind::kCourse: {
       const Heading h = rhumb_between(start_, at);
-      const double along =
-          h.distance_nm * std::cos((h.course_deg - course_deg_) * kRadiansPerDegree);
-      return course_end_nm_ ? std::min(along, *course_end_nm_) : along;
+      return h.distance_nm * std::cos((h.course_deg - course_deg_) * kRadiansPerDegree);
     }
     default:
       return start_to_go_nm_ - to_go_nm(at, next_waypoint(at, target));
@@ -105,7 +103,7 @@ double VoyageLine::best_progress_nm(LatLon at, std::size_t target, double run_nm
     case Voyage::Kind::kNone:
       return 0.0;
     case Voyage::Kind::kCourse:
-      return std::min(progress_nm(at, target) + run_nm, course_end_nm_.value_or(kInfinityNm));
+      return progress_nm(at, target) + run_nm;
     default:
       return start_to_go_nm_ - std::max(0.0, to_go_nm(at, next_waypoint(at, target)) - run_nm);
   }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <vector>
 
 #include "plan/plan.h"
@@ -28,9 +27,6 @@ class VoyageLine {
   bool any() const { return kind_ != Voyage::Kind::kNone; }
   double course_deg() const { return course_deg_; }
   const std::vector<LatLon>& waypoints() const { return waypoints_; }
-  // Along a course: the progress at which the course meets the shore, when it does.
-  std::optional<double> course_end_nm() const { return course_end_nm_; }
-  void end_course_at(double progress_nm) { course_end_nm_ = progress_nm; }
 
   // The waypoint to steer for from `at`, having steered for `current` so far: the one after
   // the waypoint nearest `at` (the last when that is the nearest), never one before `current`.
@@ -51,7 +47,6 @@ class VoyageLine {
   std::vector<double> after_nm_;  // per waypoint: the route's length from it to the last
   LatLon start_;
   double start_to_go_nm_ = 0.0;
-  std::optional<double> course_end_nm_;
 };
 
 }  // namespace hurricane::plan

@@ -26,6 +26,9 @@ constexpr double kSlackH = 1e-9;
 // The voyage's line near the start may come this much nearer the shore than the ship starts:
 // the shoreline's distance from a point and from a stretch begun there differ by rounding.
 constexpr double kOffingSlackNm = 0.02;
+// A track beyond where the voyage's course meets the shore has got past that land (not round
+// a bend of the same coast) when it is this many hours' run at full speed further on.
+constexpr double kPastLandH = 6.0;
 
 double rough_nm(LatLon a, LatLon b) {
   const double east = (b.lon - a.lon) * std::cos(0.5 * (a.lat + b.lat) * kRadiansPerDegree);
@@ -356,8 +359,8 @@ bool run_voyage(const Walk& walk, Cursor& c, double until_h) {
   if (voyage.kind() == Voyage::Kind::kCourse) {
     if (!run_short_of_land(walk, c, voyage.course_deg(), speed, until_h, stopped)) return false;
     // Stopped where the course's own line ends at the shore: the voyage is done.
-    if (stopped && !c.arrived_h && voyage.course_end_nm() &&
-        voyage.progress_nm(c.at, 0) >= *voyage.course_end_nm() - 1.0) {
+    if (stopped && !c.arrived_h && walk.course_end_nm() &&
+        voyage.progress_nm(c.at, 0) >= *walk.course_end_nm() - 1.0) {
       c.arrived_h = *stopped;
     }
     return true;
@@ -395,8 +398,14 @@ void Walk::end_course_at_shore() {
   std::optional<double> stopped;
   if (run_short_of_land(*this, c, voyage_.course_deg(), request_.speed_kn, horizon_h_, stopped) &&
       stopped) {
-    voyage_.end_course_at(voyage_.progress_nm(c.at, 0));
+    course_end_nm_ = voyage_.progress_nm(c.at, 0);
   }
+}
+
+double Walk::progress_nm(const Cursor& end) const {
+  const double along = voyage_.progress_nm(end.at, end.target);
+  if (!course_end_nm_ || along - *course_end_nm_ >= kPastLandH * request_.speed_kn) return along;
+  return std::min(along, *course_end_nm_);
 }
 
 }  // namespace hurricane::plan

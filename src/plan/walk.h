@@ -16,6 +16,8 @@ namespace hurricane::plan {
 
 inline constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
+struct Cursor;
+
 class Walk {
  public:
   // Samples every `step_h` hours to `horizon_h`; `exact` positions and distances by the geodesic
@@ -30,6 +32,13 @@ class Walk {
   bool judged() const { return judged_; }
   // How far the ship starts off the shore, when nearer than the sea room asked (else infinite).
   double start_offing_nm() const { return start_offing_nm_; }
+  // Made good along the voyage by a walk that ended at `end`. A course that runs onto the shore
+  // from the start ends there: a track gains beyond that end only when it got past the land,
+  // six hours' run or more further on; a detour to another point of the same coast gains
+  // nothing.
+  double progress_nm(const Cursor& end) const;
+  // Along a course: the progress at which it meets the shore from the start, when it does.
+  std::optional<double> course_end_nm() const { return course_end_nm_; }
 
   // The least clearance at sample `i` of a ship at `ship` (earth-centred and, when exact, its
   // position), the strongest wind area it is in (kt, 0 none) through `meets` when exact or
@@ -42,9 +51,6 @@ class Walk {
   std::optional<LatLon> centre(std::size_t storm, std::size_t i) const;
 
  private:
-  // A voyage course that runs onto the shore within the horizon ends where the ship stops short
-  // of it: progress along the course counts no further (a detour to a coast further on gains
-  // nothing), and reaching that end is arriving.
   void end_course_at_shore();
 
   const PlanRequest& request_;
@@ -53,6 +59,7 @@ class Walk {
   bool exact_;
   bool judged_ = false;
   double start_offing_nm_ = kInfinity;
+  std::optional<double> course_end_nm_;
   std::size_t avoid_ = 0;                                    // index of the radii avoided
   std::vector<std::vector<forecast::StormSample>> samples_;  // per storm, per sample
 };
@@ -82,7 +89,7 @@ struct Cursor {
   std::optional<double> last_inside_h;  // the last sample within the danger area
   int meets = 0;
   double run_nm = 0.0;              // steamed so far
-  std::optional<double> arrived_h;  // when the voyage's last waypoint was reached
+  std::optional<double> arrived_h;  // when the voyage's last waypoint (a course's end) was reached
   double sea_room = kInfinity;
   double sea_room_h = 0.0;
   LatLon sea_room_at;

@@ -128,11 +128,43 @@ TEST(Safety, ShipsStartingNearAShoreGetUnderWayAndNeverCreepNearer) {
     const testing::Check check = testing::check_plan(request, plan);
     EXPECT_EQ(check.fault, "") << i;
     EXPECT_GE(check.least_sea_room, kept_sea_room_nm(plan) - 0.15) << i;
+    // Bound the same way as a course, the progress stated is what the track makes good along it,
+    // or less only where the course meets the shore.
+    PlanRequest along = request;
+    along.voyage = Voyage{};
+    along.voyage.kind = Voyage::Kind::kCourse;
+    along.voyage.course_deg = bound;
+    const Plan course_plan = make_plan(along);
+    double run_course = 0.0;
+    const double run = testing::rhumb_nm(ship, course_plan.track.back().position, &run_course);
+    const double made_good = run * std::cos((run_course - bound) * testing::kRad);
+    EXPECT_LE(course_plan.progress_nm, made_good + 1.0) << i;
+    if (course_plan.progress_nm < made_good - 1.0) {
+      EXPECT_TRUE(course_plan.short_of_land) << i;
+      EXPECT_LT(made_good - course_plan.progress_nm, 6.0 * 12.0) << i;
+    }
     if (!off_shore || !plan.keeps_clear || !plan.holds_voyage_until) continue;
     ++held_off_shore;
     EXPECT_FALSE(plan.short_of_land && plan.short_of_land->at == request.at) << i;
   }
   EXPECT_GE(held_off_shore, n / 8);
+}
+
+// A course that meets an island a few hours on: 5 nm off Antigua bound north, Barbuda 20 nm
+// ahead, the storm far away. A leg round the island and the course resumed beyond it is the
+// voyage's progress, nearly the whole run of 72 h.
+TEST(Safety, ACourseBlockedByAnIslandGoesRoundIt) {
+  forecast::StormTrack track = testing::kept_tracks()[0];
+  const LatLon at = track.points.front().centre;
+  track = moved(track, 30.0 - at.lat, -30.0 - at.lon);
+  PlanRequest request = testing::request_for(track, {17.1474, -62.0}, 12.0);
+  request.land = &testing::shoreline();
+  request.voyage.kind = Voyage::Kind::kCourse;
+  request.voyage.course_deg = 0.0;
+  const Plan plan = make_plan(request);
+  EXPECT_TRUE(plan.keeps_clear);
+  EXPECT_FALSE(plan.legs.empty());
+  EXPECT_GT(plan.progress_nm, 0.9 * 12.0 * 72.0);
 }
 
 }  // namespace
