@@ -167,12 +167,11 @@ std::optional<land::ShoreNear> shore_between(const land::Land& land, const Merca
 }
 
 // Land along the rhumb line from `from` to `to` (run from `t0` to `t1` hours, `length_nm`
-// long): the shoreline no nearer than the sea room, but within it of the start any track off
-// the shore will do (the voyage's own line, `to_the_piece`, no nearer than the ship starts) and
-// within it of the destination any at all. Nothing when the line keeps that; else the fraction
-// of the line (straight in the Mercator plane) where it is first broken: the start of the
-// stretch that breaks it, or with `to_the_piece` of the short piece, a place that still keeps
-// the sea room.
+// long): the shoreline no nearer than the sea room, but within it of the start no nearer than
+// the ship starts and within it of the destination any at all. Nothing when the line keeps that;
+// else the fraction of the line (straight in the Mercator plane) where it is first broken: the
+// start of the stretch that breaks it, or with `to_the_piece` of the short piece, a place that
+// still keeps the sea room.
 std::optional<double> land_breach(const Walk& walk, Cursor& c, LatLon from, LatLon to,
                                   double length_nm, double t0, double t1, bool to_the_piece) {
   const PlanRequest& request = walk.request();
@@ -225,13 +224,11 @@ std::optional<double> land_breach(const Walk& walk, Cursor& c, LatLon from, LatL
       const auto piece = shore_between(*request.land, piece_start, piece_end, look);
       if (!piece) continue;
       if (rough_nm(pa, request.ship) <= room && rough_nm(pb, request.ship) <= room) {
-        if (piece->distance_nm <= 0.0) return g0;  // leaving harbour, but not over land
-        // A leg may leave the start any way off the shore. The voyage's own line may go on
-        // there only coming no nearer the shore than the ship starts: else a ship planned again
-        // near a coast creeps onto it, and one held to the full sea room lies where it started.
-        if (!to_the_piece || piece->distance_nm >= walk.start_offing_nm() - kOffingSlackNm) {
-          continue;
-        }
+        if (piece->distance_nm <= 0.0) return g0;  // never over land
+        // Leaving harbour: a track may go on there coming no nearer the shore than the ship
+        // starts. Else a ship planned again near a coast creeps onto it (or a leg closes it),
+        // and one held to the full sea room lies where it started.
+        if (piece->distance_nm >= walk.start_offing_nm() - kOffingSlackNm) continue;
       }
       if (piece->distance_nm < room) return g0;
       note(*piece, g0, g1);

@@ -191,12 +191,9 @@ inline Check check_plan(const PlanRequest& request, const Plan& plan) {
     }
     if (spare) check.fault = "stopped short with sea room to spare";
   }
-  // Nor does the voyage held from the start come nearer the shore than the ship starts.
-  const double held_h = plan.legs.empty() ? horizon : hours(plan.legs.front().start);
-  for (std::size_t i = 0; voyage && i < track.size() && 0.1 * static_cast<double>(i) <= held_h;
-       ++i) {
-    const LatLon p = track[i];
-    if (near_start(p) && shore_nm(p, edges) < offing - 0.15) check.fault = "crept to the shore";
+  // Nor does any of the track, legs included, come nearer the shore there than the ship starts.
+  for (const LatLon& p : track) {
+    if (near_start(p) && shore_nm(p, edges) < offing - 0.15) check.fault = "closed the shore";
   }
   for (const LatLon& p : track) {
     if (local_nm(p, request.ship) <= room) continue;
