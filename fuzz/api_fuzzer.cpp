@@ -111,7 +111,17 @@ void check_refusal(std::string_view request, std::string_view body) {
   require(parsed.contains("error") && parsed["error"].is_string(), "a 400 without a message");
   const std::string message = parsed["error"].get<std::string>();
   require(!message.empty(), "a 400 with an empty message");
-  require(!names_option(own_words(message)), "a 400 that names a command-line option");
+  // The server's own words: without the values it quotes, nor the field named, which is the
+  // request's own key (an unknown one is echoed as sent, dashes and all).
+  std::string words_of_server = own_words(message);
+  if (parsed.contains("field") && parsed["field"].is_string()) {
+    const std::string key = key_of(parsed["field"].get<std::string>());
+    for (std::size_t at = key.empty() ? std::string::npos : words_of_server.find(key);
+         at != std::string::npos; at = words_of_server.find(key, at)) {
+      words_of_server.erase(at, key.size());
+    }
+  }
+  require(!names_option(words_of_server), "a 400 that names a command-line option");
   const json sent = json::parse(request, nullptr, /*allow_exceptions=*/false);
   if (!sent.is_object()) return;  // the body as a whole is at fault
   require(parsed.contains("field") && parsed["field"].is_string(), "a 400 naming no field");
