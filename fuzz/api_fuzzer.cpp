@@ -115,10 +115,12 @@ void check_refusal(std::string_view request, std::string_view body) {
   // request's own key (an unknown one is echoed as sent, dashes and all).
   std::string words_of_server = own_words(message);
   if (parsed.contains("field") && parsed["field"].is_string()) {
-    const std::string key = key_of(parsed["field"].get<std::string>());
-    for (std::size_t at = key.empty() ? std::string::npos : words_of_server.find(key);
-         at != std::string::npos; at = words_of_server.find(key, at)) {
-      words_of_server.erase(at, key.size());
+    const std::string field = parsed["field"].get<std::string>();
+    for (const std::string& key : {field, key_of(field)}) {
+      for (std::size_t at = key.empty() ? std::string::npos : words_of_server.find(key);
+           at != std::string::npos; at = words_of_server.find(key, at)) {
+        words_of_server.erase(at, key.size());
+      }
     }
   }
   require(!names_option(words_of_server), "a 400 that names a command-line option");
